@@ -1,0 +1,271 @@
+#include "ChannelTable.h"
+
+namespace zemtar {
+
+namespace {
+
+QString tr2(Language lang, const char* en, const char* zh)
+{
+    return QString::fromUtf8(lang == Language::Chinese ? zh : en);
+}
+
+bool isAny(const QString& text, std::initializer_list<const char*> options)
+{
+    for (const char* o : options)
+        if (text == QString::fromUtf8(o))
+            return true;
+    return false;
+}
+
+constexpr qint64 kRxMin = 6700000;
+constexpr qint64 kRxMax = 60000000;
+constexpr qint64 kTxMin = 6700000;
+constexpr qint64 kTxMax = 51200000;
+
+} // namespace
+
+ChannelTable::ChannelTable()
+{
+    for (int r = kFirstRow; r <= kLastRow; ++r)
+        rows_[std::size_t(r)][ColLabel] = rowLabel(r);
+}
+
+QString ChannelTable::header(int column, Language lang)
+{
+    static const char* const en[ColumnCount] = {"CH",       "Rx Frequency", "Tx Frequency", "QT/DQT Dec", "QT/DQT Enc",
+                                                "Chnnel Name", "Power",     " W/N ",        "Scan Add",   "PTT ID",
+                                                "Busy Lock", "Opt Signal",  "More"};
+    static const char* const zh[ColumnCount] = {"信道", "接收频率", "发射频率", "QT/DQT解码", "QT/DQT编码",
+                                                "信道名字", "功率", "宽/窄", "扫描添加", "PTT ID",
+                                                "繁忙锁定", "可选信号", "更多"};
+    if (column < 0 || column >= ColumnCount)
+        return {};
+    return QString::fromUtf8(lang == Language::Chinese ? zh[column] : en[column]);
+}
+
+QString ChannelTable::rowLabel(int row)
+{
+    if (row == kLastRow)
+        return QStringLiteral("Fr");
+    return row >= kFirstRow && row < kLastRow ? QString::number(row) : QString();
+}
+
+int ChannelTable::rowForLabel(const QString& label)
+{
+    if (label == QStringLiteral("Fr"))
+        return kLastRow;
+    bool ok = false;
+    const int n = label.toInt(&ok);
+    return ok && n >= kFirstRow && n < kLastRow && QString::number(n) == label ? n : 0;
+}
+
+QStringList ChannelTable::listEntries(int column, Language lang)
+{
+    const bool zh = lang == Language::Chinese;
+    auto l = [zh](QStringList en, QStringList cn) { return zh ? cn : en; };
+    switch (column) {
+    case ColDecode:
+    case ColEncode: return tone::list(lang);
+    case ColPower: return l({"Low", "High"}, {"低", "高"});
+    case ColWidth: return l({"Wide", "Narrow"}, {"宽", "窄"});
+    case ColScan: return l({"Yes", "No"}, {"是", "否"});
+    case ColPttId: return l({"Off", "BOT", "EOT", "Both"}, {"关", "发射开始", "发射结束", "两者"});
+    case ColBusy: return l({"Off", "Carrier", "QT/DQT"}, {"关", "载波", "QT/DQT"});
+    case ColSignal: return l({"None", "MSK", "DTMF", "2-Tone"}, {"无", "MSK", "DTMF", "2-Tone"});
+    default: return {};
+    }
+}
+
+ChannelTable::Row ChannelTable::newChannelDefaults(Language lang)
+{
+    Row r;
+    r[ColDecode] = field::noneText(lang);
+    r[ColEncode] = field::noneText(lang);
+    r[ColName] = QString();
+    r[ColPower] = field::powerText(true, lang);
+    r[ColWidth] = field::widthText(true, lang);
+    r[ColScan] = field::scanText(true, lang);
+    r[ColPttId] = field::pttIdText(0, lang);
+    r[ColBusy] = field::busyText(0, lang);
+    r[ColSignal] = field::signalText(0, lang);
+    r[ColMore] = QStringLiteral(">>");
+    return r;
+}
+
+void ChannelTable::setRow(int row, const Row& cells)
+{
+    Row& r = rows_.at(std::size_t(row));
+    for (int c = ColRx; c < ColumnCount; ++c)
+        r[std::size_t(c)] = cells[std::size_t(c)];
+}
+
+void ChannelTable::clearRow(int row)
+{
+    Row& r = rows_.at(std::size_t(row));
+    for (int c = ColRx; c < ColumnCount; ++c)
+        r[std::size_t(c)].clear();
+}
+
+void ChannelTable::fillFromImage(const RadioImage& img, Language lang)
+{
+    for (int r = kFirstRow; r <= kLastRow; ++r)
+        fillRow(r, img, lang);
+}
+
+void ChannelTable::fillRow(int row, const RadioImage& img, Language lang)
+{
+    namespace rec = map::rec;
+    const std::size_t o = recordOffset(row);
+    Row& cells = rows_.at(std::size_t(row));
+    const bool rxAbsent = freq::isAbsent(img, o + rec::kRx);
+    const bool txAbsent = freq::isAbsent(img, o + rec::kTx);
+    const bool blank = rxAbsent || txAbsent;
+    cells[ColRx] = rxAbsent ? QString() : freq::format(freq::decode(img, o + rec::kRx));
+    cells[ColTx] = txAbsent ? QString() : freq::format(freq::decode(img, o + rec::kTx));
+    auto toneCell = [&](std::size_t at) {
+        const tone::Bytes b{img.at(at), img.at(at + 1)};
+        return tone::isNone(b.high) && blank ? QString() : tone::text(b, lang);
+    };
+    cells[ColDecode] = toneCell(o + rec::kDecodeTone);
+    cells[ColEncode] = toneCell(o + rec::kEncodeTone);
+    if (blank) {
+        for (int c = ColName; c <= ColMore; ++c)
+            cells[std::size_t(c)].clear();
+        return;
+    }
+    const std::size_t f12 = o + rec::kFlags12, f13 = o + rec::kFlags13;
+    cells[ColName] = name::read(img, o + rec::kName);
+    cells[ColPower] = field::powerText(img.bit(f13, 5), lang);
+    cells[ColWidth] = field::widthText(img.bit(f13, 4), lang);
+    cells[ColScan] = field::scanText(img.bit(f13, 3), lang);
+    cells[ColPttId] = field::pttIdText(img.bits(f12, 5, 4), lang);
+    cells[ColBusy] = field::busyText(img.bits(f13, 2, 1), lang);
+    cells[ColSignal] = field::signalText(img.bits(f12, 2, 0), lang);
+    cells[ColMore] = QStringLiteral(">>");
+}
+
+void ChannelTable::storeIntoImage(RadioImage& img) const
+{
+    for (int r = kFirstRow; r <= kLastRow; ++r)
+        storeRow(r, img);
+}
+
+void ChannelTable::storeRow(int row, RadioImage& img) const
+{
+    namespace rec = map::rec;
+    const std::size_t o = recordOffset(row);
+    const Row& c = rows_.at(std::size_t(row));
+    const std::size_t f12 = o + rec::kFlags12, f13 = o + rec::kFlags13;
+
+    const qint64 rx = std::max<qint64>(0, freq::parseMHz(c[ColRx]));
+    const qint64 tx = std::max<qint64>(0, freq::parseMHz(c[ColTx]));
+    freq::encodeRx(img, o + rec::kRx, rx);
+    freq::encodeTx(img, o + rec::kTx, tx);
+    for (auto [col, at] : {std::pair{ColDecode, rec::kDecodeTone}, std::pair{ColEncode, rec::kEncodeTone}}) {
+        const tone::Bytes b = tone::fromText(c[std::size_t(col)]);
+        img.set(o + at, b.low);
+        img.set(o + at + 1, b.high);
+    }
+    name::write(img, o + rec::kName, c[ColName]);
+    img.setBit(f13, 5, isAny(c[ColPower], {"High", "高"}));
+    img.setBit(f13, 4, isAny(c[ColWidth], {"Wide", "宽"}));
+    img.setBit(f13, 3, isAny(c[ColScan], {"Yes", "是"}));
+
+    const QString& ptt = c[ColPttId];
+    if (isAny(ptt, {"Off", "关"}))
+        img.setBits(f12, 5, 4, 0);
+    else if (isAny(ptt, {"BOT", "发射开始"}))
+        img.setBits(f12, 5, 4, 1);
+    else if (isAny(ptt, {"EOT", "发射结束"}))
+        img.setBits(f12, 5, 4, 2);
+    else if (isAny(ptt, {"Both", "两者"}))
+        img.setBits(f12, 5, 4, 3);
+
+    const QString& busy = c[ColBusy];
+    img.setBits(f13, 2, 1, isAny(busy, {"Off", "关"}) ? 0u : isAny(busy, {"Carrier", "Carrier Only", "载波"}) ? 1u : 2u);
+
+    const QString& sig = c[ColSignal];
+    if (isAny(sig, {"None", "无"}))
+        img.setBits(f12, 2, 0, 0);
+    else if (sig == QStringLiteral("MSK"))
+        img.setBits(f12, 2, 0, 1);
+    else if (sig == QStringLiteral("DTMF"))
+        img.setBits(f12, 2, 0, 2);
+    else if (isAny(sig, {"2-Tone", "两音"}))
+        img.setBits(f12, 2, 0, 4);
+
+    // Shift direction, from the two frequencies (an absent one counts as 0).
+    img.setBits(f13, 7, 6, tx > rx ? 2u : tx < rx ? 1u : 0u);
+}
+
+ReceiveCheck checkReceive(const QString& text, BandLimits band)
+{
+    bool complete = false;
+    const qint64 units = freq::parseMHz(text, &complete);
+    ReceiveCheck r{std::nullopt, freq::format(units)};
+    if (!complete || units < kRxMin || units > kRxMax)
+        r.error = msg::DataFormat;
+    else if (units % 500 != 0 && units % 625 != 0)
+        r.error = msg::StepError;
+    else if (units < band.low || units >= band.high + freq::kUnitsPerMHz)
+        r.error = msg::OutOfRange;
+    return r;
+}
+
+QString normaliseTransmit(const QString& text, bool receiveEmpty)
+{
+    if (receiveEmpty)
+        return {};
+    const qint64 units = freq::parseMHz(text);
+    if (units < kTxMin || units > kTxMax)
+        return QStringLiteral("67.00000");
+    return freq::format(units);
+}
+
+CommitResult commitCell(ChannelTable& table, int row, int column, const QString& text, BandLimits band,
+                        Language lang)
+{
+    switch (column) {
+    case ColRx: {
+        if (text.isEmpty()) {
+            table.clearRow(row);
+            return {};
+        }
+        const ReceiveCheck check = checkReceive(text, band);
+        if (!check.ok())
+            return {check.error};
+        if (!table.cell(row, ColRx).isEmpty()) {
+            table.setCell(row, ColRx, check.text);
+        } else {
+            ChannelTable::Row cells = ChannelTable::newChannelDefaults(lang);
+            cells[ColRx] = check.text;
+            cells[ColTx] = check.text;
+            table.setRow(row, cells);
+        }
+        return {};
+    }
+    case ColTx:
+        table.setCell(row, ColTx, normaliseTransmit(text, table.cell(row, ColRx).isEmpty()));
+        return {};
+    case ColMore:
+        table.setCell(row, ColMore, table.isEmptyRow(row) ? QString() : QStringLiteral(">>"));
+        return {};
+    default:
+        table.setCell(row, column, table.isEmptyRow(row) ? QString() : text);
+        return {};
+    }
+}
+
+void completeNewDocument(RadioImage& img, std::optional<int> persistedType)
+{
+    img.set(map::kRadioType.offset, std::uint8_t(persistedType.value_or(0) & 0xFF));
+    band::write(img, Band{144, 145});
+}
+
+QString windowCaption(const QString& displayName, const QString& model, Band band, Language lang)
+{
+    return displayName + tr2(lang, "  [ Type:", "  [ 类型:") + model + tr2(lang, "  Fre:", "  频率:") +
+           band::text(band) + QStringLiteral(" ]");
+}
+
+} // namespace zemtar

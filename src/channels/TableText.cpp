@@ -1,0 +1,244 @@
+#include "TableText.h"
+
+#include <QSet>
+
+namespace zemtar::tabletext {
+
+namespace {
+
+QString csvField(const QString& f)
+{
+    if (!f.contains(u',') && !f.contains(u'"') && !f.contains(u'\n') && !f.contains(u'\r'))
+        return f;
+    return u'"' + QString(f).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
+}
+
+QList<Line> parseTsv(const QString& text)
+{
+    QList<Line> lines;
+    const QStringList raw = text.split(u'\n');
+    for (qsizetype i = 0; i < raw.size(); ++i) {
+        QString l = raw[i];
+        if (l.endsWith(u'\r'))
+            l.chop(1);
+        if (l.isEmpty())
+            continue;
+        lines.append(Line{int(i + 1), l.split(u'\t')});
+    }
+    return lines;
+}
+
+QList<Line> parseCsv(const QString& text)
+{
+    QList<Line> lines;
+    QStringList fields;
+    QString field;
+    bool inQuotes = false;
+    bool lineHasContent = false;
+    int lineNo = 1, startLine = 1;
+    auto endLine = [&] {
+        fields.append(field);
+        if (lineHasContent || fields.size() > 1 || !fields.front().isEmpty())
+            lines.append(Line{startLine, fields});
+        fields.clear();
+        field.clear();
+        lineHasContent = false;
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (inQuotes) {
+            if (c == u'"') {
+                if (i + 1 < text.size() && text[i + 1] == u'"') {
+                    field.append(u'"');
+                    ++i;
+                } else {
+                    inQuotes = false;
+                }
+            } else {
+                if (c == u'\n')
+                    ++lineNo;
+                field.append(c);
+            }
+            continue;
+        }
+        if (c == u'"' && field.isEmpty()) {
+            inQuotes = true;
+            lineHasContent = true;
+        } else if (c == u',') {
+            fields.append(field);
+            field.clear();
+            lineHasContent = true;
+        } else if (c == u'\n') {
+            if (field.endsWith(u'\r'))
+                field.chop(1);
+            endLine();
+            startLine = ++lineNo;
+        } else {
+            field.append(c);
+        }
+    }
+    if (field.endsWith(u'\r'))
+        field.chop(1);
+    if (!field.isEmpty() || !fields.isEmpty() || lineHasContent)
+        endLine();
+    return lines;
+}
+
+// A tone the table can show: it reads back as the same text.
+bool isShowableTone(const QString& text)
+{
+    const tone::Bytes b = tone::fromText(text);
+    if (tone::isNone(b.high))
+        return text == field::noneText(Language::English) || text == field::noneText(Language::Chinese);
+    return tone::text(b, Language::English) == text;
+}
+
+bool isPrintableAscii(const QString& s)
+{
+    for (QChar c : s)
+        if (c.unicode() < 0x20 || c.unicode() > 0x7E)
+            return false;
+    return true;
+}
+
+QString quoted(const QString& s) { return u'"' + s + u'"'; }
+
+} // namespace
+
+QString joinLine(const QStringList& fields, Format format)
+{
+    if (format == Format::Tsv)
+        return fields.join(u'\t');
+    QStringList out;
+    for (const QString& f : fields)
+        out << csvField(f);
+    return out.join(u',');
+}
+
+QString dump(const ChannelTable& table, Language lang, Format format)
+{
+    QString out;
+    QStringList header;
+    for (int c = 0; c < kFieldCount; ++c)
+        header << ChannelTable::header(c, lang);
+    out += joinLine(header, format) + u'\n';
+    for (int r = kFirstRow; r <= kLastRow; ++r) {
+        QStringList fields;
+        for (int c = 0; c < kFieldCount; ++c)
+            fields << table.cell(r, c);
+        out += joinLine(fields, format) + u'\n';
+    }
+    return out;
+}
+
+QList<Line> parse(const QString& input)
+{
+    QString text = input;
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    // The first line decides: a name may hold a tab inside a quoted CSV field.
+    return text.section(u'\n', 0, 0).contains(u'\t') ? parseTsv(text) : parseCsv(text);
+}
+
+ImportResult importInto(RadioImage& img, const QString& text, Language messageLanguage)
+{
+    ImportResult result;
+    ChannelTable english, chinese;
+    english.fillFromImage(img, Language::English);
+    chinese.fillFromImage(img, Language::Chinese);
+    const BandLimits limits = BandLimits::of(band::read(img));
+
+    QList<Line> lines = parse(text);
+    if (!lines.isEmpty()) {
+        const QString first = lines.front().fields.value(0);
+        if (first == ChannelTable::header(ColLabel, Language::English) ||
+            first == ChannelTable::header(ColLabel, Language::Chinese))
+            lines.removeFirst();
+    }
+
+    ChannelTable edited = english;
+    QSet<int> seen;
+    for (const Line& line : lines) {
+        const QString where = QStringLiteral("line %1: ").arg(line.number);
+        auto problem = [&](const QString& why) { result.problems << where + why; };
+        if (line.fields.size() != kFieldCount) {
+            problem(QStringLiteral("expected %1 fields, found %2").arg(kFieldCount).arg(line.fields.size()));
+            continue;
+        }
+        const int row = ChannelTable::rowForLabel(line.fields[0]);
+        if (row == 0) {
+            problem(QStringLiteral("%1 is not a row of the channel table (1 to 128 or Fr)").arg(quoted(line.fields[0])));
+            continue;
+        }
+        if (seen.contains(row)) {
+            problem(QStringLiteral("row %1 appears more than once").arg(line.fields[0]));
+            continue;
+        }
+        seen.insert(row);
+
+        auto sameAs = [&](const ChannelTable& t) {
+            for (int c = ColRx; c < kFieldCount; ++c)
+                if (t.cell(row, c) != line.fields[c])
+                    return false;
+            return true;
+        };
+        if (sameAs(english) || sameAs(chinese))
+            continue;
+
+        const QString& rxText = line.fields[ColRx];
+        if (rxText.isEmpty()) {
+            edited.clearRow(row);
+            result.changedRows << row;
+            continue;
+        }
+        const int before = int(result.problems.size());
+        const ReceiveCheck rx = checkReceive(rxText, limits);
+        if (!rx.ok())
+            problem(msg::text(*rx.error, messageLanguage));
+
+        ChannelTable::Row cells = ChannelTable::newChannelDefaults(Language::English);
+        cells[ColRx] = rx.text;
+        const QString& txText = line.fields[ColTx];
+        bool complete = false;
+        freq::parseMHz(txText, &complete);
+        if (!complete)
+            problem(QStringLiteral("transmit frequency %1: %2").arg(quoted(txText), msg::text(msg::DataFormat, messageLanguage)));
+        cells[ColTx] = normaliseTransmit(txText.isEmpty() ? rxText : txText, false);
+
+        for (int c = ColDecode; c < kFieldCount; ++c) {
+            const QString& v = line.fields[c];
+            if (v.isEmpty())
+                continue; // the new-channel default
+            if (c == ColDecode || c == ColEncode) {
+                if (!isShowableTone(v))
+                    problem(QStringLiteral("%1 is not a tone (%2 column)").arg(quoted(v), ChannelTable::header(c, Language::English).trimmed()));
+            } else if (c == ColName) {
+                if (v.size() > int(map::rec::kNameSize) || !isPrintableAscii(v))
+                    problem(QStringLiteral("channel name %1 must be at most 8 printable ASCII characters").arg(quoted(v)));
+            } else {
+                QStringList allowed = ChannelTable::listEntries(c, Language::English) +
+                                      ChannelTable::listEntries(c, Language::Chinese);
+                if (c == ColBusy)
+                    allowed << QStringLiteral("Carrier Only");
+                if (!allowed.contains(v))
+                    problem(QStringLiteral("%1 is not a choice of the %2 column (%3)")
+                                .arg(quoted(v), ChannelTable::header(c, Language::English).trimmed(),
+                                     ChannelTable::listEntries(c, Language::English).join(QStringLiteral(", "))));
+            }
+            cells[std::size_t(c)] = v;
+        }
+        if (result.problems.size() == before) {
+            edited.setRow(row, cells);
+            result.changedRows << row;
+        }
+    }
+    if (!result.ok())
+        return result;
+    RadioImage updated = img;
+    for (int row : result.changedRows)
+        edited.storeRow(row, updated);
+    img = updated;
+    return result;
+}
+
+} // namespace zemtar::tabletext

@@ -1,0 +1,40 @@
+#pragma once
+// The channel table as text for spreadsheets and scripts: one line per row, 12 fields
+// (row label and columns 1-11), tab-separated or CSV. The same format serves the
+// command-line dump and import and the clipboard.
+#include "ChannelTable.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace zemtar::tabletext {
+
+enum class Format { Tsv, Csv };
+inline constexpr int kFieldCount = ColMore; // label + columns 1..11
+
+QString joinLine(const QStringList& fields, Format format);
+// Header line plus the 129 rows, each line ended by "\n".
+QString dump(const ChannelTable& table, Language lang, Format format);
+
+struct Line {
+    int number = 0; // 1-based line number in the text
+    QStringList fields;
+};
+// Splits text into lines of fields. Tab-separated when the first line holds a tab, else CSV; CSV quoting follows
+// RFC 4180 (quoted fields may hold commas, quotes and line breaks). Empty lines are dropped.
+QList<Line> parse(const QString& text);
+
+struct ImportResult {
+    QStringList problems;  // "line N: ..." per refused line or cell
+    QList<int> changedRows; // table rows stored into the image
+    bool ok() const { return problems.isEmpty(); }
+};
+
+// Applies an edited table to the image. Rows that are missing, or that read exactly as the
+// table shows them now (in either language), stay byte for byte as they are. Every changed
+// row is checked as cell editing checks it; only when every row passes are the changed
+// rows stored. On any problem the image is left untouched.
+ImportResult importInto(RadioImage& img, const QString& text, Language messageLanguage = Language::English);
+
+} // namespace zemtar::tabletext

@@ -1,0 +1,92 @@
+#include "CliCommon.h"
+
+#include "shell/CIniFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <cstdio>
+
+namespace zemtar::cli {
+
+void out(const QString& text)
+{
+    const QByteArray b = text.toUtf8();
+    std::fwrite(b.constData(), 1, std::size_t(b.size()), stdout);
+    std::fflush(stdout);
+}
+
+void err(const QString& line)
+{
+    const QByteArray b = (line + u'\n').toUtf8();
+    std::fwrite(b.constData(), 1, std::size_t(b.size()), stderr);
+    std::fflush(stderr);
+}
+
+std::optional<QString> Args::value(const QString& name) const
+{
+    for (const auto& [n, v] : values)
+        if (n == name)
+            return v;
+    return std::nullopt;
+}
+
+Args parseArgs(const QStringList& args, const QStringList& valued, const QStringList& flagNames)
+{
+    Args a;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& s = args[i];
+        if (s.startsWith(QStringLiteral("--")) && s.size() > 2) {
+            QString name = s.mid(2), inlineValue;
+            const qsizetype eq = name.indexOf(u'=');
+            const bool hasInline = eq >= 0;
+            if (hasInline) {
+                inlineValue = name.mid(eq + 1);
+                name = name.left(eq);
+            }
+            if (valued.contains(name)) {
+                if (hasInline) {
+                    a.values.append({name, inlineValue});
+                } else if (i + 1 < args.size()) {
+                    a.values.append({name, args[++i]});
+                } else {
+                    a.error = QStringLiteral("option --%1 needs a value").arg(name);
+                    return a;
+                }
+            } else if (flagNames.contains(name) && !hasInline) {
+                a.flags << name;
+            } else {
+                a.error = QStringLiteral("unknown option %1").arg(s);
+                return a;
+            }
+        } else {
+            a.positional << s;
+        }
+    }
+    return a;
+}
+
+QString setupValue(const QString& section, const QString& key, const QString& def)
+{
+    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Setup.ini"));
+    if (!QFile::exists(path))
+        return def;
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return def;
+    CIniFile ini;
+    ini.Parse(f.readAll());
+    return ini.GetValue(section, key, def);
+}
+
+QString appName() { return setupValue(QStringLiteral("Setup"), QStringLiteral("AppName")); }
+
+int usageError(const QString& command, const QString& why)
+{
+    err(QStringLiteral("zemtar-cli %1: %2").arg(command, why));
+    err(QStringLiteral("Try 'zemtar-cli %1 --help'.").arg(command));
+    return Usage;
+}
+
+} // namespace zemtar::cli

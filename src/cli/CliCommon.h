@@ -1,0 +1,44 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace zemtar::cli {
+
+enum Exit : int {
+    Ok = 0,
+    Usage = 1,
+    InvalidData = 2,
+    FileError = 3,
+    CommFailure = 4,
+    Refused = 5,
+};
+
+void out(const QString& text); // stdout, UTF-8, as is
+void err(const QString& line); // stderr, one line
+
+// Options of one subcommand: positional arguments and "--name value" / "--flag" options.
+struct Args {
+    QStringList positional;
+    QStringList flags;
+    QList<std::pair<QString, QString>> values;
+    QString error;
+
+    bool has(const QString& flag) const { return flags.contains(flag); }
+    std::optional<QString> value(const QString& name) const;
+};
+// `valued` names the options that take a value; any other "--x" must be in `flagNames`.
+Args parseArgs(const QStringList& args, const QStringList& valued, const QStringList& flagNames);
+
+// "Setup.ini" beside the program, read without creating or changing it.
+QString setupValue(const QString& section, const QString& key, const QString& def = {});
+QString appName();
+
+int usageError(const QString& command, const QString& why);
+
+int cmdNew(const QStringList& args);
+int cmdDump(const QStringList& args);
+int cmdImport(const QStringList& args);
+
+} // namespace zemtar::cli

@@ -1,0 +1,144 @@
+// zemtar-cli new, dump and import: data files and the channel table as text.
+#include "CliCommon.h"
+
+#include "channels/ChannelTable.h"
+#include "channels/TableText.h"
+#include "image/DataFile.h"
+#include "shell/PersistedSettings.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+namespace zemtar::cli {
+
+int cmdNew(const QStringList& argv)
+{
+    if (argv.contains(QStringLiteral("--help"))) {
+        out(QStringLiteral(
+            "Usage: zemtar-cli new OUT.dat [--type N]\n"
+            "Writes a new radio data file exactly as the application saves a new document:\n"
+            "the defaults, the band 144-145 MHz and radio type N (default: the last radio type\n"
+            "chosen in the application, or 0).\n"));
+        return Ok;
+    }
+    const Args a = parseArgs(argv, {QStringLiteral("type")}, {});
+    if (!a.error.isEmpty())
+        return usageError(QStringLiteral("new"), a.error);
+    if (a.positional.size() != 1)
+        return usageError(QStringLiteral("new"), QStringLiteral("expected one output file"));
+    std::optional<int> type;
+    if (auto t = a.value(QStringLiteral("type"))) {
+        bool ok = false;
+        const int n = t->toInt(&ok);
+        if (!ok || n < 0 || n > 255)
+            return usageError(QStringLiteral("new"), QStringLiteral("--type takes a number from 0 to 255, not \"%1\"").arg(*t));
+        type = n;
+    } else {
+        type = PersistedSettings(appName()).value(QStringLiteral("Type"));
+    }
+    RadioImage img = RadioImage::newDocument();
+    completeNewDocument(img, type);
+    ChannelTable().storeIntoImage(img); // every save stores the table first
+    QString error;
+    if (!DataFile::save(a.positional[0], img, &error)) {
+        err(error);
+        return FileError;
+    }
+    return Ok;
+}
+
+static std::optional<Language> parseLanguage(const QString& s)
+{
+    if (s.compare(QStringLiteral("English"), Qt::CaseInsensitive) == 0)
+        return Language::English;
+    if (s.compare(QStringLiteral("Chinese"), Qt::CaseInsensitive) == 0)
+        return Language::Chinese;
+    return std::nullopt;
+}
+
+int cmdDump(const QStringList& argv)
+{
+    if (argv.contains(QStringLiteral("--help"))) {
+        out(QStringLiteral(
+            "Usage: zemtar-cli dump FILE.dat [--language English|Chinese] [--csv]\n"
+            "Prints the channel table: a header line, then rows 1..128 and Fr, 12 fields each,\n"
+            "tab-separated (CSV with --csv), UTF-8. Changes nothing.\n"));
+        return Ok;
+    }
+    const Args a = parseArgs(argv, {QStringLiteral("language")}, {QStringLiteral("csv")});
+    if (!a.error.isEmpty())
+        return usageError(QStringLiteral("dump"), a.error);
+    if (a.positional.size() != 1)
+        return usageError(QStringLiteral("dump"), QStringLiteral("expected one data file"));
+    Language lang = Language::English;
+    if (auto l = a.value(QStringLiteral("language"))) {
+        const auto parsed = parseLanguage(*l);
+        if (!parsed)
+            return usageError(QStringLiteral("dump"), QStringLiteral("--language takes English or Chinese, not \"%1\"").arg(*l));
+        lang = *parsed;
+    }
+    RadioImage img;
+    QString error;
+    if (!DataFile::load(a.positional[0], img, &error)) {
+        err(error);
+        return FileError;
+    }
+    ChannelTable table;
+    table.fillFromImage(img, lang);
+    out(tabletext::dump(table, lang, a.has(QStringLiteral("csv")) ? tabletext::Format::Csv : tabletext::Format::Tsv));
+    return Ok;
+}
+
+int cmdImport(const QStringList& argv)
+{
+    if (argv.contains(QStringLiteral("--help"))) {
+        out(QStringLiteral(
+            "Usage: zemtar-cli import FILE.dat TABLE\n"
+            "Applies a channel table in the format of 'dump' (tab-separated or CSV) to FILE.dat.\n"
+            "Rows that are missing or unchanged stay byte for byte as they are; changed rows are\n"
+            "checked as the channel table checks typed values. On any problem nothing is written.\n"));
+        return Ok;
+    }
+    const Args a = parseArgs(argv, {}, {});
+    if (!a.error.isEmpty())
+        return usageError(QStringLiteral("import"), a.error);
+    if (a.positional.size() != 2)
+        return usageError(QStringLiteral("import"), QStringLiteral("expected a data file and a table file"));
+    const QString datPath = a.positional[0], tablePath = a.positional[1];
+    RadioImage img;
+    QString error;
+    if (!DataFile::load(datPath, img, &error)) {
+        err(error);
+        return FileError;
+    }
+    QFile tf(tablePath);
+    if (!tf.open(QIODevice::ReadOnly)) {
+        err(QStringLiteral("Cannot open %1: %2").arg(tablePath, tf.errorString()));
+        return FileError;
+    }
+    const QByteArray raw = tf.readAll();
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    const QString text = utf8(raw);
+    if (utf8.hasError()) {
+        err(QStringLiteral("%1: the table is not UTF-8 text").arg(tablePath));
+        return InvalidData;
+    }
+    const RadioImage before = img;
+    const tabletext::ImportResult r = tabletext::importInto(img, text);
+    if (!r.ok()) {
+        for (const QString& p : r.problems)
+            err(QStringLiteral("%1: %2").arg(tablePath, p));
+        err(QStringLiteral("%1 was not changed.").arg(datPath));
+        return InvalidData;
+    }
+    if (img == before)
+        return Ok; // nothing changed: the file stays as it is
+    if (!DataFile::save(datPath, img, &error)) {
+        err(error);
+        return FileError;
+    }
+    err(QStringLiteral("%1: %2 row(s) changed.").arg(datPath).arg(r.changedRows.size()));
+    return Ok;
+}
+
+} // namespace zemtar::cli

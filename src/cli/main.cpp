@@ -1,0 +1,40 @@
+#include "CliCommon.h"
+
+#include <QCoreApplication>
+
+#include <functional>
+#include <map>
+
+using namespace zemtar::cli;
+
+static const char* kUsage =
+    "Usage: zemtar-cli COMMAND [OPTIONS]\n"
+    "Commands:\n"
+    "  new OUT.dat [--type N]                     write a new radio data file\n"
+    "  dump FILE.dat [--language L] [--csv]       print the channel table\n"
+    "  import FILE.dat TABLE                      apply an edited channel table\n"
+    "Each command has --help. Exit status: 0 success, 1 usage error, 2 invalid data,\n"
+    "3 file error, 4 communication failure, 5 refused.\n";
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty() || args[0] == QStringLiteral("--help") || args[0] == QStringLiteral("-h")) {
+        (args.isEmpty() ? err : out)(QString::fromLatin1(kUsage));
+        return args.isEmpty() ? Usage : Ok;
+    }
+    const std::map<QString, std::function<int(const QStringList&)>> commands = {
+        {QStringLiteral("new"), cmdNew},
+        {QStringLiteral("dump"), cmdDump},
+        {QStringLiteral("import"), cmdImport},
+    };
+    const QString name = args.takeFirst();
+    const auto it = commands.find(name);
+    if (it == commands.end()) {
+        err(QStringLiteral("zemtar-cli: unknown command \"%1\"").arg(name));
+        err(QString::fromLatin1(kUsage));
+        return Usage;
+    }
+    return it->second(args);
+}

@@ -1,0 +1,97 @@
+#pragma once
+// Encodings of the channel record fields and their display texts.
+#include "RadioImage.h"
+#include "shell/Language.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+
+namespace zemtar {
+
+// ---- Frequencies: counts of 10 Hz units, shown as MHz with five decimals ----
+namespace freq {
+
+inline constexpr qint64 kUnitsPerMHz = 100000;
+
+// A decimal number of MHz in units of 10 Hz, computed exactly (no binary floating point):
+// "145.125" gives 14512500. Like the C library's atof, leading blanks are skipped and the
+// number ends at the first character that cannot continue it; text without a number gives 0.
+// `complete` (optional) tells whether the whole text (blanks aside) was a number, or empty.
+qint64 parseMHz(const QString& text, bool* complete = nullptr);
+
+// "%3.5f" of units / 100000, e.g. "145.12500".
+QString format(qint64 units);
+
+// Units stored at offset (4 BCD bytes, least significant first), or 0 when absent
+// (highest byte 0xFF or 0x00).
+qint64 decode(const RadioImage& img, std::size_t offset);
+bool isAbsent(const RadioImage& img, std::size_t offset);
+
+// Writes units as 8 BCD digits. Units 0 marks the frequency absent: for the receive
+// frequency all four bytes become 0xFF, for the transmit frequency only the highest byte.
+void encodeRx(RadioImage& img, std::size_t offset, qint64 units);
+void encodeTx(RadioImage& img, std::size_t offset, qint64 units);
+
+} // namespace freq
+
+// ---- Tones: (low, high) byte pairs, CTCSS in tenths of a hertz or DCS codes ----
+namespace tone {
+
+struct Bytes {
+    std::uint8_t low = 0xFF;
+    std::uint8_t high = 0xFF;
+    friend bool operator==(const Bytes&, const Bytes&) = default;
+};
+
+bool isNone(std::uint8_t high);
+// The display text of a tone; "None" (or "无") when no tone is set.
+QString text(Bytes b, Language lang);
+// The bytes for a display text: "D..N"/"D..I" for DCS, a number of hertz for CTCSS,
+// anything that parses as 0 ("None", "无", "") for no tone.
+Bytes fromText(const QString& text);
+
+// The 261 entries offered by the tone lists: none, 50 CTCSS tones, 105 DCS codes
+// normal, the same codes inverted.
+const QStringList& list(Language lang);
+inline constexpr int kListSize = 261;
+
+} // namespace tone
+
+// ---- Bit fields of channel bytes 12 and 13 ----
+namespace field {
+
+enum class Busy { Off = 0, Carrier = 1, QtDqt = 2 };
+
+QString powerText(bool high, Language lang);
+QString widthText(bool wide, Language lang);
+QString scanText(bool add, Language lang);
+QString busyText(unsigned value, Language lang);     // 0, 1, anything else
+QString pttIdText(unsigned value, Language lang);    // 0..3
+QString signalText(unsigned value, Language lang);   // 0 none, 1 MSK, 2 DTMF, 3..7 2-Tone
+QString noneText(Language lang);
+
+} // namespace field
+
+// ---- Channel names: up to 8 single-byte characters, 0xFF padded ----
+namespace name {
+// Each byte is one character (Latin-1), so any stored name comes back byte for byte.
+QString read(const RadioImage& img, std::size_t offset);
+void write(RadioImage& img, std::size_t offset, const QString& text);
+} // namespace name
+
+// ---- Band limits: three BCD bytes, e.g. 14 14 45 for 144-145 MHz ----
+struct Band {
+    int lowMHz = 0;
+    int highMHz = 0;
+    friend bool operator==(const Band&, const Band&) = default;
+};
+namespace band {
+Band decode(std::uint8_t b0, std::uint8_t b1, std::uint8_t b2);
+Band read(const RadioImage& img);
+void write(RadioImage& img, Band b);
+QString text(Band b); // "%d-%dMHz"
+} // namespace band
+
+} // namespace zemtar

@@ -1,0 +1,30 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace zemtar {
+
+// The values the program keeps per user under the key "Software\<AppName>": the serial
+// port ("com") and the last radio type ("Type"), plus the recent-file list. On Windows
+// that is the registry key itself; elsewhere an INI file in the user's configuration
+// folder ($XDG_CONFIG_HOME/zemtar/registry.ini), one group per application name.
+class PersistedSettings {
+public:
+    explicit PersistedSettings(const QString& appName);
+
+    // A missing value, or one that is not a number, reads as nothing.
+    std::optional<int> value(const QString& name) const;
+    void setValue(const QString& name, int v);
+
+    QStringList recentFiles() const;
+    void setRecentFiles(const QStringList& files);
+
+    QString location() const;
+
+private:
+    QString appName_;
+};
+
+} // namespace zemtar

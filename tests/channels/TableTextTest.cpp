@@ -1,0 +1,129 @@
+#include "channels/TableText.h"
+
+#include <gtest/gtest.h>
+
+using namespace zemtar;
+using namespace zemtar::tabletext;
+
+namespace {
+
+QString u8(const char* s) { return QString::fromUtf8(s); }
+
+RadioImage sampleImage()
+{
+    RadioImage img = RadioImage::newDocument();
+    completeNewDocument(img, 0);
+    ChannelTable t;
+    const auto band = BandLimits::of({144, 145});
+    commitCell(t, 1, ColRx, u8("145.125"), band, Language::English);
+    commitCell(t, 2, ColRx, u8("144.5"), band, Language::English);
+    commitCell(t, 2, ColName, u8("A,\"B\""), band, Language::English);
+    t.storeIntoImage(img);
+    return img;
+}
+
+QString dumpOf(const RadioImage& img, Language lang, Format f)
+{
+    ChannelTable t;
+    t.fillFromImage(img, lang);
+    return dump(t, lang, f);
+}
+
+TEST(TableText, DumpHasHeaderAnd129LinesOf12Fields)
+{
+    const QString text = dumpOf(sampleImage(), Language::English, Format::Tsv);
+    EXPECT_TRUE(text.endsWith(u'\n'));
+    const QStringList lines = text.chopped(1).split(u'\n');
+    ASSERT_EQ(lines.size(), 130);
+    EXPECT_EQ(lines[0], u8("CH\tRx Frequency\tTx Frequency\tQT/DQT Dec\tQT/DQT Enc\tChnnel Name\tPower\t W/N \t"
+                           "Scan Add\tPTT ID\tBusy Lock\tOpt Signal"));
+    EXPECT_EQ(lines[1], u8("1\t145.12500\t145.12500\tNone\tNone\t\tHigh\tWide\tYes\tOff\tOff\tNone"));
+    EXPECT_EQ(lines[129], u8("Fr\t\t\t\t\t\t\t\t\t\t\t"));
+    for (const QString& l : lines)
+        EXPECT_EQ(l.split(u'\t').size(), 12);
+    EXPECT_TRUE(dumpOf(sampleImage(), Language::Chinese, Format::Tsv).startsWith(u8("信道\t接收频率")));
+}
+
+TEST(TableText, CsvQuotesAndParsesBack)
+{
+    const QString csv = dumpOf(sampleImage(), Language::English, Format::Csv);
+    EXPECT_TRUE(csv.contains(u8("2,144.50000,144.50000,None,None,\"A,\"\"B\"\"\",High")));
+    const QList<Line> lines = parse(csv);
+    ASSERT_EQ(lines.size(), 130);
+    EXPECT_EQ(lines[2].fields[ColName], u8("A,\"B\""));
+    EXPECT_EQ(lines[2].number, 3);
+    // Quoted line breaks, CRLF line ends and a byte order mark.
+    const QList<Line> odd = parse(QString(QChar(0xFEFF)) + u8("a,\"x\r\ny\",c\r\n\r\nd,e\r\n"));
+    ASSERT_EQ(odd.size(), 2);
+    EXPECT_EQ(odd[0].fields, (QStringList{u8("a"), u8("x\r\ny"), u8("c")}));
+    EXPECT_EQ(odd[1].number, 4);
+}
+
+TEST(TableText, UneditedDumpImportsWithoutChangingAByte)
+{
+    RadioImage img = sampleImage();
+    img.set(24 + 13, 0xFF); // odd flag bits the store would recompute
+    const RadioImage before = img;
+    for (Language lang : {Language::English, Language::Chinese})
+        for (Format f : {Format::Tsv, Format::Csv}) {
+            const ImportResult r = importInto(img, dumpOf(before, lang, f));
+            EXPECT_TRUE(r.ok()) << r.problems.join(u'\n').toStdString();
+            EXPECT_TRUE(r.changedRows.isEmpty());
+            EXPECT_EQ(img, before);
+        }
+}
+
+TEST(TableText, ImportStoresChangedRowsWithDefaultsForEmptyCells)
+{
+    RadioImage img = sampleImage();
+    const RadioImage before = img;
+    const QString table = u8("CH\tignored\n"
+                             "3\t144.0125\t\t67.0\t\tREPEAT\tLow\t\t\tBOT\tCarrier Only\tDTMF\n"
+                             "1\t\t\t\t\t\t\t\t\t\t\t\n"
+                             "Fr\t145.5\t440\tD023I\t无\tFR\t高\t窄\t否\t两者\t载波\t2-Tone\n");
+    const ImportResult r = importInto(img, table);
+    ASSERT_TRUE(r.ok()) << r.problems.join(u'\n').toStdString();
+    EXPECT_EQ(r.changedRows, (QList<int>{3, 1, 129}));
+    ChannelTable t;
+    t.fillFromImage(img, Language::English);
+    const char* row3[] = {"3", "144.01250", "144.01250", "67.0", "None", "REPEAT", "Low", "Wide", "Yes", "BOT", "Carrier Only", "DTMF", ">>"};
+    for (int c = 0; c < ColumnCount; ++c)
+        EXPECT_EQ(t.cell(3, c), u8(row3[c])) << c;
+    EXPECT_TRUE(t.isEmptyRow(1));
+    const char* fr[] = {"Fr", "145.50000", "440.00000", "D023I", "None", "FR", "High", "Narrow", "No", "Both", "Carrier Only", "2-Tone", ">>"};
+    for (int c = 0; c < ColumnCount; ++c)
+        EXPECT_EQ(t.cell(kLastRow, c), u8(fr[c])) << c;
+    // Row 2 was not in the table: untouched.
+    EXPECT_EQ(img.toByteArray().mid(24, 24), before.toByteArray().mid(24, 24));
+}
+
+TEST(TableText, AnyProblemRefusesTheWholeImportAndNamesEachLine)
+{
+    const RadioImage before = sampleImage();
+    struct Case {
+        const char* table;
+        const char* expect;
+    } cases[] = {
+        {"4\t145.123\t\t\t\t\t\t\t\t\t\t\n", "line 1: Error data Value，please input according the step value(6.25K/5k)."},
+        {"4\t150\t\t\t\t\t\t\t\t\t\t\n", "line 1: Out of range，please input again."},
+        {"4\t45\t\t\t\t\t\t\t\t\t\t\n", "line 1: Error Data Format，please input again."},
+        {"4\t145.1x\t\t\t\t\t\t\t\t\t\t\n", "line 1: Error Data Format"},
+        {"4\t145\tabc\t\t\t\t\t\t\t\t\t\n", "line 1: transmit frequency \"abc\""},
+        {"4\t145\t\t67\t\t\t\t\t\t\t\t\n", "line 1: \"67\" is not a tone"},
+        {"4\t145\t\t\t\tTOOLONGNAME\t\t\t\t\t\t\n", "line 1: channel name \"TOOLONGNAME\""},
+        {"4\t145\t\t\t\t名字\t\t\t\t\t\t\n", "printable ASCII"},
+        {"4\t145\t\t\t\t\tMedium\t\t\t\t\t\n", "line 1: \"Medium\" is not a choice of the Power column"},
+        {"4\t145\t\t\t\t\t\t\t\t\t\t\n\n129\t145\t\t\t\t\t\t\t\t\t\t\n", "line 3: \"129\" is not a row"},
+        {"4\t145\n", "line 1: expected 12 fields, found 2"},
+        {"4\t145\t\t\t\t\t\t\t\t\t\t\n4\t145\t\t\t\t\t\t\t\t\t\t\n", "line 2: row 4 appears more than once"},
+    };
+    for (const Case& c : cases) {
+        RadioImage img = before;
+        const ImportResult r = importInto(img, u8(c.table));
+        ASSERT_FALSE(r.ok()) << c.table;
+        EXPECT_TRUE(r.problems.join(u'\n').contains(u8(c.expect))) << r.problems.join(u'\n').toStdString();
+        EXPECT_EQ(img, before) << c.table;
+    }
+}
+
+} // namespace

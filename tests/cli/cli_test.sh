@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# End-to-end checks of zemtar-cli new, dump and import: exit codes, messages, and files
+# left untouched on every error.
+set -u
+CLI=$(realpath "${1:?usage: cli_test.sh path/to/zemtar-cli}")
+WORK=$(mktemp -d)
+trap 'rm -rf "$WORK"' EXIT
+export XDG_CONFIG_HOME="$WORK/config"
+cd "$WORK"
+pass=0 fail=0
+ok() { pass=$((pass + 1)); }
+bad() { fail=$((fail + 1)); echo "FAIL: $*"; }
+expect_rc() { # expected-rc description command...
+  local want=$1 what=$2; shift 2
+  "$@" >out.txt 2>err.txt; local rc=$?
+  if [ "$rc" = "$want" ]; then ok; else bad "$what: exit $rc, wanted $want ($(head -c 300 err.txt))"; fi
+}
+has() { if grep -qF -- "$2" "$1"; then ok; else bad "$1 lacks '$2': $(head -c 300 "$1")"; fi; }
+byte_at() { od -An -tx1 -j "$2" -N 1 "$1" | tr -d ' '; }
+
+# Usage and help
+expect_rc 1 "no command" "$CLI"
+expect_rc 1 "unknown command" "$CLI" frobnicate
+for c in new dump import; do expect_rc 0 "$c --help" "$CLI" $c --help; has out.txt "Usage: zemtar-cli $c"; done
+expect_rc 1 "new without file" "$CLI" new
+expect_rc 1 "new bad type" "$CLI" new x.dat --type abc
+[ ! -e x.dat ] && ok || bad "x.dat written despite usage error"
+expect_rc 1 "dump bad language" "$CLI" dump x.dat --language Klingon
+expect_rc 1 "unknown option" "$CLI" dump x.dat --bogus
+
+# new
+expect_rc 0 "new" "$CLI" new a.dat
+[ "$(stat -c %s a.dat)" = 6144 ] && ok || bad "a.dat is not 6144 bytes"
+[ "$(od -An -tx1 -j $((0x17E8)) -N 3 a.dat | tr -d ' ')" = "141445" ] && ok || bad "band bytes"
+[ "$(byte_at a.dat 13)" = "05" ] && ok || bad "channel 1 byte 13 after the store of an empty table"
+[ "$(byte_at a.dat $((0x17D1)))" = "00" ] && ok || bad "radio type default"
+expect_rc 0 "new --type" "$CLI" new t3.dat --type 3
+[ "$(byte_at t3.dat $((0x17D1)))" = "03" ] && ok || bad "--type 3"
+mkdir -p "$XDG_CONFIG_HOME/zemtar"
+printf '[Software]\n' >/dev/null
+printf '[Software/Zemtar]\nType=2\n' >"$XDG_CONFIG_HOME/zemtar/registry.ini"
+expect_rc 0 "new with persisted type" "$CLI" new t2.dat
+[ "$(byte_at t2.dat $((0x17D1)))" = "02" ] && ok || bad "persisted Type 2 not used"
+rm -f "$XDG_CONFIG_HOME/zemtar/registry.ini"
+expect_rc 3 "new into missing folder" "$CLI" new no/such/dir/a.dat
+has err.txt "no/such/dir/a.dat"
+
+# dump
+expect_rc 0 "dump" "$CLI" dump a.dat
+[ "$(wc -l <out.txt)" = 130 ] && ok || bad "dump line count $(wc -l <out.txt)"
+[ "$(awk -F'\t' 'NF != 12' out.txt | wc -l)" = 0 ] && ok || bad "dump lines without 12 fields"
+cp out.txt t.tsv
+expect_rc 0 "dump csv chinese" "$CLI" dump a.dat --csv --language Chinese
+has out.txt "信道,接收频率"
+head -c 100 a.dat >short.dat
+expect_rc 3 "dump short file" "$CLI" dump short.dat
+has err.txt "short.dat"; has err.txt "100 bytes"
+expect_rc 3 "dump missing file" "$CLI" dump missing.dat
+has err.txt "missing.dat"
+
+# import: unedited table changes nothing
+cp a.dat before.dat
+expect_rc 0 "import unedited" "$CLI" import a.dat t.tsv
+cmp -s a.dat before.dat && ok || bad "unedited import changed the file"
+
+# import: three edited channels, then dump again shows exactly those
+awk -F'\t' 'BEGIN{OFS="\t"}
+  $1=="1"{$2="145.125";$6="HOME"}
+  $1=="5"{$2="144.5";$3="144.1";$4="67.0";$11="Carrier Only"}
+  $1=="Fr"{$2="145.0125";$7="Low";$12="MSK"}
+  {print}' t.tsv >edited.tsv
+expect_rc 0 "import edited" "$CLI" import a.dat edited.tsv
+"$CLI" dump a.dat >after.tsv
+diff t.tsv after.tsv | grep '^>' >changes.txt
+[ "$(wc -l <changes.txt)" = 3 ] && ok || bad "expected 3 changed rows, got: $(cat changes.txt)"
+has after.tsv "$(printf '1\t145.12500\t145.12500\tNone\tNone\tHOME\tHigh\tWide\tYes\tOff\tOff\tNone')"
+has after.tsv "$(printf '5\t144.50000\t144.10000\t67.0\tNone\t\tHigh\tWide\tYes\tOff\tCarrier Only\tNone')"
+has after.tsv "$(printf 'Fr\t145.01250\t145.01250\tNone\tNone\t\tLow\tWide\tYes\tOff\tOff\tMSK')"
+
+# import: a mistyped frequency is refused and the file stays as it was
+cp a.dat before.dat
+sed 's/^7\t\t/7\t145.123\t/' t.tsv >typo.tsv
+expect_rc 2 "import typo" "$CLI" import a.dat typo.tsv
+has err.txt "line 8: Error data Value，please input according the step value(6.25K/5k)."
+has err.txt "typo.tsv"
+cmp -s a.dat before.dat && ok || bad "refused import changed the file"
+printf '\xff\xfe\x00' >binary.tsv
+expect_rc 2 "import binary table" "$CLI" import a.dat binary.tsv
+expect_rc 3 "import missing table" "$CLI" import a.dat missing.tsv
+has err.txt "missing.tsv"
+expect_rc 3 "import into short file" "$CLI" import short.dat t.tsv
+cmp -s a.dat before.dat && ok || bad "file changed by failed imports"
+[ "$(stat -c %s short.dat)" = 100 ] && ok || bad "short.dat changed"
+
+echo "$pass passed, $fail failed"
+[ "$fail" = 0 ]

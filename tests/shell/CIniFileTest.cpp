@@ -164,7 +164,8 @@ TEST_F(IniTest, UnusedOperations)
 TEST(IniParse, ArbitraryBytesNeverBreakTheInvariants)
 {
     CIniFile ini;
-    ini.Parse(QByteArray("\xFF\xFE[\x00]\n=\n[[]]\n]x[\n\xC3\x28=\xA0\n", 28));
+    static const char raw[] = "\xFF\xFE[\x00]\n=\n[[]]\n]x[\n\xC3\x28=\xA0\n";
+    ini.Parse(QByteArray(raw, sizeof raw - 1));
     EXPECT_EQ(ini.GetValue(u8("[]"), u8("x"), u8("d")), u8("d"));
     for (const QString& s : ini.SectionNames())
         for (const QString& k : ini.Keys(s))

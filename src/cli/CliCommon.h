@@ -40,5 +40,8 @@ int usageError(const QString& command, const QString& why);
 int cmdNew(const QStringList& args);
 int cmdDump(const QStringList& args);
 int cmdImport(const QStringList& args);
+int cmdRead(const QStringList& args);
+int cmdWrite(const QStringList& args);
+int cmdPower(const QStringList& args);
 
 } // namespace zemtar::cli

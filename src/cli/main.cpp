@@ -13,6 +13,9 @@ static const char* kUsage =
     "  new OUT.dat [--type N]                     write a new radio data file\n"
     "  dump FILE.dat [--language L] [--csv]       print the channel table\n"
     "  import FILE.dat TABLE                      apply an edited channel table\n"
+    "  read --port P OUT.dat [--password TEXT]    read a radio into a data file\n"
+    "  write --port P FILE.dat [--accept-band]    write a data file into a radio\n"
+    "  power high|low --port P [--set N]          adjust the transmit power live\n"
     "Each command has --help. Exit status: 0 success, 1 usage error, 2 invalid data,\n"
     "3 file error, 4 communication failure, 5 refused.\n";
 
@@ -28,6 +31,9 @@ int main(int argc, char** argv)
         {QStringLiteral("new"), cmdNew},
         {QStringLiteral("dump"), cmdDump},
         {QStringLiteral("import"), cmdImport},
+        {QStringLiteral("read"), cmdRead},
+        {QStringLiteral("write"), cmdWrite},
+        {QStringLiteral("power"), cmdPower},
     };
     const QString name = args.takeFirst();
     const auto it = commands.find(name);

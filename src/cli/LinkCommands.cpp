@@ -1,0 +1,209 @@
+// zemtar-cli read, write and power: the radio link from a terminal.
+#include "CliCommon.h"
+#include "TerminalHost.h"
+
+#include "image/DataFile.h"
+#include "link/PowerCalibration.h"
+#include "link/SerialLink.h"
+#include "link/TransferEngine.h"
+#include "shell/CIniFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+
+namespace zemtar::cli {
+
+namespace {
+
+int exitFor(LinkOutcome o)
+{
+    switch (o) {
+    case LinkOutcome::Success: return Ok;
+    case LinkOutcome::Cancelled:
+    case LinkOutcome::BandRefused: return Refused;
+    default: return CommFailure;
+    }
+}
+
+bool retriesOption(const Args& a, const QString& cmd, int& retries, int& rc)
+{
+    retries = 0;
+    if (auto r = a.value(QStringLiteral("retries"))) {
+        bool ok = false;
+        retries = r->toInt(&ok);
+        if (!ok || retries < 0) {
+            rc = usageError(cmd, QStringLiteral("--retries takes a whole number, not \"%1\"").arg(*r));
+            return false;
+        }
+    }
+    return true;
+}
+
+// Opens the named port ("com1".."com4" through Setup.ini, or a device path).
+void openPort(SerialLink& link, const QString& port)
+{
+    CIniFile setup;
+    QFile f(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Setup.ini")));
+    if (f.open(QIODevice::ReadOnly))
+        setup.Parse(f.readAll());
+    link.m_strPort = port;
+    if (!link.OpenPort(&setup))
+        err(link.errorText());
+}
+
+// Timing figures for benchmarks: how long the exchange took, how much of it the protocol's
+// own waits are, and how many bytes crossed the wire.
+void printStats(const QElapsedTimer& t, const TerminalHost& host, const SerialLink& link)
+{
+    err(QStringLiteral("stats: elapsed_ms=%1 waits_ms=%2 bytes_out=%3 bytes_in=%4")
+            .arg(t.elapsed())
+            .arg(host.sleptMs())
+            .arg(link.bytesWritten())
+            .arg(link.bytesRead()));
+}
+
+} // namespace
+
+int cmdRead(const QStringList& argv)
+{
+    const QString cmd = QStringLiteral("read");
+    if (argv.contains(QStringLiteral("--help"))) {
+        out(QStringLiteral(
+            "Usage: zemtar-cli read --port P OUT.dat [--password TEXT] [--retries N]\n"
+            "Reads the radio on port P (com1..com4 or a device path) into OUT.dat. The radio's\n"
+            "password must equal TEXT (default: none set). OUT.dat is written only when the\n"
+            "whole read succeeded. --retries answers Retry to that many communication errors;\n"
+            "--stats prints the time taken, the protocol's waits and the bytes exchanged.\n"));
+        return Ok;
+    }
+    const Args a = parseArgs(argv, {QStringLiteral("port"), QStringLiteral("password"), QStringLiteral("retries")},
+                             {QStringLiteral("stats")});
+    int retries = 0, rc = Ok;
+    if (!a.error.isEmpty())
+        return usageError(cmd, a.error);
+    if (!retriesOption(a, cmd, retries, rc))
+        return rc;
+    const auto port = a.value(QStringLiteral("port"));
+    if (!port || a.positional.size() != 1)
+        return usageError(cmd, QStringLiteral("expected --port P and one output file"));
+    RadioImage image = RadioImage::newDocument();
+    if (auto pw = a.value(QStringLiteral("password"))) {
+        const QByteArray bytes = pw->toLatin1();
+        if (bytes.size() > 6 || *pw != QString::fromLatin1(bytes))
+            return usageError(cmd, QStringLiteral("--password takes at most 6 characters"));
+        image.setText(map::kPassword.offset, map::kPassword.size, bytes);
+    }
+    SerialLink link;
+    openPort(link, *port);
+    TerminalHost host(retries, false);
+    QElapsedTimer timer;
+    timer.start();
+    const LinkOutcome o = TransferEngine(link, host, Language::English).read(image);
+    host.finishProgress();
+    if (a.has(QStringLiteral("stats")))
+        printStats(timer, host, link);
+    if (o != LinkOutcome::Success)
+        return exitFor(o);
+    QString error;
+    if (!DataFile::save(a.positional[0], image, &error)) {
+        err(error);
+        return FileError;
+    }
+    err(QStringLiteral("Read the radio into %1.").arg(a.positional[0]));
+    return Ok;
+}
+
+int cmdWrite(const QStringList& argv)
+{
+    const QString cmd = QStringLiteral("write");
+    if (argv.contains(QStringLiteral("--help"))) {
+        out(QStringLiteral(
+            "Usage: zemtar-cli write --port P FILE.dat [--accept-band] [--retries N]\n"
+            "Writes FILE.dat into the radio on port P. When the file's band reaches beyond the\n"
+            "radio's band the write stops, unless --accept-band is given. --stats as for read.\n"));
+        return Ok;
+    }
+    const Args a = parseArgs(argv, {QStringLiteral("port"), QStringLiteral("retries")},
+                             {QStringLiteral("accept-band"), QStringLiteral("stats")});
+    int retries = 0, rc = Ok;
+    if (!a.error.isEmpty())
+        return usageError(cmd, a.error);
+    if (!retriesOption(a, cmd, retries, rc))
+        return rc;
+    const auto port = a.value(QStringLiteral("port"));
+    if (!port || a.positional.size() != 1)
+        return usageError(cmd, QStringLiteral("expected --port P and one data file"));
+    RadioImage image;
+    QString error;
+    if (!DataFile::load(a.positional[0], image, &error)) {
+        err(error);
+        return FileError;
+    }
+    SerialLink link;
+    openPort(link, *port);
+    TerminalHost host(retries, a.has(QStringLiteral("accept-band")));
+    QElapsedTimer timer;
+    timer.start();
+    const LinkOutcome o =
+        TransferEngine(link, host, Language::English).write(image, BandLimits::of(band::read(image)));
+    host.finishProgress();
+    if (a.has(QStringLiteral("stats")))
+        printStats(timer, host, link);
+    if (o == LinkOutcome::Success)
+        err(QStringLiteral("Wrote %1 into the radio.").arg(a.positional[0]));
+    return exitFor(o);
+}
+
+int cmdPower(const QStringList& argv)
+{
+    const QString cmd = QStringLiteral("power");
+    if (argv.contains(QStringLiteral("--help"))) {
+        out(QStringLiteral(
+            "Usage: zemtar-cli power high|low --port P [--set N] [--retries N]\n"
+            "Puts the radio into its power adjust mode, prints the value it reports, sends N\n"
+            "(1-250 high, 1-200 low) when --set is given, and takes the radio out of the mode.\n"));
+        return Ok;
+    }
+    const Args a = parseArgs(argv, {QStringLiteral("port"), QStringLiteral("set"), QStringLiteral("retries")}, {});
+    int retries = 0, rc = Ok;
+    if (!a.error.isEmpty())
+        return usageError(cmd, a.error);
+    if (!retriesOption(a, cmd, retries, rc))
+        return rc;
+    const auto port = a.value(QStringLiteral("port"));
+    if (!port || a.positional.size() != 1 ||
+        (a.positional[0] != QStringLiteral("high") && a.positional[0] != QStringLiteral("low")))
+        return usageError(cmd, QStringLiteral("expected high or low and --port P"));
+    const auto kind = a.positional[0] == QStringLiteral("high") ? PowerCalibration::Kind::High : PowerCalibration::Kind::Low;
+    std::optional<int> value;
+    if (auto s = a.value(QStringLiteral("set"))) {
+        bool ok = false;
+        const int n = s->toInt(&ok);
+        const int max = PowerCalibration::params(kind).maximum;
+        if (!ok || n < 1 || n > max)
+            return usageError(cmd, QStringLiteral("--set takes a number from 1 to %1, not \"%2\"").arg(max).arg(*s));
+        value = n;
+    }
+    SerialLink link;
+    openPort(link, *port);
+    TerminalHost host(retries, false);
+    PowerCalibration cal(link, host, kind);
+    RadioImage scratch;
+    const LinkOutcome o = cal.enter(scratch);
+    if (o != LinkOutcome::Success)
+        return exitFor(o);
+    out(QStringLiteral("%1 power value: %2\n").arg(kind == PowerCalibration::Kind::High ? QStringLiteral("High") : QStringLiteral("Low"))
+            .arg(scratch.at(cal.parameters().imageOffset)));
+    bool sent = true;
+    if (value) {
+        sent = cal.update(*value) == PowerCalibration::Update::Sent;
+        if (sent)
+            out(QStringLiteral("Sent %1.\n").arg(*value));
+    }
+    const bool closed = cal.close() == PowerCalibration::Close::Closed;
+    return sent && closed ? Ok : CommFailure;
+}
+
+} // namespace zemtar::cli

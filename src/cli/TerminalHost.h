@@ -1,0 +1,32 @@
+#pragma once
+#include "link/LinkHost.h"
+
+namespace zemtar::cli {
+
+// Runs radio exchanges from a terminal: messages and progress on stderr, questions
+// answered by the command's options, Ctrl+C as Cancel.
+class TerminalHost : public LinkHost {
+public:
+    TerminalHost(int retries, bool acceptBand);
+    ~TerminalHost() override;
+
+    bool poll() override;
+    void sleepMs(int ms) override;
+    Answer ask(const QString& text, Caption caption, Buttons buttons, Icon icon) override;
+    void progress(int value, int maximum) override;
+    void status(const QString& text) override;
+
+    void finishProgress();
+    long sleptMs() const { return sleptMs_; }
+
+private:
+    int retries_;
+    bool acceptBand_;
+    bool tty_;
+    int lastShown_ = -1;
+    QString lastStatus_;
+    bool barOpen_ = false;
+    long sleptMs_ = 0;
+};
+
+} // namespace zemtar::cli

@@ -1,0 +1,27 @@
+#pragma once
+#include <QString>
+
+namespace zemtar {
+
+// What a radio exchange needs from whoever runs it: the window (pumping events, message
+// boxes, the progress dialog), the command-line tool (printing, answering by options) or a
+// test (recording, answering by script). Sleeping goes through the host too, so tests can
+// run the protocol's waits instantly.
+class LinkHost {
+public:
+    enum class Buttons { Ok, OkCancel, RetryCancel };
+    enum class Answer { Ok, Cancel, Retry };
+    enum class Caption { Application, Caution };
+    enum class Icon { None, Information, Warning, Stop };
+
+    virtual ~LinkHost() = default;
+    // Lets the user interface breathe (at most one waiting event); true when the user has
+    // asked to cancel.
+    virtual bool poll() = 0;
+    virtual void sleepMs(int ms) = 0;
+    virtual Answer ask(const QString& text, Caption caption, Buttons buttons, Icon icon = Icon::None) = 0;
+    virtual void progress(int value, int maximum) = 0;
+    virtual void status(const QString& text) = 0;
+};
+
+} // namespace zemtar

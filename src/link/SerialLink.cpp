@@ -1,0 +1,199 @@
+#include "SerialLink.h"
+
+#include "shell/CIniFile.h"
+
+#include <QElapsedTimer>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/ioctl.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace zemtar {
+
+namespace {
+constexpr int kIntervalMs = 30;
+constexpr int kTotalConstantMs = 90;
+constexpr int kTotalPerByteMs = 500;
+constexpr int kWriteConstantMs = 50;
+constexpr int kWritePerByteMs = 50;
+} // namespace
+
+SerialLink::~SerialLink() { close(); }
+
+QString SerialLink::defaultDevice(int comNumber)
+{
+    // USB programming cables show up as ttyUSB (FTDI, PL2303, CH340) or ttyACM devices.
+    switch (comNumber) {
+    case 1: return QStringLiteral("/dev/ttyUSB0");
+    case 2: return QStringLiteral("/dev/ttyUSB1");
+    case 3: return QStringLiteral("/dev/ttyACM0");
+    case 4: return QStringLiteral("/dev/ttyS0");
+    default: return {};
+    }
+}
+
+QString SerialLink::devicePath(const QString& portName, const CIniFile* setup)
+{
+    const QString lower = portName.trimmed().toLower();
+    for (int n = 1; n <= 4; ++n) {
+        const QString name = QStringLiteral("com%1").arg(n);
+        if (lower != name)
+            continue;
+        const QString mapped = setup ? setup->GetValue(QStringLiteral("Ports"), name).trimmed() : QString();
+        return mapped.isEmpty() ? defaultDevice(n) : mapped;
+    }
+    return portName.trimmed();
+}
+
+bool SerialLink::OpenPort(const CIniFile* setup) { return openDevice(devicePath(m_strPort, setup)); }
+
+bool SerialLink::openDevice(const QString& device)
+{
+    close();
+    error_.clear();
+    device_ = device;
+    auto fail = [&](const QString& why) {
+        error_ = QStringLiteral("%1: %2").arg(device, why);
+        if (fd_ >= 0)
+            ::close(fd_);
+        fd_ = -1;
+        return false;
+    };
+    if (device.isEmpty())
+        return fail(QStringLiteral("no device"));
+    written_ = readCount_ = 0;
+    fd_ = ::open(device.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd_ < 0)
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    if (!isatty(fd_))
+        return fail(QStringLiteral("not a serial device"));
+    // Exclusive use: a lock other programs of ours (and most terminal programs) respect,
+    // and the terminal's own exclusive mode against further opens.
+    if (::flock(fd_, LOCK_EX | LOCK_NB) != 0)
+        return fail(QStringLiteral("in use by another program"));
+    ::ioctl(fd_, TIOCEXCL);
+
+    termios tio{};
+    if (tcgetattr(fd_, &tio) != 0)
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    // Raw bytes at 9600 8N1, no parity checking; flow control keeps what the driver had.
+    cfmakeraw(&tio);
+    tio.c_cflag &= ~(CSIZE | PARENB | CSTOPB);
+    tio.c_cflag |= CS8 | CREAD | CLOCAL;
+    tio.c_iflag &= ~(INPCK | IGNPAR | PARMRK | ISTRIP);
+    tio.c_cc[VMIN] = 0;
+    tio.c_cc[VTIME] = 0;
+    cfsetispeed(&tio, B9600);
+    cfsetospeed(&tio, B9600);
+    if (tcsetattr(fd_, TCSANOW, &tio) != 0)
+        return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    return true;
+}
+
+void SerialLink::close()
+{
+    if (fd_ >= 0) {
+        ::ioctl(fd_, TIOCNXCL);
+        ::close(fd_);
+    }
+    // Marked closed: nothing after a close can write to a stale (possibly reused) descriptor.
+    fd_ = -1;
+}
+
+bool SerialLink::write(const QByteArray& bytes)
+{
+    if (fd_ < 0)
+        return false;
+    QElapsedTimer timer;
+    timer.start();
+    const qint64 limit = kWriteConstantMs + qint64(kWritePerByteMs) * bytes.size();
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd_, bytes.constData() + done, std::size_t(bytes.size() - done));
+        if (n > 0) {
+            done += n;
+            written_ += n;
+            continue;
+        }
+        if (n < 0 && errno != EAGAIN && errno != EINTR)
+            return false;
+        const qint64 left = limit - timer.elapsed();
+        if (left <= 0)
+            return false;
+        pollfd p{fd_, POLLOUT, 0};
+        ::poll(&p, 1, int(left));
+    }
+    return true;
+}
+
+std::optional<QByteArray> SerialLink::read(int count)
+{
+    if (fd_ < 0)
+        return std::nullopt;
+    QByteArray got;
+    if (count <= 0)
+        return got;
+    QElapsedTimer total;
+    total.start();
+    const qint64 limit = kTotalConstantMs + qint64(kTotalPerByteMs) * count;
+    char buf[256];
+    while (got.size() < count) {
+        const qint64 left = limit - total.elapsed();
+        if (left <= 0)
+            break;
+        // Before the first byte only the total time-out runs; after it, the gap between
+        // two bytes may not exceed the interval time-out either.
+        const int wait = int(got.isEmpty() ? left : std::min<qint64>(left, kIntervalMs));
+        pollfd p{fd_, POLLIN, 0};
+        const int r = ::poll(&p, 1, wait);
+        if (r < 0) {
+            if (errno == EINTR)
+                continue;
+            return std::nullopt;
+        }
+        if (r == 0) {
+            if (!got.isEmpty())
+                break; // interval time-out
+            continue;
+        }
+        if (p.revents & (POLLERR | POLLNVAL))
+            return std::nullopt;
+        const ssize_t n = ::read(fd_, buf, std::min<std::size_t>(sizeof buf, std::size_t(count - got.size())));
+        if (n > 0) {
+            got.append(buf, n);
+            readCount_ += n;
+        } else if (n == 0 || (errno != EAGAIN && errno != EINTR)) {
+            return std::nullopt; // the other end hung up
+        }
+    }
+    return got;
+}
+
+void SerialLink::purgeAll()
+{
+    if (fd_ >= 0)
+        tcflush(fd_, TCIOFLUSH);
+}
+
+void SerialLink::clearQueues()
+{
+    // Only what was received: bytes already handed to the driver for sending are on their
+    // way to the radio, and dropping them would break the frame the radio is waiting for.
+    if (fd_ >= 0)
+        tcflush(fd_, TCIFLUSH);
+}
+
+bool SerialLink::probe(const QString& device)
+{
+    SerialLink link;
+    const bool ok = link.openDevice(device);
+    link.close();
+    return ok;
+}
+
+} // namespace zemtar

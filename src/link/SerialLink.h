@@ -1,0 +1,60 @@
+#pragma once
+#include "Port.h"
+
+#include <QString>
+
+namespace zemtar {
+
+class CIniFile;
+
+// The serial port to the radio: 9600 baud, 8 data bits, no parity, one stop bit, raw,
+// opened for this program alone. Port names "com1".."com4" map to devices through the
+// [Ports] section of Setup.ini; a device path is accepted wherever a port is named.
+class SerialLink : public Port {
+public:
+    SerialLink() = default;
+    ~SerialLink() override;
+    SerialLink(const SerialLink&) = delete;
+    SerialLink& operator=(const SerialLink&) = delete;
+
+    // The device behind a port name: the [Ports] entry, else the default for that name,
+    // else the name itself (a path).
+    static QString devicePath(const QString& portName, const CIniFile* setup);
+    static QString defaultDevice(int comNumber);
+
+    QString m_strPort = QStringLiteral("com1");
+
+    // Opens and configures m_strPort's device. On failure the link stays closed and
+    // errorText() says why (the caller shows the port message).
+    bool OpenPort(const CIniFile* setup = nullptr);
+    void ClosePort() { close(); }
+
+    // Opens a device path directly (used by OpenPort and by tools that name a device).
+    bool openDevice(const QString& device);
+
+    bool isOpen() const override { return fd_ >= 0; }
+    bool write(const QByteArray& bytes) override;
+    std::optional<QByteArray> read(int count) override;
+    void purgeAll() override;
+    void clearQueues() override;
+    void close() override;
+    using Port::write;
+
+    QString errorText() const { return error_; }
+    // Bytes moved since the link was opened.
+    qint64 bytesWritten() const { return written_; }
+    qint64 bytesRead() const { return readCount_; }
+    QString device() const { return device_; }
+
+    // Whether a device can be opened right now (the Com Setup probe); opens and closes it.
+    static bool probe(const QString& device);
+
+private:
+    int fd_ = -1;
+    QString device_;
+    QString error_;
+    qint64 written_ = 0;
+    qint64 readCount_ = 0;
+};
+
+} // namespace zemtar

@@ -1,0 +1,57 @@
+#pragma once
+// Read and write of the radio's memory over the programming cable.
+#include "LinkHost.h"
+#include "Port.h"
+#include "channels/ChannelTable.h"
+#include "image/RadioImage.h"
+#include "shell/Language.h"
+
+#include <QByteArray>
+
+namespace zemtar {
+
+enum class LinkOutcome {
+    Success,
+    Cancelled,     // the user pressed Cancel while it ran
+    PortFailed,    // the port could not be opened
+    CommFailure,   // no answer, a broken frame, or the user gave up retrying
+    TypeMismatch,  // the radio is not a model this program programs
+    BandRefused,   // the user declined to write a band wider than the radio's
+    PasswordError, // the radio's password differs from the document's
+};
+
+struct RadioIdentity {
+    QByteArray bytes;
+    bool matches() const;  // family 'U', 'K' or 'R', model "530"
+    Band band() const;     // bytes 5-7, laid out like the image's band bytes
+};
+
+class TransferEngine {
+public:
+    static constexpr int kProgressMax = 191;
+
+    TransferEngine(Port& port, LinkHost& host, Language lang) : port_(port), host_(host), lang_(lang) {}
+
+    // Reads the radio. The whole memory goes into a scratch copy of `image`; only a read
+    // that completes replaces `image`, any other ending leaves it exactly as it was.
+    LinkOutcome read(RadioImage& image);
+    // Writes the image to the radio. `documentBand` is the band the document's radio type
+    // covers, checked against the band the radio reports.
+    LinkOutcome write(const RadioImage& image, BandLimits documentBand);
+
+private:
+    LinkOutcome run(bool writing, RadioImage& scratch, BandLimits documentBand);
+    std::optional<LinkOutcome> setUpLink(bool writing, BandLimits documentBand);
+    std::optional<LinkOutcome> pollFive();
+    LinkOutcome fail(msg::Id id);
+    LinkOutcome end(LinkOutcome outcome);
+    void stepProgress();
+
+    Port& port_;
+    LinkHost& host_;
+    Language lang_;
+    int tries_ = 1;
+    int progress_ = 0;
+};
+
+} // namespace zemtar

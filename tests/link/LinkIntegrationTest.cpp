@@ -1,0 +1,245 @@
+// The real programs over a pseudo-terminal: zemtar-cli against zemtar-radiosim.
+#include "image/DataFile.h"
+#include "image/Encodings.h"
+#include "link/Protocol.h"
+#include "link/SerialLink.h"
+#include "support/TestSupport.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace zemtar;
+
+namespace {
+
+QString binDir() { return QStringLiteral(ZEMTAR_BIN_DIR); }
+
+struct CliRun {
+    int code = -1;
+    QString out, err;
+};
+
+CliRun cli(const QStringList& args, int timeoutMs = 120000)
+{
+    QProcess p;
+    p.start(binDir() + QStringLiteral("/zemtar-cli"), args);
+    p.waitForFinished(timeoutMs);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+class Sim {
+public:
+    Sim(const QTemporaryDir& dir, QStringList args)
+    {
+        transcript = dir.filePath(QStringLiteral("transcript.txt"));
+        memory = dir.filePath(QStringLiteral("memory.bin"));
+        args << QStringLiteral("--transcript") << transcript << QStringLiteral("--save") << memory;
+        proc.start(binDir() + QStringLiteral("/zemtar-radiosim"), args);
+        if (proc.waitForReadyRead(10000))
+            device = QString::fromUtf8(proc.readLine()).trimmed();
+    }
+    ~Sim() { stop(); }
+    void stop()
+    {
+        if (proc.state() != QProcess::NotRunning) {
+            proc.terminate();
+            proc.waitForFinished(10000);
+        }
+    }
+    // Frames of the transcript: direction ("PC>" or "<RADIO") and the bytes.
+    std::vector<std::pair<QString, QByteArray>> frames() const
+    {
+        std::vector<std::pair<QString, QByteArray>> out;
+        const QStringList lines = QString::fromUtf8(test::readAll(transcript)).split(u'\n', Qt::SkipEmptyParts);
+        for (const QString& l : lines) {
+            const QStringList parts = l.simplified().split(u' ');
+            QByteArray bytes;
+            for (int i = 2; i < parts.size() && parts[i].size() == 2; ++i)
+                bytes.append(char(parts[i].toInt(nullptr, 16)));
+            out.emplace_back(parts.value(1), bytes);
+        }
+        return out;
+    }
+
+    QProcess proc;
+    QString device, transcript, memory;
+};
+
+RadioImage patternImage()
+{
+    RadioImage img = RadioImage::newDocument();
+    for (std::size_t i = 0; i < img.kSize; ++i)
+        img.set(i, std::uint8_t((i * 13 + 5) & 0xFF));
+    img.fill(map::kPassword, 0xFF);
+    band::write(img, {144, 145});
+    return img;
+}
+
+class LinkIntegration : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QString path(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
+};
+
+TEST_F(LinkIntegration, WriteThenReadGivesTheImageBackAndFramesFollowTheProtocol)
+{
+    const RadioImage source = patternImage();
+    ASSERT_TRUE(DataFile::save(path("source.dat"), source, nullptr));
+    Sim sim(dir, {QStringLiteral("--power-high"), QStringLiteral("77"), QStringLiteral("--power-low"), QStringLiteral("66")});
+    ASSERT_FALSE(sim.device.isEmpty());
+
+    const CliRun w = cli({QStringLiteral("write"), QStringLiteral("--port"), sim.device, path("source.dat")});
+    ASSERT_EQ(w.code, 0) << w.err.toStdString();
+    // Frame by frame: two wake-ups with identification, the confirmation, 510 blocks, the band block.
+    auto frames = sim.frames();
+    const QByteArray wake("\x02PROGRA"), ack(1, 0x06), mode("M\x02");
+    std::vector<std::pair<QString, QByteArray>> expect;
+    auto pc = [&](const QByteArray& b) { expect.emplace_back(QStringLiteral("PC>"), b); };
+    auto radio = [&](const QByteArray& b) { expect.emplace_back(QStringLiteral("<RADIO"), b); };
+    const QByteArray ident("U530\x00\x13\x17\x64", 8);
+    for (int pass = 0; pass < 2; ++pass) {
+        pc(wake);
+        radio(ack);
+        pc(mode);
+        radio(ident);
+    }
+    pc(ack);
+    radio(ack);
+    for (const proto::Block& b : proto::blocks(254)) {
+        pc(proto::header('W', b.address) + source.toByteArray().mid(qsizetype(b.imageOffset), 8));
+        radio(ack);
+    }
+    pc(proto::header('W', 0x0FF0) + source.toByteArray().mid(0x17E8, 8));
+    radio(ack);
+    ASSERT_EQ(frames.size(), expect.size());
+    for (std::size_t i = 0; i < expect.size(); ++i) {
+        ASSERT_EQ(frames[i].first, expect[i].first) << "frame " << i;
+        ASSERT_EQ(frames[i].second, expect[i].second) << "frame " << i;
+    }
+
+    const CliRun r = cli({QStringLiteral("read"), QStringLiteral("--port"), sim.device, path("back.dat")});
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    RadioImage back;
+    ASSERT_TRUE(DataFile::load(path("back.dat"), back, nullptr));
+    const RadioImage fresh = RadioImage::newDocument();
+    for (std::size_t i = 0; i < RadioImage::kSize; ++i) {
+        const std::size_t row = i / 24, col = i % 24;
+        std::uint8_t want = fresh.at(i); // never transferred: as a new document has it
+        if (row < 130 || (row >= 195 && col < 16))
+            want = source.at(i);
+        if (i == 0x17F0)
+            want = 66; // the radio's own calibration values, never written
+        if (i == 0x17F1)
+            want = 77;
+        if (i > 0x17F1 && i < 0x17F8)
+            want = 0xFF;
+        ASSERT_EQ(back.at(i), want) << "offset " << i;
+    }
+    frames = sim.frames();
+    const std::size_t start = expect.size();
+    std::vector<std::pair<QString, QByteArray>> readExpect;
+    expect.clear();
+    pc(wake);
+    radio(ack);
+    pc(mode);
+    radio(ident);
+    pc(ack);
+    radio(ack);
+    pc(QByteArray("R\x0F\xE0\x08"));
+    radio(QByteArray("W\x0F\xE0\x08") + back.toByteArray().mid(0x17D0, 8));
+    pc(ack);
+    radio(ack);
+    for (const proto::Block& b : proto::blocks(255)) {
+        pc(proto::header('R', b.address));
+        radio(proto::header('W', b.address) + back.toByteArray().mid(qsizetype(b.imageOffset), 8));
+        pc(ack);
+        radio(ack);
+    }
+    ASSERT_EQ(frames.size(), start + expect.size());
+    for (std::size_t i = 0; i < expect.size(); ++i) {
+        ASSERT_EQ(frames[start + i].first, expect[i].first) << "read frame " << i;
+        ASSERT_EQ(frames[start + i].second, expect[i].second) << "read frame " << i;
+    }
+}
+
+TEST_F(LinkIntegration, FaultsGiveTheirMessageAndLeaveFilesAsTheyWere)
+{
+    ASSERT_TRUE(DataFile::save(path("doc.dat"), patternImage(), nullptr));
+    const QByteArray docBytes = test::readAll(path("doc.dat"));
+    struct Case {
+        QStringList simArgs;
+        QString command;
+        int code;
+        const char* message;
+    } cases[] = {
+        {{QStringLiteral("--wrong-id")}, "read", 4, "Becuase the type of radio does not match,\ncommunications is interrupt."},
+        {{"--password", "1234"}, "read", 4, "Password Erroe!"},
+        {{"--fault", "missing@20"}, "read", 4, "Program Interrupt，Please reset the radio and try again"},
+        {{"--fault", "short@5"}, "read", 4, "Program Interrupt"},
+        {{"--fault", "nak@0"}, "read", 4, "Program Interrupt"},
+        {{"--fault", "hangup@30"}, "read", 4, "Program Interrupt"},
+        {{"--fault", "nak@7"}, "write", 4, "Program Interrupt"},
+        {{"--fault", "hangup@12"}, "write", 4, "Program Interrupt"},
+        {{"--band", "400-470"}, "write", 5, "The frequency band over the range of the radio."},
+        {{"--no-confirm"}, "read", 4, "Communication Error，Please check all the connections and the radio power"},
+    };
+    for (const Case& c : cases) {
+        Sim sim(dir, c.simArgs);
+        ASSERT_FALSE(sim.device.isEmpty());
+        const CliRun r = c.command == QLatin1String("read")
+                          ? cli({c.command, QStringLiteral("--port"), sim.device, path("out.dat")})
+                          : cli({c.command, QStringLiteral("--port"), sim.device, path("doc.dat")});
+        EXPECT_EQ(r.code, c.code) << c.simArgs.join(u' ').toStdString() << ": " << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.message))) << r.err.toStdString();
+        EXPECT_FALSE(QFile::exists(path("out.dat")));
+        EXPECT_EQ(test::readAll(path("doc.dat")), docBytes);
+    }
+}
+
+TEST_F(LinkIntegration, SilentRadioRetriesOnRequest)
+{
+    Sim sim(dir, {QStringLiteral("--ignore-wakeups"), QStringLiteral("16")});
+    const CliRun r = cli({QStringLiteral("read"), QStringLiteral("--port"), sim.device, path("out.dat"),
+                       QStringLiteral("--retries"), QStringLiteral("1")});
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Communication Error")));
+    EXPECT_TRUE(QFile::exists(path("out.dat")));
+}
+
+TEST_F(LinkIntegration, PortHeldByAnotherProgramFailsWithoutTraffic)
+{
+    Sim sim(dir, {});
+    SerialLink holder;
+    ASSERT_TRUE(holder.openDevice(sim.device));
+    const CliRun r = cli({QStringLiteral("read"), QStringLiteral("--port"), sim.device, path("out.dat")});
+    EXPECT_EQ(r.code, 4);
+    EXPECT_TRUE(r.err.contains(
+        QStringLiteral("Could not Open the Port,Please check whether the Port are occupied or the device are ok")));
+    EXPECT_TRUE(sim.frames().empty());
+    EXPECT_FALSE(QFile::exists(path("out.dat")));
+}
+
+TEST_F(LinkIntegration, PowerAdjustmentMovesTheRadiosValue)
+{
+    {
+        Sim sim(dir, {QStringLiteral("--power-high"), QStringLiteral("120")});
+        const CliRun r = cli({QStringLiteral("power"), QStringLiteral("high"), QStringLiteral("--port"), sim.device,
+                           QStringLiteral("--set"), QStringLiteral("201")});
+        EXPECT_EQ(r.code, 0) << r.err.toStdString();
+        EXPECT_TRUE(r.out.contains(QStringLiteral("High power value: 120")));
+        sim.stop();
+        EXPECT_EQ(std::uint8_t(test::readAll(sim.memory).at(0x0FF9)), 201);
+        const auto frames = sim.frames();
+        ASSERT_FALSE(frames.empty());
+        EXPECT_EQ(frames.back().second, QByteArray("MU"));
+    }
+    Sim sim(dir, {QStringLiteral("--short-power-reply")});
+    const CliRun r = cli({QStringLiteral("power"), QStringLiteral("low"), QStringLiteral("--port"), sim.device});
+    EXPECT_EQ(r.code, 4);
+    EXPECT_TRUE(r.err.contains(QStringLiteral("Not received enough byte")));
+}
+
+} // namespace

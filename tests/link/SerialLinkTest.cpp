@@ -1,0 +1,140 @@
+#include "link/SerialLink.h"
+#include "shell/CIniFile.h"
+
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace zemtar;
+
+namespace {
+
+// The far end of a pseudo-terminal, standing in for the radio.
+struct Pty {
+    int master = -1;
+    QString device;
+    Pty()
+    {
+        master = posix_openpt(O_RDWR | O_NOCTTY);
+        grantpt(master);
+        unlockpt(master);
+        device = QString::fromLocal8Bit(ptsname(master));
+    }
+    ~Pty()
+    {
+        if (master >= 0)
+            ::close(master);
+    }
+    void send(const QByteArray& b) const { ASSERT_EQ(::write(master, b.constData(), size_t(b.size())), b.size()); }
+    QByteArray receive() const
+    {
+        char buf[64];
+        const ssize_t n = ::read(master, buf, sizeof buf);
+        return n > 0 ? QByteArray(buf, n) : QByteArray();
+    }
+};
+
+TEST(SerialLink, ReadReturnsOnCountSilenceOrTotalTimeout)
+{
+    Pty pty;
+    SerialLink link;
+    ASSERT_TRUE(link.openDevice(pty.device)) << link.errorText().toStdString();
+    QElapsedTimer t;
+
+    pty.send("abcd");
+    t.start();
+    EXPECT_EQ(link.read(4), QByteArray("abcd"));
+    EXPECT_LT(t.elapsed(), 100);
+
+    pty.send("xyz");
+    t.start();
+    EXPECT_EQ(link.read(10), QByteArray("xyz")); // 30 ms of silence ends it
+    EXPECT_GE(t.elapsed(), 25);
+    EXPECT_LT(t.elapsed(), 300);
+
+    t.start();
+    EXPECT_EQ(link.read(1), QByteArray()); // nothing: 90 + 500 ms, then success with no bytes
+    EXPECT_GE(t.elapsed(), 570);
+    EXPECT_LT(t.elapsed(), 1500);
+
+    // Bytes 10 ms apart are one answer; a gap of 80 ms ends the read.
+    std::thread slow([&] {
+        for (char c : {'1', '2', '3'}) {
+            pty.send(QByteArray(1, c));
+            QThread::msleep(10);
+        }
+        QThread::msleep(80);
+        pty.send("4");
+    });
+    EXPECT_EQ(link.read(4), QByteArray("123"));
+    slow.join();
+    EXPECT_EQ(link.read(1), QByteArray("4"));
+}
+
+TEST(SerialLink, WritesAndPurges)
+{
+    Pty pty;
+    SerialLink link;
+    ASSERT_TRUE(link.openDevice(pty.device));
+    EXPECT_TRUE(link.write(QByteArray("\x02PROGRA")));
+    EXPECT_EQ(pty.receive(), QByteArray("\x02PROGRA"));
+    pty.send("stale");
+    QThread::msleep(20);
+    link.clearQueues();
+    pty.send("Z");
+    EXPECT_EQ(link.read(1), QByteArray("Z"));
+}
+
+TEST(SerialLink, IsExclusiveAndClosedMeansClosed)
+{
+    Pty pty;
+    SerialLink first, second;
+    ASSERT_TRUE(first.openDevice(pty.device));
+    EXPECT_FALSE(second.openDevice(pty.device));
+    EXPECT_TRUE(second.errorText().contains(QStringLiteral("in use")));
+    EXPECT_FALSE(second.isOpen());
+    first.close();
+    EXPECT_FALSE(first.isOpen());
+    EXPECT_FALSE(first.write(QByteArray("x")));
+    EXPECT_EQ(first.read(1), std::nullopt);
+    EXPECT_TRUE(second.openDevice(pty.device)); // free again
+}
+
+TEST(SerialLink, HangUpIsAFailedRead)
+{
+    auto pty = std::make_unique<Pty>();
+    SerialLink link;
+    ASSERT_TRUE(link.openDevice(pty->device));
+    pty.reset();
+    EXPECT_EQ(link.read(1), std::nullopt);
+}
+
+TEST(SerialLink, RefusesWhatIsNotASerialDevice)
+{
+    SerialLink link;
+    EXPECT_FALSE(link.openDevice(QStringLiteral("/dev/null")));
+    EXPECT_FALSE(link.openDevice(QStringLiteral("/no/such/device")));
+    EXPECT_FALSE(link.openDevice(QString()));
+    EXPECT_FALSE(link.isOpen());
+    EXPECT_FALSE(SerialLink::probe(QStringLiteral("/no/such/device")));
+}
+
+TEST(SerialLink, PortNamesMapThroughTheSettingsFile)
+{
+    CIniFile setup;
+    setup.Parse("[Ports]\ncom1=/dev/ttyUSB7\ncom2=\n");
+    EXPECT_EQ(SerialLink::devicePath(QStringLiteral("com1"), &setup), QStringLiteral("/dev/ttyUSB7"));
+    EXPECT_EQ(SerialLink::devicePath(QStringLiteral("COM1"), &setup), QStringLiteral("/dev/ttyUSB7"));
+    EXPECT_EQ(SerialLink::devicePath(QStringLiteral("com2"), &setup), QStringLiteral("/dev/ttyUSB1"));
+    EXPECT_EQ(SerialLink::devicePath(QStringLiteral("com3"), nullptr), QStringLiteral("/dev/ttyACM0"));
+    EXPECT_EQ(SerialLink::devicePath(QStringLiteral("/dev/pts/3"), &setup), QStringLiteral("/dev/pts/3"));
+    EXPECT_EQ(SerialLink::devicePath(QStringLiteral("com5"), &setup), QStringLiteral("com5"));
+}
+
+} // namespace

@@ -1,0 +1,265 @@
+#include "link/Protocol.h"
+#include "link/TransferEngine.h"
+#include "shell/Messages.h"
+#include "support/SimPort.h"
+
+#include <gtest/gtest.h>
+
+using namespace zemtar;
+using namespace zemtar::test;
+using Answer = LinkHost::Answer;
+using Buttons = LinkHost::Buttons;
+using Fault = sim::Config::BlockFault;
+
+namespace {
+
+// An image whose every transferred byte differs from a new document's.
+RadioImage patternImage()
+{
+    RadioImage img = RadioImage::newDocument();
+    for (std::size_t i = 0; i < img.kSize; ++i)
+        img.set(i, std::uint8_t((i * 7 + 3) & 0xFF));
+    img.fill(map::kPassword, 0xFF);
+    band::write(img, {144, 145});
+    return img;
+}
+
+struct Rig {
+    sim::SimRadio radio;
+    SimPort port{radio};
+    ScriptedHost host{&port};
+    explicit Rig(sim::Config cfg = {}) : radio(cfg) { port.open(); }
+    TransferEngine engine() { return TransferEngine(port, host, Language::English); }
+    int wakeUps() const
+    {
+        int n = 0; // 0x02 followed by 'P' (a lone 0x02 after 'M' is the program mode)
+        for (std::size_t i = 0; i + 1 < port.writes.size(); ++i)
+            n += port.writes[i] == QByteArray(1, 0x02) && port.writes[i + 1] == QByteArray("P");
+        return n;
+    }
+    bool asked(const QString& text) const
+    {
+        for (const auto& q : host.questions)
+            if (q.text == text)
+                return true;
+        return false;
+    }
+};
+
+QString text(msg::Id id) { return msg::text(id, Language::English); }
+
+TEST(Transfer, ReadCopiesTheRadioAndLeavesUntransferredBytesAlone)
+{
+    Rig rig;
+    const RadioImage source = patternImage();
+    rig.radio.loadImage(source);
+    RadioImage doc = RadioImage::newDocument();
+    doc.fill({0x0C30, 65 * 24}, 0x5A); // rows 130-194 must stay as they are
+    const RadioImage before = doc;
+    ASSERT_EQ(rig.engine().read(doc), LinkOutcome::Success);
+    for (std::size_t i = 0; i < RadioImage::kSize; ++i) {
+        const std::size_t row = i / 24, col = i % 24;
+        const bool transferred = row < 130 || (row >= 195 && col < 16);
+        ASSERT_EQ(doc.at(i), transferred ? source.at(i) : before.at(i)) << "offset " << i;
+    }
+    EXPECT_EQ(rig.host.progressValue, 191);
+    EXPECT_EQ(rig.host.statuses.last(), QStringLiteral("191"));
+    EXPECT_EQ(rig.port.closes, 1);
+    EXPECT_FALSE(rig.port.isOpen());
+    EXPECT_TRUE(rig.host.questions.empty());
+    // The password block, then 512 blocks in address order.
+    std::vector<QByteArray> requests;
+    for (const QByteArray& w : rig.port.writes)
+        if (w.size() == 4 && w[0] == 'R')
+            requests.push_back(w);
+    ASSERT_EQ(requests.size(), 513u);
+    EXPECT_EQ(requests[0], QByteArray("R\x0F\xE0\x08"));
+    for (std::size_t k = 1; k < requests.size(); ++k)
+        EXPECT_EQ(requests[k], proto::header('R', std::uint16_t((k - 1) * 8)));
+}
+
+TEST(Transfer, WriteSendsTheImageButNeverTheCalibrationBytes)
+{
+    Rig rig;
+    rig.radio.setPowers(111, 99);
+    const RadioImage doc = patternImage();
+    ASSERT_EQ(rig.engine().write(doc, BandLimits::of({144, 145})), LinkOutcome::Success);
+    for (int a = 0; a < sim::SimRadio::kMemorySize; ++a) {
+        if (a >= 0x0FF8)
+            continue;
+        ASSERT_EQ(std::uint8_t(rig.radio.memory()[a]), doc.at(std::size_t(proto::imageOffsetOf(std::uint16_t(a)))))
+            << "address " << a;
+    }
+    EXPECT_EQ(rig.radio.highPower(), 111);
+    EXPECT_EQ(rig.radio.lowPower(), 99);
+    EXPECT_EQ(rig.wakeUps(), 2); // woken and identified twice, no question asked
+    EXPECT_TRUE(rig.host.questions.empty());
+    EXPECT_EQ(rig.host.progressValue, 190);
+    int blocks = 0;
+    for (const QByteArray& w : rig.port.writes)
+        blocks += w.size() == 4 && w[0] == 'W';
+    EXPECT_EQ(blocks, 511);
+    EXPECT_EQ(rig.port.writes[rig.port.writes.size() - 2], proto::header('W', 0x0FF0));
+}
+
+TEST(Transfer, SilentRadioAsksAfterFifteenWakeUpsAndRetryStartsFifteenMore)
+{
+    sim::Config cfg;
+    cfg.ignoreWakeUps = 1000;
+    Rig rig(cfg);
+    rig.host.answers = {Answer::Retry, Answer::Cancel};
+    RadioImage doc = RadioImage::newDocument();
+    const RadioImage before = doc;
+    EXPECT_EQ(rig.engine().read(doc), LinkOutcome::CommFailure);
+    EXPECT_EQ(rig.wakeUps(), 30);
+    ASSERT_EQ(rig.host.questions.size(), 2u);
+    EXPECT_EQ(rig.host.questions[0].text, text(msg::CommError));
+    EXPECT_EQ(rig.host.questions[0].buttons, Buttons::RetryCancel);
+    EXPECT_EQ(rig.port.reads, 60); // two one-byte reads per attempt
+    EXPECT_EQ(doc, before);
+    EXPECT_FALSE(rig.port.isOpen());
+}
+
+TEST(Transfer, RadioAnsweringLateIsStillReached)
+{
+    sim::Config cfg;
+    cfg.ignoreWakeUps = 14;
+    Rig rig(cfg);
+    RadioImage doc = RadioImage::newDocument();
+    EXPECT_EQ(rig.engine().read(doc), LinkOutcome::Success);
+    EXPECT_TRUE(rig.host.questions.empty());
+}
+
+TEST(Transfer, IdentificationFamiliesAndModels)
+{
+    struct Case {
+        char family;
+        const char* model;
+        bool wrong;
+        bool accepted;
+    } cases[] = {{'U', "530", false, true}, {'K', "530", false, true}, {'R', "530", false, true},
+                 {'K', "530", true, false}, {'X', "530", false, false}, {'U', "503", false, false}};
+    for (const Case& c : cases) {
+        sim::Config cfg;
+        cfg.family = c.family;
+        cfg.model = c.model;
+        cfg.wrongIdentity = c.wrong;
+        Rig rig(cfg);
+        RadioImage doc = RadioImage::newDocument();
+        const LinkOutcome o = rig.engine().read(doc);
+        EXPECT_EQ(o, c.accepted ? LinkOutcome::Success : LinkOutcome::TypeMismatch) << c.family << c.model;
+        EXPECT_EQ(rig.asked(msg::typeMismatch(Language::English)), !c.accepted);
+        EXPECT_FALSE(rig.port.isOpen());
+    }
+}
+
+TEST(Transfer, WriteBandCheck)
+{
+    struct Case {
+        Band doc;
+        std::optional<Answer> answer; // the question is asked when set
+        LinkOutcome outcome;
+    } cases[] = {
+        {{144, 145}, std::nullopt, LinkOutcome::Success},
+        {{136, 174}, std::nullopt, LinkOutcome::Success},
+        {{130, 145}, Answer::Ok, LinkOutcome::Success},
+        {{144, 175}, Answer::Cancel, LinkOutcome::BandRefused},
+    };
+    for (const Case& c : cases) {
+        Rig rig; // radio band 136-174
+        if (c.answer)
+            rig.host.answers = {*c.answer};
+        EXPECT_EQ(rig.engine().write(patternImage(), BandLimits::of(c.doc)), c.outcome);
+        EXPECT_EQ(rig.asked(text(msg::BandOverRange)), c.answer.has_value());
+        EXPECT_EQ(rig.wakeUps(), c.outcome == LinkOutcome::Success ? 2 : 1);
+        if (c.outcome != LinkOutcome::Success) {
+            EXPECT_EQ(rig.radio.memory(), QByteArray(4096, char(0xFF)).replace(0x0FF8, 2, QByteArray("\x64\x7D")));
+        }
+    }
+}
+
+TEST(Transfer, PasswordMismatchStopsBeforeAnyAcknowledgement)
+{
+    Rig rig;
+    rig.radio.setPassword("12345");
+    RadioImage doc = RadioImage::newDocument();
+    doc.setText(map::kPassword.offset, 6, "12346");
+    const RadioImage before = doc;
+    EXPECT_EQ(rig.engine().read(doc), LinkOutcome::PasswordError);
+    EXPECT_TRUE(rig.asked(QStringLiteral("Password Erroe!")));
+    EXPECT_EQ(rig.port.writes.back(), QByteArray("R\x0F\xE0\x08"));
+    EXPECT_EQ(doc, before);
+
+    Rig same;
+    same.radio.setPassword("12346");
+    EXPECT_EQ(same.engine().read(doc), LinkOutcome::Success);
+}
+
+TEST(Transfer, BlockFaultsEndWithProgramInterruptAndLeaveTheDocument)
+{
+    struct Case {
+        Fault fault;
+        int block;
+        bool writing;
+    } cases[] = {
+        {Fault::Missing, 10, false}, {Fault::Short, 10, false}, {Fault::Nak, 10, false}, {Fault::HangUp, 400, false},
+        {Fault::Short, 508, false}, // a short answer to the password request is not a password error
+        {Fault::Missing, 10, true},  {Fault::Nak, 3, true},     {Fault::HangUp, 509, true},
+    };
+    for (const Case& c : cases) {
+        sim::Config cfg;
+        cfg.blockFault = c.fault;
+        cfg.faultBlock = c.block;
+        Rig rig(cfg);
+        rig.radio.loadImage(patternImage());
+        RadioImage doc = RadioImage::newDocument();
+        const RadioImage before = doc;
+        const LinkOutcome o = c.writing ? rig.engine().write(doc, BandLimits::of({144, 145})) : rig.engine().read(doc);
+        EXPECT_EQ(o, LinkOutcome::CommFailure) << int(c.fault) << "@" << c.block;
+        ASSERT_EQ(rig.host.questions.size(), 1u);
+        EXPECT_EQ(rig.host.questions[0].text, text(msg::ProgramInterrupt));
+        EXPECT_EQ(doc, before);
+        EXPECT_FALSE(rig.port.isOpen());
+    }
+}
+
+TEST(Transfer, UnansweredConfirmationOffersRetry)
+{
+    sim::Config cfg;
+    cfg.noConfirm = true;
+    Rig rig(cfg);
+    rig.host.answers = {Answer::Retry, Answer::Retry, Answer::Retry, Answer::Retry};
+    RadioImage doc = RadioImage::newDocument();
+    EXPECT_EQ(rig.engine().read(doc), LinkOutcome::CommFailure);
+    // Each Retry starts over with the counter at 1, so the fifth refusal is still a question.
+    ASSERT_EQ(rig.host.questions.size(), 5u);
+    EXPECT_EQ(rig.host.questions.back().text, text(msg::CommError));
+}
+
+TEST(Transfer, CancelWhileReadingLeavesTheDocumentAsItWas)
+{
+    Rig rig;
+    rig.radio.loadImage(patternImage());
+    rig.host.cancelAfterPolls = 6 + 5 * 50; // after row 50
+    RadioImage doc = RadioImage::newDocument();
+    const RadioImage before = doc;
+    EXPECT_EQ(rig.engine().read(doc), LinkOutcome::Cancelled);
+    EXPECT_EQ(rig.host.progressValue, 51);
+    EXPECT_TRUE(rig.host.questions.empty());
+    EXPECT_EQ(doc, before);
+    EXPECT_FALSE(rig.port.isOpen());
+}
+
+TEST(Transfer, ClosedPortIsReported)
+{
+    sim::SimRadio radio;
+    SimPort port(radio);
+    ScriptedHost host(&port);
+    RadioImage doc;
+    EXPECT_EQ(TransferEngine(port, host, Language::Chinese).read(doc), LinkOutcome::PortFailed);
+    ASSERT_EQ(host.questions.size(), 1u);
+    EXPECT_EQ(host.questions[0].text, msg::text(msg::PortOpenFailed, Language::Chinese));
+    EXPECT_TRUE(port.writes.empty());
+}
+
+} // namespace

@@ -10,32 +10,43 @@ namespace zemtar {
 
 namespace {
 
-std::unique_ptr<QSettings> open(const QString& appName)
+// `group` is the key below HKEY_CURRENT_USER, with "/" between its parts.
+std::unique_ptr<QSettings> open(const QString& group)
 {
 #ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\Software\\") + appName,
+    return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\") + QString(group).replace(u'/', u'\\'),
                                        QSettings::NativeFormat);
 #else
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                         QStringLiteral("/zemtar");
     QDir().mkpath(dir);
     auto s = std::make_unique<QSettings>(dir + QStringLiteral("/registry.ini"), QSettings::IniFormat);
-    // The key of an empty application name is "Software\" itself.
-    QString group = QStringLiteral("Software");
-    if (!appName.isEmpty())
-        group += QLatin1Char('/') + QString(appName).replace(u'/', u'_').replace(u'\\', u'_');
     s->beginGroup(group);
     return s;
 #endif
 }
 
+QString groupFor(const QString& appName)
+{
+    // The key of an empty application name is "Software\" itself.
+    QString group = QStringLiteral("Software");
+    if (!appName.isEmpty())
+        group += QLatin1Char('/') + QString(appName).replace(u'/', u'_').replace(u'\\', u'_');
+    return group;
+}
+
 } // namespace
 
-PersistedSettings::PersistedSettings(const QString& appName) : appName_(appName) {}
+PersistedSettings::PersistedSettings(const QString& appName) : group_(groupFor(appName)) {}
+
+PersistedSettings PersistedSettings::recentFileStore()
+{
+    return PersistedSettings(QStringLiteral("Software/Local AppWizard-Generated Applications/Zemtar"), true);
+}
 
 std::optional<int> PersistedSettings::value(const QString& name) const
 {
-    const QVariant v = open(appName_)->value(name);
+    const QVariant v = open(group_)->value(name);
     if (!v.isValid())
         return std::nullopt;
     bool ok = false;
@@ -43,18 +54,18 @@ std::optional<int> PersistedSettings::value(const QString& name) const
     return ok ? std::optional<int>(n) : std::nullopt;
 }
 
-void PersistedSettings::setValue(const QString& name, int v) { open(appName_)->setValue(name, v); }
+void PersistedSettings::setValue(const QString& name, int v) { open(group_)->setValue(name, v); }
 
 QStringList PersistedSettings::recentFiles() const
 {
-    return open(appName_)->value(QStringLiteral("Recent File List")).toStringList();
+    return open(group_)->value(QStringLiteral("Recent File List")).toStringList();
 }
 
 void PersistedSettings::setRecentFiles(const QStringList& files)
 {
-    open(appName_)->setValue(QStringLiteral("Recent File List"), files);
+    open(group_)->setValue(QStringLiteral("Recent File List"), files);
 }
 
-QString PersistedSettings::location() const { return open(appName_)->fileName(); }
+QString PersistedSettings::location() const { return open(group_)->fileName(); }
 
 } // namespace zemtar

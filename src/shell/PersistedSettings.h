@@ -13,6 +13,8 @@ namespace zemtar {
 class PersistedSettings {
 public:
     explicit PersistedSettings(const QString& appName);
+    // The framework's own key, which keeps the recent-file list.
+    static PersistedSettings recentFileStore();
 
     // A missing value, or one that is not a number, reads as nothing.
     std::optional<int> value(const QString& name) const;
@@ -24,7 +26,8 @@ public:
     QString location() const;
 
 private:
-    QString appName_;
+    PersistedSettings(const QString& group, bool) : group_(group) {}
+    QString group_;
 };
 
 } // namespace zemtar

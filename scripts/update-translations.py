@@ -1,0 +1,50 @@
+#!/usr/bin/env python3
+"""Refreshes res/translations/*.ts from the sources (lupdate), then fills in the texts:
+English.ts repeats each source text, Chinese.ts takes the Chinese text from CHINESE below.
+Texts without a Chinese entry stay unfinished and show in English; the script lists them."""
+import pathlib, re, subprocess, sys, html
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+TS = ROOT / "res" / "translations"
+CHINESE = {
+    "&File": "文件(&F)", "&New": "新建(&N)", "&Open...": "打开(&O)...", "&Close": "关闭(&C)",
+    "&Save": "保存(&S)", "Save &As...": "另存为(&A)...", "&Print...": "打印(&P)...",
+    "Print Preview": "打印预览", "P&rint Setup...": "打印设置(&R)...", "E&xit": "退出(&X)",
+    "&Edit": "编辑(&E)", "Product Information": "类型设置", "Channel Information": "信道信息",
+    "Optional Features": "可选功能", "DTMF": "DTMF", "MSK": "MSK", "Two Tone": "两音",
+    "Key Assignment": "侧键设定", "&Undo": "撤消(&U)", "&Redo": "重做(&R)", "Cu&t": "剪切(&T)",
+    "&Copy": "复制(&C)", "&Paste": "粘贴(&P)", "&Program": "编程(&P)", "&Read": "读频(&R)",
+    "&Write": "写频(&W)", "High Power Debug": "高功率调试", "Low Power Debug": "低功率调试",
+    "Setup": "设置", "Com Setup": "串口设置", "Language": "语言", "&View": "查看(&V)",
+    "&Toolbar": "工具栏(&T)", "&Status Bar": "状态栏(&S)", "Control &Bar": "控制栏(&B)",
+    "&Help": "帮助(&H)", "&Help Topics": "帮助主题(&H)", "&About ...": "关于(&A)...", "Help": "帮助",
+    "Toolbar": "工具栏", "Ready": "就绪", "Close": "关闭", "Type Setting": "类型设置", "Type": "类型",
+    "Field": "频段",
+    "Zemtar starts again in the language you choose.": "Zemtar 将以所选语言重新启动。",
+    "Could not start %1. Start Zemtar again to use the new language.": "无法启动 %1。请重新启动 Zemtar 以使用新的语言。",
+}
+
+def fill(path, lookup):
+    text = path.read_text(encoding="utf-8")
+    missing = []
+    def repl(m):
+        source = html.unescape(m.group(1))
+        value = lookup(source)
+        if value is None:
+            missing.append(source)
+            return m.group(0)
+        return "<source>%s</source>\n        <translation>%s</translation>" % (m.group(1), html.escape(value, quote=False))
+    text = re.sub(r"<source>(.*?)</source>\s*<translation[^>]*>.*?</translation>", repl, text, flags=re.S)
+    path.write_text(text, encoding="utf-8")
+    return missing
+
+def main():
+    lupdate = "/usr/lib/qt6/bin/lupdate"
+    subprocess.run([lupdate, "-silent", "-no-obsolete", str(ROOT / "src"), "-ts",
+                    str(TS / "English.ts"), str(TS / "Chinese.ts")], check=True)
+    fill(TS / "English.ts", lambda s: s)
+    missing = fill(TS / "Chinese.ts", CHINESE.get)
+    for m in sorted(set(missing)):
+        print("no Chinese text for:", m, file=sys.stderr)
+
+main()

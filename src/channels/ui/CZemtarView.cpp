@@ -1,0 +1,99 @@
+#include "CZemtarView.h"
+
+#include "editors/ProductInfo.h"
+#include "shell/ui/AppGlobals.h"
+#include "shell/ui/CZemtarDoc.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace zemtar::ui {
+
+namespace {
+constexpr double kWidthFactors[ColumnCount] = {0.5, 1.06, 1.06, 1.1, 1.1, 1.08, 0.7, 0.86, 0.8, 1.05, 1.0, 0.85, 0.52};
+constexpr unsigned long kFixedTextColour = 15741440; // blue 0xF0, green 0x32, red 0
+} // namespace
+
+CZemtarView::CZemtarView(CZemtarDoc* doc, QWidget* parent) : QWidget(parent), doc_(doc), grid_(new CMSFlexGrid(this))
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(grid_);
+    grid_->setObjectName(QStringLiteral("channelGrid"));
+    doc_->storeTable = [this] { StoreTableIntoImage(); };
+}
+
+void CZemtarView::setUp()
+{
+    const Language lang = g().lang();
+    grid_->SetRows(kTableRows);
+    grid_->SetCols(ColumnCount);
+    grid_->SetForeColorFixed(kFixedTextColour);
+    for (int c = 0; c < ColumnCount; ++c) {
+        grid_->SetTextMatrix(0, c, ChannelTable::header(c, lang));
+        grid_->SetColAlignment(c, 4);
+    }
+    firstSetUp_ = false;
+}
+
+void CZemtarView::scaleToScreen()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const int width = screen ? screen->geometry().width() : 1024;
+    scale_ = width > 800 ? width / 1024.0 : 1.0;
+    for (int c = 0; c < ColumnCount; ++c)
+        grid_->SetColWidth(c, long(kBaseColumnWidthTwips * kWidthFactors[c] * scale_));
+}
+
+void CZemtarView::OnInitialUpdate()
+{
+    if (firstSetUp_)
+        setUp();
+    for (int r = kFirstRow; r <= kLastRow; ++r)
+        grid_->SetTextMatrix(r, ColLabel, ChannelTable::rowLabel(r));
+    grid_->SetCol(ColName);
+    for (int r = kLastRow; r >= kFirstRow; --r) {
+        grid_->SetRow(r);
+        grid_->SetCellFontName(QStringLiteral("Courier"));
+    }
+    grid_->SetRow(kFirstRow);
+    grid_->SetCol(ColRx);
+    scaleToScreen();
+    FillTableFromImage();
+}
+
+ChannelTable CZemtarView::table() const
+{
+    ChannelTable t;
+    for (int r = kFirstRow; r <= kLastRow; ++r)
+        for (int c = ColRx; c < ColumnCount; ++c)
+            t.setCell(r, c, grid_->GetTextMatrix(r, c));
+    return t;
+}
+
+void CZemtarView::FillTableFromImage()
+{
+    RadioImage& img = doc_->image();
+    ChannelTable t;
+    t.fillFromImage(img, g().lang());
+    for (int r = kFirstRow; r <= kLastRow; ++r)
+        for (int c = ColRx; c < ColumnCount; ++c)
+            grid_->SetTextMatrix(r, c, t.cell(r, c));
+
+    // Radio type and registry: a new document takes the last type chosen and the default
+    // band; an opened or read image tells the registry its type.
+    PersistedSettings reg = g().registry();
+    if (g().newDocument)
+        completeNewDocument(img, reg.value(QStringLiteral("Type")));
+    else
+        reg.setValue(QStringLiteral("Type"), img.at(map::kRadioType.offset));
+    const Band band = band::read(img);
+    const QString model = productinfo::modelName(g().setupIni, img.at(map::kRadioType.offset));
+    emit mainCaptionChanged(windowCaption(g().languageValue(QStringLiteral("AppName")), model, band, g().lang()));
+    band_ = BandLimits::of(band);
+}
+
+void CZemtarView::StoreTableIntoImage() { table().storeIntoImage(doc_->image()); }
+
+} // namespace zemtar::ui

@@ -1,0 +1,95 @@
+#include "CProductInfoDlg.h"
+
+#include "channels/ui/CZemtarView.h"
+#include "editors/ProductInfo.h"
+#include "shell/ui/AppGlobals.h"
+#include "shell/ui/CZemtarDoc.h"
+#include "shell/ui/HelpLauncher.h"
+#include "shell/ui/MessageBox.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace zemtar::ui {
+
+CProductInfoDlg::CProductInfoDlg(CZemtarView* view, QWidget* parent) : QDialog(parent), view_(view)
+{
+    setObjectName(QStringLiteral("productInfoDialog"));
+    setWindowTitle(tr("Product Information"));
+    auto* group = new QGroupBox(tr("Type Setting"), this);
+    model_ = new QComboBox(group);
+    model_->setObjectName(QStringLiteral("model"));
+    model_->setMinimumWidth(160);
+    low_ = new QLineEdit(group);
+    high_ = new QLineEdit(group);
+    low_->setObjectName(QStringLiteral("low"));
+    high_->setObjectName(QStringLiteral("high"));
+    for (QLineEdit* e : {low_, high_}) {
+        e->setMaxLength(3);
+        e->setValidator(new QIntValidator(0, 999, e));
+        e->setFixedWidth(60);
+        e->setAlignment(Qt::AlignRight);
+    }
+    auto* band = new QHBoxLayout;
+    band->addWidget(low_);
+    band->addWidget(new QLabel(QString::fromUtf8("——"), group));
+    band->addWidget(high_);
+    band->addWidget(new QLabel(QStringLiteral("MHz"), group));
+    band->addStretch();
+    auto* form = new QFormLayout(group);
+    form->addRow(tr("Type"), model_);
+    form->addRow(tr("Field"), band);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CProductInfoDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(group);
+    layout->addWidget(buttons);
+
+    const auto fields = productinfo::load(view_->GetDocument()->image(), productinfo::modelNames(g().setupIni),
+                                          g().registry().value(QStringLiteral("Type")));
+    model_->addItems(fields.models);
+    model_->setCurrentIndex(fields.selected);
+    low_->setText(QString::number(fields.lowMHz));
+    high_->setText(QString::number(fields.highMHz));
+}
+
+void CProductInfoDlg::accept()
+{
+    productinfo::Fields f;
+    f.models = productinfo::modelNames(g().setupIni);
+    f.selected = model_->currentIndex();
+    f.lowMHz = low_->text().toInt();
+    f.highMHz = high_->text().toInt();
+    RadioImage& img = view_->GetDocument()->image();
+    if (const auto refused = productinfo::store(img, f, g().lang())) {
+        appMessage(this, *refused, QMessageBox::Ok, QMessageBox::Warning);
+        return;
+    }
+    const Band band{f.lowMHz, f.highMHz};
+    emit captionChanged(windowCaption(g().languageValue(QStringLiteral("AppName")), model_->currentText(), band, g().lang()));
+    view_->setBandLimits(BandLimits::of(band));
+    g().registry().setValue(QStringLiteral("Type"), f.selected);
+    QDialog::accept();
+}
+
+void CProductInfoDlg::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_F1) {
+        static const QHash<QString, int> ids = {{QStringLiteral("model"), 1013}, {QStringLiteral("low"), 1113},
+                                                {QStringLiteral("high"), 1114}};
+        help::show(focusWidget() ? ids.value(focusWidget()->objectName(), 0) : 0);
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+} // namespace zemtar::ui

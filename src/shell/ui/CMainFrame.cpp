@@ -1,0 +1,500 @@
+#include "CMainFrame.h"
+
+#include "AppGlobals.h"
+#include "CChildFrame.h"
+#include "CNavigatorBar.h"
+#include "CZemtarDoc.h"
+#include "Dialogs.h"
+#include "HelpLauncher.h"
+#include "MessageBox.h"
+#include "channels/ui/CZemtarView.h"
+#include "editors/ui/CProductInfoDlg.h"
+#include "shell/Messages.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QtGui/qevent.h>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QProcess>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace zemtar::ui {
+
+// ------------------------------------------------------------------ background
+
+CMdiClientBackground::CMdiClientBackground(QWidget* parent) : QMdiArea(parent)
+{
+    setBackground(QBrush(backgroundPixmap()));
+}
+
+QPixmap CMdiClientBackground::backgroundPixmap()
+{
+    QPixmap pm(g().appFile(QStringLiteral("background.bmp")));
+    if (pm.isNull())
+        pm.load(QStringLiteral(":/background.bmp"));
+    return pm;
+}
+
+// ------------------------------------------------------------------ frame
+
+CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("mainFrame"));
+    setWindowTitle(QStringLiteral("Zemtar"));
+    setAcceptDrops(true);
+    mdi_ = new CMdiClientBackground(this);
+    mdi_->setObjectName(QStringLiteral("mdiArea"));
+    setCentralWidget(mdi_);
+    createActions();
+    createToolBar();
+    createStatusBar();
+
+    navigator_ = new CNavigatorBar(this);
+    addDockWidget(Qt::LeftDockWidgetArea, navigator_);
+    resizeDocks({navigator_}, {CNavigatorBar::kInitialWidth}, Qt::Horizontal);
+    for (auto c : {CNavigatorBar::OptionalFeatures, CNavigatorBar::Dtmf, CNavigatorBar::Msk, CNavigatorBar::TwoTone,
+                   CNavigatorBar::KeyAssignment})
+        navigator_->setEnabledCategory(c, false);
+    connect(navigator_, &CNavigatorBar::categoryChosen, this, &CMainFrame::onCategory);
+    connect(navigator_, &QDockWidget::visibilityChanged, this,
+            [this](bool) { action(ID_CONTROL_BAR)->setChecked(navigator_->isVisible()); });
+    connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
+        if (auto* f = qobject_cast<CChildFrame*>(w))
+            lastActive_ = f;
+        rebuildMenus();
+    });
+    rebuildMenus();
+}
+
+CMainFrame::~CMainFrame()
+{
+    // Windows going away while the frame is torn down must not rebuild its menus.
+    disconnect(mdi_, nullptr, this, nullptr);
+    disconnect(navigator_, nullptr, this, nullptr);
+}
+
+void CMainFrame::createActions()
+{
+    struct Def {
+        int id;
+        const char* text;
+        QList<QKeySequence> keys;
+        const char* icon;
+        bool enabled;
+    };
+    const Def defs[] = {
+        {ID_FILE_NEW, QT_TR_NOOP("&New"), {QKeySequence(Qt::CTRL | Qt::Key_N)}, "new", true},
+        {ID_FILE_OPEN, QT_TR_NOOP("&Open..."), {QKeySequence(Qt::CTRL | Qt::Key_O)}, "open", true},
+        {ID_FILE_CLOSE, QT_TR_NOOP("&Close"), {}, nullptr, true},
+        {ID_FILE_SAVE, QT_TR_NOOP("&Save"), {QKeySequence(Qt::CTRL | Qt::Key_S)}, "save", true},
+        {ID_FILE_SAVE_AS, QT_TR_NOOP("Save &As..."), {}, nullptr, true},
+        {ID_FILE_PRINT, QT_TR_NOOP("&Print..."), {QKeySequence(Qt::CTRL | Qt::Key_P)}, "print", false},
+        {ID_FILE_PRINT_PREVIEW, QT_TR_NOOP("Print Preview"), {}, "preview", false},
+        {ID_FILE_PRINT_SETUP, QT_TR_NOOP("P&rint Setup..."), {}, nullptr, false},
+        {ID_APP_EXIT, QT_TR_NOOP("E&xit"), {}, nullptr, true},
+        {ID_PRODUCT_INFO, QT_TR_NOOP("Product Information"), {}, nullptr, true},
+        {ID_CHANNEL_INFO, QT_TR_NOOP("Channel Information"), {}, nullptr, true},
+        {ID_OPTIONAL_FEATURES, QT_TR_NOOP("Optional Features"), {}, nullptr, false},
+        {ID_DTMF, QT_TR_NOOP("DTMF"), {}, nullptr, false},
+        {ID_MSK, QT_TR_NOOP("MSK"), {}, nullptr, false},
+        {ID_TWO_TONE, QT_TR_NOOP("Two Tone"), {}, nullptr, false},
+        {ID_KEY_ASSIGN, QT_TR_NOOP("Key Assignment"), {}, nullptr, false},
+        {ID_EDIT_UNDO, QT_TR_NOOP("&Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}, nullptr, false},
+        {ID_EDIT_CUT, QT_TR_NOOP("Cu&t"), {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}, nullptr, false},
+        {ID_EDIT_COPY, QT_TR_NOOP("&Copy"), {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}, nullptr, false},
+        {ID_EDIT_PASTE, QT_TR_NOOP("&Paste"), {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}, nullptr, false},
+        {ID_READ, QT_TR_NOOP("&Read"), {QKeySequence(Qt::CTRL | Qt::Key_R)}, "read", false},
+        {ID_WRITE, QT_TR_NOOP("&Write"), {QKeySequence(Qt::CTRL | Qt::Key_W)}, "write", false},
+        {ID_HIGH_POWER, QT_TR_NOOP("High Power Debug"), {}, nullptr, false},
+        {ID_LOW_POWER, QT_TR_NOOP("Low Power Debug"), {}, nullptr, false},
+        {ID_COM_SETUP, QT_TR_NOOP("Com Setup"), {}, nullptr, false},
+        {ID_LANGUAGE, QT_TR_NOOP("Language"), {}, nullptr, true},
+        {ID_VIEW_TOOLBAR, QT_TR_NOOP("&Toolbar"), {}, nullptr, true},
+        {ID_VIEW_STATUS_BAR, QT_TR_NOOP("&Status Bar"), {}, nullptr, true},
+        {ID_CONTROL_BAR, QT_TR_NOOP("Control &Bar"), {QKeySequence(Qt::CTRL | Qt::Key_B)}, "navigator", true},
+        {ID_HELP_TOPICS, QT_TR_NOOP("&Help Topics"), {}, "help", true},
+        {ID_APP_ABOUT, QT_TR_NOOP("&About ..."), {}, "about", true},
+        {ID_HELP, QT_TR_NOOP("Help"), {QKeySequence(Qt::Key_F1)}, nullptr, true},
+    };
+    for (const Def& d : defs) {
+        auto* a = new QAction(tr(d.text), this);
+        a->setObjectName(QStringLiteral("command%1").arg(d.id));
+        a->setData(d.id);
+        a->setShortcuts(d.keys);
+        a->setShortcutContext(Qt::WindowShortcut);
+        a->setEnabled(d.enabled);
+        if (d.icon)
+            a->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(d.icon))));
+        const int id = d.id;
+        connect(a, &QAction::triggered, this, [this, id] { runCommand(id); });
+        actions_.insert(d.id, a);
+        addAction(a); // accelerators work whichever menu is shown
+    }
+    for (int id : {int(ID_VIEW_TOOLBAR), int(ID_VIEW_STATUS_BAR), int(ID_CONTROL_BAR)}) {
+        actions_[id]->setCheckable(true);
+        actions_[id]->setChecked(true);
+    }
+    for (int i = 0; i < kRecentFiles; ++i) {
+        auto* a = new QAction(this);
+        connect(a, &QAction::triggered, this, [this, a] {
+            const QString path = a->data().toString();
+            if (!openDocument(path)) {
+                QStringList files = recentFiles();
+                files.removeAll(path);
+                PersistedSettings::recentFileStore().setRecentFiles(files);
+                rebuildMenus();
+            }
+        });
+        recentActions_ << a;
+    }
+}
+
+void CMainFrame::createToolBar()
+{
+    toolBar_ = addToolBar(tr("Toolbar"));
+    toolBar_->setObjectName(QStringLiteral("toolBar"));
+    toolBar_->setIconSize(QSize(24, 24));
+    for (int id : {int(ID_FILE_NEW), int(ID_FILE_OPEN), int(ID_FILE_SAVE), 0, int(ID_READ), int(ID_WRITE), 0,
+                   int(ID_FILE_PRINT), int(ID_FILE_PRINT_PREVIEW), 0, int(ID_CONTROL_BAR), int(ID_HELP_TOPICS),
+                   int(ID_APP_ABOUT)}) {
+        if (id == 0)
+            toolBar_->addSeparator();
+        else
+            toolBar_->addAction(action(id));
+    }
+}
+
+void CMainFrame::createStatusBar()
+{
+    message_ = new QLabel(tr("Ready"), this);
+    statusBar()->addWidget(message_, 1);
+    for (const char* ind : {"CAP", "NUM", "SCRL"}) {
+        auto* l = new QLabel(QString::fromLatin1(ind), this);
+        l->setEnabled(false);
+        l->setMinimumWidth(40);
+        l->setAlignment(Qt::AlignCenter);
+        statusBar()->addPermanentWidget(l);
+    }
+}
+
+void CMainFrame::rebuildMenus()
+{
+    documentMenu_ = !childFrames().isEmpty();
+    QMenuBar* bar = menuBar();
+    bar->clear();
+    const QStringList recent = recentFiles();
+    auto addRecent = [&](QMenu* m) {
+        if (recent.isEmpty())
+            return;
+        for (int i = 0; i < kRecentFiles; ++i) {
+            QAction* a = recentActions_[i];
+            if (i < recent.size()) {
+                a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(recent[i]).fileName()));
+                a->setData(recent[i]);
+                a->setToolTip(recent[i]);
+                m->addAction(a);
+            }
+        }
+        m->addSeparator();
+    };
+    QMenu* file = bar->addMenu(tr("&File"));
+    file->addAction(action(ID_FILE_NEW));
+    file->addAction(action(ID_FILE_OPEN));
+    if (documentMenu_) {
+        file->addAction(action(ID_FILE_CLOSE));
+        file->addAction(action(ID_FILE_SAVE));
+        file->addAction(action(ID_FILE_SAVE_AS));
+        file->addSeparator();
+        file->addAction(action(ID_FILE_PRINT));
+        file->addAction(action(ID_FILE_PRINT_PREVIEW));
+    } else {
+        file->addSeparator();
+    }
+    file->addAction(action(ID_FILE_PRINT_SETUP));
+    file->addSeparator();
+    addRecent(file);
+    file->addAction(action(ID_APP_EXIT));
+    if (documentMenu_) {
+        QMenu* edit = bar->addMenu(tr("&Edit"));
+        for (int id : {int(ID_PRODUCT_INFO), int(ID_CHANNEL_INFO), int(ID_OPTIONAL_FEATURES), int(ID_DTMF), int(ID_MSK),
+                       int(ID_TWO_TONE), int(ID_KEY_ASSIGN)})
+            edit->addAction(action(id));
+        QMenu* program = bar->addMenu(tr("&Program"));
+        for (int id : {int(ID_READ), int(ID_WRITE), int(ID_HIGH_POWER), int(ID_LOW_POWER)})
+            program->addAction(action(id));
+        QMenu* setup = bar->addMenu(tr("Setup"));
+        setup->addAction(action(ID_COM_SETUP));
+        setup->addAction(action(ID_LANGUAGE));
+    }
+    QMenu* view = bar->addMenu(tr("&View"));
+    view->addAction(action(ID_VIEW_TOOLBAR));
+    view->addAction(action(ID_VIEW_STATUS_BAR));
+    if (documentMenu_)
+        view->addAction(action(ID_CONTROL_BAR));
+    QMenu* helpMenu = bar->addMenu(tr("&Help"));
+    if (documentMenu_)
+        helpMenu->addAction(action(ID_HELP_TOPICS));
+    helpMenu->addAction(action(ID_APP_ABOUT));
+    for (int id : {int(ID_FILE_CLOSE), int(ID_FILE_SAVE), int(ID_FILE_SAVE_AS), int(ID_PRODUCT_INFO),
+                   int(ID_CHANNEL_INFO)})
+        action(id)->setEnabled(documentMenu_);
+}
+
+void CMainFrame::runCommand(int id)
+{
+    switch (id) {
+    case ID_FILE_NEW: onFileNew(); break;
+    case ID_FILE_OPEN: onFileOpen(); break;
+    case ID_FILE_CLOSE:
+        if (CChildFrame* f = activeChild())
+            f->close();
+        break;
+    case ID_FILE_SAVE:
+    case ID_FILE_SAVE_AS:
+        if (CChildFrame* f = activeChild())
+            saveDocument(f, id == ID_FILE_SAVE_AS);
+        break;
+    case ID_APP_EXIT: close(); break;
+    case ID_PRODUCT_INFO: onProductInfo(); break;
+    case ID_CHANNEL_INFO: onChannelInfo(); break;
+    case ID_VIEW_TOOLBAR: toolBar_->setVisible(action(id)->isChecked()); break;
+    case ID_VIEW_STATUS_BAR: statusBar()->setVisible(action(id)->isChecked()); break;
+    case ID_CONTROL_BAR: navigator_->setVisible(!navigator_->isVisible()); break;
+    case ID_HELP_TOPICS: help::showTopics(); break;
+    case ID_HELP: help::show(0x20000 + 128 - 0x10000); break;
+    case ID_APP_ABOUT: onAbout(); break;
+    case ID_LANGUAGE: onLanguage(); break;
+    default: break;
+    }
+}
+
+void CMainFrame::onCategory(int category)
+{
+    static const int commands[] = {ID_PRODUCT_INFO, ID_CHANNEL_INFO, ID_OPTIONAL_FEATURES, ID_DTMF,
+                                   ID_MSK, ID_TWO_TONE, ID_KEY_ASSIGN};
+    if (category >= 0 && category < int(std::size(commands)) && action(commands[category])->isEnabled())
+        runCommand(commands[category]);
+}
+
+QList<CChildFrame*> CMainFrame::childFrames() const
+{
+    QList<CChildFrame*> frames;
+    for (QMdiSubWindow* w : mdi_->subWindowList())
+        if (auto* f = qobject_cast<CChildFrame*>(w))
+            frames << f;
+    return frames;
+}
+
+CChildFrame* CMainFrame::activeChild() const
+{
+    if (auto* f = qobject_cast<CChildFrame*>(mdi_->activeSubWindow()))
+        return f;
+    // A hidden window stays the active document's window.
+    if (lastActive_ && childFrames().contains(lastActive_.data()))
+        return lastActive_.data();
+    return nullptr;
+}
+
+CZemtarView* CMainFrame::activeView() const
+{
+    CChildFrame* f = activeChild();
+    return f ? f->view() : nullptr;
+}
+
+CZemtarDoc* CMainFrame::activeDocument() const
+{
+    CChildFrame* f = activeChild();
+    return f ? f->document() : nullptr;
+}
+
+CChildFrame* CMainFrame::createFrame(CZemtarDoc* doc)
+{
+    auto* view = new CZemtarView(doc);
+    auto* frame = new CChildFrame(doc, view);
+    mdi_->addSubWindow(frame);
+    connect(view, &CZemtarView::mainCaptionChanged, this, &QWidget::setWindowTitle);
+    view->OnInitialUpdate();
+    frame->move(0, 0);
+    frame->resize(int(1095 * view->scale()), int(650 * view->scale()));
+    frame->show();
+    mdi_->setActiveSubWindow(frame);
+    lastActive_ = frame;
+    rebuildMenus();
+    return frame;
+}
+
+CChildFrame* CMainFrame::newDocument()
+{
+    auto* doc = new CZemtarDoc;
+    doc->OnNewDocument();
+    return createFrame(doc);
+}
+
+void CMainFrame::onFileNew()
+{
+    if (CChildFrame* active = activeChild()) {
+        if (appMessage(this, msg::text(msg::AllDataCleared, g().lang()), QMessageBox::Ok | QMessageBox::Cancel,
+                       QMessageBox::Warning) != QMessageBox::Ok)
+            return;
+        active->destroyFrame();
+    }
+    newDocument();
+}
+
+void CMainFrame::onFileOpen()
+{
+    const QString path = askFileName(this, false, QString());
+    if (!path.isEmpty())
+        openDocument(path);
+}
+
+bool CMainFrame::openDocument(const QString& path)
+{
+    auto* doc = new CZemtarDoc;
+    QString error;
+    if (!doc->OnOpenDocument(path, &error)) {
+        delete doc;
+        appMessage(this, error, QMessageBox::Ok, QMessageBox::Warning);
+        return false;
+    }
+    if (CChildFrame* previous = activeChild())
+        previous->destroyFrame();
+    g().newDocument = false;
+    createFrame(doc);
+    addRecentFile(doc->pathName());
+    return true;
+}
+
+bool CMainFrame::saveDocument(CChildFrame* frame, bool askForName)
+{
+    CZemtarDoc* doc = frame->document();
+    QString path = doc->hasFile() ? doc->pathName() : QString();
+    if (askForName || path.isEmpty()) {
+        QString proposed = doc->pathName();
+        if (!proposed.isEmpty() && QFileInfo(proposed).suffix().isEmpty())
+            proposed += QStringLiteral(".dat");
+        path = askFileName(this, true, proposed);
+        if (path.isEmpty())
+            return false;
+        if (QFileInfo(path).suffix().isEmpty())
+            path += QStringLiteral(".dat");
+    }
+    QString error;
+    if (!doc->OnSaveDocument(path, &error)) {
+        appMessage(this, error, QMessageBox::Ok, QMessageBox::Warning);
+        return false;
+    }
+    addRecentFile(doc->pathName());
+    return true;
+}
+
+QStringList CMainFrame::recentFiles() const
+{
+    return PersistedSettings::recentFileStore().recentFiles().mid(0, kRecentFiles);
+}
+
+void CMainFrame::addRecentFile(const QString& path)
+{
+    QStringList files = recentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    PersistedSettings::recentFileStore().setRecentFiles(files.mid(0, kRecentFiles));
+    rebuildMenus();
+}
+
+void CMainFrame::onProductInfo()
+{
+    CZemtarView* view = activeView();
+    if (!view)
+        return;
+    CProductInfoDlg dlg(view, this);
+    connect(&dlg, &CProductInfoDlg::captionChanged, this, &QWidget::setWindowTitle);
+    dlg.exec();
+}
+
+void CMainFrame::onChannelInfo()
+{
+    CChildFrame* f = activeChild();
+    if (!f)
+        return;
+    f->showNormal();
+    mdi_->setActiveSubWindow(f);
+}
+
+void CMainFrame::onAbout()
+{
+    CAboutDlg dlg(this);
+    dlg.exec();
+}
+
+void CMainFrame::onLanguage()
+{
+    CLanguageDlg dlg(this);
+    if (dlg.exec() != QDialog::Accepted || dlg.chinese() == g().chinese)
+        return;
+    g().setupIni.SetValue(QStringLiteral("Setup"), QStringLiteral("Language"),
+                          g().chinese ? QStringLiteral("English") : QStringLiteral("Chinese"));
+    startAppSetupAfterClose();
+    close();
+}
+
+void CMainFrame::closeEvent(QCloseEvent* e)
+{
+    QMainWindow::closeEvent(e);
+    if (!e->isAccepted()) {
+        startAppSetup_ = false;
+        return;
+    }
+    if (startAppSetup_) {
+        startAppSetup_ = false;
+#ifdef Q_OS_WIN
+        const QString helper = g().appFile(QStringLiteral("AppSetup.exe"));
+#else
+        const QString helper = g().appFile(QStringLiteral("AppSetup"));
+#endif
+        if (!QFileInfo(helper).isExecutable() || !QProcess::startDetached(helper, {}))
+            appMessage(nullptr, tr("Could not start %1. Start Zemtar again to use the new language.").arg(helper),
+                       QMessageBox::Ok, QMessageBox::Warning);
+    }
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* e)
+{
+    if (e->mimeData()->hasUrls())
+        e->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* e)
+{
+    for (const QUrl& url : e->mimeData()->urls()) {
+        if (url.isLocalFile()) {
+            openDocument(url.toLocalFile());
+            break;
+        }
+    }
+}
+
+void CMainFrame::resizeEvent(QResizeEvent* e)
+{
+    QMainWindow::resizeEvent(e);
+    navigator_->limitWidth(width());
+}
+
+void CMainFrame::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_F6) {
+        if (e->modifiers() & Qt::ShiftModifier)
+            mdi_->activatePreviousSubWindow();
+        else
+            mdi_->activateNextSubWindow();
+        return;
+    }
+    QMainWindow::keyPressEvent(e);
+}
+
+} // namespace zemtar::ui

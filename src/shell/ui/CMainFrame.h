@@ -1,0 +1,105 @@
+#pragma once
+#include <QHash>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QPointer>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QToolBar;
+
+namespace zemtar::ui {
+
+class CChildFrame;
+class CNavigatorBar;
+class CZemtarDoc;
+class CZemtarView;
+
+// The MDI client with the tiled background picture.
+class CMdiClientBackground : public QMdiArea {
+    Q_OBJECT
+public:
+    explicit CMdiClientBackground(QWidget* parent = nullptr);
+    // "background.bmp" beside the program, else the built-in picture.
+    static QPixmap backgroundPixmap();
+
+};
+
+// The main window: menus, toolbar, status bar, the navigator and the documents' windows.
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    // Command identifiers of the menus and the accelerator table.
+    enum Command : int {
+        ID_FILE_NEW = 57600, ID_FILE_OPEN = 57601, ID_FILE_CLOSE = 57602, ID_FILE_SAVE = 57603,
+        ID_FILE_SAVE_AS = 57604, ID_FILE_PRINT_SETUP = 57606, ID_FILE_PRINT = 57607, ID_FILE_PRINT_PREVIEW = 57609,
+        ID_APP_EXIT = 57665, ID_APP_ABOUT = 57664, ID_VIEW_TOOLBAR = 59392, ID_VIEW_STATUS_BAR = 59393,
+        ID_EDIT_COPY = 57634, ID_EDIT_CUT = 57635, ID_EDIT_PASTE = 57637, ID_EDIT_UNDO = 57643, ID_HELP = 57670,
+        ID_NEXT_PANE = 57680, ID_PREV_PANE = 57681,
+        ID_CONTROL_BAR = 32772, ID_READ = 32773, ID_WRITE = 32774, ID_COM_SETUP = 32777,
+        ID_PRODUCT_INFO = 32786, ID_CHANNEL_INFO = 32787, ID_OPTIONAL_FEATURES = 32788, ID_DTMF = 32789,
+        ID_MSK = 32790, ID_TWO_TONE = 32791, ID_HELP_TOPICS = 32793, ID_HIGH_POWER = 32797, ID_LOW_POWER = 32798,
+        ID_LANGUAGE = 32799, ID_KEY_ASSIGN = 32800,
+    };
+    static constexpr int kRecentFiles = 4;
+
+    explicit CMainFrame(QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    QAction* action(int id) const { return actions_.value(id); }
+    // Runs a command as its menu item or accelerator would.
+    void runCommand(int id);
+
+    CMdiClientBackground* mdiArea() const { return mdi_; }
+    CNavigatorBar* navigator() const { return navigator_; }
+    QList<CChildFrame*> childFrames() const;
+    CChildFrame* activeChild() const;
+    CZemtarView* activeView() const;
+    CZemtarDoc* activeDocument() const;
+    bool documentMenuShown() const { return documentMenu_; }
+
+    // File New without the warning: a fresh document in a new window.
+    CChildFrame* newDocument();
+    // Opens a data file; a refused file shows the reason and changes nothing.
+    bool openDocument(const QString& path);
+    bool saveDocument(CChildFrame* frame, bool askForName);
+    QStringList recentFiles() const;
+
+    // Set by the Language dialog: the helper program is started once this window has closed.
+    void startAppSetupAfterClose() { startAppSetup_ = true; }
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void dragEnterEvent(QDragEnterEvent* e) override;
+    void dropEvent(QDropEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    void createActions();
+    void rebuildMenus();
+    void createToolBar();
+    void createStatusBar();
+    void addRecentFile(const QString& path);
+    void onCategory(int category);
+    void onFileNew();
+    void onFileOpen();
+    void onProductInfo();
+    void onChannelInfo();
+    void onAbout();
+    void onLanguage();
+    CChildFrame* createFrame(CZemtarDoc* doc);
+
+    QHash<int, QAction*> actions_;
+    QList<QAction*> recentActions_;
+    CMdiClientBackground* mdi_;
+    CNavigatorBar* navigator_;
+    QToolBar* toolBar_ = nullptr;
+    QLabel* message_ = nullptr;
+    bool documentMenu_ = false;
+    QPointer<CChildFrame> lastActive_;
+    bool startAppSetup_ = false;
+};
+
+} // namespace zemtar::ui

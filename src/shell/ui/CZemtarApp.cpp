@@ -1,0 +1,149 @@
+#include "CZemtarApp.h"
+
+#include "AppGlobals.h"
+#include "CMainFrame.h"
+#include "MessageBox.h"
+#include "shell/Messages.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QThread>
+#include <QTimer>
+
+namespace zemtar::ui {
+
+// ------------------------------------------------------------------ splash
+
+bool CSplashWnd::ShowSplashScreen()
+{
+    if (!picture_.load(g().appFile(QStringLiteral("startup.bmp"))))
+        return false;
+    setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setObjectName(QStringLiteral("splash"));
+    setCursor(Qt::ArrowCursor);
+    resize(picture_.size());
+    if (const QScreen* s = QGuiApplication::primaryScreen())
+        move(s->geometry().center() - rect().center());
+    qApp->installEventFilter(this);
+    QTimer::singleShot(1000, this, &CSplashWnd::HideSplashScreen);
+    show();
+    return true;
+}
+
+void CSplashWnd::HideSplashScreen()
+{
+    if (!isVisible())
+        return;
+    qApp->removeEventFilter(this);
+    hide();
+}
+
+void CSplashWnd::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.drawPixmap(0, 0, picture_);
+}
+
+bool CSplashWnd::eventFilter(QObject*, QEvent* e)
+{
+    switch (e->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::NonClientAreaMouseButtonPress:
+        if (isVisible()) {
+            HideSplashScreen();
+            return true; // the click or key that removed the picture goes no further
+        }
+        return false;
+    default: return false;
+    }
+}
+
+// ------------------------------------------------------------------ application
+
+CZemtarApp::CZemtarApp() = default;
+
+CZemtarApp::~CZemtarApp()
+{
+    frame_.reset();
+    if (translatorInstalled_)
+        QCoreApplication::removeTranslator(&translator_);
+}
+
+QString CZemtarApp::languageModule(const QString& appDir, const QString& language)
+{
+    if (language.isEmpty())
+        return {};
+    const QString wanted = language + QStringLiteral(".qm");
+    // Only the program's own folder is searched: a file of that name elsewhere (the current
+    // folder, say) is never loaded in its place.
+    const QStringList files = QDir(appDir).entryList(QDir::Files);
+    for (const QString& f : files)
+        if (f.compare(wanted, Qt::CaseInsensitive) == 0)
+            return QDir(appDir).filePath(f);
+    return {};
+}
+
+bool CZemtarApp::InitInstance(const QStringList& arguments, const QString& appDir, bool showSplash)
+{
+    Globals& gl = g();
+    gl.appDir = QDir(appDir).absolutePath();
+    gl.setupIni.Load(QStringLiteral("Setup.ini"), true, false, true, false, gl.appDir);
+    gl.language = gl.setupIni.GetValue(QStringLiteral("Setup"), QStringLiteral("Language"));
+    gl.chinese = gl.language == QStringLiteral("Chinese");
+    gl.helpFile = gl.chinese ? QStringLiteral("chHelp.chm") : QStringLiteral("enHelp.chm");
+
+    const QString module = languageModule(gl.appDir, gl.language);
+    if (module.isEmpty() || !translator_.load(module)) {
+        messageBox(nullptr, msg::loadLanguageFailed(gl.chinese), QStringLiteral("Zemtar"), QMessageBox::Ok,
+                   QMessageBox::Critical);
+        return false;
+    }
+    QCoreApplication::installTranslator(&translator_);
+    translatorInstalled_ = true;
+
+    if (showSplash) {
+        splash_ = std::make_unique<CSplashWnd>();
+        m_bSplashShown = splash_->ShowSplashScreen();
+        if (m_bSplashShown) {
+            // Start-up waits a second with the picture on screen, which stays responsive.
+            QElapsedTimer t;
+            t.start();
+            while (t.elapsed() < 1000) {
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+                QThread::msleep(10);
+            }
+        }
+    }
+
+    gl.displayName = gl.languageValue(QStringLiteral("Company"));
+    frame_ = std::make_unique<CMainFrame>();
+    const QStringList files = arguments.mid(1);
+    bool opened = false;
+    for (const QString& a : files) {
+        if (a.startsWith(u'-'))
+            continue;
+        opened = frame_->openDocument(a);
+        break;
+    }
+    if (!opened)
+        frame_->newDocument();
+    if (const QScreen* s = QGuiApplication::primaryScreen())
+        frame_->setGeometry(s->availableGeometry()); // also where no window manager maximises
+    frame_->showMaximized();
+    const QIcon icon(gl.appFile(QStringLiteral("title.ico")));
+    if (!icon.isNull() && QFileInfo::exists(gl.appFile(QStringLiteral("title.ico"))))
+        frame_->setWindowIcon(icon);
+    if (splash_)
+        splash_->raise();
+    return true;
+}
+
+} // namespace zemtar::ui

@@ -1,0 +1,57 @@
+#pragma once
+#include <QObject>
+#include <QPixmap>
+#include <QStringList>
+#include <QTranslator>
+#include <QWidget>
+
+#include <memory>
+
+namespace zemtar::ui {
+
+class CMainFrame;
+
+// The splash picture: shown for a second at start-up; a click or a key removes it at once,
+// and that click or key goes no further.
+class CSplashWnd : public QWidget {
+    Q_OBJECT
+public:
+    // Shows "startup.bmp" from the program's folder; false when there is no picture.
+    bool ShowSplashScreen();
+    void HideSplashScreen();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    QPixmap picture_;
+};
+
+// The start-up sequence and what lives as long as the program.
+class CZemtarApp : public QObject {
+    Q_OBJECT
+public:
+    CZemtarApp();
+    ~CZemtarApp() override;
+
+    // Runs the start-up. False: the program is to end (a message has been shown when the
+    // language module is missing).
+    bool InitInstance(const QStringList& arguments, const QString& appDir, bool showSplash = true);
+    CMainFrame* mainFrame() const { return frame_.get(); }
+    CSplashWnd* splash() const { return splash_.get(); }
+    bool splashShown() const { return m_bSplashShown; }
+
+    // The language module's file in `appDir` for a "Language" value (names match as on a
+    // file system that ignores case), or "" when there is none.
+    static QString languageModule(const QString& appDir, const QString& language);
+
+private:
+    QTranslator translator_;
+    bool translatorInstalled_ = false;
+    std::unique_ptr<CSplashWnd> splash_;
+    std::unique_ptr<CMainFrame> frame_;
+    bool m_bSplashShown = false;
+};
+
+} // namespace zemtar::ui

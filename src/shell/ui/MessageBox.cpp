@@ -1,0 +1,59 @@
+#include "MessageBox.h"
+
+#include "AppGlobals.h"
+
+namespace zemtar::ui {
+
+namespace {
+MessageHook& hook()
+{
+    static MessageHook h;
+    return h;
+}
+} // namespace
+
+void setMessageHook(MessageHook h) { hook() = std::move(h); }
+
+QMessageBox::StandardButton messageBox(QWidget* parent, const QString& text, const QString& caption,
+                                       QMessageBox::StandardButtons buttons, QMessageBox::Icon icon)
+{
+    if (hook())
+        return hook()(MessageRecord{text, caption, buttons, icon});
+    QMessageBox box(icon, caption, text, buttons, parent);
+    return QMessageBox::StandardButton(box.exec());
+}
+
+QMessageBox::StandardButton appMessage(QWidget* parent, const QString& text, QMessageBox::StandardButtons buttons,
+                                       QMessageBox::Icon icon)
+{
+    const QString caption = g().displayName.isEmpty() ? QStringLiteral("Zemtar") : g().displayName;
+    return messageBox(parent, text, caption, buttons, icon);
+}
+
+} // namespace zemtar::ui
+
+#include <QFileDialog>
+
+namespace zemtar::ui {
+
+namespace {
+FileNameHook& fileHook()
+{
+    static FileNameHook h;
+    return h;
+}
+} // namespace
+
+void setFileNameHook(FileNameHook h) { fileHook() = std::move(h); }
+
+QString askFileName(QWidget* parent, bool save, const QString& proposed)
+{
+    if (fileHook())
+        return fileHook()(save, proposed);
+    const QString filter = QStringLiteral("*.dat (*.dat)");
+    if (!save)
+        return QFileDialog::getOpenFileName(parent, QString(), proposed, filter);
+    return QFileDialog::getSaveFileName(parent, QString(), proposed, filter);
+}
+
+} // namespace zemtar::ui

@@ -1,0 +1,446 @@
+// The application's windows, driven as a user would, with message boxes answered by the test.
+#include "channels/ui/CZemtarView.h"
+#include "editors/ui/CProductInfoDlg.h"
+#include "image/DataFile.h"
+#include "shell/Messages.h"
+#include "shell/ui/AppGlobals.h"
+#include "shell/ui/CChildFrame.h"
+#include "shell/ui/CMainFrame.h"
+#include "shell/ui/CNavigatorBar.h"
+#include "shell/ui/CZemtarApp.h"
+#include "shell/ui/CZemtarDoc.h"
+#include "shell/ui/Dialogs.h"
+#include "shell/ui/MessageBox.h"
+#include "support/TestSupport.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+using namespace zemtar;
+using namespace zemtar::ui;
+
+namespace {
+
+QString u8(const char* s) { return QString::fromUtf8(s); }
+
+const char* kSetup = "[Setup]\nLanguage=%1\nAppName=ZemtarTest\nType1=ZR-530V\nType2=ZR-530U\nType3=ZR-530K\n"
+                     "[English]\nCompany=Zemtar Co\nAppName=Zemtar\nAbout Title=About\nVersion=V1\n"
+                     "[Chinese]\nCompany=Zemtar 公司\nAppName=Zemtar 中文\n";
+
+// Runs `f` on the next modal dialog to appear, then closes it.
+template <class F>
+void onNextModal(F f)
+{
+    QTimer::singleShot(0, [f] {
+        QWidget* w = QApplication::activeModalWidget();
+        f(w);
+        if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible())
+            d->reject();
+    });
+}
+
+} // namespace
+
+class AppTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    std::unique_ptr<CZemtarApp> app_;
+    QList<MessageRecord> messages_;
+    QList<QMessageBox::StandardButton> answers_;
+
+    QString appDir() const { return dir_.filePath(QStringLiteral("app")); }
+    QString file(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
+
+    // A program folder with the language modules and, unless empty, a Setup.ini.
+    void makeAppDir(const QString& language, bool withSetup = true)
+    {
+        QDir(appDir()).removeRecursively();
+        QDir().mkpath(appDir());
+        for (const char* qm : {"English.qm", "Chinese.qm"})
+            QFile::copy(QStringLiteral(ZEMTAR_BIN_DIR "/") + QLatin1String(qm), appDir() + u'/' + QLatin1String(qm));
+        if (withSetup)
+            test::writeAll(appDir() + QStringLiteral("/Setup.ini"), QString::fromUtf8(kSetup).arg(language).toUtf8());
+    }
+    bool start(const QString& language, const QStringList& args = {}, bool withSetup = true)
+    {
+        makeAppDir(language, withSetup);
+        return startHere(args);
+    }
+    bool startHere(const QStringList& args = {})
+    {
+        app_.reset();
+        resetGlobals();
+        app_ = std::make_unique<CZemtarApp>();
+        return app_->InitInstance(QStringList{QStringLiteral("zemtar")} + args, appDir(), false);
+    }
+    CMainFrame* frame() const { return app_->mainFrame(); }
+    QStringList menuTitles() const
+    {
+        QStringList t;
+        for (QAction* a : frame()->menuBar()->actions())
+            t << a->text();
+        return t;
+    }
+    QString makeDat(const char* name, int type = 0)
+    {
+        RadioImage img = RadioImage::newDocument();
+        completeNewDocument(img, type);
+        ChannelTable t;
+        const auto band = BandLimits::of({144, 145});
+        commitCell(t, 1, ColRx, u8("145.125"), band, Language::English);
+        commitCell(t, 1, ColName, u8("HOME"), band, Language::English);
+        commitCell(t, 129, ColRx, u8("144.5"), band, Language::English);
+        commitCell(t, 129, ColPower, u8("Low"), band, Language::English);
+        t.storeIntoImage(img);
+        DataFile::save(file(name), img, nullptr);
+        return file(name);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("XDG_CONFIG_HOME", dir_.filePath(QStringLiteral("config")).toLocal8Bit());
+        setMessageHook([this](const MessageRecord& m) {
+            messages_ << m;
+            return answers_.isEmpty() ? QMessageBox::Ok : answers_.takeFirst();
+        });
+    }
+    void init()
+    {
+        messages_.clear();
+        answers_.clear();
+        QDir(dir_.filePath(QStringLiteral("config"))).removeRecursively();
+    }
+    void cleanup()
+    {
+        app_.reset();
+        resetGlobals();
+    }
+
+    void startUp_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("starts");
+        QTest::addColumn<QString>("fileMenu");
+        QTest::addColumn<QString>("firstCategory");
+        QTest::addColumn<QString>("header");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("English") << "English" << true << "&File" << "Product Information" << "CH" << "Channel Information";
+        QTest::newRow("Chinese") << "Chinese" << true << u8("文件(&F)") << u8("类型设置") << u8("信道") << u8("信道信息");
+        // The flag compares exactly, so texts stay English; the module is found as on a
+        // file system that ignores case.
+        QTest::newRow("lower-case chinese") << "chinese" << true << u8("文件(&F)") << "Product Information" << "CH"
+                                            << "Channel Information";
+        QTest::newRow("no language") << "" << false << "" << "" << "" << "";
+        QTest::newRow("unknown language") << "Klingon" << false << "" << "" << "" << "";
+    }
+    void startUp()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, starts);
+        QFETCH(QString, fileMenu);
+        QFETCH(QString, firstCategory);
+        QFETCH(QString, header);
+        QFETCH(QString, caption);
+        QVERIFY(start(language) == starts);
+        if (!starts) {
+            QCOMPARE(messages_.size(), 1);
+            QCOMPARE(messages_[0].text, u8("Load language DLL fail"));
+            return;
+        }
+        QVERIFY(messages_.isEmpty());
+        QCOMPARE(menuTitles().value(0), fileMenu);
+        QVERIFY(frame()->documentMenuShown());
+        QTreeWidgetItem* root = frame()->navigator()->root();
+        QCOMPARE(root->childCount(), 7);
+        QCOMPARE(root->child(0)->text(0), firstCategory);
+        QCOMPARE(root->text(0), g().languageValue(QStringLiteral("Company")));
+        CChildFrame* child = frame()->activeChild();
+        QVERIFY(child);
+        QCOMPARE(child->view()->grid()->GetTextMatrix(0, 0), header);
+        QCOMPARE(child->view()->grid()->GetTextMatrix(129, 0), QStringLiteral("Fr"));
+        QCOMPARE(child->windowTitle(), caption);
+        QCOMPARE(g().helpFile, QString(g().chinese ? "chHelp.chm" : "enHelp.chm"));
+        QVERIFY(frame()->windowTitle().contains(QStringLiteral("144-145MHz")));
+    }
+
+    void missingSetupIsCreatedAndStartUpEnds()
+    {
+        QVERIFY(!start(QString(), {}, false));
+        QVERIFY(QFile::exists(appDir() + QStringLiteral("/Setup.ini")));
+        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(messages_[0].text, u8("Load language DLL fail"));
+    }
+
+    void languageModuleOnlyFromTheProgramFolder()
+    {
+        makeAppDir(QStringLiteral("English"));
+        QFile::remove(appDir() + QStringLiteral("/English.qm"));
+        // A module in the current folder must not stand in for the missing one.
+        const QString cwd = QDir::currentPath();
+        QDir::setCurrent(QStringLiteral(ZEMTAR_BIN_DIR));
+        const bool started = startHere();
+        QDir::setCurrent(cwd);
+        QVERIFY(!started);
+        QCOMPARE(CZemtarApp::languageModule(QStringLiteral(ZEMTAR_BIN_DIR), QStringLiteral("CHINESE")),
+                 QStringLiteral(ZEMTAR_BIN_DIR "/Chinese.qm"));
+    }
+
+    void navigatorRouting_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "English";
+        QTest::newRow("Chinese") << "Chinese";
+    }
+    void navigatorRouting()
+    {
+        QFETCH(QString, language);
+        QVERIFY(start(language));
+        CNavigatorBar* nav = frame()->navigator();
+        QTreeWidgetItem* root = nav->root();
+        QString opened;
+        onNextModal([&](QWidget* w) { opened = w ? w->objectName() : QString(); });
+        nav->choose(root->child(CNavigatorBar::ProductInfo));
+        QCOMPARE(opened, QStringLiteral("productInfoDialog"));
+        QCOMPARE(nav->tree()->currentItem(), root);
+
+        CChildFrame* child = frame()->activeChild();
+        frame()->runCommand(CMainFrame::ID_FILE_CLOSE);
+        QVERIFY(child->isHidden());
+        QCOMPARE(frame()->childFrames().size(), 1);
+        nav->choose(root->child(CNavigatorBar::ChannelInfo));
+        QVERIFY(child->isVisible());
+        QCOMPARE(frame()->activeChild(), child);
+
+        // Categories whose editors are not there yet, the root, and nothing do nothing.
+        nav->choose(root->child(CNavigatorBar::Dtmf));
+        nav->choose(root);
+        nav->choose(nullptr);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QCOMPARE(nav->tree()->currentItem(), root);
+    }
+
+    void controlBarToggles()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        frame()->show();
+        QVERIFY(frame()->navigator()->isVisible());
+        frame()->runCommand(CMainFrame::ID_CONTROL_BAR);
+        QVERIFY(!frame()->navigator()->isVisible());
+        QVERIFY(!frame()->action(CMainFrame::ID_CONTROL_BAR)->isChecked());
+        frame()->runCommand(CMainFrame::ID_CONTROL_BAR);
+        QVERIFY(frame()->navigator()->isVisible());
+        frame()->resize(600, 500);
+        QVERIFY(frame()->navigator()->maximumWidth() <= 300);
+    }
+
+    void openFillsTheTableAndSavesTheSameBytes_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "English";
+        QTest::newRow("Chinese") << "Chinese";
+    }
+    void openFillsTheTableAndSavesTheSameBytes()
+    {
+        QFETCH(QString, language);
+        const QString dat = makeDat("known.dat", 2);
+        const QByteArray bytes = test::readAll(dat);
+        QVERIFY(start(language, {dat}));
+        CZemtarView* view = frame()->activeView();
+        QVERIFY(view);
+        RadioImage img;
+        QVERIFY(DataFile::load(dat, img, nullptr));
+        ChannelTable expect;
+        expect.fillFromImage(img, g().lang());
+        for (int r = kFirstRow; r <= kLastRow; ++r)
+            for (int c = 0; c < ColumnCount; ++c)
+                QCOMPARE(view->grid()->GetTextMatrix(r, c), expect.cell(r, c));
+        QCOMPARE(view->grid()->GetTextMatrix(129, ColPower), g().chinese ? u8("低") : u8("Low"));
+        QVERIFY(!g().newDocument);
+        QCOMPARE(g().registry().value(QStringLiteral("Type")), std::optional<int>(2));
+        QVERIFY(frame()->windowTitle().contains(QStringLiteral("ZR-530K")));
+        // Saved unchanged: the very same bytes.
+        QFile::remove(dat);
+        QVERIFY(frame()->saveDocument(frame()->activeChild(), false));
+        QCOMPARE(test::readAll(dat), bytes);
+    }
+
+    void openClosesThePreviousWindowAndRefusesBadFiles()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        CChildFrame* first = frame()->activeChild();
+        QVERIFY(g().newDocument);
+        test::writeAll(file("short.dat"), QByteArray(100, 'x'));
+        QVERIFY(!frame()->openDocument(file("short.dat")));
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY(messages_[0].text.contains(QStringLiteral("short.dat")));
+        QCOMPARE(frame()->activeChild(), first);
+        QVERIFY(frame()->openDocument(makeDat("a.dat")));
+        QTest::qWait(0);
+        QCOMPARE(frame()->childFrames().size(), 1);
+        QVERIFY(frame()->activeChild() != first);
+        QVERIFY(!g().newDocument);
+        QCOMPARE(frame()->recentFiles().value(0), file("a.dat"));
+    }
+
+    void fileNewWarns()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        CChildFrame* first = frame()->activeChild();
+        answers_ = {QMessageBox::Cancel};
+        frame()->runCommand(CMainFrame::ID_FILE_NEW);
+        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(messages_[0].text, u8("All data will be Cleared!"));
+        QCOMPARE(frame()->activeChild(), first);
+        answers_ = {QMessageBox::Ok};
+        frame()->runCommand(CMainFrame::ID_FILE_NEW);
+        QTest::qWait(0);
+        QCOMPARE(frame()->childFrames().size(), 1);
+        QVERIFY(frame()->activeChild() != first);
+    }
+
+    void newDocumentTakesThePersistedTypeAndSavesAsAppName()
+    {
+        makeAppDir(QStringLiteral("English"));
+        PersistedSettings(QStringLiteral("ZemtarTest")).setValue(QStringLiteral("Type"), 1);
+        QVERIFY(startHere());
+        CZemtarDoc* doc = frame()->activeDocument();
+        QCOMPARE(doc->image().at(0x17D1), 1);
+        QVERIFY(frame()->windowTitle().startsWith(QStringLiteral("Zemtar  [ Type:ZR-530U  Fre:144-145MHz ]")));
+        QString proposed;
+        setFileNameHook([&](bool save, const QString& p) {
+            proposed = p;
+            return save ? file("saved.dat") : QString();
+        });
+        frame()->runCommand(CMainFrame::ID_FILE_SAVE);
+        setFileNameHook({});
+        QCOMPARE(QFileInfo(proposed).fileName(), QStringLiteral("ZemtarTest.dat"));
+        QCOMPARE(test::readAll(file("saved.dat")).size(), 6144);
+    }
+
+    void failedSaveLeavesTheFileIntact()
+    {
+        const QString dat = makeDat("keep.dat");
+        const QByteArray bytes = test::readAll(dat);
+        QVERIFY(start(QStringLiteral("English"), {dat}));
+        frame()->activeView()->grid()->SetTextMatrix(1, ColName, QStringLiteral("CHANGED"));
+        {
+            test::FileSizeLimit limit(1000);
+            QVERIFY(!frame()->saveDocument(frame()->activeChild(), false));
+        }
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY(messages_[0].text.contains(QStringLiteral("keep.dat")));
+        QCOMPARE(test::readAll(dat), bytes);
+    }
+
+    void productInformation()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        CZemtarView* view = frame()->activeView();
+        RadioImage& img = view->GetDocument()->image();
+        {
+            CProductInfoDlg dlg(view, frame());
+            QCOMPARE(dlg.modelList()->count(), 3);
+            QCOMPARE(dlg.lowEdit()->text(), QStringLiteral("144"));
+            dlg.modelList()->setCurrentIndex(2);
+            dlg.lowEdit()->setText(QStringLiteral("400"));
+            dlg.highEdit()->setText(QStringLiteral("470"));
+            QString caption;
+            connect(&dlg, &CProductInfoDlg::captionChanged, [&](const QString& c) { caption = c; });
+            dlg.accept();
+            QCOMPARE(dlg.result(), int(QDialog::Accepted));
+            QCOMPARE(caption, QStringLiteral("Zemtar  [ Type:ZR-530K  Fre:400-470MHz ]"));
+        }
+        QCOMPARE(img.at(0x17D1), 2);
+        QCOMPARE(img.toByteArray().mid(0x17E8, 3), QByteArray("\x40\x47\x00", 3));
+        QCOMPARE(view->bandLimits().low, 40000000);
+        QCOMPARE(view->bandLimits().high, 47000000);
+        QCOMPARE(g().registry().value(QStringLiteral("Type")), std::optional<int>(2));
+        const QByteArray before = img.toByteArray();
+        {
+            // The registry's choice wins over the image's; a band upside down is refused.
+            img.set(0x17D1, 0);
+            CProductInfoDlg dlg(view, frame());
+            QCOMPARE(dlg.modelList()->currentIndex(), 2);
+            dlg.lowEdit()->setText(QStringLiteral("146"));
+            dlg.highEdit()->setText(QStringLiteral("145"));
+            dlg.accept();
+            QVERIFY(dlg.result() != int(QDialog::Accepted));
+            QCOMPARE(messages_.size(), 1);
+            QCOMPARE(messages_[0].text, QStringLiteral("Frequency input error"));
+        }
+        img.set(0x17D1, 2);
+        QCOMPARE(img.toByteArray(), before);
+    }
+
+    void aboutShowsTheLanguageTexts()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        CAboutDlg about(frame());
+        QCOMPARE(about.windowTitle(), QStringLiteral("About"));
+        QCOMPARE(about.findChild<QLabel*>(QStringLiteral("Version"))->text(), QStringLiteral("V1"));
+        QCOMPARE(about.findChild<QLabel*>(QStringLiteral("Copyrights"))->text(), QString());
+    }
+
+    void languageChangeClosesAndReportsAMissingHelper()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        frame()->show();
+        onNextModal([](QWidget* w) {
+            auto* dlg = qobject_cast<CLanguageDlg*>(w);
+            QVERIFY(dlg);
+            dlg->findChild<QRadioButton*>(QStringLiteral("chinese"))->setChecked(true);
+            dlg->accept();
+        });
+        frame()->runCommand(CMainFrame::ID_LANGUAGE);
+        QVERIFY(!frame()->isVisible());
+        QCOMPARE(g().setupIni.GetValue(QStringLiteral("Setup"), QStringLiteral("Language")), QStringLiteral("Chinese"));
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY(messages_[0].text.contains(QStringLiteral("AppSetup")));
+        // Written back when the program ends.
+        app_.reset();
+        resetGlobals();
+        QVERIFY(test::readAll(appDir() + QStringLiteral("/Setup.ini")).contains("Language=Chinese"));
+    }
+
+    void splashGoesOnAKeyAndSwallowsIt()
+    {
+        makeAppDir(QStringLiteral("English"));
+        g().appDir = appDir();
+        QImage(40, 30, QImage::Format_RGB32).save(appDir() + QStringLiteral("/startup.bmp"), "BMP");
+        CSplashWnd splash;
+        QVERIFY(splash.ShowSplashScreen());
+        QVERIFY(splash.isVisible());
+        QWidget target;
+        target.show();
+        bool reached = false;
+        struct Spy : QObject {
+            bool* hit;
+            bool eventFilter(QObject*, QEvent* e) override
+            {
+                if (e->type() == QEvent::KeyPress)
+                    *hit = true;
+                return false;
+            }
+        } spy;
+        spy.hit = &reached;
+        target.installEventFilter(&spy);
+        QTest::keyClick(&target, Qt::Key_A);
+        QVERIFY(!splash.isVisible());
+        QVERIFY(!reached);
+        QTest::keyClick(&target, Qt::Key_B);
+        QVERIFY(reached);
+    }
+};
+
+QTEST_MAIN(AppTest)
+#include "AppTest.moc"

@@ -1,0 +1,18 @@
+// AppSetup: started by Zemtar after the user chose another language. Waits for Zemtar to
+// finish writing its settings, then starts it again, now in the new language.
+#include <QCoreApplication>
+#include <QDir>
+#include <QProcess>
+#include <QThread>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QThread::msleep(1500);
+#ifdef Q_OS_WIN
+    const QString program = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("zemtar.exe"));
+#else
+    const QString program = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("zemtar"));
+#endif
+    return QProcess::startDetached(program, {}) ? 0 : 1;
+}

@@ -1,6 +1,10 @@
 #include "CZemtarView.h"
 
 #include "editors/ProductInfo.h"
+#include "link/ui/CComSetupDlg.h"
+#include "link/ui/CPowerDebugDlg.h"
+#include "link/ui/CProcessDlg.h"
+#include "link/ui/GuiLinkHost.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/CZemtarDoc.h"
 
@@ -95,5 +99,76 @@ void CZemtarView::FillTableFromImage()
 }
 
 void CZemtarView::StoreTableIntoImage() { table().storeIntoImage(doc_->image()); }
+
+void CZemtarView::openProcessDialog(bool writing)
+{
+    m_bWriteMode = writing;
+    if (!m_pProcessDlg) {
+        m_pProcessDlg = new CProcessDlg(window());
+        connect(m_pProcessDlg, &CProcessDlg::startTransfer, this, &CZemtarView::OnStartTransfer, Qt::QueuedConnection);
+    }
+    const bool zh = g().chinese;
+    m_pProcessDlg->m_strCaption = writing ? (zh ? QString::fromUtf8("写数据") : QStringLiteral("Write Data"))
+                                          : (zh ? QString::fromUtf8("读数据") : QStringLiteral("Read Data"));
+    if (m_pProcessDlg->isVisible())
+        return; // the open window keeps its title
+    m_pProcessDlg->OnInitDialog();
+    m_pProcessDlg->show();
+    m_pProcessDlg->raise();
+}
+
+void CZemtarView::OnRead() { openProcessDialog(false); }
+void CZemtarView::OnWrite() { openProcessDialog(true); }
+
+void CZemtarView::OnStartTransfer()
+{
+    CProcessDlg* dlg = m_pProcessDlg;
+    if (!dlg || running_)
+        return;
+    running_ = true;
+    dlg->setRunning(true);
+    if (m_bWriteMode)
+        StoreTableIntoImage();
+    GuiLinkHost host(dlg);
+    host.cancelled = [dlg] { return dlg->m_bCancel; };
+    host.onProgress = [dlg](int v, int max) { dlg->setProgress(v, max); };
+    host.onStatus = [dlg](const QString& t) { dlg->setStatus(t); };
+    m_link.OpenPort(&g().setupIni);
+    TransferEngine engine(m_link, host, g().lang());
+    if (m_bWriteMode) {
+        lastOutcome_ = engine.write(doc_->image(), band_);
+    } else {
+        // The document changes only when the whole memory has arrived.
+        RadioImage image = doc_->image();
+        lastOutcome_ = engine.read(image);
+        if (lastOutcome_ == LinkOutcome::Success) {
+            doc_->image() = image;
+            g().newDocument = false;
+            FillTableFromImage();
+        }
+    }
+    m_link.ClosePort();
+    dlg->setRunning(false);
+    dlg->hide();
+    running_ = false;
+}
+
+void CZemtarView::OnComSetup()
+{
+    CComSetupDlg dlg(this, window());
+    dlg.exec();
+}
+
+void CZemtarView::OnPowerDebug(PowerCalibration::Kind kind)
+{
+    m_link.OpenPort(&g().setupIni);
+    GuiLinkHost host(window());
+    PowerCalibration cal(m_link, host, kind);
+    if (cal.enter(doc_->image()) != LinkOutcome::Success)
+        return;
+    CPowerDebugDlg dlg(cal, doc_->image().at(cal.parameters().imageOffset), window());
+    dlg.exec();
+    m_link.ClosePort();
+}
 
 } // namespace zemtar::ui

@@ -1,13 +1,16 @@
 #pragma once
 #include "CMSFlexGrid.h"
 #include "channels/ChannelTable.h"
+#include "link/PowerCalibration.h"
 #include "link/SerialLink.h"
+#include "link/TransferEngine.h"
 
 #include <QWidget>
 
 namespace zemtar::ui {
 
 class CZemtarDoc;
+class CProcessDlg;
 
 // The channel table of one document: 128 channels and the "Fr" row in a grid, filled from the
 // image and stored back into it with the channel table's rules.
@@ -33,6 +36,17 @@ public:
     double scale() const { return scale_; }
 
     SerialLink m_link;
+    bool m_bWriteMode = false;
+    CProcessDlg* processDialog() const { return m_pProcessDlg; }
+    bool transferRunning() const { return running_; }
+
+    // Commands of the radio link.
+    void OnRead();
+    void OnWrite();
+    void OnStartTransfer();
+    void OnComSetup();
+    void OnPowerDebug(PowerCalibration::Kind kind);
+    LinkOutcome lastOutcome() const { return lastOutcome_; }
 
 signals:
     void mainCaptionChanged(const QString& caption);
@@ -45,6 +59,10 @@ private:
     CMSFlexGrid* grid_;
     BandLimits band_;
     bool firstSetUp_ = true;
+    CProcessDlg* m_pProcessDlg = nullptr;
+    bool running_ = false;
+    LinkOutcome lastOutcome_ = LinkOutcome::Success;
+    void openProcessDialog(bool writing);
     double scale_ = 1.0;
 };
 

@@ -108,11 +108,11 @@ void CMainFrame::createActions()
         {ID_EDIT_CUT, QT_TR_NOOP("Cu&t"), {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}, nullptr, false},
         {ID_EDIT_COPY, QT_TR_NOOP("&Copy"), {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}, nullptr, false},
         {ID_EDIT_PASTE, QT_TR_NOOP("&Paste"), {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}, nullptr, false},
-        {ID_READ, QT_TR_NOOP("&Read"), {QKeySequence(Qt::CTRL | Qt::Key_R)}, "read", false},
-        {ID_WRITE, QT_TR_NOOP("&Write"), {QKeySequence(Qt::CTRL | Qt::Key_W)}, "write", false},
-        {ID_HIGH_POWER, QT_TR_NOOP("High Power Debug"), {}, nullptr, false},
-        {ID_LOW_POWER, QT_TR_NOOP("Low Power Debug"), {}, nullptr, false},
-        {ID_COM_SETUP, QT_TR_NOOP("Com Setup"), {}, nullptr, false},
+        {ID_READ, QT_TR_NOOP("&Read"), {QKeySequence(Qt::CTRL | Qt::Key_R)}, "read", true},
+        {ID_WRITE, QT_TR_NOOP("&Write"), {QKeySequence(Qt::CTRL | Qt::Key_W)}, "write", true},
+        {ID_HIGH_POWER, QT_TR_NOOP("High Power Debug"), {}, nullptr, true},
+        {ID_LOW_POWER, QT_TR_NOOP("Low Power Debug"), {}, nullptr, true},
+        {ID_COM_SETUP, QT_TR_NOOP("Com Setup"), {}, nullptr, true},
         {ID_LANGUAGE, QT_TR_NOOP("Language"), {}, nullptr, true},
         {ID_VIEW_TOOLBAR, QT_TR_NOOP("&Toolbar"), {}, nullptr, true},
         {ID_VIEW_STATUS_BAR, QT_TR_NOOP("&Status Bar"), {}, nullptr, true},
@@ -241,7 +241,8 @@ void CMainFrame::rebuildMenus()
         helpMenu->addAction(action(ID_HELP_TOPICS));
     helpMenu->addAction(action(ID_APP_ABOUT));
     for (int id : {int(ID_FILE_CLOSE), int(ID_FILE_SAVE), int(ID_FILE_SAVE_AS), int(ID_PRODUCT_INFO),
-                   int(ID_CHANNEL_INFO)})
+                   int(ID_CHANNEL_INFO), int(ID_READ), int(ID_WRITE), int(ID_HIGH_POWER), int(ID_LOW_POWER),
+                   int(ID_COM_SETUP)})
         action(id)->setEnabled(documentMenu_);
 }
 
@@ -269,6 +270,22 @@ void CMainFrame::runCommand(int id)
     case ID_HELP: help::show(0x20000 + 128 - 0x10000); break;
     case ID_APP_ABOUT: onAbout(); break;
     case ID_LANGUAGE: onLanguage(); break;
+    case ID_READ:
+    case ID_WRITE:
+    case ID_COM_SETUP:
+    case ID_HIGH_POWER:
+    case ID_LOW_POWER:
+        if (CZemtarView* v = activeView()) {
+            if (id == ID_READ)
+                v->OnRead();
+            else if (id == ID_WRITE)
+                v->OnWrite();
+            else if (id == ID_COM_SETUP)
+                v->OnComSetup();
+            else
+                v->OnPowerDebug(id == ID_HIGH_POWER ? PowerCalibration::Kind::High : PowerCalibration::Kind::Low);
+        }
+        break;
     default: break;
     }
 }
@@ -443,8 +460,21 @@ void CMainFrame::onLanguage()
     close();
 }
 
+bool CMainFrame::transferRunning() const
+{
+    for (CChildFrame* f : childFrames())
+        if (f->view()->transferRunning())
+            return true;
+    return false;
+}
+
 void CMainFrame::closeEvent(QCloseEvent* e)
 {
+    if (transferRunning()) { // the transfer's own Cancel ends it first
+        e->ignore();
+        startAppSetup_ = false;
+        return;
+    }
     QMainWindow::closeEvent(e);
     if (!e->isAccepted()) {
         startAppSetup_ = false;

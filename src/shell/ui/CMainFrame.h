@@ -58,6 +58,7 @@ public:
     CZemtarView* activeView() const;
     CZemtarDoc* activeDocument() const;
     bool documentMenuShown() const { return documentMenu_; }
+    bool transferRunning() const;
 
     // File New without the warning: a fresh document in a new window.
     CChildFrame* newDocument();

@@ -1,0 +1,37 @@
+#pragma once
+#include "link/PowerCalibration.h"
+
+#include <QDialog>
+
+class QLabel;
+class QScrollBar;
+
+namespace zemtar::ui {
+
+// High or low power adjustment: the value goes to the radio about a second after the user
+// lets go of the scroll bar; closing the window takes the radio out of the adjust mode.
+class CPowerDebugDlg : public QDialog {
+    Q_OBJECT
+public:
+    CPowerDebugDlg(PowerCalibration& calibration, int storedValue, QWidget* parent = nullptr);
+
+    QScrollBar* bar() const { return m_ctlPower; }
+    QString positionText() const;
+    // What happens when the user finishes a scroll action.
+    void endScroll();
+
+    void reject() override; // Cancel, Esc and the close box
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void showPosition();
+
+    PowerCalibration& cal_;
+    QScrollBar* m_ctlPower;
+    QLabel* position_;
+    int m_nPower;
+};
+
+} // namespace zemtar::ui

@@ -1,0 +1,85 @@
+#include "CProcessDlg.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace zemtar::ui {
+
+CProcessDlg::CProcessDlg(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("processDialog"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    start_ = new QPushButton(tr("Start"), this);
+    start_->setObjectName(QStringLiteral("start"));
+    start_->setDefault(true);
+    cancel_ = new QPushButton(tr("Cancel"), this);
+    cancel_->setObjectName(QStringLiteral("cancel"));
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("status"));
+    status_->setMinimumWidth(260);
+    bar_ = new QProgressBar(this);
+    bar_->setTextVisible(false);
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(new QLabel(QString::fromUtf8("%1：").arg(tr("Progress")), this), 0, 0);
+    grid->addWidget(status_, 0, 1);
+    grid->addWidget(bar_, 1, 0, 1, 2);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(start_);
+    buttons->addWidget(cancel_);
+    grid->addLayout(buttons, 2, 0, 1, 2);
+    connect(start_, &QPushButton::clicked, this, [this] {
+        start_->setEnabled(false);
+        emit startTransfer();
+    });
+    connect(cancel_, &QPushButton::clicked, this, &CProcessDlg::reject);
+}
+
+void CProcessDlg::OnInitDialog()
+{
+    bar_->setRange(0, 191);
+    bar_->setValue(0);
+    m_bCancel = false;
+    start_->setEnabled(true);
+    status_->setText(tr("Not start yet"));
+    setWindowTitle(m_strCaption);
+}
+
+void CProcessDlg::setProgress(int value, int maximum)
+{
+    bar_->setMaximum(maximum);
+    bar_->setValue(value);
+}
+
+void CProcessDlg::setStatus(const QString& text) { status_->setText(text); }
+
+void CProcessDlg::setRunning(bool on)
+{
+    // While the transfer runs nothing else of the program takes input; Cancel still works.
+    running_ = on;
+    const bool visible = isVisible();
+    if (visible)
+        hide();
+    setWindowModality(on ? Qt::ApplicationModal : Qt::NonModal);
+    if (visible)
+        show();
+}
+
+void CProcessDlg::reject()
+{
+    m_bCancel = true;
+    if (start_->isEnabled())
+        hide(); // nothing running: the window goes
+}
+
+void CProcessDlg::closeEvent(QCloseEvent* e)
+{
+    e->ignore();
+    reject();
+}
+
+} // namespace zemtar::ui

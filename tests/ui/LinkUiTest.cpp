@@ -1,0 +1,168 @@
+// Read, Write, Com Setup and the power adjustment in the window, against the simulated radio.
+#include "UiFixture.h"
+#include "channels/ui/CZemtarView.h"
+#include "link/SerialLink.h"
+#include "link/ui/CComSetupDlg.h"
+#include "link/ui/CPowerDebugDlg.h"
+#include "link/ui/CProcessDlg.h"
+#include "shell/Messages.h"
+#include "shell/ui/CZemtarDoc.h"
+
+#include <QLabel>
+#include <QProcess>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+using namespace zemtar;
+using namespace zemtar::ui;
+using namespace zemtar::ui::uitest;
+
+class LinkUiTest : public UiFixture {
+    Q_OBJECT
+
+    QProcess sim_;
+    QString device_;
+
+    // Starts the simulated radio with `args` and the program with com1 pointing at it.
+    void startWithRadio(const QStringList& args)
+    {
+        sim_.start(QStringLiteral(ZEMTAR_BIN_DIR "/zemtar-radiosim"),
+                   args + QStringList{QStringLiteral("--save"), file("radio.mem")});
+        QVERIFY(sim_.waitForReadyRead(10000));
+        device_ = QString::fromUtf8(sim_.readLine()).trimmed();
+        extraSetup_ = QStringLiteral("[Ports]\ncom1=%1\ncom2=/no/such/device\n").arg(device_);
+        QVERIFY(start(QStringLiteral("English")));
+    }
+    void stopRadio()
+    {
+        if (sim_.state() != QProcess::NotRunning) {
+            sim_.terminate();
+            sim_.waitForFinished(10000);
+        }
+    }
+    // Runs a transfer through the progress window as the user does: the command, then Start.
+    void transfer(bool writing)
+    {
+        CZemtarView* view = frame()->activeView();
+        frame()->runCommand(writing ? CMainFrame::ID_WRITE : CMainFrame::ID_READ);
+        CProcessDlg* dlg = view->processDialog();
+        QVERIFY(dlg && dlg->isVisible());
+        QCOMPARE(dlg->windowTitle(), writing ? QStringLiteral("Write Data") : QStringLiteral("Read Data"));
+        QCOMPARE(dlg->statusLabel()->text(), QStringLiteral("Not start yet"));
+        QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
+        // The transfer runs inside the event that Start posted; the window goes when it ends.
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg->isVisible(), 60000);
+        QVERIFY(!view->transferRunning());
+    }
+    QString cell(int row, int col) const { return frame()->activeView()->grid()->GetTextMatrix(row, col); }
+
+private slots:
+    void cleanup()
+    {
+        stopRadio();
+        app_.reset();
+        resetGlobals();
+    }
+
+    void readFillsTheTableAndWriteGoesBack()
+    {
+        startWithRadio({QStringLiteral("--from-dat"), makeDat("radio.dat")});
+        QVERIFY(cell(1, ColRx).isEmpty());
+        transfer(false);
+        QVERIFY(messages_.isEmpty());
+        QCOMPARE(cell(1, ColRx), QStringLiteral("145.12500"));
+        QCOMPARE(cell(1, ColName), QStringLiteral("HOME"));
+        QCOMPARE(frame()->activeView()->processDialog()->progressBar()->value(), 191);
+        QVERIFY(!g().newDocument);
+
+        frame()->activeView()->grid()->SetTextMatrix(1, ColName, QStringLiteral("AWAY"));
+        transfer(true);
+        QVERIFY(messages_.isEmpty());
+        stopRadio();
+        const QByteArray memory = zemtar::test::readAll(file("radio.mem"));
+        QCOMPARE(memory.mid(16, 8), QByteArray("AWAY\xFF\xFF\xFF\xFF"));
+    }
+
+    void failedReadLeavesTheDocumentAsItWas()
+    {
+        startWithRadio({QStringLiteral("--from-dat"), makeDat("radio.dat"), QStringLiteral("--fault"),
+                        QStringLiteral("missing@40")});
+        const RadioImage before = frame()->activeDocument()->image();
+        transfer(false);
+        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(messages_[0].text, msg::text(msg::ProgramInterrupt, Language::English));
+        QVERIFY(frame()->activeDocument()->image() == before);
+        QVERIFY(cell(1, ColRx).isEmpty());
+        QVERIFY(g().newDocument);
+    }
+
+    void portInUseIsReported()
+    {
+        startWithRadio({});
+        SerialLink other;
+        QVERIFY(other.openDevice(device_));
+        transfer(false);
+        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(messages_[0].text, msg::text(msg::PortOpenFailed, Language::English));
+    }
+
+    void cancelBeforeStartClosesTheWindow()
+    {
+        startWithRadio({});
+        frame()->runCommand(CMainFrame::ID_READ);
+        CProcessDlg* dlg = frame()->activeView()->processDialog();
+        QTest::mouseClick(dlg->cancelButton(), Qt::LeftButton);
+        QVERIFY(!dlg->isVisible());
+        // A second command while the window is open changes only the direction.
+        frame()->runCommand(CMainFrame::ID_READ);
+        frame()->runCommand(CMainFrame::ID_WRITE);
+        QCOMPARE(dlg->windowTitle(), QStringLiteral("Read Data"));
+        QVERIFY(frame()->activeView()->m_bWriteMode);
+    }
+
+    void comSetupGreysAndRemembers()
+    {
+        startWithRadio({});
+        g().registry().setValue(QStringLiteral("com"), 2);
+        CZemtarView* view = frame()->activeView();
+        {
+            CComSetupDlg dlg(view, frame());
+            QVERIFY(dlg.button(0)->isEnabled());   // the simulated radio
+            QVERIFY(!dlg.button(1)->isEnabled());  // no such device
+            QVERIFY(dlg.button(1)->isChecked());   // still the stored choice, greyed
+            dlg.button(0)->setChecked(true);
+            dlg.accept();
+        }
+        QCOMPARE(view->m_link.m_strPort, QStringLiteral("com1"));
+        QCOMPARE(g().registry().value(QStringLiteral("com")), std::optional<int>(1));
+    }
+
+    void powerAdjustmentMovesTheRadiosValue()
+    {
+        startWithRadio({QStringLiteral("--power-high"), QStringLiteral("120")});
+        bool seen = false;
+        onNextModal([&](QWidget* w) {
+            auto* dlg = qobject_cast<CPowerDebugDlg*>(w);
+            QVERIFY(dlg);
+            seen = true;
+            QCOMPARE(dlg->positionText(), QStringLiteral("120"));
+            QCOMPARE(dlg->bar()->maximum(), 250);
+            dlg->bar()->setValue(201);
+            dlg->endScroll();
+            dlg->reject(); // leaves the adjust mode and closes
+            QVERIFY(!dlg->isVisible());
+        });
+        frame()->runCommand(CMainFrame::ID_HIGH_POWER);
+        QVERIFY(seen);
+        QVERIFY(messages_.isEmpty());
+        QCOMPARE(frame()->activeDocument()->image().at(0x17F1), 120);
+        QVERIFY(!frame()->activeView()->m_link.isOpen());
+        stopRadio();
+        QCOMPARE(std::uint8_t(zemtar::test::readAll(file("radio.mem")).at(0x0FF9)), 201);
+    }
+};
+
+QTEST_MAIN(LinkUiTest)
+#include "LinkUiTest.moc"

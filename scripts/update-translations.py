@@ -19,7 +19,8 @@ CHINESE = {
     "&Toolbar": "工具栏(&T)", "&Status Bar": "状态栏(&S)", "Control &Bar": "控制栏(&B)",
     "&Help": "帮助(&H)", "&Help Topics": "帮助主题(&H)", "&About ...": "关于(&A)...", "Help": "帮助",
     "Toolbar": "工具栏", "Ready": "就绪", "Close": "关闭", "Type Setting": "类型设置", "Type": "类型",
-    "Field": "频段",
+    "Field": "频段", "Cancel": "取消", "Com Port": "串口", "Current Position:": "当前位置:",
+    "Max": "最大", "Min": "最小", "Not start yet": "尚未开始", "Progress": "进度", "Start": "开始",
     "Zemtar starts again in the language you choose.": "Zemtar 将以所选语言重新启动。",
     "Could not start %1. Start Zemtar again to use the new language.": "无法启动 %1。请重新启动 Zemtar 以使用新的语言。",
 }
@@ -40,8 +41,9 @@ def fill(path, lookup):
 
 def main():
     lupdate = "/usr/lib/qt6/bin/lupdate"
-    subprocess.run([lupdate, "-silent", "-no-obsolete", str(ROOT / "src"), "-ts",
-                    str(TS / "English.ts"), str(TS / "Chinese.ts")], check=True)
+    for name, lang in (("English.ts", "en_US"), ("Chinese.ts", "zh_CN")):
+        subprocess.run([lupdate, "-silent", "-no-obsolete", "-target-language", lang, str(ROOT / "src"),
+                        "-ts", str(TS / name)], check=True)
     fill(TS / "English.ts", lambda s: s)
     missing = fill(TS / "Chinese.ts", CHINESE.get)
     for m in sorted(set(missing)):

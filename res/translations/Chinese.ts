@@ -2,14 +2,80 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>Buttons</name>
+    <message>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="24"/>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="25"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="26"/>
+        <source>&amp;Yes</source>
+        <translation>是(&amp;Y)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="27"/>
+        <source>&amp;No</source>
+        <translation>否(&amp;N)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="28"/>
+        <source>&amp;Retry</source>
+        <translation>重试(&amp;R)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="29"/>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="30"/>
+        <source>&amp;Don&apos;t Save</source>
+        <translation>不保存(&amp;D)</translation>
+    </message>
+</context>
+<context>
+    <name>zemtar::ui::CChannelEditDlg</name>
+    <message>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="37"/>
+        <source>Channel Edit</source>
+        <translation>信道编辑</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="50"/>
+        <source>Decode</source>
+        <translation>解码</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="52"/>
+        <source>Encode</source>
+        <translation>编码</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="55"/>
+        <source>Channel</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="56"/>
+        <source>Optional Signal</source>
+        <translation>可选信号</translation>
+    </message>
+</context>
+<context>
     <name>zemtar::ui::CComSetupDlg</name>
     <message>
-        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="20"/>
+        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="22"/>
         <source>Com Setup</source>
         <translation>串口设置</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="21"/>
+        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="23"/>
         <source>Com Port</source>
         <translation>串口</translation>
     </message>
@@ -17,13 +83,13 @@
 <context>
     <name>zemtar::ui::CLanguageDlg</name>
     <message>
-        <location filename="../../src/shell/ui/Dialogs.cpp" line="47"/>
-        <location filename="../../src/shell/ui/Dialogs.cpp" line="48"/>
+        <location filename="../../src/shell/ui/Dialogs.cpp" line="50"/>
+        <location filename="../../src/shell/ui/Dialogs.cpp" line="51"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/Dialogs.cpp" line="57"/>
+        <location filename="../../src/shell/ui/Dialogs.cpp" line="60"/>
         <source>Zemtar starts again in the language you choose.</source>
         <translation>Zemtar 将以所选语言重新启动。</translation>
     </message>
@@ -31,207 +97,223 @@
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="91"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="94"/>
         <source>&amp;New</source>
         <translation>新建(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="92"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="95"/>
         <source>&amp;Open...</source>
         <translation>打开(&amp;O)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="93"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="96"/>
         <source>&amp;Close</source>
         <translation>关闭(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="94"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="97"/>
         <source>&amp;Save</source>
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="95"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="98"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="96"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="99"/>
         <source>&amp;Print...</source>
         <translation>打印(&amp;P)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="97"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="100"/>
         <source>Print Preview</source>
         <translation>打印预览</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="98"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="101"/>
         <source>P&amp;rint Setup...</source>
         <translation>打印设置(&amp;R)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="99"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="102"/>
         <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="100"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="103"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="491"/>
         <source>Product Information</source>
         <translation>类型设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="101"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="104"/>
         <source>Channel Information</source>
         <translation>信道信息</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="102"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="105"/>
         <source>Optional Features</source>
         <translation>可选功能</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="103"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="106"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="104"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="107"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="105"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="108"/>
         <source>Two Tone</source>
         <translation>两音</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="106"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="109"/>
         <source>Key Assignment</source>
         <translation>侧键设定</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="107"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="110"/>
         <source>&amp;Undo</source>
         <translation>撤消(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="108"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="111"/>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="112"/>
         <source>Cu&amp;t</source>
         <translation>剪切(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="109"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="113"/>
         <source>&amp;Copy</source>
         <translation>复制(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="110"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="114"/>
         <source>&amp;Paste</source>
         <translation>粘贴(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="111"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="115"/>
+        <source>&amp;Delete Channels</source>
+        <translation>删除信道(&amp;D)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="116"/>
         <source>&amp;Read</source>
         <translation>读频(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="112"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="117"/>
         <source>&amp;Write</source>
         <translation>写频(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="113"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="118"/>
         <source>High Power Debug</source>
         <translation>高功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="114"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="119"/>
         <source>Low Power Debug</source>
         <translation>低功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="115"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="120"/>
         <source>Com Setup</source>
         <translation>串口设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="116"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="121"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="117"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="122"/>
         <source>&amp;Toolbar</source>
         <translation>工具栏(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="118"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="123"/>
         <source>&amp;Status Bar</source>
         <translation>状态栏(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="119"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="124"/>
         <source>Control &amp;Bar</source>
         <translation>控制栏(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="120"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="125"/>
         <source>&amp;Help Topics</source>
         <translation>帮助主题(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="121"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="126"/>
         <source>&amp;About ...</source>
         <translation>关于(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="122"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="127"/>
         <source>Help</source>
         <translation>帮助</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="159"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="164"/>
         <source>Toolbar</source>
         <translation>工具栏</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="174"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="179"/>
         <source>Ready</source>
         <translation>就绪</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="205"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="210"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="223"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="228"/>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="227"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="239"/>
         <source>&amp;Program</source>
         <translation>编程(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="230"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="242"/>
         <source>Setup</source>
         <translation>设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="234"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="246"/>
         <source>&amp;View</source>
         <translation>查看(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="239"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="251"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="491"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="465"/>
+        <source>Save changes to %1?</source>
+        <translation>保存对 %1 的修改吗？</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="560"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>无法启动 %1。请重新启动 Zemtar 以使用新的语言。</translation>
     </message>
@@ -321,6 +403,93 @@
         <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="49"/>
         <source>Field</source>
         <translation>频段</translation>
+    </message>
+</context>
+<context>
+    <name>zemtar::ui::CZemtarView</name>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="157"/>
+        <source>Read from radio</source>
+        <translation>从对讲机读取</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="182"/>
+        <source>Power value</source>
+        <translation>功率值</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="246"/>
+        <source>Edit %1</source>
+        <translation>编辑%1</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="344"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="495"/>
+        <source>Set %1</source>
+        <translation>设置%1</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="352"/>
+        <source>Delete channel %1?</source>
+        <translation>删除信道 %1？</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="353"/>
+        <source>Delete the %1 selected channels?</source>
+        <translation>删除所选的 %1 个信道？</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="360"/>
+        <source>Delete channels</source>
+        <translation>删除信道</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="441"/>
+        <source>The pasted rows reach beyond the last row (Fr).</source>
+        <translation>粘贴的行超出了最后一行 (Fr)。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="451"/>
+        <source>Row %1: the pasted cells reach beyond the last column.</source>
+        <translation>第 %1 行：粘贴的单元格超出了最后一列。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="464"/>
+        <source>Row %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="477"/>
+        <source>Nothing was pasted:
+%1</source>
+        <translation>未粘贴任何内容：
+%1</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="481"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="491"/>
+        <source>Paste</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="489"/>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="490"/>
+        <source>Cut</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="503"/>
+        <source>Delete Channels</source>
+        <translation>删除信道</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="513"/>
+        <source>Channel Edit</source>
+        <translation>信道编辑</translation>
     </message>
 </context>
 </TS>

@@ -2,14 +2,80 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>Buttons</name>
+    <message>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="24"/>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="25"/>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="26"/>
+        <source>&amp;Yes</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="27"/>
+        <source>&amp;No</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="28"/>
+        <source>&amp;Retry</source>
+        <translation>&amp;Retry</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="29"/>
+        <source>&amp;Save</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="30"/>
+        <source>&amp;Don&apos;t Save</source>
+        <translation>&amp;Don't Save</translation>
+    </message>
+</context>
+<context>
+    <name>zemtar::ui::CChannelEditDlg</name>
+    <message>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="37"/>
+        <source>Channel Edit</source>
+        <translation>Channel Edit</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="50"/>
+        <source>Decode</source>
+        <translation>Decode</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="52"/>
+        <source>Encode</source>
+        <translation>Encode</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="55"/>
+        <source>Channel</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="56"/>
+        <source>Optional Signal</source>
+        <translation>Optional Signal</translation>
+    </message>
+</context>
+<context>
     <name>zemtar::ui::CComSetupDlg</name>
     <message>
-        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="20"/>
+        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="22"/>
         <source>Com Setup</source>
         <translation>Com Setup</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="21"/>
+        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="23"/>
         <source>Com Port</source>
         <translation>Com Port</translation>
     </message>
@@ -17,13 +83,13 @@
 <context>
     <name>zemtar::ui::CLanguageDlg</name>
     <message>
-        <location filename="../../src/shell/ui/Dialogs.cpp" line="47"/>
-        <location filename="../../src/shell/ui/Dialogs.cpp" line="48"/>
+        <location filename="../../src/shell/ui/Dialogs.cpp" line="50"/>
+        <location filename="../../src/shell/ui/Dialogs.cpp" line="51"/>
         <source>Language</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/Dialogs.cpp" line="57"/>
+        <location filename="../../src/shell/ui/Dialogs.cpp" line="60"/>
         <source>Zemtar starts again in the language you choose.</source>
         <translation>Zemtar starts again in the language you choose.</translation>
     </message>
@@ -31,207 +97,223 @@
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="91"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="94"/>
         <source>&amp;New</source>
         <translation>&amp;New</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="92"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="95"/>
         <source>&amp;Open...</source>
         <translation>&amp;Open...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="93"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="96"/>
         <source>&amp;Close</source>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="94"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="97"/>
         <source>&amp;Save</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="95"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="98"/>
         <source>Save &amp;As...</source>
         <translation>Save &amp;As...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="96"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="99"/>
         <source>&amp;Print...</source>
         <translation>&amp;Print...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="97"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="100"/>
         <source>Print Preview</source>
         <translation>Print Preview</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="98"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="101"/>
         <source>P&amp;rint Setup...</source>
         <translation>P&amp;rint Setup...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="99"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="102"/>
         <source>E&amp;xit</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="100"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="103"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="491"/>
         <source>Product Information</source>
         <translation>Product Information</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="101"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="104"/>
         <source>Channel Information</source>
         <translation>Channel Information</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="102"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="105"/>
         <source>Optional Features</source>
         <translation>Optional Features</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="103"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="106"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="104"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="107"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="105"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="108"/>
         <source>Two Tone</source>
         <translation>Two Tone</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="106"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="109"/>
         <source>Key Assignment</source>
         <translation>Key Assignment</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="107"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="110"/>
         <source>&amp;Undo</source>
         <translation>&amp;Undo</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="108"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="111"/>
+        <source>&amp;Redo</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="112"/>
         <source>Cu&amp;t</source>
         <translation>Cu&amp;t</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="109"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="113"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copy</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="110"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="114"/>
         <source>&amp;Paste</source>
         <translation>&amp;Paste</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="111"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="115"/>
+        <source>&amp;Delete Channels</source>
+        <translation>&amp;Delete Channels</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="116"/>
         <source>&amp;Read</source>
         <translation>&amp;Read</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="112"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="117"/>
         <source>&amp;Write</source>
         <translation>&amp;Write</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="113"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="118"/>
         <source>High Power Debug</source>
         <translation>High Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="114"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="119"/>
         <source>Low Power Debug</source>
         <translation>Low Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="115"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="120"/>
         <source>Com Setup</source>
         <translation>Com Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="116"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="121"/>
         <source>Language</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="117"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="122"/>
         <source>&amp;Toolbar</source>
         <translation>&amp;Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="118"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="123"/>
         <source>&amp;Status Bar</source>
         <translation>&amp;Status Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="119"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="124"/>
         <source>Control &amp;Bar</source>
         <translation>Control &amp;Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="120"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="125"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Help Topics</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="121"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="126"/>
         <source>&amp;About ...</source>
         <translation>&amp;About ...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="122"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="127"/>
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="159"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="164"/>
         <source>Toolbar</source>
         <translation>Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="174"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="179"/>
         <source>Ready</source>
         <translation>Ready</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="205"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="210"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="223"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="228"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="227"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="239"/>
         <source>&amp;Program</source>
         <translation>&amp;Program</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="230"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="242"/>
         <source>Setup</source>
         <translation>Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="234"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="246"/>
         <source>&amp;View</source>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="239"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="251"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="491"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="465"/>
+        <source>Save changes to %1?</source>
+        <translation>Save changes to %1?</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="560"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>Could not start %1. Start Zemtar again to use the new language.</translation>
     </message>
@@ -321,6 +403,93 @@
         <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="49"/>
         <source>Field</source>
         <translation>Field</translation>
+    </message>
+</context>
+<context>
+    <name>zemtar::ui::CZemtarView</name>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="157"/>
+        <source>Read from radio</source>
+        <translation>Read from radio</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="182"/>
+        <source>Power value</source>
+        <translation>Power value</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="246"/>
+        <source>Edit %1</source>
+        <translation>Edit %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="344"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="495"/>
+        <source>Set %1</source>
+        <translation>Set %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="352"/>
+        <source>Delete channel %1?</source>
+        <translation>Delete channel %1?</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="353"/>
+        <source>Delete the %1 selected channels?</source>
+        <translation>Delete the %1 selected channels?</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="360"/>
+        <source>Delete channels</source>
+        <translation>Delete channels</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="441"/>
+        <source>The pasted rows reach beyond the last row (Fr).</source>
+        <translation>The pasted rows reach beyond the last row (Fr).</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="451"/>
+        <source>Row %1: the pasted cells reach beyond the last column.</source>
+        <translation>Row %1: the pasted cells reach beyond the last column.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="464"/>
+        <source>Row %1: %2</source>
+        <translation>Row %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="477"/>
+        <source>Nothing was pasted:
+%1</source>
+        <translation>Nothing was pasted:
+%1</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="481"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="491"/>
+        <source>Paste</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="489"/>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="490"/>
+        <source>Cut</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="503"/>
+        <source>Delete Channels</source>
+        <translation>Delete Channels</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="513"/>
+        <source>Channel Edit</source>
+        <translation>Channel Edit</translation>
     </message>
 </context>
 </TS>

@@ -140,6 +140,50 @@ QList<Line> parse(const QString& input)
     return text.section(u'\n', 0, 0).contains(u'\t') ? parseTsv(text) : parseCsv(text);
 }
 
+RowCheck checkRow(const QStringList& fields, BandLimits limits, Language messageLanguage)
+{
+    RowCheck r;
+    auto field = [&](int column) { return fields.value(column - ColRx); };
+    const QString rxText = field(ColRx);
+    if (rxText.isEmpty())
+        return r; // the row becomes blank
+    const ReceiveCheck rx = checkReceive(rxText, limits);
+    if (!rx.ok())
+        r.problems << msg::text(*rx.error, messageLanguage);
+
+    r.cells = ChannelTable::newChannelDefaults(Language::English);
+    r.cells[ColRx] = rx.text;
+    const QString txText = field(ColTx);
+    bool complete = false;
+    freq::parseMHz(txText, &complete);
+    if (!complete)
+        r.problems << QStringLiteral("transmit frequency %1: %2").arg(quoted(txText), msg::text(msg::DataFormat, messageLanguage));
+    r.cells[ColTx] = normaliseTransmit(txText.isEmpty() ? rxText : txText, false);
+
+    for (int c = ColDecode; c < kFieldCount; ++c) {
+        const QString v = field(c);
+        if (v.isEmpty())
+            continue; // the new-channel default
+        const QString column = ChannelTable::header(c, Language::English).trimmed();
+        if (c == ColDecode || c == ColEncode) {
+            if (!isShowableTone(v))
+                r.problems << QStringLiteral("%1 is not a tone (%2 column)").arg(quoted(v), column);
+        } else if (c == ColName) {
+            if (v.size() > int(map::rec::kNameSize) || !isPrintableAscii(v))
+                r.problems << QStringLiteral("channel name %1 must be at most 8 printable ASCII characters").arg(quoted(v));
+        } else {
+            QStringList allowed = ChannelTable::listEntries(c, Language::English) + ChannelTable::listEntries(c, Language::Chinese);
+            if (c == ColBusy)
+                allowed << QStringLiteral("Carrier Only");
+            if (!allowed.contains(v))
+                r.problems << QStringLiteral("%1 is not a choice of the %2 column (%3)")
+                                  .arg(quoted(v), column, ChannelTable::listEntries(c, Language::English).join(QStringLiteral(", ")));
+        }
+        r.cells[std::size_t(c)] = v;
+    }
+    return r;
+}
+
 ImportResult importInto(RadioImage& img, const QString& text, Language messageLanguage)
 {
     ImportResult result;
@@ -185,50 +229,11 @@ ImportResult importInto(RadioImage& img, const QString& text, Language messageLa
         if (sameAs(english) || sameAs(chinese))
             continue;
 
-        const QString& rxText = line.fields[ColRx];
-        if (rxText.isEmpty()) {
-            edited.clearRow(row);
-            result.changedRows << row;
-            continue;
-        }
-        const int before = int(result.problems.size());
-        const ReceiveCheck rx = checkReceive(rxText, limits);
-        if (!rx.ok())
-            problem(msg::text(*rx.error, messageLanguage));
-
-        ChannelTable::Row cells = ChannelTable::newChannelDefaults(Language::English);
-        cells[ColRx] = rx.text;
-        const QString& txText = line.fields[ColTx];
-        bool complete = false;
-        freq::parseMHz(txText, &complete);
-        if (!complete)
-            problem(QStringLiteral("transmit frequency %1: %2").arg(quoted(txText), msg::text(msg::DataFormat, messageLanguage)));
-        cells[ColTx] = normaliseTransmit(txText.isEmpty() ? rxText : txText, false);
-
-        for (int c = ColDecode; c < kFieldCount; ++c) {
-            const QString& v = line.fields[c];
-            if (v.isEmpty())
-                continue; // the new-channel default
-            if (c == ColDecode || c == ColEncode) {
-                if (!isShowableTone(v))
-                    problem(QStringLiteral("%1 is not a tone (%2 column)").arg(quoted(v), ChannelTable::header(c, Language::English).trimmed()));
-            } else if (c == ColName) {
-                if (v.size() > int(map::rec::kNameSize) || !isPrintableAscii(v))
-                    problem(QStringLiteral("channel name %1 must be at most 8 printable ASCII characters").arg(quoted(v)));
-            } else {
-                QStringList allowed = ChannelTable::listEntries(c, Language::English) +
-                                      ChannelTable::listEntries(c, Language::Chinese);
-                if (c == ColBusy)
-                    allowed << QStringLiteral("Carrier Only");
-                if (!allowed.contains(v))
-                    problem(QStringLiteral("%1 is not a choice of the %2 column (%3)")
-                                .arg(quoted(v), ChannelTable::header(c, Language::English).trimmed(),
-                                     ChannelTable::listEntries(c, Language::English).join(QStringLiteral(", "))));
-            }
-            cells[std::size_t(c)] = v;
-        }
-        if (result.problems.size() == before) {
-            edited.setRow(row, cells);
+        const RowCheck check = checkRow(line.fields.mid(ColRx), limits, messageLanguage);
+        for (const QString& p : check.problems)
+            problem(p);
+        if (check.ok()) {
+            edited.setRow(row, check.cells);
             result.changedRows << row;
         }
     }

@@ -25,6 +25,16 @@ struct Line {
 // RFC 4180 (quoted fields may hold commas, quotes and line breaks). Empty lines are dropped.
 QList<Line> parse(const QString& text);
 
+struct RowCheck {
+    ChannelTable::Row cells; // columns 1..12 as stored; all empty when the row becomes blank
+    QStringList problems;
+    bool ok() const { return problems.isEmpty(); }
+};
+// Checks an edited row given as the texts of columns 1..11, as typed values are checked: an
+// empty receive frequency blanks the row, an empty transmit cell takes the receive frequency,
+// other empty cells take the new-channel defaults, list cells must be entries of their list.
+RowCheck checkRow(const QStringList& fields, BandLimits limits, Language messageLanguage = Language::English);
+
 struct ImportResult {
     QStringList problems;  // "line N: ..." per refused line or cell
     QList<int> changedRows; // table rows stored into the image

@@ -19,12 +19,15 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableWidget(parent)
     verticalHeader()->setHighlightSections(false);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     setWordWrap(false);
-    connect(this, &QTableWidget::currentCellChanged, this, [this](int, int, int prevRow, int prevCol) {
+    connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int col, int prevRow, int prevCol) {
         if (prevRow >= 0 && prevCol >= 0) {
             leavingRow_ = prevRow + 1;
             leavingCol_ = prevCol + 1;
             emit LeaveCell();
             leavingRow_ = leavingCol_ = -1;
+            // A handler that kept the user on the cell being left has the last word.
+            if (currentRow() != row || currentColumn() != col)
+                return;
         }
         emit EnterCell();
     });

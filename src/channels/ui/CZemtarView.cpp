@@ -10,6 +10,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace zemtar::ui {
@@ -26,6 +27,9 @@ CZemtarView::CZemtarView(CZemtarDoc* doc, QWidget* parent) : QWidget(parent), do
     layout->addWidget(grid_);
     grid_->setObjectName(QStringLiteral("channelGrid"));
     doc_->storeTable = [this] { StoreTableIntoImage(); };
+    undo_ = new QUndoStack(this);
+    connect(undo_, &QUndoStack::cleanChanged, this, [this](bool clean) { emit modifiedChanged(!clean); });
+    createEditors();
 }
 
 void CZemtarView::setUp()
@@ -56,6 +60,7 @@ void CZemtarView::OnInitialUpdate()
         setUp();
     for (int r = kFirstRow; r <= kLastRow; ++r)
         grid_->SetTextMatrix(r, ColLabel, ChannelTable::rowLabel(r));
+    committing_ = true; // moving through the cells here edits nothing
     grid_->SetCol(ColName);
     for (int r = kLastRow; r >= kFirstRow; --r) {
         grid_->SetRow(r);
@@ -63,6 +68,7 @@ void CZemtarView::OnInitialUpdate()
     }
     grid_->SetRow(kFirstRow);
     grid_->SetCol(ColRx);
+    committing_ = false;
     scaleToScreen();
     FillTableFromImage();
 }
@@ -78,6 +84,7 @@ ChannelTable CZemtarView::table() const
 
 void CZemtarView::FillTableFromImage()
 {
+    hideEditors(); // an editor would otherwise hold a text of the table as it was
     RadioImage& img = doc_->image();
     ChannelTable t;
     t.fillFromImage(img, g().lang());
@@ -118,7 +125,11 @@ void CZemtarView::openProcessDialog(bool writing)
 }
 
 void CZemtarView::OnRead() { openProcessDialog(false); }
-void CZemtarView::OnWrite() { openProcessDialog(true); }
+void CZemtarView::OnWrite()
+{
+    commitEditor();
+    openProcessDialog(true);
+}
 
 void CZemtarView::OnStartTransfer()
 {
@@ -127,6 +138,7 @@ void CZemtarView::OnStartTransfer()
         return;
     running_ = true;
     dlg->setRunning(true);
+    commitEditor();
     if (m_bWriteMode)
         StoreTableIntoImage();
     GuiLinkHost host(dlg);
@@ -142,9 +154,11 @@ void CZemtarView::OnStartTransfer()
         RadioImage image = doc_->image();
         lastOutcome_ = engine.read(image);
         if (lastOutcome_ == LinkOutcome::Success) {
-            doc_->image() = image;
-            g().newDocument = false;
-            FillTableFromImage();
+            changeDocument(tr("Read from radio"), [&] {
+                doc_->image() = image;
+                g().newDocument = false;
+                FillTableFromImage();
+            });
         }
     }
     m_link.ClosePort();
@@ -164,7 +178,9 @@ void CZemtarView::OnPowerDebug(PowerCalibration::Kind kind)
     m_link.OpenPort(&g().setupIni);
     GuiLinkHost host(window());
     PowerCalibration cal(m_link, host, kind);
-    if (cal.enter(doc_->image()) != LinkOutcome::Success)
+    LinkOutcome entered = LinkOutcome::CommFailure;
+    changeDocument(tr("Power value"), [&] { entered = cal.enter(doc_->image()); });
+    if (entered != LinkOutcome::Success)
         return;
     CPowerDebugDlg dlg(cal, doc_->image().at(cal.parameters().imageOffset), window());
     dlg.exec();

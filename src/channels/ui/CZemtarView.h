@@ -7,6 +7,12 @@
 
 #include <QWidget>
 
+#include <functional>
+
+class QComboBox;
+class QLineEdit;
+class QUndoStack;
+
 namespace zemtar::ui {
 
 class CZemtarDoc;
@@ -40,6 +46,30 @@ public:
     CProcessDlg* processDialog() const { return m_pProcessDlg; }
     bool transferRunning() const { return running_; }
 
+    // ---- Editing (in-place editors, undo, clipboard, many rows at once) ----
+    QUndoStack* undoStack() const { return undo_; }
+    // Runs `change` on the document as one undoable step named `what` (nothing is recorded
+    // when it changed nothing).
+    void changeDocument(const QString& what, const std::function<void()>& change);
+    // The editor over the current cell, or nullptr when none is shown.
+    QWidget* visibleEditor() const;
+    QLineEdit* frequencyEdit() const { return freqEdit_; }
+    QLineEdit* nameEdit() const { return nameEdit_; }
+    QComboBox* listEditor(int column) const;
+    // Commits the editor in progress as leaving its cell does; false when the value was refused.
+    bool commitEditor();
+    void copySelection();
+    void cutSelection();
+    // Pastes tab-separated text at the current cell; refused as a whole when any value is.
+    bool pasteText(const QString& text);
+    void paste();
+    // Empties the selected rows after asking.
+    void deleteSelectedRows();
+    // Sets a list column on every used row of the selection.
+    void setOnSelectedRows(int column, const QString& text);
+    QList<int> selectedRows() const;
+    void openChannelEdit(int row);
+
     // Commands of the radio link.
     void OnRead();
     void OnWrite();
@@ -50,6 +80,10 @@ public:
 
 signals:
     void mainCaptionChanged(const QString& caption);
+    void modifiedChanged(bool modified);
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
     void setUp();
@@ -63,6 +97,31 @@ private:
     bool running_ = false;
     LinkOutcome lastOutcome_ = LinkOutcome::Success;
     void openProcessDialog(bool writing);
+
+    void createEditors();
+    void loadEditor();
+    void placeEditor(QWidget* editor);
+    void hideEditors();
+    bool commitCell(long row, long col, bool onEnter);
+    void onMouseDown(short button);
+    void onLeaveCell();
+    void onEnterCell();
+    bool frequencyKey(QKeyEvent* e);
+    void setTable(const ChannelTable& t);
+    void showContextMenu(const QPoint& pos);
+
+    QUndoStack* undo_;
+    QComboBox* toneList_ = nullptr;
+    QComboBox* powerList_ = nullptr;
+    QComboBox* widthList_ = nullptr;
+    QComboBox* scanList_ = nullptr;
+    QComboBox* pttList_ = nullptr;
+    QComboBox* busyList_ = nullptr;
+    QComboBox* signalList_ = nullptr;
+    QLineEdit* nameEdit_ = nullptr;
+    QLineEdit* freqEdit_ = nullptr;
+    long editRow_ = -1, editCol_ = -1; // the cell the shown editor belongs to
+    bool committing_ = false;
     double scale_ = 1.0;
 };
 

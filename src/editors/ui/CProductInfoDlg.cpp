@@ -48,6 +48,7 @@ CProductInfoDlg::CProductInfoDlg(CZemtarView* view, QWidget* parent) : QDialog(p
     form->addRow(tr("Type"), model_);
     form->addRow(tr("Field"), band);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    translateButtons(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &CProductInfoDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

@@ -6,6 +6,8 @@
 #include "shell/ui/HelpLauncher.h"
 
 #include <QButtonGroup>
+#include "shell/ui/MessageBox.h"
+
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -32,6 +34,7 @@ CComSetupDlg::CComSetupDlg(CZemtarView* view, QWidget* parent) : QDialog(parent)
         gl->addWidget(buttons_[n]);
     }
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    translateButtons(box);
     connect(box, &QDialogButtonBox::accepted, this, &CComSetupDlg::accept);
     connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

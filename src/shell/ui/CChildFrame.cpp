@@ -20,7 +20,8 @@ CChildFrame::CChildFrame(CZemtarDoc* doc, CZemtarView* view, QWidget* parent)
 
 void CChildFrame::updateCaption()
 {
-    setWindowTitle(g().chinese ? QString::fromUtf8("信道信息") : QStringLiteral("Channel Information"));
+    setWindowTitle((g().chinese ? QString::fromUtf8("信道信息") : QStringLiteral("Channel Information")) +
+                   QStringLiteral("[*]"));
 }
 
 void CChildFrame::destroyFrame()

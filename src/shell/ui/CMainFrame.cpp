@@ -22,6 +22,7 @@
 #include <QProcess>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUndoStack>
 
 namespace zemtar::ui {
 
@@ -64,8 +65,10 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     connect(navigator_, &QDockWidget::visibilityChanged, this,
             [this](bool) { action(ID_CONTROL_BAR)->setChecked(navigator_->isVisible()); });
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
-        if (auto* f = qobject_cast<CChildFrame*>(w))
+        if (auto* f = qobject_cast<CChildFrame*>(w)) {
             lastActive_ = f;
+            setWindowModified(f->isWindowModified());
+        }
         rebuildMenus();
     });
     rebuildMenus();
@@ -104,10 +107,12 @@ void CMainFrame::createActions()
         {ID_MSK, QT_TR_NOOP("MSK"), {}, nullptr, false},
         {ID_TWO_TONE, QT_TR_NOOP("Two Tone"), {}, nullptr, false},
         {ID_KEY_ASSIGN, QT_TR_NOOP("Key Assignment"), {}, nullptr, false},
-        {ID_EDIT_UNDO, QT_TR_NOOP("&Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}, nullptr, false},
-        {ID_EDIT_CUT, QT_TR_NOOP("Cu&t"), {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}, nullptr, false},
-        {ID_EDIT_COPY, QT_TR_NOOP("&Copy"), {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}, nullptr, false},
-        {ID_EDIT_PASTE, QT_TR_NOOP("&Paste"), {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}, nullptr, false},
+        {ID_EDIT_UNDO, QT_TR_NOOP("&Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}, nullptr, true},
+        {ID_EDIT_REDO, QT_TR_NOOP("&Redo"), {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, nullptr, true},
+        {ID_EDIT_CUT, QT_TR_NOOP("Cu&t"), {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}, nullptr, true},
+        {ID_EDIT_COPY, QT_TR_NOOP("&Copy"), {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}, nullptr, true},
+        {ID_EDIT_PASTE, QT_TR_NOOP("&Paste"), {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}, nullptr, true},
+        {ID_EDIT_DELETE, QT_TR_NOOP("&Delete Channels"), {}, nullptr, true},
         {ID_READ, QT_TR_NOOP("&Read"), {QKeySequence(Qt::CTRL | Qt::Key_R)}, "read", true},
         {ID_WRITE, QT_TR_NOOP("&Write"), {QKeySequence(Qt::CTRL | Qt::Key_W)}, "write", true},
         {ID_HIGH_POWER, QT_TR_NOOP("High Power Debug"), {}, nullptr, true},
@@ -221,6 +226,13 @@ void CMainFrame::rebuildMenus()
     file->addAction(action(ID_APP_EXIT));
     if (documentMenu_) {
         QMenu* edit = bar->addMenu(tr("&Edit"));
+        for (int id : {int(ID_EDIT_UNDO), int(ID_EDIT_REDO), 0, int(ID_EDIT_CUT), int(ID_EDIT_COPY), int(ID_EDIT_PASTE),
+                       int(ID_EDIT_DELETE), 0}) {
+            if (id == 0)
+                edit->addSeparator();
+            else
+                edit->addAction(action(id));
+        }
         for (int id : {int(ID_PRODUCT_INFO), int(ID_CHANNEL_INFO), int(ID_OPTIONAL_FEATURES), int(ID_DTMF), int(ID_MSK),
                        int(ID_TWO_TONE), int(ID_KEY_ASSIGN)})
             edit->addAction(action(id));
@@ -242,7 +254,8 @@ void CMainFrame::rebuildMenus()
     helpMenu->addAction(action(ID_APP_ABOUT));
     for (int id : {int(ID_FILE_CLOSE), int(ID_FILE_SAVE), int(ID_FILE_SAVE_AS), int(ID_PRODUCT_INFO),
                    int(ID_CHANNEL_INFO), int(ID_READ), int(ID_WRITE), int(ID_HIGH_POWER), int(ID_LOW_POWER),
-                   int(ID_COM_SETUP)})
+                   int(ID_COM_SETUP), int(ID_EDIT_UNDO), int(ID_EDIT_REDO), int(ID_EDIT_CUT), int(ID_EDIT_COPY),
+                   int(ID_EDIT_PASTE), int(ID_EDIT_DELETE)})
         action(id)->setEnabled(documentMenu_);
 }
 
@@ -270,6 +283,27 @@ void CMainFrame::runCommand(int id)
     case ID_HELP: help::show(0x20000 + 128 - 0x10000); break;
     case ID_APP_ABOUT: onAbout(); break;
     case ID_LANGUAGE: onLanguage(); break;
+    case ID_EDIT_UNDO:
+    case ID_EDIT_REDO:
+    case ID_EDIT_CUT:
+    case ID_EDIT_COPY:
+    case ID_EDIT_PASTE:
+    case ID_EDIT_DELETE:
+        if (CZemtarView* v = activeView()) {
+            if (id == ID_EDIT_UNDO)
+                v->undoStack()->undo();
+            else if (id == ID_EDIT_REDO)
+                v->undoStack()->redo();
+            else if (id == ID_EDIT_CUT)
+                v->cutSelection();
+            else if (id == ID_EDIT_COPY)
+                v->copySelection();
+            else if (id == ID_EDIT_PASTE)
+                v->paste();
+            else
+                v->deleteSelectedRows();
+        }
+        break;
     case ID_READ:
     case ID_WRITE:
     case ID_COM_SETUP:
@@ -334,7 +368,13 @@ CChildFrame* CMainFrame::createFrame(CZemtarDoc* doc)
     auto* view = new CZemtarView(doc);
     auto* frame = new CChildFrame(doc, view);
     mdi_->addSubWindow(frame);
-    connect(view, &CZemtarView::mainCaptionChanged, this, &QWidget::setWindowTitle);
+    connect(view, &CZemtarView::mainCaptionChanged, this,
+            [this](const QString& caption) { setWindowTitle(caption + QStringLiteral("[*]")); });
+    connect(view, &CZemtarView::modifiedChanged, this, [this, frame](bool modified) {
+        frame->setWindowModified(modified);
+        if (activeChild() == frame)
+            setWindowModified(modified);
+    });
     view->OnInitialUpdate();
     frame->move(0, 0);
     frame->resize(int(1095 * view->scale()), int(650 * view->scale()));
@@ -379,8 +419,13 @@ bool CMainFrame::openDocument(const QString& path)
         appMessage(this, error, QMessageBox::Ok, QMessageBox::Warning);
         return false;
     }
-    if (CChildFrame* previous = activeChild())
+    if (CChildFrame* previous = activeChild()) {
+        if (!maybeSave(previous)) {
+            delete doc;
+            return false;
+        }
         previous->destroyFrame();
+    }
     g().newDocument = false;
     createFrame(doc);
     addRecentFile(doc->pathName());
@@ -407,7 +452,21 @@ bool CMainFrame::saveDocument(CChildFrame* frame, bool askForName)
         return false;
     }
     addRecentFile(doc->pathName());
+    frame->view()->undoStack()->setClean();
     return true;
+}
+
+bool CMainFrame::maybeSave(CChildFrame* frame)
+{
+    if (!frame || !frame->isWindowModified())
+        return true;
+    const QString name = frame->document()->hasFile() ? QFileInfo(frame->document()->pathName()).fileName()
+                                                       : frame->document()->pathName();
+    const auto answer = appMessage(this, tr("Save changes to %1?").arg(name),
+                                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Question);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    return answer == QMessageBox::Discard || saveDocument(frame, false);
 }
 
 QStringList CMainFrame::recentFiles() const
@@ -429,9 +488,12 @@ void CMainFrame::onProductInfo()
     CZemtarView* view = activeView();
     if (!view)
         return;
-    CProductInfoDlg dlg(view, this);
-    connect(&dlg, &CProductInfoDlg::captionChanged, this, &QWidget::setWindowTitle);
-    dlg.exec();
+    view->changeDocument(tr("Product Information"), [&] {
+        CProductInfoDlg dlg(view, this);
+        connect(&dlg, &CProductInfoDlg::captionChanged, this,
+                [this](const QString& caption) { setWindowTitle(caption + QStringLiteral("[*]")); });
+        dlg.exec();
+    });
 }
 
 void CMainFrame::onChannelInfo()
@@ -475,7 +537,14 @@ void CMainFrame::closeEvent(QCloseEvent* e)
         startAppSetup_ = false;
         return;
     }
-    QMainWindow::closeEvent(e);
+    for (CChildFrame* f : childFrames()) {
+        if (!maybeSave(f)) {
+            e->ignore();
+            break;
+        }
+    }
+    if (e->isAccepted())
+        QMainWindow::closeEvent(e);
     if (!e->isAccepted()) {
         startAppSetup_ = false;
         return;

@@ -35,7 +35,7 @@ public:
         ID_FILE_NEW = 57600, ID_FILE_OPEN = 57601, ID_FILE_CLOSE = 57602, ID_FILE_SAVE = 57603,
         ID_FILE_SAVE_AS = 57604, ID_FILE_PRINT_SETUP = 57606, ID_FILE_PRINT = 57607, ID_FILE_PRINT_PREVIEW = 57609,
         ID_APP_EXIT = 57665, ID_APP_ABOUT = 57664, ID_VIEW_TOOLBAR = 59392, ID_VIEW_STATUS_BAR = 59393,
-        ID_EDIT_COPY = 57634, ID_EDIT_CUT = 57635, ID_EDIT_PASTE = 57637, ID_EDIT_UNDO = 57643, ID_HELP = 57670,
+        ID_EDIT_COPY = 57634, ID_EDIT_CUT = 57635, ID_EDIT_PASTE = 57637, ID_EDIT_UNDO = 57643, ID_EDIT_REDO = 57644, ID_EDIT_DELETE = 57632, ID_HELP = 57670,
         ID_NEXT_PANE = 57680, ID_PREV_PANE = 57681,
         ID_CONTROL_BAR = 32772, ID_READ = 32773, ID_WRITE = 32774, ID_COM_SETUP = 32777,
         ID_PRODUCT_INFO = 32786, ID_CHANNEL_INFO = 32787, ID_OPTIONAL_FEATURES = 32788, ID_DTMF = 32789,
@@ -65,6 +65,8 @@ public:
     // Opens a data file; a refused file shows the reason and changes nothing.
     bool openDocument(const QString& path);
     bool saveDocument(CChildFrame* frame, bool askForName);
+    // A modified document asks whether to save it first; false when the user cancels.
+    bool maybeSave(CChildFrame* frame);
     QStringList recentFiles() const;
 
     // Set by the Language dialog: the helper program is started once this window has closed.

@@ -3,6 +3,8 @@
 #include "AppGlobals.h"
 #include "HelpLauncher.h"
 
+#include "shell/ui/MessageBox.h"
+
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -34,6 +36,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent)
     }
     top->addLayout(lines, 1);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    translateButtons(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -57,6 +60,7 @@ CLanguageDlg::CLanguageDlg(QWidget* parent) : QDialog(parent)
     auto* note = new QLabel(tr("Zemtar starts again in the language you choose."), this);
     note->setWordWrap(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    translateButtons(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);

@@ -2,6 +2,10 @@
 
 #include "AppGlobals.h"
 
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDialogButtonBox>
+
 namespace zemtar::ui {
 
 namespace {
@@ -14,12 +18,34 @@ MessageHook& hook()
 
 void setMessageHook(MessageHook h) { hook() = std::move(h); }
 
+static QString buttonText(int standardButton, const QString& fallback)
+{
+    switch (standardButton) {
+    case QMessageBox::Ok: return QCoreApplication::translate("Buttons", "OK");
+    case QMessageBox::Cancel: return QCoreApplication::translate("Buttons", "Cancel");
+    case QMessageBox::Yes: return QCoreApplication::translate("Buttons", "&Yes");
+    case QMessageBox::No: return QCoreApplication::translate("Buttons", "&No");
+    case QMessageBox::Retry: return QCoreApplication::translate("Buttons", "&Retry");
+    case QMessageBox::Save: return QCoreApplication::translate("Buttons", "&Save");
+    case QMessageBox::Discard: return QCoreApplication::translate("Buttons", "&Don't Save");
+    default: return fallback;
+    }
+}
+
+void translateButtons(QDialogButtonBox* box)
+{
+    for (QAbstractButton* b : box->buttons())
+        b->setText(buttonText(int(box->standardButton(b)), b->text()));
+}
+
 QMessageBox::StandardButton messageBox(QWidget* parent, const QString& text, const QString& caption,
                                        QMessageBox::StandardButtons buttons, QMessageBox::Icon icon)
 {
     if (hook())
         return hook()(MessageRecord{text, caption, buttons, icon});
     QMessageBox box(icon, caption, text, buttons, parent);
+    for (QAbstractButton* b : box.buttons())
+        b->setText(buttonText(box.standardButton(b), b->text()));
     return QMessageBox::StandardButton(box.exec());
 }
 

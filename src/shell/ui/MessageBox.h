@@ -3,12 +3,17 @@
 
 #include <functional>
 
+class QDialogButtonBox;
+
 namespace zemtar::ui {
 
 // Every message box of the program goes through here, so tests can answer them.
 QMessageBox::StandardButton messageBox(QWidget* parent, const QString& text, const QString& caption,
                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                        QMessageBox::Icon icon = QMessageBox::Information);
+// Standard buttons in the program's language (the texts come from its language module).
+void translateButtons(QDialogButtonBox* box);
+
 // A message box with the application's display name as caption.
 QMessageBox::StandardButton appMessage(QWidget* parent, const QString& text,
                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok,

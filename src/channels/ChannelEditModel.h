@@ -1,0 +1,66 @@
+#pragma once
+// The Channel Edit rules: a channel's optional signal and the MSK / 2-Tone entries it uses.
+// The dialog shows what this model says and hands it every user action.
+#include "image/RadioImage.h"
+#include "shell/Language.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace zemtar {
+
+class ChannelEditModel {
+public:
+    // Values of byte 12 bits 2-0 the choice list offers; NoSelection for anything else.
+    enum class Choice { None = 0, Msk = 1, Dtmf = 2, TwoTone = 4, NoSelection = 7 };
+
+    ChannelEditModel(RadioImage& image, int channel, Language lang);
+
+    static constexpr int kMaxChannel = 128;
+    // Channel 0 is the "Fr" row (image row 128); 1..128 are image rows 0..127.
+    static std::size_t recordOffset(int channel);
+    static int channelForTableRow(int tableRow) { return tableRow == 129 ? 0 : tableRow; }
+    static int tableRowForChannel(int channel) { return channel == 0 ? 129 : channel; }
+    static QStringList choiceTexts(Language lang);
+
+    int channel() const { return channel_; }
+    Choice choice() const { return choice_; }
+    int choiceIndex() const; // position in the list, -1 for no selection
+    bool groupVisible() const { return choice_ == Choice::Msk || choice_ == Choice::TwoTone; }
+    bool decodeVisible() const { return choice_ == Choice::TwoTone; }
+    QString groupTitle() const;
+    int encodeMaximum() const { return choice_ == Choice::TwoTone ? 32 : 9; }
+    QString encodeText() const { return encode_; }
+    QString decodeText() const { return decode_; }
+
+    // The user picked a choice (also done for the channel shown at opening): shows its
+    // entries and writes the signal bits. Returns true when the image changed.
+    bool setChoice(Choice c);
+    // Spin buttons: step and wrap; the new text is shown.
+    void spinEncode(int delta);
+    void spinDecode(int delta);
+    // Leaving an edit: the typed text normalised.
+    void setEncodeText(const QString& text);
+    void setDecodeText(const QString& text);
+    // Moving to another channel: the entries shown are stored into the channel being left,
+    // then the new channel's choice is shown. The caller stores the table first.
+    void changeChannel(int channel);
+    static int steppedChannel(int channel, int delta);
+    // OK: the entries into bytes 14 and 15 (0xFF for none and DTMF).
+    void ok();
+
+private:
+    void load();
+    void showEntries();
+    void storeEntries();
+    int entryValue(const QString& text) const; // "None"/"无" and non-numbers are 0
+    QString entryText(int value) const;
+
+    RadioImage& img_;
+    Language lang_;
+    int channel_;
+    Choice choice_ = Choice::None;
+    QString encode_, decode_;
+};
+
+} // namespace zemtar

@@ -1,0 +1,148 @@
+#include "CChannelEditDlg.h"
+
+#include "image/Encodings.h"
+#include "shell/ui/AppGlobals.h"
+#include "shell/ui/HelpLauncher.h"
+
+#include <QComboBox>
+#include "shell/ui/MessageBox.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace zemtar::ui {
+
+namespace {
+QSpinBox* entrySpin(QWidget* parent, const char* name)
+{
+    auto* s = new QSpinBox(parent);
+    s->setObjectName(QString::fromLatin1(name));
+    s->setWrapping(true);
+    s->setSpecialValueText(field::noneText(g().lang())); // 0 shows "None"
+    s->setMinimumWidth(90);
+    return s;
+}
+} // namespace
+
+CChannelEditDlg::CChannelEditDlg(RadioImage& image, int channel, QWidget* parent)
+    : QDialog(parent), model_(std::make_unique<ChannelEditModel>(image, channel, g().lang()))
+{
+    setObjectName(QStringLiteral("channelEditDialog"));
+    setWindowTitle(tr("Channel Edit"));
+    channel_ = new QSpinBox(this);
+    channel_->setObjectName(QStringLiteral("channel"));
+    channel_->setRange(0, ChannelEditModel::kMaxChannel);
+    channel_->setWrapping(true); // 0 <-> 128
+    channel_->setSpecialValueText(QStringLiteral("0 (Fr)"));
+    choice_ = new QComboBox(this);
+    choice_->setObjectName(QStringLiteral("choice"));
+    choice_->addItems(ChannelEditModel::choiceTexts(g().lang()));
+    group_ = new QGroupBox(this);
+    encode_ = entrySpin(group_, "encode");
+    decode_ = entrySpin(group_, "decode");
+    decode_->setRange(0, 8);
+    decodeLabel_ = new QLabel(tr("Decode"), group_);
+    auto* gl = new QFormLayout(group_);
+    gl->addRow(tr("Encode"), encode_);
+    gl->addRow(decodeLabel_, decode_);
+    auto* form = new QFormLayout;
+    form->addRow(tr("Channel"), channel_);
+    form->addRow(tr("Optional Signal"), choice_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    translateButtons(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CChannelEditDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(group_);
+    layout->addStretch();
+    layout->addWidget(buttons);
+    setMinimumWidth(300);
+
+    connect(choice_, &QComboBox::currentIndexChanged, this, &CChannelEditDlg::onChoice);
+    connect(channel_, &QSpinBox::valueChanged, this, &CChannelEditDlg::onChannel);
+    connect(encode_, &QSpinBox::valueChanged, this, [this](int v) {
+        if (!loading_)
+            model_->setEncodeText(QString::number(v));
+    });
+    connect(decode_, &QSpinBox::valueChanged, this, [this](int v) {
+        if (!loading_)
+            model_->setDecodeText(QString::number(v));
+    });
+    g().newDocument = false; // the dialog works on the image as it stands from now on
+    showModel();
+}
+
+CChannelEditDlg::~CChannelEditDlg() = default;
+
+void CChannelEditDlg::showModel()
+{
+    loading_ = true;
+    const ChannelEditModel& m = *model_;
+    channel_->setValue(m.channel());
+    choice_->setCurrentIndex(m.choiceIndex());
+    choice_->setEnabled(m.choiceIndex() >= 0);
+    group_->setVisible(m.groupVisible());
+    group_->setTitle(m.groupTitle());
+    encode_->setRange(0, m.encodeMaximum());
+    auto value = [](const QString& t) { return t.toInt(); }; // "None" is 0
+    encode_->setValue(value(m.encodeText()));
+    decode_->setValue(value(m.decodeText()));
+    decode_->setVisible(m.decodeVisible());
+    decodeLabel_->setVisible(m.decodeVisible());
+    loading_ = false;
+}
+
+void CChannelEditDlg::onChoice(int index)
+{
+    if (loading_ || index < 0)
+        return;
+    static const ChannelEditModel::Choice choices[] = {ChannelEditModel::Choice::None, ChannelEditModel::Choice::Msk,
+                                                       ChannelEditModel::Choice::Dtmf, ChannelEditModel::Choice::TwoTone};
+    model_->setChoice(choices[index]);
+    if (refillTable)
+        refillTable();
+    showModel();
+}
+
+void CChannelEditDlg::onChannel(int channel)
+{
+    if (loading_)
+        return;
+    if (storeTable)
+        storeTable();
+    model_->changeChannel(channel);
+    showModel();
+}
+
+void CChannelEditDlg::accept()
+{
+    model_->ok();
+    QDialog::accept();
+}
+
+void CChannelEditDlg::keyPressEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_F1) {
+        QWidget* f = focusWidget();
+        const bool entry = f && (f == encode_ || f == decode_ || f->parent() == encode_ || f->parent() == decode_);
+        int context = 0;
+        if (entry)
+            context = model_->choice() == ChannelEditModel::Choice::Msk ? 2025 : 2026;
+        else if (f == channel_ || (f && f->parent() == channel_))
+            context = 1023;
+        else if (f == choice_)
+            context = 1137;
+        help::show(context);
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+} // namespace zemtar::ui

@@ -1,0 +1,524 @@
+// Editing the channel table in place: the cell editors, their checks, undo and redo, the
+// clipboard, and changing many rows at once.
+#include "CZemtarView.h"
+
+#include "CChannelEditDlg.h"
+#include "channels/TableText.h"
+#include "shell/Messages.h"
+#include "shell/ui/AppGlobals.h"
+#include "shell/ui/CZemtarDoc.h"
+#include "shell/ui/HelpLauncher.h"
+#include "shell/ui/MessageBox.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRegularExpressionValidator>
+#include <QTimer>
+#include <QUndoStack>
+
+namespace zemtar::ui {
+
+namespace {
+
+// One undoable step: the document's image and table before and after.
+class SnapshotCommand : public QUndoCommand {
+public:
+    struct State {
+        RadioImage image;
+        ChannelTable table;
+    };
+    SnapshotCommand(std::function<void(const State&)> apply, State before, State after, const QString& text)
+        : QUndoCommand(text), apply_(std::move(apply)), before_(std::move(before)), after_(std::move(after))
+    {
+    }
+    void undo() override { apply_(before_); }
+    void redo() override
+    {
+        if (!first_)
+            apply_(after_);
+        first_ = false;
+    }
+
+private:
+    std::function<void(const State&)> apply_;
+    State before_, after_;
+    bool first_ = true; // the change itself has been made already
+};
+
+bool sameTable(const ChannelTable& a, const ChannelTable& b)
+{
+    for (int r = kFirstRow; r <= kLastRow; ++r)
+        if (a.row(r) != b.row(r))
+            return false;
+    return true;
+}
+
+} // namespace
+
+void CZemtarView::createEditors()
+{
+    auto* vp = grid_->viewport();
+    auto list = [&](int column, const char* name) {
+        auto* c = new QComboBox(vp);
+        c->setObjectName(QString::fromLatin1(name));
+        c->addItems(ChannelTable::listEntries(column, g().lang()));
+        c->setMaxVisibleItems(column == ColDecode || column == ColEncode ? 16 : 8);
+        c->hide();
+        c->installEventFilter(this);
+        connect(c, &QComboBox::activated, this, [this, c] {
+            // With several rows selected, the choice goes to every used row of the selection.
+            if (selectedRows().size() > 1 && editCol_ > 0 && listEditor(int(editCol_)) == c)
+                setOnSelectedRows(int(editCol_), c->currentText());
+        });
+        return c;
+    };
+    toneList_ = list(ColDecode, "toneList");
+    powerList_ = list(ColPower, "powerList");
+    widthList_ = list(ColWidth, "widthList");
+    scanList_ = list(ColScan, "scanList");
+    pttList_ = list(ColPttId, "pttList");
+    busyList_ = list(ColBusy, "busyList");
+    signalList_ = list(ColSignal, "signalList");
+    nameEdit_ = new QLineEdit(vp);
+    nameEdit_->setObjectName(QStringLiteral("nameEdit"));
+    nameEdit_->setMaxLength(kNameEditLength);
+    // One byte a character in the radio: printable ASCII only.
+    nameEdit_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[ -~]*")), nameEdit_));
+    freqEdit_ = new QLineEdit(vp);
+    freqEdit_->setObjectName(QStringLiteral("frequencyEdit"));
+    freqEdit_->setMaxLength(kFrequencyEditLength);
+    for (QLineEdit* e : {nameEdit_, freqEdit_}) {
+        e->hide();
+        e->installEventFilter(this);
+    }
+    connect(grid_, &CMSFlexGrid::EnterCell, this, &CZemtarView::onEnterCell);
+    connect(grid_, &CMSFlexGrid::LeaveCell, this, &CZemtarView::onLeaveCell);
+    connect(grid_, &CMSFlexGrid::MouseDown, this, &CZemtarView::onMouseDown);
+    connect(grid_, &CMSFlexGrid::Scroll, this, &CZemtarView::hideEditors);
+    grid_->installEventFilter(this);
+    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(grid_, &QWidget::customContextMenuRequested, this, &CZemtarView::showContextMenu);
+}
+
+QComboBox* CZemtarView::listEditor(int column) const
+{
+    switch (column) {
+    case ColDecode:
+    case ColEncode: return toneList_;
+    case ColPower: return powerList_;
+    case ColWidth: return widthList_;
+    case ColScan: return scanList_;
+    case ColPttId: return pttList_;
+    case ColBusy: return busyList_;
+    case ColSignal: return signalList_;
+    default: return nullptr;
+    }
+}
+
+QWidget* CZemtarView::visibleEditor() const
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{toneList_, powerList_, widthList_, scanList_, pttList_, busyList_,
+                                                      signalList_, nameEdit_, freqEdit_})
+        if (w && w->isVisible())
+            return w;
+    return nullptr;
+}
+
+void CZemtarView::hideEditors()
+{
+    for (QWidget* w : std::initializer_list<QWidget*>{toneList_, powerList_, widthList_, scanList_, pttList_, busyList_,
+                                                      signalList_, nameEdit_, freqEdit_})
+        if (w)
+            w->hide();
+    grid_->viewport()->update();
+}
+
+void CZemtarView::loadEditor()
+{
+    const long row = grid_->GetRow(), col = grid_->GetCol();
+    if (row < kFirstRow || col < ColRx || col == ColMore)
+        return;
+    hideEditors();
+    const QString text = grid_->GetTextMatrix(row, col);
+    QWidget* editor = nullptr;
+    if (QComboBox* list = listEditor(int(col))) {
+        const int at = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        list->setCurrentIndex(at < 0 ? 0 : at);
+        editor = list;
+    } else {
+        QLineEdit* edit = col == ColName ? nameEdit_ : freqEdit_;
+        edit->setText(text);
+        edit->selectAll();
+        editor = edit;
+    }
+    editRow_ = row;
+    editCol_ = col;
+    placeEditor(editor);
+}
+
+void CZemtarView::placeEditor(QWidget* editor)
+{
+    const QRect r = grid_->visualRect(grid_->model()->index(int(editRow_ - 1), int(editCol_ - 1)));
+    editor->setGeometry(r.adjusted(0, 0, 1, 1));
+    editor->show();
+    editor->raise();
+    editor->setFocus();
+    grid_->viewport()->update();
+}
+
+void CZemtarView::onEnterCell()
+{
+    if (committing_)
+        return;
+    // Bring the cell into view first, so that the scroll this causes does not hide its editor.
+    grid_->scrollTo(grid_->currentIndex());
+    loadEditor();
+}
+
+void CZemtarView::onLeaveCell()
+{
+    if (committing_ || !visibleEditor())
+        return;
+    const long row = grid_->GetRow(), col = grid_->GetCol();
+    if (row != editRow_ || col != editCol_)
+        return;
+    commitCell(row, col, false);
+}
+
+void CZemtarView::onMouseDown(short button)
+{
+    if (button != 1)
+        return;
+    const long row = grid_->GetRow(), col = grid_->GetCol();
+    if (row < kFirstRow)
+        return;
+    if (col != ColMore) {
+        if (!visibleEditor() || editRow_ != row || editCol_ != col)
+            loadEditor();
+        return;
+    }
+    hideEditors();
+    openChannelEdit(int(row));
+}
+
+bool CZemtarView::commitEditor()
+{
+    if (!visibleEditor())
+        return true;
+    return commitCell(editRow_, editCol_, false);
+}
+
+bool CZemtarView::commitCell(long row, long col, bool onEnter)
+{
+    QWidget* editor = visibleEditor();
+    if (!editor || row < kFirstRow)
+        return true;
+    const QComboBox* list = listEditor(int(col));
+    const QString text = list ? list->currentText() : static_cast<QLineEdit*>(editor)->text();
+    ChannelTable t = table();
+    const CommitResult result = zemtar::commitCell(t, int(row), int(col), text, band_, g().lang());
+    if (!result.accepted()) {
+        const QMessageBox::Icon icon = *result.error == msg::DataFormat ? QMessageBox::Critical : QMessageBox::Warning;
+        messageBox(this, msg::text(*result.error, g().lang()), msg::text(msg::CautionTitle, g().lang()), QMessageBox::Ok,
+                   icon);
+        // The refused value stays in its cell's editor (emptied after Enter); the row is kept.
+        auto* edit = static_cast<QLineEdit*>(editor);
+        const QString keep = onEnter ? QString() : text;
+        committing_ = true;
+        {
+            const QSignalBlocker block(grid_);
+            grid_->setCurrentCell(int(row - 1), int(col - 1));
+        }
+        committing_ = false;
+        editRow_ = row;
+        editCol_ = col;
+        edit->setText(keep);
+        placeEditor(edit);
+        return false;
+    }
+    hideEditors();
+    if (!sameTable(t, table()))
+        changeDocument(tr("Edit %1").arg(ChannelTable::header(int(col), g().lang()).trimmed()), [&] { setTable(t); });
+    return true;
+}
+
+void CZemtarView::setTable(const ChannelTable& t)
+{
+    hideEditors();
+    for (int r = kFirstRow; r <= kLastRow; ++r)
+        for (int c = ColRx; c < ColumnCount; ++c)
+            grid_->SetTextMatrix(r, c, t.cell(r, c));
+}
+
+void CZemtarView::changeDocument(const QString& what, const std::function<void()>& change)
+{
+    SnapshotCommand::State before{doc_->image(), table()};
+    change();
+    SnapshotCommand::State after{doc_->image(), table()};
+    if (before.image == after.image && sameTable(before.table, after.table))
+        return;
+    auto apply = [this](const SnapshotCommand::State& s) {
+        hideEditors();
+        doc_->image() = s.image;
+        setTable(s.table);
+    };
+    undo_->push(new SnapshotCommand(apply, before, after, what));
+}
+
+bool CZemtarView::frequencyKey(QKeyEvent* e)
+{
+    // Digits of both keyboards, the period, Backspace, Delete and the arrows pass; Enter
+    // commits; F1 asks for help; every other key is dropped.
+    const int k = e->key();
+    const bool shift = e->modifiers() & Qt::ShiftModifier;
+    const bool keypad = e->modifiers() & Qt::KeypadModifier;
+    if (k == Qt::Key_F1) {
+        help::show(editCol_ == ColRx ? 2127 : editCol_ == ColTx ? 2128 : 0);
+        return true;
+    }
+    if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+        commitCell(editRow_, editCol_, true);
+        return true;
+    }
+    if ((k >= Qt::Key_0 && k <= Qt::Key_9 && (!shift || keypad)) || (k == Qt::Key_Period && (!shift || keypad)) ||
+        (k == Qt::Key_Comma && keypad) || k == Qt::Key_Backspace || k == Qt::Key_Delete || k == Qt::Key_Left ||
+        k == Qt::Key_Right || k == Qt::Key_Up || k == Qt::Key_Down) {
+        if (k == Qt::Key_Comma) { // a keypad decimal point that the keyboard layout calls a comma
+            freqEdit_->insert(QStringLiteral("."));
+            return true;
+        }
+        return false;
+    }
+    return true;
+}
+
+bool CZemtarView::eventFilter(QObject* o, QEvent* e)
+{
+    if (e->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(o, e);
+    auto* key = static_cast<QKeyEvent*>(e);
+    if (key->key() == Qt::Key_Delete && selectedRows().size() > 1) {
+        deleteSelectedRows();
+        return true;
+    }
+    if (o == freqEdit_)
+        return frequencyKey(key);
+    if (key->key() == Qt::Key_F1 && (o == toneList_ || o == nameEdit_ || listEditor(int(editCol_)) == o)) {
+        help::show(o == toneList_ ? (editCol_ == ColDecode ? 2132 : 2133) : 0);
+        return true;
+    }
+    if (o == nameEdit_ && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        commitCell(editRow_, editCol_, true);
+        return true;
+    }
+    if (o == grid_ && key->key() == Qt::Key_Delete && !selectedRows().isEmpty()) {
+        deleteSelectedRows();
+        return true;
+    }
+    return QWidget::eventFilter(o, e);
+}
+
+QList<int> CZemtarView::selectedRows() const
+{
+    QList<int> rows;
+    for (const QTableWidgetSelectionRange& r : grid_->selectedRanges())
+        for (int i = r.topRow(); i <= r.bottomRow(); ++i)
+            if (!rows.contains(i + 1))
+                rows << i + 1;
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void CZemtarView::setOnSelectedRows(int column, const QString& text)
+{
+    ChannelTable t = table();
+    for (int row : selectedRows())
+        if (!t.isEmptyRow(row))
+            t.setCell(row, column, text);
+    hideEditors();
+    changeDocument(tr("Set %1").arg(ChannelTable::header(column, g().lang()).trimmed()), [&] { setTable(t); });
+}
+
+void CZemtarView::deleteSelectedRows()
+{
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty())
+        return;
+    const QString question = rows.size() == 1 ? tr("Delete channel %1?").arg(ChannelTable::rowLabel(rows.front()))
+                                              : tr("Delete the %1 selected channels?").arg(rows.size());
+    if (appMessage(this, question, QMessageBox::Yes | QMessageBox::No, QMessageBox::Question) != QMessageBox::Yes)
+        return;
+    ChannelTable t = table();
+    for (int row : rows)
+        t.clearRow(row);
+    hideEditors();
+    changeDocument(tr("Delete channels"), [&] { setTable(t); });
+}
+
+void CZemtarView::copySelection()
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget()); edit && (edit == nameEdit_ || edit == freqEdit_)) {
+        edit->copy();
+        return;
+    }
+    const auto ranges = grid_->selectedRanges();
+    if (ranges.isEmpty())
+        return;
+    const QTableWidgetSelectionRange r = ranges.front();
+    const bool wholeRows = r.leftColumn() == 0 && r.rightColumn() >= ColMore - 1;
+    QString text;
+    for (int row = r.topRow() + 1; row <= r.bottomRow() + 1; ++row) {
+        QStringList fields;
+        if (wholeRows) {
+            fields << ChannelTable::rowLabel(row);
+            for (int c = ColRx; c < tabletext::kFieldCount; ++c)
+                fields << grid_->GetTextMatrix(row, c);
+        } else {
+            for (int c = r.leftColumn() + 1; c <= std::min(r.rightColumn() + 1, int(ColSignal)); ++c)
+                fields << grid_->GetTextMatrix(row, c);
+        }
+        text += tabletext::joinLine(fields, tabletext::Format::Tsv) + u'\n';
+    }
+    QApplication::clipboard()->setText(text);
+}
+
+void CZemtarView::cutSelection()
+{
+    copySelection();
+    const auto ranges = grid_->selectedRanges();
+    if (ranges.isEmpty() || qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+        return;
+    const QTableWidgetSelectionRange r = ranges.front();
+    QString blanks;
+    for (int row = r.topRow(); row <= r.bottomRow(); ++row) {
+        QStringList fields;
+        for (int c = r.leftColumn(); c <= std::min(r.rightColumn(), int(ColSignal) - 1); ++c)
+            fields << QString();
+        blanks += fields.join(u'\t') + u'\n';
+    }
+    const long row = grid_->GetRow(), col = grid_->GetCol();
+    grid_->setCurrentCell(r.topRow(), r.leftColumn());
+    pasteText(blanks);
+    grid_->setCurrentCell(int(row - 1), int(col - 1));
+}
+
+void CZemtarView::paste()
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget()); edit && (edit == nameEdit_ || edit == freqEdit_)) {
+        edit->paste();
+        return;
+    }
+    pasteText(QApplication::clipboard()->text());
+}
+
+bool CZemtarView::pasteText(const QString& text)
+{
+    hideEditors();
+    QList<tabletext::Line> lines = tabletext::parse(text);
+    if (!lines.isEmpty() && ChannelTable::rowForLabel(lines.front().fields.value(0)) == 0 &&
+        (lines.front().fields.value(0) == ChannelTable::header(ColLabel, Language::English) ||
+         lines.front().fields.value(0) == ChannelTable::header(ColLabel, Language::Chinese)))
+        lines.removeFirst();
+    if (lines.isEmpty())
+        return false;
+    // Whole rows as the dump prints them (label first) go to the current row and below;
+    // anything else is a block of cells placed at the current cell.
+    const bool rows = std::all_of(lines.begin(), lines.end(), [](const tabletext::Line& l) {
+        return l.fields.size() == tabletext::kFieldCount && ChannelTable::rowForLabel(l.fields[0]) != 0;
+    });
+    const int firstRow = int(grid_->GetRow());
+    const int firstCol = rows ? ColRx : int(grid_->GetCol());
+    ChannelTable t = table();
+    QStringList problems;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const int row = firstRow + int(i);
+        if (row > kLastRow) {
+            problems << tr("The pasted rows reach beyond the last row (Fr).");
+            break;
+        }
+        QStringList fields;
+        for (int c = ColRx; c < tabletext::kFieldCount; ++c)
+            fields << t.cell(row, c);
+        const QStringList pasted = rows ? lines[i].fields.mid(1) : lines[i].fields;
+        for (qsizetype j = 0; j < pasted.size(); ++j) {
+            const int c = firstCol + int(j);
+            if (c > ColSignal) {
+                problems << tr("Row %1: the pasted cells reach beyond the last column.").arg(ChannelTable::rowLabel(row));
+                break;
+            }
+            fields[c - ColRx] = pasted[j];
+        }
+        // An unchanged row stays exactly as it is.
+        bool same = true;
+        for (int c = ColRx; c < tabletext::kFieldCount; ++c)
+            same = same && fields[c - ColRx] == t.cell(row, c);
+        if (same)
+            continue;
+        const tabletext::RowCheck check = tabletext::checkRow(fields, band_, g().lang());
+        for (const QString& p : check.problems)
+            problems << tr("Row %1: %2").arg(ChannelTable::rowLabel(row), p);
+        if (check.ok()) {
+            ChannelTable::Row cells = check.cells;
+            // The texts of the current language, as the table shows them after a fill.
+            RadioImage scratch;
+            ChannelTable one;
+            one.setRow(row, cells);
+            one.storeRow(row, scratch);
+            one.fillRow(row, scratch, g().lang());
+            t.setRow(row, one.row(row));
+        }
+    }
+    if (!problems.isEmpty()) {
+        messageBox(this, tr("Nothing was pasted:\n%1").arg(problems.join(u'\n')),
+                   msg::text(msg::CautionTitle, g().lang()), QMessageBox::Ok, QMessageBox::Warning);
+        return false;
+    }
+    changeDocument(tr("Paste"), [&] { setTable(t); });
+    return true;
+}
+
+void CZemtarView::showContextMenu(const QPoint& pos)
+{
+    const QList<int> rows = selectedRows();
+    QMenu menu(this);
+    menu.addAction(tr("Copy"), this, &CZemtarView::copySelection);
+    menu.addAction(tr("Cut"), this, &CZemtarView::cutSelection);
+    menu.addAction(tr("Paste"), this, &CZemtarView::paste);
+    menu.addSeparator();
+    for (int column : {int(ColPower), int(ColWidth), int(ColScan), int(ColPttId), int(ColBusy), int(ColSignal),
+                       int(ColDecode), int(ColEncode)}) {
+        QMenu* sub = menu.addMenu(tr("Set %1").arg(ChannelTable::header(column, g().lang()).trimmed()));
+        sub->setEnabled(!rows.isEmpty());
+        const QStringList entries = ChannelTable::listEntries(column, g().lang());
+        const int shown = column == ColDecode || column == ColEncode ? 51 : int(entries.size()); // none + CTCSS
+        for (int i = 0; i < shown; ++i)
+            sub->addAction(entries[i], this, [this, column, text = entries[i]] { setOnSelectedRows(column, text); });
+    }
+    menu.addSeparator();
+    QAction* del = menu.addAction(tr("Delete Channels"), this, &CZemtarView::deleteSelectedRows);
+    del->setEnabled(!rows.isEmpty());
+    menu.exec(grid_->viewport()->mapToGlobal(pos));
+}
+
+void CZemtarView::openChannelEdit(int row)
+{
+    if (grid_->GetTextMatrix(row, ColRx).isEmpty() && grid_->GetTextMatrix(row, ColTx).isEmpty())
+        return; // no channel in this row
+    StoreTableIntoImage();
+    changeDocument(tr("Channel Edit"), [&] {
+        CChannelEditDlg dlg(doc_->image(), ChannelEditModel::channelForTableRow(row), window());
+        dlg.storeTable = [this] { StoreTableIntoImage(); };
+        dlg.refillTable = [this] {
+            g().newDocument = false;
+            FillTableFromImage();
+        };
+        dlg.exec();
+    });
+}
+
+} // namespace zemtar::ui

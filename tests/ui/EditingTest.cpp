@@ -1,0 +1,337 @@
+// Editing the channel table as a user does: typing, lists, messages, undo, the clipboard,
+// many rows at once, and the Channel Edit dialog.
+#include "UiFixture.h"
+#include "channels/ui/CChannelEditDlg.h"
+#include "channels/ui/CZemtarView.h"
+#include "shell/Messages.h"
+#include "shell/ui/CChildFrame.h"
+#include "shell/ui/CZemtarDoc.h"
+
+#include <QComboBox>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QUndoStack>
+
+using namespace zemtar;
+using namespace zemtar::ui;
+using namespace zemtar::ui::uitest;
+
+class EditingTest : public UiFixture {
+    Q_OBJECT
+
+    CZemtarView* view() const { return frame()->activeView(); }
+    CMSFlexGrid* grid() const { return view()->grid(); }
+    QString cell(int row, int col) const { return grid()->GetTextMatrix(row, col); }
+    // A click on the cell.
+    void go(int row, int col)
+    {
+        const QModelIndex index = grid()->model()->index(row - 1, col - 1);
+        grid()->scrollTo(index);
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, grid()->visualRect(index).center());
+    }
+    // Types into the frequency edit of a cell, then leaves the cell.
+    void typeFrequency(int row, int col, const QString& text, int thenRow, int thenCol)
+    {
+        go(row, col);
+        QLineEdit* e = view()->frequencyEdit();
+        QVERIFY(e->isVisible());
+        e->clear();
+        QTest::keyClicks(e, text);
+        go(thenRow, thenCol);
+    }
+    void saveShot(QWidget* w, const QString& name)
+    {
+        const QByteArray dir = qgetenv("ZEMTAR_SHOTS_DIR");
+        if (dir.isEmpty())
+            return;
+        w->adjustSize();
+        QTest::qWait(50);
+        if (!dir.isEmpty())
+            w->grab().save(QString::fromLocal8Bit(dir) + u'/' + name + QStringLiteral(".png"));
+    }
+
+private slots:
+    void typingCreatesAChannelAndMistakesKeepTheRow()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        typeFrequency(1, ColRx, QStringLiteral("145.125"), 2, ColRx);
+        const char* expect[] = {"1", "145.12500", "145.12500", "None", "None", "", "High", "Wide", "Yes", "Off", "Off", "None", ">>"};
+        for (int c = 0; c < ColumnCount; ++c)
+            QCOMPARE(cell(1, c), u8(expect[c]));
+        QVERIFY(frame()->activeChild()->isWindowModified());
+
+        grid()->SetTextMatrix(1, ColName, QStringLiteral("HOME"));
+        struct {
+            const char* typed;
+            msg::Id id;
+            QMessageBox::Icon icon;
+        } refusals[] = {{"145.123", msg::StepError, QMessageBox::Warning},
+                        {"66.99999", msg::DataFormat, QMessageBox::Critical},
+                        {"146", msg::OutOfRange, QMessageBox::Warning}};
+        for (const auto& r : refusals) {
+            messages_.clear();
+            typeFrequency(1, ColRx, u8(r.typed), 3, ColRx);
+            QCOMPARE(messages_.size(), 1);
+            QCOMPARE(messages_[0].text, msg::text(r.id, Language::English));
+            QCOMPARE(messages_[0].caption, QStringLiteral("Caution"));
+            QCOMPARE(messages_[0].icon, r.icon);
+            QCOMPARE(cell(1, ColRx), QStringLiteral("145.12500"));
+            QCOMPARE(cell(1, ColName), QStringLiteral("HOME"));
+            // Back on the refused cell, with the typed text still there to correct.
+            QCOMPARE(grid()->GetRow(), 1L);
+            QVERIFY(view()->frequencyEdit()->isVisible());
+            QCOMPARE(view()->frequencyEdit()->text(), u8(r.typed));
+        }
+        typeFrequency(1, ColRx, QStringLiteral("145.125"), 2, ColRx); // corrected
+        QCOMPARE(messages_.size(), 1);
+        // Transmit frequencies out of range become 67 MHz; emptying the receive cell deletes.
+        typeFrequency(1, ColTx, QStringLiteral("520"), 2, ColRx);
+        QCOMPARE(cell(1, ColTx), QStringLiteral("67.00000"));
+        typeFrequency(1, ColRx, QString(), 2, ColRx);
+        for (int c = ColRx; c < ColumnCount; ++c)
+            QVERIFY(cell(1, c).isEmpty());
+    }
+
+    void enterCommitsAndARefusalEmptiesTheEdit()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        go(4, ColRx);
+        QLineEdit* e = view()->frequencyEdit();
+        QTest::keyClicks(e, QStringLiteral("146"));
+        QTest::keyClick(e, Qt::Key_Return);
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY(e->isVisible());
+        QVERIFY(e->text().isEmpty());
+        QTest::keyClicks(e, QStringLiteral("144.5"));
+        QTest::keyClick(e, Qt::Key_Enter);
+        QCOMPARE(cell(4, ColRx), QStringLiteral("144.50000"));
+        QVERIFY(!e->isVisible());
+    }
+
+    void frequencyKeysAreScreened()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        go(1, ColRx);
+        QLineEdit* e = view()->frequencyEdit();
+        e->clear();
+        QTest::keyClicks(e, QStringLiteral("a1b4"));
+        QTest::keyClick(e, Qt::Key_Asterisk, Qt::ShiftModifier); // Shift+8
+        QTest::keyClick(e, Qt::Key_8, Qt::ShiftModifier);
+        QTest::keyClick(e, Qt::Key_4, Qt::KeypadModifier);
+        QTest::keyClick(e, Qt::Key_Period);
+        QTest::keyClick(e, Qt::Key_Comma, Qt::KeypadModifier);
+        QTest::keyClick(e, Qt::Key_Minus);
+        QTest::keyClick(e, Qt::Key_Space);
+        QTest::keyClick(e, Qt::Key_5);
+        QCOMPARE(e->text(), QStringLiteral("144..5"));
+        QTest::keyClick(e, Qt::Key_Backspace);
+        QTest::keyClick(e, Qt::Key_Left);
+        QTest::keyClick(e, Qt::Key_Delete);
+        QCOMPARE(e->text(), QStringLiteral("144."));
+        QCOMPARE(e->maxLength(), 9);
+        QCOMPARE(view()->nameEdit()->maxLength(), 7);
+    }
+
+    void listsLoadFromTheCellAndEmptyRowsStayEmpty()
+    {
+        QVERIFY(start(QStringLiteral("Chinese")));
+        typeFrequency(2, ColRx, QStringLiteral("145"), 2, ColPower);
+        QComboBox* power = view()->listEditor(ColPower);
+        QVERIFY(power->isVisible());
+        QCOMPARE(power->currentText(), u8("高"));
+        QCOMPARE(power->count(), 2);
+        QCOMPARE(power->itemText(0), u8("低"));
+        power->setCurrentIndex(0);
+        go(2, ColDecode);
+        QCOMPARE(cell(2, ColPower), u8("低"));
+        QComboBox* tones = view()->listEditor(ColDecode);
+        QCOMPARE(tones->count(), 261);
+        QCOMPARE(tones->currentIndex(), 0);
+        tones->setCurrentIndex(51);
+        saveShot(frame(), QStringLiteral("list-editor-Chinese"));
+        go(3, ColPower); // an empty row
+        QCOMPARE(cell(2, ColDecode), u8("D023N"));
+        QCOMPARE(power->currentIndex(), 0);
+        power->setCurrentIndex(1);
+        go(3, ColWidth);
+        QVERIFY(cell(3, ColPower).isEmpty());
+        // Scrolling hides the editor.
+        QVERIFY(view()->visibleEditor());
+        grid()->verticalScrollBar()->setValue(grid()->verticalScrollBar()->value() + 5);
+        QVERIFY(!view()->visibleEditor());
+    }
+
+    void undoRedoAndTheModifiedMark()
+    {
+        const QString dat = makeDat("u.dat");
+        QVERIFY(start(QStringLiteral("English"), {dat}));
+        CChildFrame* child = frame()->activeChild();
+        QVERIFY(!child->isWindowModified());
+        typeFrequency(2, ColRx, QStringLiteral("144.1"), 3, ColRx);
+        typeFrequency(2, ColTx, QStringLiteral("144.6"), 3, ColRx);
+        QCOMPARE(view()->undoStack()->count(), 2);
+        QVERIFY(child->isWindowModified());
+        frame()->runCommand(CMainFrame::ID_EDIT_UNDO);
+        QCOMPARE(cell(2, ColTx), QStringLiteral("144.10000"));
+        frame()->runCommand(CMainFrame::ID_EDIT_UNDO);
+        QVERIFY(cell(2, ColRx).isEmpty());
+        QVERIFY(!child->isWindowModified()); // back where the file was
+        frame()->runCommand(CMainFrame::ID_EDIT_REDO);
+        frame()->runCommand(CMainFrame::ID_EDIT_REDO);
+        QCOMPARE(cell(2, ColTx), QStringLiteral("144.60000"));
+        QVERIFY(frame()->saveDocument(child, false));
+        QVERIFY(!child->isWindowModified());
+        frame()->runCommand(CMainFrame::ID_EDIT_UNDO);
+        QVERIFY(child->isWindowModified());
+    }
+
+    void pasteIsCheckedAsAWhole()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        go(10, ColRx);
+        const QString rows = QStringLiteral("CH\tRx Frequency\n"
+                                            "1\t145.0125\t\t67.0\t\tONE\tLow\tNarrow\tNo\tBOT\tCarrier\tMSK\n"
+                                            "2\t145.025\t144.5\t\t\tTWO\t\t\t\t\t\t\n"
+                                            "3\t145.0375\t\t\tD023I\t\t\t\t\t\t\t\n"
+                                            "4\t145.05\t\t\t\t\t\t\t\t\t\t\n"
+                                            "5\t145.0625\t\t\t\tFIVE\t\t\t\t\t\t2-Tone\n");
+        QVERIFY(view()->pasteText(rows));
+        QCOMPARE(cell(10, ColRx), QStringLiteral("145.01250"));
+        QCOMPARE(cell(10, ColBusy), QStringLiteral("Carrier Only"));
+        QCOMPARE(cell(11, ColTx), QStringLiteral("144.50000"));
+        QCOMPARE(cell(12, ColEncode), QStringLiteral("D023I"));
+        QCOMPARE(cell(14, ColSignal), QStringLiteral("2-Tone"));
+        QCOMPARE(cell(14, ColMore), QStringLiteral(">>"));
+        QCOMPARE(view()->undoStack()->count(), 1);
+
+        // A block of cells at the current cell; one bad value refuses all of it.
+        const ChannelTable before = view()->table();
+        go(10, ColPower);
+        QVERIFY(!view()->pasteText(QStringLiteral("High\tWide\nMedium\tWide\n")));
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY(messages_[0].text.contains(QStringLiteral("Row 11: \"Medium\" is not a choice of the Power column")));
+        for (int r = kFirstRow; r <= kLastRow; ++r)
+            QCOMPARE(view()->table().row(r), before.row(r));
+        go(10, ColRx);
+        QVERIFY(!view()->pasteText(QStringLiteral("145.123\n")));
+        QVERIFY(messages_.last().text.contains(msg::text(msg::StepError, Language::English)));
+        QCOMPARE(view()->undoStack()->count(), 1);
+        go(10, ColPower);
+        QVERIFY(view()->pasteText(QStringLiteral("High\nHigh\n")));
+        QCOMPARE(cell(11, ColPower), QStringLiteral("High"));
+    }
+
+    void copyGivesTabSeparatedRows()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        typeFrequency(1, ColRx, QStringLiteral("145.125"), 2, ColRx);
+        grid()->clearSelection();
+        grid()->setRangeSelected(QTableWidgetSelectionRange(0, 0, 0, ColMore - 1), true);
+        view()->copySelection();
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QStringLiteral("1\t145.12500\t145.12500\tNone\tNone\t\tHigh\tWide\tYes\tOff\tOff\tNone\n"));
+        // Pasted into another row it makes the same channel there.
+        go(20, ColRx);
+        QVERIFY(view()->pasteText(QApplication::clipboard()->text()));
+        QCOMPARE(view()->table().row(20)[ColRx], QStringLiteral("145.12500"));
+    }
+
+    void manyRowsAtOnceAndDeleting()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        QString rows;
+        for (int i = 1; i <= 10; ++i)
+            rows += QStringLiteral("%1\t145.%2\t\t\t\t\t\t\t\t\t\t\n").arg(i).arg(i * 25, 3, 10, QChar(u'0'));
+        go(1, ColRx);
+        QVERIFY(view()->pasteText(rows));
+        grid()->clearSelection();
+        grid()->setRangeSelected(QTableWidgetSelectionRange(0, ColPower - 1, 11, ColPower - 1), true);
+        QCOMPARE(view()->selectedRows().size(), 12);
+        view()->setOnSelectedRows(ColPower, QStringLiteral("Low"));
+        for (int r = 1; r <= 10; ++r)
+            QCOMPARE(cell(r, ColPower), QStringLiteral("Low"));
+        QVERIFY(cell(11, ColPower).isEmpty()); // unused rows stay empty
+        frame()->runCommand(CMainFrame::ID_EDIT_UNDO); // one step
+        for (int r = 1; r <= 10; ++r)
+            QCOMPARE(cell(r, ColPower), QStringLiteral("High"));
+
+        grid()->clearSelection();
+        grid()->setRangeSelected(QTableWidgetSelectionRange(1, 0, 2, ColMore - 1), true);
+        answers_ = {QMessageBox::No};
+        view()->deleteSelectedRows();
+        QCOMPARE(cell(2, ColRx), QStringLiteral("145.05000"));
+        answers_ = {QMessageBox::Yes};
+        view()->deleteSelectedRows();
+        QVERIFY(messages_.last().text.contains(QStringLiteral("2 selected channels")));
+        QVERIFY(cell(2, ColRx).isEmpty() && cell(3, ColRx).isEmpty());
+        QCOMPARE(cell(4, ColRx), QStringLiteral("145.10000"));
+        frame()->runCommand(CMainFrame::ID_EDIT_UNDO);
+        QCOMPARE(cell(3, ColRx), QStringLiteral("145.07500"));
+    }
+
+    void channelEditDialog_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "English";
+        QTest::newRow("Chinese") << "Chinese";
+    }
+    void channelEditDialog()
+    {
+        QFETCH(QString, language);
+        QVERIFY(start(language));
+        go(129, ColRx);
+        QTest::keyClicks(view()->frequencyEdit(), QStringLiteral("145.5"));
+        QTest::keyClick(view()->frequencyEdit(), Qt::Key_Return);
+        QCOMPARE(cell(129, ColRx), QStringLiteral("145.50000"));
+        view()->StoreTableIntoImage(); // what opening the dialog does first
+        const RadioImage before = frame()->activeDocument()->image();
+        bool seen = false;
+        onNextModal([&](QWidget* w) {
+            auto* dlg = qobject_cast<CChannelEditDlg*>(w);
+            QVERIFY(dlg);
+            seen = true;
+            QCOMPARE(dlg->channelSpin()->value(), 0); // the "Fr" row
+            QVERIFY(!dlg->group()->isVisible());
+            dlg->choiceList()->setCurrentIndex(1); // MSK
+            QVERIFY(dlg->group()->isVisible());
+            QVERIFY(!dlg->decodeSpin()->isVisible());
+            QCOMPARE(dlg->encodeSpin()->maximum(), 9);
+            dlg->encodeSpin()->setValue(3);
+            saveShot(dlg, QStringLiteral("channel-edit-") + g().language);
+            dlg->accept();
+        });
+        view()->openChannelEdit(129);
+        QVERIFY(seen);
+        const RadioImage& img = frame()->activeDocument()->image();
+        QCOMPARE(img.bits(128 * 24 + 12, 2, 0), 1u);
+        QCOMPARE(img.at(128 * 24 + 14), 3);
+        QCOMPARE(cell(129, ColSignal), QStringLiteral("MSK"));
+        frame()->runCommand(CMainFrame::ID_EDIT_UNDO);
+        QVERIFY(frame()->activeDocument()->image() == before);
+
+        // The "More" cell of an empty row opens nothing.
+        go(5, ColMore);
+        view()->openChannelEdit(5);
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    void closingAModifiedDocumentAsks()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        frame()->show();
+        typeFrequency(1, ColRx, QStringLiteral("145.125"), 2, ColRx);
+        answers_ = {QMessageBox::Cancel};
+        frame()->close();
+        QVERIFY(frame()->isVisible());
+        QVERIFY(messages_.last().text.startsWith(QStringLiteral("Save changes")));
+        answers_ = {QMessageBox::Discard};
+        frame()->close();
+        QVERIFY(!frame()->isVisible());
+    }
+};
+
+QTEST_MAIN(EditingTest)
+#include "EditingTest.moc"

@@ -64,6 +64,23 @@ void printStats(const QElapsedTimer& t, const TerminalHost& host, const SerialLi
             .arg(link.bytesRead()));
 }
 
+// Parses a link command's options: --port P (required), --retries N, and the given others.
+// Returns the exit status of a usage error, or nothing when the options are good.
+std::optional<int> linkArgs(const QString& cmd, const QStringList& argv, QStringList valued, const QStringList& flags,
+                            int positionals, const QString& expected, Args& a, int& retries)
+{
+    valued << QStringLiteral("port") << QStringLiteral("retries");
+    a = parseArgs(argv, valued, flags);
+    int rc = Ok;
+    if (!a.error.isEmpty())
+        return usageError(cmd, a.error);
+    if (!retriesOption(a, cmd, retries, rc))
+        return rc;
+    if (!a.value(QStringLiteral("port")) || a.positional.size() != positionals)
+        return usageError(cmd, expected);
+    return std::nullopt;
+}
+
 } // namespace
 
 int cmdRead(const QStringList& argv)
@@ -78,16 +95,12 @@ int cmdRead(const QStringList& argv)
             "--stats prints the time taken, the protocol's waits and the bytes exchanged.\n"));
         return Ok;
     }
-    const Args a = parseArgs(argv, {QStringLiteral("port"), QStringLiteral("password"), QStringLiteral("retries")},
-                             {QStringLiteral("stats")});
-    int retries = 0, rc = Ok;
-    if (!a.error.isEmpty())
-        return usageError(cmd, a.error);
-    if (!retriesOption(a, cmd, retries, rc))
-        return rc;
+    Args a;
+    int retries = 0;
+    if (auto rc = linkArgs(cmd, argv, {QStringLiteral("password")}, {QStringLiteral("stats")}, 1,
+                           QStringLiteral("expected --port P and one output file"), a, retries))
+        return *rc;
     const auto port = a.value(QStringLiteral("port"));
-    if (!port || a.positional.size() != 1)
-        return usageError(cmd, QStringLiteral("expected --port P and one output file"));
     RadioImage image = RadioImage::newDocument();
     if (auto pw = a.value(QStringLiteral("password"))) {
         const QByteArray bytes = pw->toLatin1();
@@ -125,16 +138,12 @@ int cmdWrite(const QStringList& argv)
             "radio's band the write stops, unless --accept-band is given. --stats as for read.\n"));
         return Ok;
     }
-    const Args a = parseArgs(argv, {QStringLiteral("port"), QStringLiteral("retries")},
-                             {QStringLiteral("accept-band"), QStringLiteral("stats")});
-    int retries = 0, rc = Ok;
-    if (!a.error.isEmpty())
-        return usageError(cmd, a.error);
-    if (!retriesOption(a, cmd, retries, rc))
-        return rc;
+    Args a;
+    int retries = 0;
+    if (auto rc = linkArgs(cmd, argv, {}, {QStringLiteral("accept-band"), QStringLiteral("stats")}, 1,
+                           QStringLiteral("expected --port P and one data file"), a, retries))
+        return *rc;
     const auto port = a.value(QStringLiteral("port"));
-    if (!port || a.positional.size() != 1)
-        return usageError(cmd, QStringLiteral("expected --port P and one data file"));
     RadioImage image;
     QString error;
     if (!DataFile::load(a.positional[0], image, &error)) {
@@ -166,16 +175,14 @@ int cmdPower(const QStringList& argv)
             "(1-250 high, 1-200 low) when --set is given, and takes the radio out of the mode.\n"));
         return Ok;
     }
-    const Args a = parseArgs(argv, {QStringLiteral("port"), QStringLiteral("set"), QStringLiteral("retries")}, {});
-    int retries = 0, rc = Ok;
-    if (!a.error.isEmpty())
-        return usageError(cmd, a.error);
-    if (!retriesOption(a, cmd, retries, rc))
-        return rc;
+    Args a;
+    int retries = 0;
+    const QString expected = QStringLiteral("expected high or low and --port P");
+    if (auto rc = linkArgs(cmd, argv, {QStringLiteral("set")}, {}, 1, expected, a, retries))
+        return *rc;
     const auto port = a.value(QStringLiteral("port"));
-    if (!port || a.positional.size() != 1 ||
-        (a.positional[0] != QStringLiteral("high") && a.positional[0] != QStringLiteral("low")))
-        return usageError(cmd, QStringLiteral("expected high or low and --port P"));
+    if (a.positional[0] != QStringLiteral("high") && a.positional[0] != QStringLiteral("low"))
+        return usageError(cmd, expected);
     const auto kind = a.positional[0] == QStringLiteral("high") ? PowerCalibration::Kind::High : PowerCalibration::Kind::Low;
     std::optional<int> value;
     if (auto s = a.value(QStringLiteral("set"))) {

@@ -92,5 +92,16 @@ expect_rc 3 "import into short file" "$CLI" import short.dat t.tsv
 cmp -s a.dat before.dat && ok || bad "file changed by failed imports"
 [ "$(stat -c %s short.dat)" = 100 ] && ok || bad "short.dat changed"
 
+# Radio commands: usage and file errors come before any port is touched
+expect_rc 1 "read without port" "$CLI" read out.dat
+expect_rc 1 "power bogus kind" "$CLI" power medium --port /dev/null
+expect_rc 1 "power value out of range" "$CLI" power high --port /dev/null --set 251
+expect_rc 1 "bad retries" "$CLI" write --port /dev/null a.dat --retries x
+expect_rc 3 "write missing file" "$CLI" write --port /dev/null missing.dat
+has err.txt "missing.dat"
+expect_rc 4 "read from a non-serial device" "$CLI" read --port /dev/null out.dat
+has err.txt "Could not Open the Port"
+[ ! -e out.dat ] && ok || bad "read left an output file"
+
 echo "$pass passed, $fail failed"
 [ "$fail" = 0 ]

@@ -32,6 +32,12 @@ CZemtarView::CZemtarView(CZemtarDoc* doc, QWidget* parent) : QWidget(parent), do
     createEditors();
 }
 
+CZemtarView::~CZemtarView()
+{
+    // The undo stack goes with this view's children; it must not report to a view half gone.
+    disconnect(undo_, nullptr, this, nullptr);
+}
+
 void CZemtarView::setUp()
 {
     const Language lang = g().lang();

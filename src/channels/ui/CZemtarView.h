@@ -26,6 +26,7 @@ public:
     static constexpr long kBaseColumnWidthTwips = 1300; // column 0 before set-up
 
     explicit CZemtarView(CZemtarDoc* doc, QWidget* parent = nullptr);
+    ~CZemtarView() override;
 
     CZemtarDoc* GetDocument() const { return doc_; }
     CMSFlexGrid* grid() const { return grid_; }

@@ -2,12 +2,14 @@
 // many rows at once, and the Channel Edit dialog.
 #include "UiFixture.h"
 #include "channels/ui/CChannelEditDlg.h"
+#include "channels/TableText.h"
 #include "channels/ui/CZemtarView.h"
 #include "shell/Messages.h"
 #include "shell/ui/CChildFrame.h"
 #include "shell/ui/CZemtarDoc.h"
 
 #include <QComboBox>
+#include <QProcess>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -316,6 +318,53 @@ private slots:
         go(5, ColMore);
         view()->openChannelEdit(5);
         QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    // A new user's session, end to end: typed channels, a Channel Edit, ten rows set at once
+    // and undone, five rows pasted from a spreadsheet, saved, and read back by zemtar-cli.
+    void sessionEndsInTheFileAsShown()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        typeFrequency(1, ColRx, QStringLiteral("145.125"), 2, ColRx);
+        typeFrequency(2, ColRx, QStringLiteral("144.5"), 3, ColRx);
+        onNextModal([](QWidget* w) {
+            auto* dlg = qobject_cast<CChannelEditDlg*>(w);
+            QVERIFY(dlg);
+            dlg->choiceList()->setCurrentIndex(1);
+            dlg->encodeSpin()->setValue(3);
+            dlg->accept();
+        });
+        go(2, ColMore);
+        QCOMPARE(cell(2, ColSignal), QStringLiteral("MSK"));
+        go(10, ColRx);
+        QString rows;
+        for (int i = 0; i < 5; ++i)
+            rows += QStringLiteral("%1\t145.%2\t\t\t\tSHEET%3\t\t\t\t\t\t\n").arg(i + 10).arg(500 + i * 25).arg(i);
+        QVERIFY(view()->pasteText(rows));
+        grid()->clearSelection();
+        grid()->setRangeSelected(QTableWidgetSelectionRange(0, ColPower - 1, 13, ColPower - 1), true);
+        view()->setOnSelectedRows(ColPower, QStringLiteral("Low"));
+        QCOMPARE(cell(12, ColPower), QStringLiteral("Low"));
+        frame()->runCommand(CMainFrame::ID_EDIT_UNDO);
+        QCOMPARE(cell(12, ColPower), QStringLiteral("High"));
+
+        setFileNameHook([this](bool, const QString&) { return file("session.dat"); });
+        frame()->runCommand(CMainFrame::ID_FILE_SAVE);
+        setFileNameHook({});
+        QVERIFY(messages_.isEmpty());
+        QProcess dump;
+        dump.start(QStringLiteral(ZEMTAR_BIN_DIR "/zemtar-cli"), {QStringLiteral("dump"), file("session.dat")});
+        QVERIFY(dump.waitForFinished(10000));
+        const QStringList lines = QString::fromUtf8(dump.readAllStandardOutput()).split(u'\n');
+        for (int r = kFirstRow; r <= kLastRow; ++r) {
+            QStringList shown;
+            for (int c = 0; c < tabletext::kFieldCount; ++c)
+                shown << cell(r, c);
+            QCOMPARE(lines.value(r), shown.join(u'\t'));
+        }
+        RadioImage saved;
+        QVERIFY(DataFile::load(file("session.dat"), saved, nullptr));
+        QCOMPARE(saved.at(24 + 14), 3); // channel 2's MSK encode entry
     }
 
     void closingAModifiedDocumentAsks()

@@ -348,6 +348,8 @@ private slots:
         frame()->runCommand(CMainFrame::ID_EDIT_UNDO);
         QCOMPARE(cell(12, ColPower), QStringLiteral("High"));
 
+        go(1, ColName);
+        QTest::keyClicks(view()->nameEdit(), QStringLiteral("OPEN")); // still in its editor when saving
         setFileNameHook([this](bool, const QString&) { return file("session.dat"); });
         frame()->runCommand(CMainFrame::ID_FILE_SAVE);
         setFileNameHook({});
@@ -365,6 +367,8 @@ private slots:
         RadioImage saved;
         QVERIFY(DataFile::load(file("session.dat"), saved, nullptr));
         QCOMPARE(saved.at(24 + 14), 3); // channel 2's MSK encode entry
+        QCOMPARE(lines.value(1).split(u'\t').value(ColName), QStringLiteral("OPEN"));
+        QVERIFY(!view()->visibleEditor());
     }
 
     void closingAModifiedDocumentAsks()

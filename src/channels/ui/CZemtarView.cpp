@@ -26,7 +26,10 @@ CZemtarView::CZemtarView(CZemtarDoc* doc, QWidget* parent) : QWidget(parent), do
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_);
     grid_->setObjectName(QStringLiteral("channelGrid"));
-    doc_->storeTable = [this] { StoreTableIntoImage(); };
+    doc_->storeTable = [this] {
+        commitEditor(); // what the user sees in an open editor is what gets saved
+        StoreTableIntoImage();
+    };
     undo_ = new QUndoStack(this);
     connect(undo_, &QUndoStack::cleanChanged, this, [this](bool clean) { emit modifiedChanged(!clean); });
     createEditors();

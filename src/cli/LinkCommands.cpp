@@ -13,6 +13,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 
+#include <functional>
+
 namespace zemtar::cli {
 
 namespace {
@@ -81,6 +83,23 @@ std::optional<int> linkArgs(const QString& cmd, const QStringList& argv, QString
     return std::nullopt;
 }
 
+// Runs a read or write on the named port with a terminal host, timing it for --stats.
+LinkOutcome runTransfer(const QString& port, int retries, bool acceptBand, bool stats,
+                        const std::function<LinkOutcome(TransferEngine&)>& transfer)
+{
+    SerialLink link;
+    openPort(link, port);
+    TerminalHost host(retries, acceptBand);
+    TransferEngine engine(link, host, Language::English);
+    QElapsedTimer timer;
+    timer.start();
+    const LinkOutcome o = transfer(engine);
+    host.finishProgress();
+    if (stats)
+        printStats(timer, host, link);
+    return o;
+}
+
 } // namespace
 
 int cmdRead(const QStringList& argv)
@@ -108,15 +127,8 @@ int cmdRead(const QStringList& argv)
             return usageError(cmd, QStringLiteral("--password takes at most 6 characters"));
         image.setText(map::kPassword.offset, map::kPassword.size, bytes);
     }
-    SerialLink link;
-    openPort(link, *port);
-    TerminalHost host(retries, false);
-    QElapsedTimer timer;
-    timer.start();
-    const LinkOutcome o = TransferEngine(link, host, Language::English).read(image);
-    host.finishProgress();
-    if (a.has(QStringLiteral("stats")))
-        printStats(timer, host, link);
+    const LinkOutcome o = runTransfer(*port, retries, false, a.has(QStringLiteral("stats")),
+                                      [&](TransferEngine& engine) { return engine.read(image); });
     if (o != LinkOutcome::Success)
         return exitFor(o);
     QString error;
@@ -150,16 +162,10 @@ int cmdWrite(const QStringList& argv)
         err(error);
         return FileError;
     }
-    SerialLink link;
-    openPort(link, *port);
-    TerminalHost host(retries, a.has(QStringLiteral("accept-band")));
-    QElapsedTimer timer;
-    timer.start();
-    const LinkOutcome o =
-        TransferEngine(link, host, Language::English).write(image, BandLimits::of(band::read(image)));
-    host.finishProgress();
-    if (a.has(QStringLiteral("stats")))
-        printStats(timer, host, link);
+    const LinkOutcome o = runTransfer(*port, retries, a.has(QStringLiteral("accept-band")), a.has(QStringLiteral("stats")),
+                                      [&](TransferEngine& engine) {
+                                          return engine.write(image, BandLimits::of(band::read(image)));
+                                      });
     if (o == LinkOutcome::Success)
         err(QStringLiteral("Wrote %1 into the radio.").arg(a.positional[0]));
     return exitFor(o);

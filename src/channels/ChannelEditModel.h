@@ -2,7 +2,7 @@
 // The Channel Edit rules: a channel's optional signal and the MSK / 2-Tone entries it uses.
 // The dialog shows what this model says and hands it every user action.
 #include "image/RadioImage.h"
-#include "shell/Language.h"
+#include "image/Language.h"
 
 #include <QString>
 #include <QStringList>

@@ -5,7 +5,7 @@
 // tests share them.
 #include "image/Encodings.h"
 #include "image/RadioImage.h"
-#include "shell/Language.h"
+#include "image/Language.h"
 #include "shell/Messages.h"
 
 #include <QString>
@@ -38,13 +38,6 @@ inline constexpr int kLastRow = 129;  // the "Fr" row
 inline constexpr int kTableRows = 130; // with the header row 0
 inline constexpr int kNameEditLength = 7;
 inline constexpr int kFrequencyEditLength = 9;
-
-// Band edges in 10 Hz units (MHz x 100000), as the view holds them.
-struct BandLimits {
-    qint64 low = 0;
-    qint64 high = 0;
-    static BandLimits of(Band b) { return {b.lowMHz * freq::kUnitsPerMHz, b.highMHz * freq::kUnitsPerMHz}; }
-};
 
 class ChannelTable {
 public:

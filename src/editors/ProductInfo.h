@@ -2,7 +2,7 @@
 // The Product Information editor: which radio model the image is for and the band it covers.
 #include "image/Encodings.h"
 #include "image/RadioImage.h"
-#include "shell/Language.h"
+#include "image/Language.h"
 
 #include <QString>
 #include <QStringList>

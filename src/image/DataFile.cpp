@@ -1,6 +1,6 @@
 #include "DataFile.h"
 
-#include "shell/AtomicFile.h"
+#include "AtomicFile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #pragma once
 // Encodings of the channel record fields and their display texts.
 #include "RadioImage.h"
-#include "shell/Language.h"
+#include "Language.h"
 
 #include <QString>
 #include <QStringList>
@@ -93,5 +93,12 @@ Band read(const RadioImage& img);
 void write(RadioImage& img, Band b);
 QString text(Band b); // "%d-%dMHz"
 } // namespace band
+
+// The band in units of 10 Hz, as the frequency checks compare it.
+struct BandLimits {
+    qint64 low = 0;
+    qint64 high = 0;
+    static BandLimits of(Band b) { return {b.lowMHz * freq::kUnitsPerMHz, b.highMHz * freq::kUnitsPerMHz}; }
+};
 
 } // namespace zemtar

@@ -2,9 +2,10 @@
 // Read and write of the radio's memory over the programming cable.
 #include "LinkHost.h"
 #include "Port.h"
-#include "channels/ChannelTable.h"
+#include "image/Encodings.h"
+#include "shell/Messages.h"
 #include "image/RadioImage.h"
-#include "shell/Language.h"
+#include "image/Language.h"
 
 #include <QByteArray>
 

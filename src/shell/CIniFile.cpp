@@ -1,6 +1,6 @@
 #include "CIniFile.h"
 
-#include "AtomicFile.h"
+#include "image/AtomicFile.h"
 
 #include <QDir>
 #include <QFile>

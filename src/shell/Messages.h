@@ -1,5 +1,5 @@
 #pragma once
-#include "Language.h"
+#include "image/Language.h"
 
 #include <QString>
 

@@ -65,8 +65,9 @@ TEST(ProductInfo, StoreWritesTypeAndBandOrRefusesAnUpsideDownBand)
         f.highMHz = c.high;
         const auto refused = productinfo::store(img, f, Language::Chinese);
         EXPECT_EQ(!refused, c.ok);
-        if (refused)
+        if (refused) {
             EXPECT_EQ(*refused, u8("起始频率应小于结束频率"));
+        }
         EXPECT_EQ(img.at(0x17D1), c.bytes[0]);
         for (int i = 0; i < 3; ++i)
             EXPECT_EQ(img.at(0x17E8 + std::size_t(i)), c.bytes[std::size_t(i) + 1]) << c.low << "-" << c.high;

@@ -3,7 +3,7 @@
 // help file, the program's folder, the application's display name and the new-document flag.
 // Only the window layer reads it; core functions get what they need as arguments.
 #include "shell/CIniFile.h"
-#include "shell/Language.h"
+#include "image/Language.h"
 #include "shell/PersistedSettings.h"
 
 #include <QString>

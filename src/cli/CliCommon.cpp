@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -67,17 +68,32 @@ Args parseArgs(const QStringList& args, const QStringList& valued, const QString
     return a;
 }
 
+const CIniFile& setupIni()
+{
+    static CIniFile ini;
+    static bool loaded = false;
+    if (!loaded) {
+        loaded = true;
+        const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Setup.ini"));
+        QFile f(path);
+        if (QFileInfo(path).isFile() && f.open(QIODevice::ReadOnly))
+            ini.Parse(f.read(kMaxSetupSize));
+    }
+    return ini;
+}
+
 QString setupValue(const QString& section, const QString& key, const QString& def)
 {
-    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Setup.ini"));
-    if (!QFile::exists(path))
-        return def;
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return def;
-    CIniFile ini;
-    ini.Parse(f.readAll());
-    return ini.GetValue(section, key, def);
+    return setupIni().GetValue(section, key, def);
+}
+
+std::optional<Language> parseLanguage(const QString& s)
+{
+    if (s.compare(QStringLiteral("English"), Qt::CaseInsensitive) == 0)
+        return Language::English;
+    if (s.compare(QStringLiteral("Chinese"), Qt::CaseInsensitive) == 0)
+        return Language::Chinese;
+    return std::nullopt;
 }
 
 QString appName() { return setupValue(QStringLiteral("Setup"), QStringLiteral("AppName")); }

@@ -1,8 +1,14 @@
 #pragma once
+#include "image/Language.h"
+
 #include <QString>
 #include <QStringList>
 
 #include <optional>
+
+namespace zemtar {
+class CIniFile;
+}
 
 namespace zemtar::cli {
 
@@ -31,9 +37,13 @@ struct Args {
 // `valued` names the options that take a value; any other "--x" must be in `flagNames`.
 Args parseArgs(const QStringList& args, const QStringList& valued, const QStringList& flagNames);
 
-// "Setup.ini" beside the program, read without creating or changing it.
+// "Setup.ini" beside the program, read once, without creating or changing it.
+inline constexpr qint64 kMaxSetupSize = 1 << 20;
+const CIniFile& setupIni();
 QString setupValue(const QString& section, const QString& key, const QString& def = {});
 QString appName();
+// "English" or "Chinese", in any case.
+std::optional<Language> parseLanguage(const QString& s);
 
 int usageError(const QString& command, const QString& why);
 
@@ -43,5 +53,6 @@ int cmdImport(const QStringList& args);
 int cmdRead(const QStringList& args);
 int cmdWrite(const QStringList& args);
 int cmdPower(const QStringList& args);
+int cmdSettings(const QStringList& args);
 
 } // namespace zemtar::cli

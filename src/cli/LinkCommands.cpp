@@ -46,12 +46,8 @@ bool retriesOption(const Args& a, const QString& cmd, int& retries, int& rc)
 // Opens the named port ("com1".."com4" through Setup.ini, or a device path).
 void openPort(SerialLink& link, const QString& port)
 {
-    CIniFile setup;
-    QFile f(QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Setup.ini")));
-    if (f.open(QIODevice::ReadOnly))
-        setup.Parse(f.readAll());
     link.m_strPort = port;
-    if (!link.OpenPort(&setup))
+    if (!link.OpenPort(&setupIni()))
         err(link.errorText());
 }
 

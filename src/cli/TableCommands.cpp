@@ -47,15 +47,6 @@ int cmdNew(const QStringList& argv)
     return Ok;
 }
 
-static std::optional<Language> parseLanguage(const QString& s)
-{
-    if (s.compare(QStringLiteral("English"), Qt::CaseInsensitive) == 0)
-        return Language::English;
-    if (s.compare(QStringLiteral("Chinese"), Qt::CaseInsensitive) == 0)
-        return Language::Chinese;
-    return std::nullopt;
-}
-
 int cmdDump(const QStringList& argv)
 {
     if (argv.contains(QStringLiteral("--help"))) {

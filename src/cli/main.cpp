@@ -16,6 +16,7 @@ static const char* kUsage =
     "  read --port P OUT.dat [--password TEXT]    read a radio into a data file\n"
     "  write --port P FILE.dat [--accept-band]    write a data file into a radio\n"
     "  power high|low --port P [--set N]          adjust the transmit power live\n"
+    "  settings FILE.dat [--apply TEXT|--set S=V] print or change the settings as text\n"
     "Each command has --help. Exit status: 0 success, 1 usage error, 2 invalid data,\n"
     "3 file error, 4 communication failure, 5 refused.\n";
 
@@ -34,6 +35,7 @@ int main(int argc, char** argv)
         {QStringLiteral("read"), cmdRead},
         {QStringLiteral("write"), cmdWrite},
         {QStringLiteral("power"), cmdPower},
+        {QStringLiteral("settings"), cmdSettings},
     };
     const QString name = args.takeFirst();
     const auto it = commands.find(name);

@@ -1,0 +1,156 @@
+// zemtar-cli settings: every setting that has an editor, as text, and changes to them.
+#include "CliCommon.h"
+
+#include "editors/ProductInfo.h"
+#include "editors/SettingsText.h"
+#include "image/DataFile.h"
+#include "shell/CIniFile.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+#include <cstdio>
+
+namespace zemtar::cli {
+
+namespace {
+
+constexpr qint64 kMaxSettingsText = 1 << 20; // far more than every setting takes
+constexpr int kMaxProblemsShown = 20;
+
+// Reads the text to apply from a file or, for "-", standard input; nullopt after a message.
+std::optional<QString> readText(const QString& path, int& rc)
+{
+    QFile f;
+    const bool stdinput = path == QStringLiteral("-");
+    const bool opened = stdinput ? f.open(stdin, QIODevice::ReadOnly) : (f.setFileName(path), f.open(QIODevice::ReadOnly));
+    if (!opened) {
+        err(QStringLiteral("Cannot open %1: %2").arg(path, f.errorString()));
+        rc = FileError;
+        return std::nullopt;
+    }
+    const QByteArray raw = f.read(kMaxSettingsText + 1);
+    if (raw.size() > kMaxSettingsText) {
+        err(QStringLiteral("%1: the settings text is larger than %2 bytes").arg(stdinput ? QStringLiteral("standard input") : path).arg(kMaxSettingsText));
+        rc = InvalidData;
+        return std::nullopt;
+    }
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8(raw);
+    if (utf8.hasError()) {
+        err(QStringLiteral("%1: the settings text is not UTF-8").arg(stdinput ? QStringLiteral("standard input") : path));
+        rc = InvalidData;
+        return std::nullopt;
+    }
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return text;
+}
+
+void printProblems(const QStringList& problems)
+{
+    for (int i = 0; i < problems.size() && i < kMaxProblemsShown; ++i)
+        err(problems[i]);
+    if (problems.size() > kMaxProblemsShown)
+        err(QStringLiteral("and %1 more").arg(problems.size() - kMaxProblemsShown));
+}
+
+} // namespace
+
+int cmdSettings(const QStringList& argv)
+{
+    if (argv.contains(QStringLiteral("--help"))) {
+        out(QStringLiteral(
+            "Usage: zemtar-cli settings FILE.dat [--language English|Chinese]\n"
+            "       zemtar-cli settings FILE.dat --apply TEXT|- [--dry-run]\n"
+            "       zemtar-cli settings FILE.dat --set \"Section/Label=Value\" ... [--dry-run]\n"
+            "Prints every setting of the data file that has an editor, one [Section] per\n"
+            "dialog page and one Label=Value line per field, the values as the dialogs show\n"
+            "them (in the chosen language). --apply takes such a text (a file, or - for\n"
+            "standard input) and --set single values: sections and labels that are not given\n"
+            "stay as they are, a value equal to what is printed now keeps its bytes, any other\n"
+            "is checked and stored as its dialog would. Values are accepted in either language.\n"
+            "On any problem each is named and the file is not changed (exit status 2).\n"
+            "--dry-run says what would change without writing.\n"));
+        return Ok;
+    }
+    const Args a = parseArgs(argv, {QStringLiteral("language"), QStringLiteral("apply"), QStringLiteral("set")},
+                             {QStringLiteral("dry-run")});
+    if (!a.error.isEmpty())
+        return usageError(QStringLiteral("settings"), a.error);
+    if (a.positional.size() != 1)
+        return usageError(QStringLiteral("settings"), QStringLiteral("expected one data file"));
+    Language lang = Language::English;
+    if (auto l = a.value(QStringLiteral("language"))) {
+        const auto parsed = parseLanguage(*l);
+        if (!parsed)
+            return usageError(QStringLiteral("settings"),
+                              QStringLiteral("--language takes English or Chinese, not \"%1\"").arg(*l));
+        lang = *parsed;
+    }
+    const QString datPath = a.positional[0];
+    RadioImage img;
+    QString error;
+    if (!DataFile::load(datPath, img, &error)) {
+        err(error);
+        return FileError;
+    }
+    const QStringList models = productinfo::modelNames(setupIni());
+
+    QList<editors::SettingAssignment> assignments;
+    QStringList problems;
+    int setCount = 0;
+    bool changing = false;
+    for (const auto& [name, value] : a.values) {
+        if (name == QStringLiteral("apply")) {
+            changing = true;
+            int rc = Ok;
+            const auto text = readText(value, rc);
+            if (!text)
+                return rc;
+            assignments += editors::parseSettingsText(*text, &problems);
+        } else if (name == QStringLiteral("set")) {
+            changing = true;
+            const QString where = QStringLiteral("--set %1").arg(++setCount);
+            if (const auto s = editors::parseSettingOption(value, where))
+                assignments << *s;
+            else
+                problems << QStringLiteral("%1: \"%2\" is not Section/Label=Value").arg(where, value);
+        }
+    }
+    if (!changing) {
+        if (a.has(QStringLiteral("dry-run")))
+            return usageError(QStringLiteral("settings"), QStringLiteral("--dry-run goes with --apply or --set"));
+        out(editors::printSettings(img, lang, models));
+        return Ok;
+    }
+    const RadioImage before = img;
+    const editors::SettingsChange change = editors::applySettings(img, assignments, models);
+    problems += change.problems;
+    if (!problems.isEmpty()) {
+        printProblems(problems);
+        err(QStringLiteral("%1 was not changed.").arg(datPath));
+        return InvalidData;
+    }
+    for (const QString& n : change.notes)
+        err(n);
+    const bool dry = a.has(QStringLiteral("dry-run"));
+    for (const QString& c : change.changes)
+        err(c);
+    if (img == before) {
+        err(QStringLiteral("%1: nothing to change.").arg(datPath));
+        return Ok;
+    }
+    if (dry) {
+        err(QStringLiteral("%1 was not changed (--dry-run).").arg(datPath));
+        return Ok;
+    }
+    if (!DataFile::save(datPath, img, &error)) {
+        err(error);
+        return FileError;
+    }
+    err(QStringLiteral("%1: %2 setting(s) changed.").arg(datPath).arg(change.changes.size()));
+    return Ok;
+}
+
+} // namespace zemtar::cli

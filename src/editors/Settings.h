@@ -1,0 +1,41 @@
+#pragma once
+// The settings editors as field tables: one page per dialog page. The dialogs, the settings
+// text and the printed report all walk these.
+#include "fields/Page.h"
+
+namespace zemtar::editors {
+
+// Field indices of the Optional Features page, in the order of the settings text.
+namespace of {
+enum : int {
+    BackLight, BackLightColor, DisplayMode, KeyLock, PriorityChannel, ScanMode, SquelchLevel, Step, Tot, Voice,
+    VoxGain, PttIdType, FrequencyMode, MskType, DisplayPttId, Beep, BatterySaver, Scrambler, KeypadLock,
+    RepeaterMskInvert, CancelCodeSquelch, PttIdBegin, PttIdEnd, DataPassword, Count
+};
+}
+const fields::Page& optionalFeaturesPage();
+
+// MSK: the own ID code, then the nine call list entries (field 1 + j - 1 for entry j).
+namespace msk {
+enum : int { IdCode, Call1, Count = Call1 + 9 };
+inline constexpr int kCallCount = 9;
+}
+const fields::Page& mskIdPage();       // [MSK]: the ID code
+const fields::Page& mskCallListPage(); // [MSK Call List]: "1".."9"
+
+// Key Assignment: the side key.
+const fields::Page& keyAssignPage();
+// The four choices of the side key, in the order of the radio buttons.
+QStringList sideKeyItems(Language lang);
+
+// DTMF and 2-Tone, in the order of the settings text: DTMF Encode, DTMF Decode, DTMF Fast
+// Call List, 2-Tone Encode, 2-Tone Encode List, 2-Tone1 .. 2-Tone8.
+const std::vector<fields::Page>& signallingPages();
+
+// Product Information: the radio type (shown as its model name from `models`) and the band.
+namespace pi {
+enum : int { Type, Band, Count };
+}
+fields::Page productInfoPage(const QStringList& models);
+
+} // namespace zemtar::editors

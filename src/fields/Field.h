@@ -1,0 +1,97 @@
+#pragma once
+// One setting the user sees, declared once and walked by everything that shows or changes
+// it: the dialogs, the settings text, the printed report. A field knows its key (section and
+// English label), its Chinese label, its kind, how it reads itself from the image as the
+// dialog shows it, how it writes itself back (touching only its own bytes and bits), the
+// items of its list, how a typed value is normalised and stepped, which characters it takes
+// and its help context.
+#include "image/Language.h"
+#include "image/RadioImage.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace zemtar::fields {
+
+enum class Kind { List, Check, Number, Text };
+
+// What a field needs beyond the image to show itself: the language of its texts.
+struct Context {
+    Language lang = Language::English;
+};
+
+struct Field {
+    QString section;   // section of the settings text, e.g. "Optional Features"
+    QString key;       // the English label, the key of the settings text
+    QString labelZh;   // the Chinese label (empty: the English one)
+    Kind kind = Kind::Text;
+    int help = 0;      // help context: the control identifier
+    int maxLength = 0; // characters a text or number box takes (0: no limit)
+    bool upperCase = false;
+
+    // The text as the dialog shows it.
+    std::function<QString(const RadioImage&, const Context&)> read;
+    // List fields: the items in a language; write takes the index of the chosen item.
+    std::function<QStringList(const Context&)> items;
+    std::function<void(RadioImage&, int index)> writeIndex;
+    // Check boxes.
+    std::function<void(RadioImage&, bool on)> writeCheck;
+    // Numbers and texts: write takes the normalised text.
+    std::function<void(RadioImage&, const QString& text)> writeText;
+    // Numbers: the value a typed text becomes when the field is left, and a spin step.
+    std::function<QString(const QString&)> normalise;
+    std::function<QString(const QString&, int delta)> spin;
+    // The characters the key filter lets through; `page` holds the texts of the page, for
+    // filters that depend on another field. Empty: any character.
+    std::function<bool(QChar c, const QStringList& page)> accepts;
+    // Whole-value check beyond the characters (a band whose high edge is below its low
+    // edge); returns the reason a value is refused.
+    std::function<std::optional<QString>(const QString&, const Context&)> refuse;
+    // Whether the field can be edited, given the page's texts (Stun Activation enables the
+    // stun fields). Empty: always.
+    std::function<bool(const QStringList& page)> enabled;
+    // What choosing a new text does to the other texts of the page in the dialog (a new PTT
+    // ID type empties the PTT ID texts). Not applied by the settings text.
+    std::function<void(const QString& before, QStringList& page)> changed;
+    // The text the printed report shows, where it differs from the dialog's.
+    std::function<QString(const QString& shown, const Context&)> printText;
+
+    QString label(Language lang) const { return lang == Language::Chinese && !labelZh.isEmpty() ? labelZh : key; }
+    // "Section/Label", as the settings text and the units table name it.
+    QString path() const { return section + QLatin1Char('/') + key; }
+};
+
+// The texts of check boxes in the settings text and the report.
+QString checkText(bool on, Language lang);
+// True / false for "On"/"开" and "Off"/"关"; nullopt for any other text.
+std::optional<bool> parseCheck(const QString& text);
+
+// Decimal number of the leading digits (a leading "-" counts), 0 when there are none, as
+// the dialogs convert their texts.
+long leadingNumber(const QString& text);
+
+// ---- Builders of the common kinds ----
+
+// A list of items on bits hi..lo of one byte: the value v shows item show(v) (clamped into
+// the list), and item i stores value store(i). Without functions, value = index.
+Field listOnBits(QString section, QString key, QString zh, int help, std::size_t offset, int hi, int lo,
+                 QStringList en, QStringList zhItems, std::function<int(unsigned)> show = {},
+                 std::function<unsigned(int)> store = {});
+// A check box on one bit; `inverted`: the box is ticked when the bit is clear.
+Field checkOnBit(QString section, QString key, QString zh, int help, std::size_t offset, int bit,
+                 bool inverted = false);
+// A text of at most `length` bytes, 0xFF padded, read up to the first 0xFF (or 0x00 when
+// `zeroEnds`).
+Field paddedText(QString section, QString key, QString zh, int help, std::size_t offset, int length,
+                 bool upperCase, std::function<bool(QChar, const QStringList&)> accepts, bool zeroEnds = false);
+
+// ---- Character predicates of the key filters ----
+bool isDigit(QChar c);
+bool isHexDigit(QChar c);  // 0-9, A-F
+bool isDtmfChar(QChar c);  // 0-9, A-D, "*", "#"
+
+} // namespace zemtar::fields

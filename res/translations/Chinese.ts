@@ -81,6 +81,19 @@
     </message>
 </context>
 <context>
+    <name>zemtar::ui::CKeyAssignDlg</name>
+    <message>
+        <location filename="../../src/editors/ui/CKeyAssignDlg.cpp" line="17"/>
+        <source>Key Assignment</source>
+        <translation>侧键设定</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/CKeyAssignDlg.cpp" line="20"/>
+        <source>Side Key</source>
+        <translation>侧键</translation>
+    </message>
+</context>
+<context>
     <name>zemtar::ui::CLanguageDlg</name>
     <message>
         <location filename="../../src/shell/ui/Dialogs.cpp" line="50"/>
@@ -97,225 +110,242 @@
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="94"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="99"/>
         <source>&amp;New</source>
         <translation>新建(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="95"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="100"/>
         <source>&amp;Open...</source>
         <translation>打开(&amp;O)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="96"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="101"/>
         <source>&amp;Close</source>
         <translation>关闭(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="97"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="106"/>
         <source>&amp;Save</source>
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="98"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="111"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="99"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="116"/>
         <source>&amp;Print...</source>
         <translation>打印(&amp;P)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="100"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="117"/>
         <source>Print Preview</source>
         <translation>打印预览</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="101"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="118"/>
         <source>P&amp;rint Setup...</source>
         <translation>打印设置(&amp;R)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="102"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="119"/>
         <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="103"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="491"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="120"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="488"/>
         <source>Product Information</source>
         <translation>类型设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="104"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="121"/>
         <source>Channel Information</source>
         <translation>信道信息</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="105"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="122"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="123"/>
         <source>Optional Features</source>
         <translation>可选功能</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="106"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="125"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="107"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="126"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="127"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="108"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="128"/>
         <source>Two Tone</source>
         <translation>两音</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="109"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="129"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="130"/>
         <source>Key Assignment</source>
         <translation>侧键设定</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="110"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="132"/>
         <source>&amp;Undo</source>
         <translation>撤消(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="111"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="137"/>
         <source>&amp;Redo</source>
         <translation>重做(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="112"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="142"/>
         <source>Cu&amp;t</source>
         <translation>剪切(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="113"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="143"/>
         <source>&amp;Copy</source>
         <translation>复制(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="114"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="144"/>
         <source>&amp;Paste</source>
         <translation>粘贴(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="115"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
         <source>&amp;Delete Channels</source>
         <translation>删除信道(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="116"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="146"/>
         <source>&amp;Read</source>
         <translation>读频(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="117"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="147"/>
         <source>&amp;Write</source>
         <translation>写频(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="118"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="148"/>
         <source>High Power Debug</source>
         <translation>高功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="119"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="153"/>
         <source>Low Power Debug</source>
         <translation>低功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="120"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="158"/>
         <source>Com Setup</source>
         <translation>串口设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="121"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="159"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="122"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="160"/>
         <source>&amp;Toolbar</source>
         <translation>工具栏(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="123"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="161"/>
         <source>&amp;Status Bar</source>
         <translation>状态栏(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="124"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="162"/>
         <source>Control &amp;Bar</source>
         <translation>控制栏(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="125"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
         <source>&amp;Help Topics</source>
         <translation>帮助主题(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="126"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="164"/>
         <source>&amp;About ...</source>
         <translation>关于(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="127"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="165"/>
         <source>Help</source>
         <translation>帮助</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="164"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="202"/>
         <source>Toolbar</source>
         <translation>工具栏</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="179"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="217"/>
         <source>Ready</source>
         <translation>就绪</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="210"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="248"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="228"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="266"/>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="239"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="277"/>
         <source>&amp;Program</source>
         <translation>编程(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="242"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="280"/>
         <source>Setup</source>
         <translation>设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="246"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="284"/>
         <source>&amp;View</source>
         <translation>查看(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="251"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="289"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="465"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="462"/>
         <source>Save changes to %1?</source>
         <translation>保存对 %1 的修改吗？</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="560"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="557"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>无法启动 %1。请重新启动 Zemtar 以使用新的语言。</translation>
+    </message>
+</context>
+<context>
+    <name>zemtar::ui::CMskDlg</name>
+    <message>
+        <location filename="../../src/editors/ui/CMskDlg.cpp" line="31"/>
+        <location filename="../../src/editors/ui/CMskDlg.cpp" line="35"/>
+        <source>Call List</source>
+        <translation>呼叫列表</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/CMskDlg.cpp" line="35"/>
+        <source>Num</source>
+        <translation>编号</translation>
     </message>
 </context>
 <context>
@@ -324,6 +354,19 @@
         <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="48"/>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>zemtar::ui::COptionalFeaturesDlg</name>
+    <message>
+        <location filename="../../src/editors/ui/COptionalFeaturesDlg.cpp" line="19"/>
+        <source>Optional Features</source>
+        <translation>可选功能</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/COptionalFeaturesDlg.cpp" line="46"/>
+        <source>PTT ID</source>
+        <translation>PTT ID</translation>
     </message>
 </context>
 <context>
@@ -408,12 +451,12 @@
 <context>
     <name>zemtar::ui::CZemtarView</name>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="157"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="166"/>
         <source>Read from radio</source>
         <translation>从对讲机读取</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="182"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="191"/>
         <source>Power value</source>
         <translation>功率值</translation>
     </message>

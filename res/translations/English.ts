@@ -81,6 +81,19 @@
     </message>
 </context>
 <context>
+    <name>zemtar::ui::CKeyAssignDlg</name>
+    <message>
+        <location filename="../../src/editors/ui/CKeyAssignDlg.cpp" line="17"/>
+        <source>Key Assignment</source>
+        <translation>Key Assignment</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/CKeyAssignDlg.cpp" line="20"/>
+        <source>Side Key</source>
+        <translation>Side Key</translation>
+    </message>
+</context>
+<context>
     <name>zemtar::ui::CLanguageDlg</name>
     <message>
         <location filename="../../src/shell/ui/Dialogs.cpp" line="50"/>
@@ -97,225 +110,242 @@
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="94"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="99"/>
         <source>&amp;New</source>
         <translation>&amp;New</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="95"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="100"/>
         <source>&amp;Open...</source>
         <translation>&amp;Open...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="96"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="101"/>
         <source>&amp;Close</source>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="97"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="106"/>
         <source>&amp;Save</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="98"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="111"/>
         <source>Save &amp;As...</source>
         <translation>Save &amp;As...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="99"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="116"/>
         <source>&amp;Print...</source>
         <translation>&amp;Print...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="100"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="117"/>
         <source>Print Preview</source>
         <translation>Print Preview</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="101"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="118"/>
         <source>P&amp;rint Setup...</source>
         <translation>P&amp;rint Setup...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="102"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="119"/>
         <source>E&amp;xit</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="103"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="491"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="120"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="488"/>
         <source>Product Information</source>
         <translation>Product Information</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="104"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="121"/>
         <source>Channel Information</source>
         <translation>Channel Information</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="105"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="122"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="123"/>
         <source>Optional Features</source>
         <translation>Optional Features</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="106"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="125"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="107"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="126"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="127"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="108"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="128"/>
         <source>Two Tone</source>
         <translation>Two Tone</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="109"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="129"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="130"/>
         <source>Key Assignment</source>
         <translation>Key Assignment</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="110"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="132"/>
         <source>&amp;Undo</source>
         <translation>&amp;Undo</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="111"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="137"/>
         <source>&amp;Redo</source>
         <translation>&amp;Redo</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="112"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="142"/>
         <source>Cu&amp;t</source>
         <translation>Cu&amp;t</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="113"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="143"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copy</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="114"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="144"/>
         <source>&amp;Paste</source>
         <translation>&amp;Paste</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="115"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
         <source>&amp;Delete Channels</source>
         <translation>&amp;Delete Channels</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="116"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="146"/>
         <source>&amp;Read</source>
         <translation>&amp;Read</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="117"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="147"/>
         <source>&amp;Write</source>
         <translation>&amp;Write</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="118"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="148"/>
         <source>High Power Debug</source>
         <translation>High Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="119"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="153"/>
         <source>Low Power Debug</source>
         <translation>Low Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="120"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="158"/>
         <source>Com Setup</source>
         <translation>Com Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="121"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="159"/>
         <source>Language</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="122"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="160"/>
         <source>&amp;Toolbar</source>
         <translation>&amp;Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="123"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="161"/>
         <source>&amp;Status Bar</source>
         <translation>&amp;Status Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="124"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="162"/>
         <source>Control &amp;Bar</source>
         <translation>Control &amp;Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="125"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Help Topics</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="126"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="164"/>
         <source>&amp;About ...</source>
         <translation>&amp;About ...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="127"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="165"/>
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="164"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="202"/>
         <source>Toolbar</source>
         <translation>Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="179"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="217"/>
         <source>Ready</source>
         <translation>Ready</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="210"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="248"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="228"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="266"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="239"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="277"/>
         <source>&amp;Program</source>
         <translation>&amp;Program</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="242"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="280"/>
         <source>Setup</source>
         <translation>Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="246"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="284"/>
         <source>&amp;View</source>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="251"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="289"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="465"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="462"/>
         <source>Save changes to %1?</source>
         <translation>Save changes to %1?</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="560"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="557"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>Could not start %1. Start Zemtar again to use the new language.</translation>
+    </message>
+</context>
+<context>
+    <name>zemtar::ui::CMskDlg</name>
+    <message>
+        <location filename="../../src/editors/ui/CMskDlg.cpp" line="31"/>
+        <location filename="../../src/editors/ui/CMskDlg.cpp" line="35"/>
+        <source>Call List</source>
+        <translation>Call List</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/CMskDlg.cpp" line="35"/>
+        <source>Num</source>
+        <translation>Num</translation>
     </message>
 </context>
 <context>
@@ -324,6 +354,19 @@
         <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="48"/>
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>zemtar::ui::COptionalFeaturesDlg</name>
+    <message>
+        <location filename="../../src/editors/ui/COptionalFeaturesDlg.cpp" line="19"/>
+        <source>Optional Features</source>
+        <translation>Optional Features</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/COptionalFeaturesDlg.cpp" line="46"/>
+        <source>PTT ID</source>
+        <translation>PTT ID</translation>
     </message>
 </context>
 <context>
@@ -408,12 +451,12 @@
 <context>
     <name>zemtar::ui::CZemtarView</name>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="157"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="166"/>
         <source>Read from radio</source>
         <translation>Read from radio</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="182"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="191"/>
         <source>Power value</source>
         <translation>Power value</translation>
     </message>

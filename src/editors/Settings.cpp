@@ -206,7 +206,7 @@ const Page& keyAssignPage()
             QStringLiteral("Key Assignment"), QStringLiteral("Side Key"), u("侧键"), 32800, map::kKeyAssignment.offset, 1,
             0, sideKeyItems(Language::English), sideKeyItems(Language::Chinese), [](unsigned v) { return 3 - int(v); },
             [](int i) { return unsigned(3 - i); });
-        return Page(QStringLiteral("Key Assignment"), u("按键设置"), {f});
+        return Page(QStringLiteral("Key Assignment"), u("侧键设定"), {f});
     }();
     return page;
 }

@@ -274,7 +274,7 @@ SettingsChange applySettings(RadioImage& img, const QList<SettingAssignment>& as
                 }
                 for (std::size_t k = 0; k < l.fields.size(); ++k) {
                     const int i = l.fields[k];
-                    const QString given = parts[int(k)].trimmed();
+                    const QString given = l.fields.size() == 1 ? parts[0] : parts[int(k)].trimmed();
                     if (given == nowEn[i] || given == nowZh[i]) {
                         texts[i] = nowEn[i];
                         changed[std::size_t(i)] = false;

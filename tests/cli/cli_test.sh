@@ -103,5 +103,43 @@ expect_rc 4 "read from a non-serial device" "$CLI" read --port /dev/null out.dat
 has err.txt "Could not Open the Port"
 [ ! -e out.dat ] && ok || bad "read left an output file"
 
+# settings: print, change one field's bits, refuse without touching the file, clone
+expect_rc 0 "settings --help" "$CLI" settings --help
+has out.txt "Usage: zemtar-cli settings"
+expect_rc 0 "new for settings" "$CLI" new s.dat
+expect_rc 0 "settings print" "$CLI" settings s.dat
+has out.txt "[Optional Features]"
+has out.txt "Back Light=Auto"
+has out.txt "Side Key=Option Singalling Call"
+expect_rc 0 "settings Chinese" "$CLI" settings s.dat --language Chinese
+has out.txt "Back Light=自动"
+cp s.dat s0.dat
+expect_rc 0 "settings --set" "$CLI" settings s.dat --set "Optional Features/Back Light=On"
+[ "$(cmp -l s0.dat s.dat | wc -l)" = 1 ] && ok || bad "--set changed more than one byte"
+[ "$(byte_at s.dat $((0x1265)))" = "25" ] && ok || bad "back light bits 4-5"
+cp s.dat s1.dat
+expect_rc 2 "settings refused" "$CLI" settings s.dat --set "Optional Features/Back Light=Bright" --set "Nowhere/X=1"
+has err.txt "--set 1: Optional Features/Back Light"
+has err.txt "--set 2: Nowhere/X: unknown section"
+has err.txt "s.dat was not changed."
+cmp -s s.dat s1.dat && ok || bad "a refused --set changed the file"
+printf '[Optional Features]\nData Password=12a\n[Product Information]\nField=146-145\n' >bad.txt
+expect_rc 2 "settings --apply refused" "$CLI" settings s.dat --apply bad.txt
+has err.txt "line 2: Optional Features/Data Password"
+has err.txt "line 4: Product Information/Field: Frequency input error"
+cmp -s s.dat s1.dat && ok || bad "a refused --apply changed the file"
+"$CLI" settings s.dat --language Chinese >print.txt
+expect_rc 0 "settings applied unedited" "$CLI" settings s.dat --apply print.txt
+cmp -s s.dat s1.dat && ok || bad "an unedited apply changed the file"
+"$CLI" settings s.dat | "$CLI" settings s0.dat --apply - >/dev/null 2>&1
+cmp -s s.dat s0.dat && ok || bad "cloning the settings into another file"
+cp s0.dat s2.dat
+expect_rc 0 "settings --dry-run" "$CLI" settings s2.dat --set "Optional Features/Beep=Off" --dry-run
+has err.txt "Optional Features/Beep: On -> Off"
+cmp -s s2.dat s1.dat && ok || bad "--dry-run wrote the file"
+yes '[Optional Features]' | head -c 2000000 >huge.txt
+expect_rc 2 "settings text too large" "$CLI" settings s2.dat --apply huge.txt
+has err.txt "larger than"
+
 echo "$pass passed, $fail failed"
 [ "$fail" = 0 ]

@@ -8,6 +8,9 @@
 #include "HelpLauncher.h"
 #include "MessageBox.h"
 #include "channels/ui/CZemtarView.h"
+#include "editors/ui/CKeyAssignDlg.h"
+#include "editors/ui/CMskDlg.h"
+#include "editors/ui/COptionalFeaturesDlg.h"
 #include "editors/ui/CProductInfoDlg.h"
 #include "shell/Messages.h"
 
@@ -58,9 +61,6 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     navigator_ = new CNavigatorBar(this);
     addDockWidget(Qt::LeftDockWidgetArea, navigator_);
     resizeDocks({navigator_}, {CNavigatorBar::kInitialWidth}, Qt::Horizontal);
-    for (auto c : {CNavigatorBar::OptionalFeatures, CNavigatorBar::Dtmf, CNavigatorBar::Msk, CNavigatorBar::TwoTone,
-                   CNavigatorBar::KeyAssignment})
-        navigator_->setEnabledCategory(c, false);
     connect(navigator_, &CNavigatorBar::categoryChosen, this, &CMainFrame::onCategory);
     connect(navigator_, &QDockWidget::visibilityChanged, this,
             [this](bool) { action(ID_CONTROL_BAR)->setChecked(navigator_->isVisible()); });
@@ -83,56 +83,94 @@ CMainFrame::~CMainFrame()
 
 void CMainFrame::createActions()
 {
-    struct Def {
-        int id;
-        const char* text;
-        QList<QKeySequence> keys;
-        const char* icon;
-        bool enabled;
+    // The command table: every menu item, accelerator and toolbar button, when it is enabled
+    // and what it does. A new editor is one row.
+    using W = CommandRow::When;
+    auto view = [this](void (CZemtarView::*f)()) {
+        return [this, f] {
+            if (CZemtarView* v = activeView())
+                (v->*f)();
+        };
     };
-    const Def defs[] = {
-        {ID_FILE_NEW, QT_TR_NOOP("&New"), {QKeySequence(Qt::CTRL | Qt::Key_N)}, "new", true},
-        {ID_FILE_OPEN, QT_TR_NOOP("&Open..."), {QKeySequence(Qt::CTRL | Qt::Key_O)}, "open", true},
-        {ID_FILE_CLOSE, QT_TR_NOOP("&Close"), {}, nullptr, true},
-        {ID_FILE_SAVE, QT_TR_NOOP("&Save"), {QKeySequence(Qt::CTRL | Qt::Key_S)}, "save", true},
-        {ID_FILE_SAVE_AS, QT_TR_NOOP("Save &As..."), {}, nullptr, true},
-        {ID_FILE_PRINT, QT_TR_NOOP("&Print..."), {QKeySequence(Qt::CTRL | Qt::Key_P)}, "print", false},
-        {ID_FILE_PRINT_PREVIEW, QT_TR_NOOP("Print Preview"), {}, "preview", false},
-        {ID_FILE_PRINT_SETUP, QT_TR_NOOP("P&rint Setup..."), {}, nullptr, false},
-        {ID_APP_EXIT, QT_TR_NOOP("E&xit"), {}, nullptr, true},
-        {ID_PRODUCT_INFO, QT_TR_NOOP("Product Information"), {}, nullptr, true},
-        {ID_CHANNEL_INFO, QT_TR_NOOP("Channel Information"), {}, nullptr, true},
-        {ID_OPTIONAL_FEATURES, QT_TR_NOOP("Optional Features"), {}, nullptr, false},
-        {ID_DTMF, QT_TR_NOOP("DTMF"), {}, nullptr, false},
-        {ID_MSK, QT_TR_NOOP("MSK"), {}, nullptr, false},
-        {ID_TWO_TONE, QT_TR_NOOP("Two Tone"), {}, nullptr, false},
-        {ID_KEY_ASSIGN, QT_TR_NOOP("Key Assignment"), {}, nullptr, false},
-        {ID_EDIT_UNDO, QT_TR_NOOP("&Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}, nullptr, true},
-        {ID_EDIT_REDO, QT_TR_NOOP("&Redo"), {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, nullptr, true},
-        {ID_EDIT_CUT, QT_TR_NOOP("Cu&t"), {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}, nullptr, true},
-        {ID_EDIT_COPY, QT_TR_NOOP("&Copy"), {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}, nullptr, true},
-        {ID_EDIT_PASTE, QT_TR_NOOP("&Paste"), {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}, nullptr, true},
-        {ID_EDIT_DELETE, QT_TR_NOOP("&Delete Channels"), {}, nullptr, true},
-        {ID_READ, QT_TR_NOOP("&Read"), {QKeySequence(Qt::CTRL | Qt::Key_R)}, "read", true},
-        {ID_WRITE, QT_TR_NOOP("&Write"), {QKeySequence(Qt::CTRL | Qt::Key_W)}, "write", true},
-        {ID_HIGH_POWER, QT_TR_NOOP("High Power Debug"), {}, nullptr, true},
-        {ID_LOW_POWER, QT_TR_NOOP("Low Power Debug"), {}, nullptr, true},
-        {ID_COM_SETUP, QT_TR_NOOP("Com Setup"), {}, nullptr, true},
-        {ID_LANGUAGE, QT_TR_NOOP("Language"), {}, nullptr, true},
-        {ID_VIEW_TOOLBAR, QT_TR_NOOP("&Toolbar"), {}, nullptr, true},
-        {ID_VIEW_STATUS_BAR, QT_TR_NOOP("&Status Bar"), {}, nullptr, true},
-        {ID_CONTROL_BAR, QT_TR_NOOP("Control &Bar"), {QKeySequence(Qt::CTRL | Qt::Key_B)}, "navigator", true},
-        {ID_HELP_TOPICS, QT_TR_NOOP("&Help Topics"), {}, "help", true},
-        {ID_APP_ABOUT, QT_TR_NOOP("&About ..."), {}, "about", true},
-        {ID_HELP, QT_TR_NOOP("Help"), {QKeySequence(Qt::Key_F1)}, nullptr, true},
+    auto editor = [this](const char* what, auto makeDialog) {
+        return [this, what, makeDialog] { editDocument(tr(what), makeDialog); };
     };
-    for (const Def& d : defs) {
+    commands_ = {
+        {ID_FILE_NEW, QT_TR_NOOP("&New"), {QKeySequence(Qt::CTRL | Qt::Key_N)}, "new", W::Always, [this] { onFileNew(); }},
+        {ID_FILE_OPEN, QT_TR_NOOP("&Open..."), {QKeySequence(Qt::CTRL | Qt::Key_O)}, "open", W::Always, [this] { onFileOpen(); }},
+        {ID_FILE_CLOSE, QT_TR_NOOP("&Close"), {}, nullptr, W::Document,
+         [this] {
+             if (CChildFrame* f = activeChild())
+                 f->close();
+         }},
+        {ID_FILE_SAVE, QT_TR_NOOP("&Save"), {QKeySequence(Qt::CTRL | Qt::Key_S)}, "save", W::Document,
+         [this] {
+             if (CChildFrame* f = activeChild())
+                 saveDocument(f, false);
+         }},
+        {ID_FILE_SAVE_AS, QT_TR_NOOP("Save &As..."), {}, nullptr, W::Document,
+         [this] {
+             if (CChildFrame* f = activeChild())
+                 saveDocument(f, true);
+         }},
+        {ID_FILE_PRINT, QT_TR_NOOP("&Print..."), {QKeySequence(Qt::CTRL | Qt::Key_P)}, "print", W::Never, {}},
+        {ID_FILE_PRINT_PREVIEW, QT_TR_NOOP("Print Preview"), {}, "preview", W::Never, {}},
+        {ID_FILE_PRINT_SETUP, QT_TR_NOOP("P&rint Setup..."), {}, nullptr, W::Never, {}},
+        {ID_APP_EXIT, QT_TR_NOOP("E&xit"), {}, nullptr, W::Always, [this] { close(); }},
+        {ID_PRODUCT_INFO, QT_TR_NOOP("Product Information"), {}, nullptr, W::Document, [this] { onProductInfo(); }},
+        {ID_CHANNEL_INFO, QT_TR_NOOP("Channel Information"), {}, nullptr, W::Document, [this] { onChannelInfo(); }},
+        {ID_OPTIONAL_FEATURES, QT_TR_NOOP("Optional Features"), {}, nullptr, W::Document,
+         editor(QT_TR_NOOP("Optional Features"),
+                [](RadioImage& img, QWidget* parent) { COptionalFeaturesDlg(img, g().lang(), parent).exec(); })},
+        {ID_DTMF, QT_TR_NOOP("DTMF"), {}, nullptr, W::Never, {}},
+        {ID_MSK, QT_TR_NOOP("MSK"), {}, nullptr, W::Document,
+         editor(QT_TR_NOOP("MSK"), [](RadioImage& img, QWidget* parent) { CMskDlg(img, g().lang(), parent).exec(); })},
+        {ID_TWO_TONE, QT_TR_NOOP("Two Tone"), {}, nullptr, W::Never, {}},
+        {ID_KEY_ASSIGN, QT_TR_NOOP("Key Assignment"), {}, nullptr, W::Document,
+         editor(QT_TR_NOOP("Key Assignment"),
+                [](RadioImage& img, QWidget* parent) { CKeyAssignDlg(img, g().lang(), parent).exec(); })},
+        {ID_EDIT_UNDO, QT_TR_NOOP("&Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}, nullptr, W::Document,
+         [this] {
+             if (CZemtarView* v = activeView())
+                 v->undoStack()->undo();
+         }},
+        {ID_EDIT_REDO, QT_TR_NOOP("&Redo"), {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, nullptr, W::Document,
+         [this] {
+             if (CZemtarView* v = activeView())
+                 v->undoStack()->redo();
+         }},
+        {ID_EDIT_CUT, QT_TR_NOOP("Cu&t"), {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}, nullptr, W::Document, view(&CZemtarView::cutSelection)},
+        {ID_EDIT_COPY, QT_TR_NOOP("&Copy"), {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}, nullptr, W::Document, view(&CZemtarView::copySelection)},
+        {ID_EDIT_PASTE, QT_TR_NOOP("&Paste"), {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}, nullptr, W::Document, view(&CZemtarView::paste)},
+        {ID_EDIT_DELETE, QT_TR_NOOP("&Delete Channels"), {}, nullptr, W::Document, view(&CZemtarView::deleteSelectedRows)},
+        {ID_READ, QT_TR_NOOP("&Read"), {QKeySequence(Qt::CTRL | Qt::Key_R)}, "read", W::Document, view(&CZemtarView::OnRead)},
+        {ID_WRITE, QT_TR_NOOP("&Write"), {QKeySequence(Qt::CTRL | Qt::Key_W)}, "write", W::Document, view(&CZemtarView::OnWrite)},
+        {ID_HIGH_POWER, QT_TR_NOOP("High Power Debug"), {}, nullptr, W::Document,
+         [this] {
+             if (CZemtarView* v = activeView())
+                 v->OnPowerDebug(PowerCalibration::Kind::High);
+         }},
+        {ID_LOW_POWER, QT_TR_NOOP("Low Power Debug"), {}, nullptr, W::Document,
+         [this] {
+             if (CZemtarView* v = activeView())
+                 v->OnPowerDebug(PowerCalibration::Kind::Low);
+         }},
+        {ID_COM_SETUP, QT_TR_NOOP("Com Setup"), {}, nullptr, W::Document, view(&CZemtarView::OnComSetup)},
+        {ID_LANGUAGE, QT_TR_NOOP("Language"), {}, nullptr, W::Always, [this] { onLanguage(); }},
+        {ID_VIEW_TOOLBAR, QT_TR_NOOP("&Toolbar"), {}, nullptr, W::Always, [this] { toolBar_->setVisible(action(ID_VIEW_TOOLBAR)->isChecked()); }},
+        {ID_VIEW_STATUS_BAR, QT_TR_NOOP("&Status Bar"), {}, nullptr, W::Always, [this] { statusBar()->setVisible(action(ID_VIEW_STATUS_BAR)->isChecked()); }},
+        {ID_CONTROL_BAR, QT_TR_NOOP("Control &Bar"), {QKeySequence(Qt::CTRL | Qt::Key_B)}, "navigator", W::Always, [this] { navigator_->setVisible(!navigator_->isVisible()); }},
+        {ID_HELP_TOPICS, QT_TR_NOOP("&Help Topics"), {}, "help", W::Always, [] { help::showTopics(); }},
+        {ID_APP_ABOUT, QT_TR_NOOP("&About ..."), {}, "about", W::Always, [this] { onAbout(); }},
+        {ID_HELP, QT_TR_NOOP("Help"), {QKeySequence(Qt::Key_F1)}, nullptr, W::Always, [] { help::show(kMainHelpContext); }},
+    };
+    for (const CommandRow& d : commands_) {
         auto* a = new QAction(tr(d.text), this);
         a->setObjectName(QStringLiteral("command%1").arg(d.id));
         a->setData(d.id);
         a->setShortcuts(d.keys);
         a->setShortcutContext(Qt::WindowShortcut);
-        a->setEnabled(d.enabled);
+        a->setEnabled(d.when == W::Always);
         if (d.icon)
             a->setIcon(QIcon(QStringLiteral(":/icons/%1.png").arg(QLatin1String(d.icon))));
         const int id = d.id;
@@ -252,84 +290,43 @@ void CMainFrame::rebuildMenus()
     if (documentMenu_)
         helpMenu->addAction(action(ID_HELP_TOPICS));
     helpMenu->addAction(action(ID_APP_ABOUT));
-    for (int id : {int(ID_FILE_CLOSE), int(ID_FILE_SAVE), int(ID_FILE_SAVE_AS), int(ID_PRODUCT_INFO),
-                   int(ID_CHANNEL_INFO), int(ID_READ), int(ID_WRITE), int(ID_HIGH_POWER), int(ID_LOW_POWER),
-                   int(ID_COM_SETUP), int(ID_EDIT_UNDO), int(ID_EDIT_REDO), int(ID_EDIT_CUT), int(ID_EDIT_COPY),
-                   int(ID_EDIT_PASTE), int(ID_EDIT_DELETE)})
-        action(id)->setEnabled(documentMenu_);
+    for (const CommandRow& c : commands_)
+        if (c.when != CommandRow::When::Always)
+            action(c.id)->setEnabled(c.when == CommandRow::When::Document && documentMenu_ && bool(c.run));
+    updateNavigator();
+}
+
+void CMainFrame::updateNavigator()
+{
+    const int* commands = kCategoryCommands;
+    for (int c = 0; c < int(std::size(kCategoryCommands)); ++c) {
+        const CommandRow* cmd = nullptr;
+        for (const CommandRow& k : commands_)
+            if (k.id == commands[c])
+                cmd = &k;
+        navigator_->setEnabledCategory(CNavigatorBar::Category(c), cmd && cmd->when != CommandRow::When::Never && bool(cmd->run));
+    }
 }
 
 void CMainFrame::runCommand(int id)
 {
-    switch (id) {
-    case ID_FILE_NEW: onFileNew(); break;
-    case ID_FILE_OPEN: onFileOpen(); break;
-    case ID_FILE_CLOSE:
-        if (CChildFrame* f = activeChild())
-            f->close();
-        break;
-    case ID_FILE_SAVE:
-    case ID_FILE_SAVE_AS:
-        if (CChildFrame* f = activeChild())
-            saveDocument(f, id == ID_FILE_SAVE_AS);
-        break;
-    case ID_APP_EXIT: close(); break;
-    case ID_PRODUCT_INFO: onProductInfo(); break;
-    case ID_CHANNEL_INFO: onChannelInfo(); break;
-    case ID_VIEW_TOOLBAR: toolBar_->setVisible(action(id)->isChecked()); break;
-    case ID_VIEW_STATUS_BAR: statusBar()->setVisible(action(id)->isChecked()); break;
-    case ID_CONTROL_BAR: navigator_->setVisible(!navigator_->isVisible()); break;
-    case ID_HELP_TOPICS: help::showTopics(); break;
-    case ID_HELP: help::show(0x20000 + 128 - 0x10000); break;
-    case ID_APP_ABOUT: onAbout(); break;
-    case ID_LANGUAGE: onLanguage(); break;
-    case ID_EDIT_UNDO:
-    case ID_EDIT_REDO:
-    case ID_EDIT_CUT:
-    case ID_EDIT_COPY:
-    case ID_EDIT_PASTE:
-    case ID_EDIT_DELETE:
-        if (CZemtarView* v = activeView()) {
-            if (id == ID_EDIT_UNDO)
-                v->undoStack()->undo();
-            else if (id == ID_EDIT_REDO)
-                v->undoStack()->redo();
-            else if (id == ID_EDIT_CUT)
-                v->cutSelection();
-            else if (id == ID_EDIT_COPY)
-                v->copySelection();
-            else if (id == ID_EDIT_PASTE)
-                v->paste();
-            else
-                v->deleteSelectedRows();
-        }
-        break;
-    case ID_READ:
-    case ID_WRITE:
-    case ID_COM_SETUP:
-    case ID_HIGH_POWER:
-    case ID_LOW_POWER:
-        if (CZemtarView* v = activeView()) {
-            if (id == ID_READ)
-                v->OnRead();
-            else if (id == ID_WRITE)
-                v->OnWrite();
-            else if (id == ID_COM_SETUP)
-                v->OnComSetup();
-            else
-                v->OnPowerDebug(id == ID_HIGH_POWER ? PowerCalibration::Kind::High : PowerCalibration::Kind::Low);
-        }
-        break;
-    default: break;
-    }
+    for (const CommandRow& c : commands_)
+        if (c.id == id && c.run && action(id)->isEnabled())
+            c.run();
+}
+
+void CMainFrame::editDocument(const QString& what, const std::function<void(RadioImage&, QWidget*)>& edit)
+{
+    CZemtarView* view = activeView();
+    if (!view)
+        return;
+    view->changeDocument(what, [&] { edit(view->GetDocument()->image(), this); });
 }
 
 void CMainFrame::onCategory(int category)
 {
-    static const int commands[] = {ID_PRODUCT_INFO, ID_CHANNEL_INFO, ID_OPTIONAL_FEATURES, ID_DTMF,
-                                   ID_MSK, ID_TWO_TONE, ID_KEY_ASSIGN};
-    if (category >= 0 && category < int(std::size(commands)) && action(commands[category])->isEnabled())
-        runCommand(commands[category]);
+    if (category >= 0 && category < int(std::size(kCategoryCommands)))
+        runCommand(kCategoryCommands[category]);
 }
 
 QList<CChildFrame*> CMainFrame::childFrames() const

@@ -4,6 +4,11 @@
 #include <QMdiArea>
 #include <QPointer>
 
+#include "image/RadioImage.h"
+
+#include <functional>
+#include <vector>
+
 class QAction;
 class QLabel;
 class QMenu;
@@ -94,6 +99,25 @@ private:
     void onLanguage();
     CChildFrame* createFrame(CZemtarDoc* doc);
 
+    // One row of the command table.
+    struct CommandRow {
+        enum class When { Always, Document, Never };
+        int id;
+        const char* text;
+        QList<QKeySequence> keys;
+        const char* icon;
+        When when; // Document: while a document is open
+        std::function<void()> run;
+    };
+    // The navigator's categories, in its order, and the command each one runs.
+    static constexpr int kCategoryCommands[] = {ID_PRODUCT_INFO, ID_CHANNEL_INFO, ID_OPTIONAL_FEATURES, ID_DTMF,
+                                                ID_MSK, ID_TWO_TONE, ID_KEY_ASSIGN};
+    static constexpr int kMainHelpContext = 0x20000 + 128 - 0x10000;
+    void updateNavigator();
+    // Runs a settings editor on the active document as one undoable change named `what`.
+    void editDocument(const QString& what, const std::function<void(RadioImage&, QWidget*)>& edit);
+
+    std::vector<CommandRow> commands_;
     QHash<int, QAction*> actions_;
     QList<QAction*> recentActions_;
     CMdiClientBackground* mdi_;

@@ -1,0 +1,62 @@
+#include "CMskDlg.h"
+
+#include "editors/Settings.h"
+#include "shell/ui/MessageBox.h"
+
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace zemtar::ui {
+
+CMskDlg::CMskDlg(RadioImage& image, Language lang, QWidget* parent) : CFieldDialog(image, lang, parent)
+{
+    setObjectName(QStringLiteral("mskDialog"));
+    setWindowTitle(QStringLiteral("MSK"));
+    defaultHelp_ = 162;
+    id_ = bind(editors::mskIdPage());
+    calls_ = bind(editors::mskCallListPage());
+
+    auto* idRow = new QHBoxLayout;
+    QWidget* idEdit = id_->make(0, this);
+    idEdit->setMaximumWidth(90);
+    idRow->addWidget(id_->label(0, this));
+    idRow->addWidget(idEdit);
+    idRow->addStretch();
+
+    auto* group = new QGroupBox(tr("Call List"), this);
+    std::vector<std::vector<int>> cells;
+    for (int j = 0; j < editors::msk::kCallCount; ++j)
+        cells.push_back({j});
+    grid_ = calls_->makeGrid(cells, {tr("Num"), tr("Call List")}, group);
+    grid_->setMinimumHeight(grid_->horizontalHeader()->height() + 9 * grid_->verticalHeader()->defaultSectionSize() + 4);
+    auto* gl = new QVBoxLayout(group);
+    gl->addWidget(grid_);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    translateButtons(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CMskDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(idRow);
+    layout->addWidget(group);
+    layout->addWidget(buttons);
+    resize(320, sizeHint().height());
+
+    id_->load(image_);
+    calls_->load(image_);
+    idEdit->setFocus();
+}
+
+void CMskDlg::accept()
+{
+    id_->store(image_);
+    calls_->store(image_);
+    QDialog::accept();
+}
+
+} // namespace zemtar::ui

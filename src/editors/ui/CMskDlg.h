@@ -1,0 +1,23 @@
+#pragma once
+#include "CFieldDialog.h"
+
+namespace zemtar::ui {
+
+// MSK: the radio's own MSK ID code and the nine identities it calls. OK stores (an open
+// cell editor first), Cancel stores nothing.
+class CMskDlg : public CFieldDialog {
+    Q_OBJECT
+public:
+    CMskDlg(RadioImage& image, Language lang, QWidget* parent = nullptr);
+    FieldBinder* idBinder() const { return id_; }
+    FieldBinder* callBinder() const { return calls_; }
+    FieldGrid* grid() const { return grid_; }
+    void accept() override;
+
+private:
+    FieldBinder* id_;
+    FieldBinder* calls_;
+    FieldGrid* grid_;
+};
+
+} // namespace zemtar::ui

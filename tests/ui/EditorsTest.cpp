@@ -1,0 +1,222 @@
+// The settings dialogs as a user runs them: opened from the navigator and the Edit menu on the
+// active document, values changed, OK or Cancel, and what lands in the image.
+#include "UiFixture.h"
+#include "channels/ui/CZemtarView.h"
+#include "editors/Settings.h"
+#include "editors/ui/CKeyAssignDlg.h"
+#include "editors/ui/CMskDlg.h"
+#include "editors/ui/COptionalFeaturesDlg.h"
+#include "shell/ui/CChildFrame.h"
+#include "shell/ui/CNavigatorBar.h"
+#include "shell/ui/CZemtarDoc.h"
+#include "shell/ui/HelpLauncher.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidgetItem>
+#include <QUndoStack>
+
+using namespace zemtar;
+using namespace zemtar::ui;
+using namespace zemtar::ui::uitest;
+namespace of = zemtar::editors::of;
+
+class EditorsTest : public UiFixture {
+    Q_OBJECT
+
+    RadioImage& image() const { return frame()->activeDocument()->image(); }
+    QUndoStack* undo() const { return frame()->activeView()->undoStack(); }
+
+    void saveShot(QWidget* w, const QString& name)
+    {
+        const QByteArray dir = qgetenv("ZEMTAR_SHOTS_DIR");
+        if (dir.isEmpty())
+            return;
+        QTest::qWait(50);
+        w->grab().save(QString::fromLocal8Bit(dir) + u'/' + name + QStringLiteral(".png"));
+    }
+    static void press(QDialog* d, QDialogButtonBox::StandardButton which)
+    {
+        auto* box = d->findChild<QDialogButtonBox*>();
+        QVERIFY(box);
+        QTest::mouseClick(box->button(which), Qt::LeftButton);
+    }
+    static QWidget* fieldWidget(QDialog* d, int field)
+    {
+        return d->findChild<QWidget*>(QStringLiteral("field%1").arg(field));
+    }
+    // Chooses a list item as a user does: opens the list and picks the item.
+    static void choose(QComboBox* c, const QString& text)
+    {
+        QVERIFY2(c->findText(text) >= 0, qPrintable(text));
+        c->setFocus();
+        c->setCurrentIndex(c->findText(text));
+    }
+
+private slots:
+    void optionalFeaturesChangesOnlyItsBitsAndIsOneUndoStep()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        const RadioImage before = image();
+        onNextModal([&](QWidget* w) {
+            auto* d = qobject_cast<COptionalFeaturesDlg*>(w);
+            QVERIFY(d);
+            auto* back = qobject_cast<QComboBox*>(fieldWidget(d, of::BackLight));
+            QCOMPARE(back->currentText(), QStringLiteral("Auto"));
+            choose(back, QStringLiteral("On"));
+            auto* pass = qobject_cast<QLineEdit*>(fieldWidget(d, of::DataPassword));
+            pass->setFocus();
+            QTest::keyClicks(pass, QStringLiteral("12a3456789")); // letters dropped, six at most
+            QCOMPARE(pass->text(), QStringLiteral("123456"));
+            auto* beep = qobject_cast<QCheckBox*>(fieldWidget(d, of::Beep));
+            QTest::mouseClick(beep, Qt::LeftButton, {}, QPoint(8, beep->height() / 2));
+            saveShot(d, QStringLiteral("optional-features-English"));
+            press(d, QDialogButtonBox::Ok);
+        });
+        frame()->navigator()->choose(frame()->navigator()->root()->child(CNavigatorBar::OptionalFeatures));
+        QCOMPARE(image().at(0x1265), std::uint8_t(0x25)); // bits 4-5 from 1 to 2
+        QCOMPARE(image().at(0x1264), std::uint8_t(0x85)); // beep (bit 3) cleared
+        QCOMPARE(image().text(0x17D2, 6), QByteArray("123456"));
+        int changed = 0;
+        for (std::size_t i = 0; i < RadioImage::kSize; ++i)
+            changed += image().at(i) != before.at(i);
+        QCOMPARE(changed, 8);
+        QCOMPARE(undo()->count(), 1);
+        QVERIFY(frame()->activeChild()->isWindowModified());
+        undo()->undo();
+        QVERIFY(image() == before);
+        QVERIFY(!frame()->activeChild()->isWindowModified());
+    }
+
+    void cancelAndAnUneditedOkChangeNothing()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        image().set(0x1265, 0x3D); // back light bits 3 show "On"
+        image().set(0x1260, 10);   // a time-out no list item shows
+        const RadioImage before = image();
+        onNextModal([&](QWidget* w) {
+            auto* d = qobject_cast<QDialog*>(w);
+            choose(qobject_cast<QComboBox*>(fieldWidget(d, of::ScanMode)), QStringLiteral("SE"));
+            press(d, QDialogButtonBox::Cancel);
+        });
+        frame()->runCommand(CMainFrame::ID_OPTIONAL_FEATURES);
+        QVERIFY(image() == before);
+        onNextModal([&](QWidget* w) {
+            auto* d = qobject_cast<QDialog*>(w);
+            QCOMPARE(qobject_cast<QComboBox*>(fieldWidget(d, of::Tot))->currentText(), QString());
+            QCOMPARE(qobject_cast<QComboBox*>(fieldWidget(d, of::Tot))->placeholderText(), QStringLiteral("300"));
+            QCOMPARE(qobject_cast<QComboBox*>(fieldWidget(d, of::BackLight))->currentText(), QStringLiteral("On"));
+            press(d, QDialogButtonBox::Ok);
+        });
+        frame()->runCommand(CMainFrame::ID_OPTIONAL_FEATURES);
+        QVERIFY(image() == before);
+        QCOMPARE(undo()->count(), 0);
+        QVERIFY(!frame()->activeChild()->isWindowModified());
+    }
+
+    void pttIdTypeChangeClearsTheTextsAndSetsTheirFilter()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        onNextModal([&](QWidget* w) {
+            auto* d = qobject_cast<QDialog*>(w);
+            auto* bot = qobject_cast<QLineEdit*>(fieldWidget(d, of::PttIdBegin));
+            bot->setFocus();
+            QTest::keyClicks(bot, QStringLiteral("1e2*x#d")); // DTMF: 0-9, A-D, * and #
+            QCOMPARE(bot->text(), QStringLiteral("12*#D"));
+            auto* type = qobject_cast<QComboBox*>(fieldWidget(d, of::PttIdType));
+            choose(type, QStringLiteral("MSK"));
+            QCOMPARE(bot->text(), QString());
+            bot->setFocus();
+            QTest::keyClicks(bot, QStringLiteral("unit 7xyz"));
+            QCOMPARE(bot->text(), QStringLiteral("UNIT 7X")); // upper case, seven at most
+            press(d, QDialogButtonBox::Ok);
+        });
+        frame()->runCommand(CMainFrame::ID_OPTIONAL_FEATURES);
+        QCOMPARE(image().text(0x1278, 16), QByteArray("UNIT 7X"));
+        QCOMPARE(image().at(0x1278 + 7), std::uint8_t(0xFF));
+        QVERIFY(!image().bit(0x12A8, 2));
+    }
+
+    void mskCommitsTheOpenCellOnOk()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        onNextModal([&](QWidget* w) {
+            auto* d = qobject_cast<CMskDlg*>(w);
+            QVERIFY(d);
+            auto* id = qobject_cast<QLineEdit*>(fieldWidget(d, 0));
+            id->setFocus();
+            QTest::keyClicks(id, QStringLiteral("12ag"));
+            QCOMPARE(id->text(), QStringLiteral("12A"));
+            FieldGrid* grid = d->grid();
+            grid->setFocus();
+            grid->setCurrentCell(3, 1); // entry 4
+            QLineEdit* cell = grid->cellEditor();
+            QVERIFY(cell);
+            QTest::keyClicks(cell, QStringLiteral("beefz"));
+            QCOMPARE(cell->text(), QStringLiteral("BEEF"));
+            saveShot(d, QStringLiteral("msk-English"));
+            press(d, QDialogButtonBox::Ok);
+        });
+        frame()->runCommand(CMainFrame::ID_MSK);
+        QCOMPARE(image().text(0x12C0, 4), QByteArray("12A"));
+        QCOMPARE(image().at(0x12C3), std::uint8_t(0xFF));
+        QCOMPARE(image().text(0x12D8, 4), QByteArray("BEEF"));
+        QCOMPARE(undo()->count(), 1);
+    }
+
+    void keyAssignmentKeepsTheOtherBitsInChinese()
+    {
+        QVERIFY(start(QStringLiteral("Chinese")));
+        image().set(0x12AA, 0xA7);
+        onNextModal([&](QWidget* w) {
+            auto* d = qobject_cast<CKeyAssignDlg*>(w);
+            QVERIFY(d);
+            QCOMPARE(d->choices()->checkedId(), 0); // bits 11: "Option Singalling Call"
+            QTest::mouseClick(d->choices()->button(3), Qt::LeftButton);
+            saveShot(d, QStringLiteral("key-assignment-Chinese"));
+            press(d, QDialogButtonBox::Ok);
+        });
+        frame()->navigator()->choose(frame()->navigator()->root()->child(CNavigatorBar::KeyAssignment));
+        QCOMPARE(image().at(0x12AA), std::uint8_t(0xA4));
+    }
+
+    void chineseListsAndF1()
+    {
+        QVERIFY(start(QStringLiteral("Chinese")));
+        onNextModal([&](QWidget* w) {
+            auto* d = qobject_cast<QDialog*>(w);
+            auto* back = qobject_cast<QComboBox*>(fieldWidget(d, of::BackLight));
+            QCOMPARE(back->currentText(), u8("自动"));
+            choose(back, u8("开"));
+            fieldWidget(d, of::Voice)->setFocus();
+            QTest::keyClick(fieldWidget(d, of::Voice), Qt::Key_F1);
+            QCOMPARE(help::lastRequest().context, 1009);
+            saveShot(d, QStringLiteral("optional-features-Chinese"));
+            press(d, QDialogButtonBox::Ok);
+        });
+        frame()->runCommand(CMainFrame::ID_OPTIONAL_FEATURES);
+        QCOMPARE(image().bits(0x1265, 5, 4), 2u);
+        onNextModal([&](QWidget* w) {
+            saveShot(w, QStringLiteral("msk-Chinese"));
+            press(qobject_cast<QDialog*>(w), QDialogButtonBox::Cancel);
+        });
+        frame()->runCommand(CMainFrame::ID_MSK);
+    }
+
+    void navigatorOffersTheEditors()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        for (auto c : {CNavigatorBar::OptionalFeatures, CNavigatorBar::Msk, CNavigatorBar::KeyAssignment})
+            QVERIFY(!frame()->navigator()->root()->child(c)->isDisabled());
+        for (int id : {CMainFrame::ID_OPTIONAL_FEATURES, CMainFrame::ID_MSK, CMainFrame::ID_KEY_ASSIGN})
+            QVERIFY(frame()->action(id)->isEnabled());
+    }
+};
+
+QTEST_MAIN(EditorsTest)
+#include "EditorsTest.moc"

@@ -1,6 +1,7 @@
 // Read, Write, Com Setup and the power adjustment in the window, against the simulated radio.
 #include "UiFixture.h"
 #include "channels/ui/CZemtarView.h"
+#include "editors/Settings.h"
 #include "link/SerialLink.h"
 #include "link/ui/CComSetupDlg.h"
 #include "link/ui/CPowerDebugDlg.h"
@@ -8,7 +9,9 @@
 #include "shell/Messages.h"
 #include "shell/ui/CZemtarDoc.h"
 
+#include <QDialogButtonBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
@@ -64,6 +67,29 @@ private slots:
         stopRadio();
         app_.reset();
         resetGlobals();
+    }
+
+    void aRadioWithAPasswordIsReadOnceOptionalFeaturesHoldsIt()
+    {
+        startWithRadio({QStringLiteral("--from-dat"), makeDat("radio.dat"), QStringLiteral("--password"),
+                        QStringLiteral("123456")});
+        transfer(false);
+        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(messages_[0].text, QStringLiteral("Password Erroe!"));
+        QVERIFY(cell(1, ColRx).isEmpty());
+        messages_.clear();
+        onNextModal([&](QWidget* w) {
+            auto* pass = w->findChild<QLineEdit*>(QStringLiteral("field%1").arg(editors::of::DataPassword));
+            QVERIFY(pass);
+            pass->setFocus();
+            QTest::keyClicks(pass, QStringLiteral("123456"));
+            auto* ok = w->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+            QTest::mouseClick(ok, Qt::LeftButton);
+        });
+        frame()->runCommand(CMainFrame::ID_OPTIONAL_FEATURES);
+        transfer(false);
+        QVERIFY(messages_.isEmpty());
+        QCOMPARE(cell(1, ColRx), QStringLiteral("145.12500"));
     }
 
     void readFillsTheTableAndWriteGoesBack()

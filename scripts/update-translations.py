@@ -32,7 +32,8 @@ CHINESE = {
     "Max": "最大", "Min": "最小", "Not start yet": "尚未开始", "Progress": "进度", "Start": "开始",
     "Zemtar starts again in the language you choose.": "Zemtar 将以所选语言重新启动。",
     "Could not start %1. Start Zemtar again to use the new language.": "无法启动 %1。请重新启动 Zemtar 以使用新的语言。",
-    "Call List": "呼叫列表", "Num": "编号", "Side Key": "侧键", "PTT ID": "PTT ID",
+    "Stun": "遥毙", "Fast Call List": "快速呼叫列表", "CallList": "呼叫列表", "Tone1 Fre": "音频1",
+    "Tone2 Fre": "音频2", "Call List": "呼叫列表", "Num": "编号", "Side Key": "侧键", "PTT ID": "PTT ID",
 }
 
 def fill(path, lookup):

@@ -38,6 +38,11 @@
         <source>&amp;Don&apos;t Save</source>
         <translation>不保存(&amp;D)</translation>
     </message>
+    <message>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="31"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
 </context>
 <context>
     <name>zemtar::ui::CChannelEditDlg</name>
@@ -81,6 +86,39 @@
     </message>
 </context>
 <context>
+    <name>zemtar::ui::CDtmfDlg</name>
+    <message>
+        <location filename="../../src/editors/ui/CDtmfDlg.cpp" line="40"/>
+        <source>Stun</source>
+        <translation>遥毙</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/CDtmfDlg.cpp" line="52"/>
+        <source>Num</source>
+        <translation>编号</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/CDtmfDlg.cpp" line="52"/>
+        <source>Fast Call List</source>
+        <translation>快速呼叫列表</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/CDtmfDlg.cpp" line="57"/>
+        <source>Encode</source>
+        <translation>编码</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/CDtmfDlg.cpp" line="58"/>
+        <source>Decode</source>
+        <translation>解码</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/CDtmfDlg.cpp" line="59"/>
+        <source>CallList</source>
+        <translation>呼叫列表</translation>
+    </message>
+</context>
+<context>
     <name>zemtar::ui::CKeyAssignDlg</name>
     <message>
         <location filename="../../src/editors/ui/CKeyAssignDlg.cpp" line="17"/>
@@ -110,226 +148,228 @@
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="99"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="101"/>
         <source>&amp;New</source>
         <translation>新建(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="100"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="102"/>
         <source>&amp;Open...</source>
         <translation>打开(&amp;O)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="101"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="103"/>
         <source>&amp;Close</source>
         <translation>关闭(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="106"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="108"/>
         <source>&amp;Save</source>
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="111"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="113"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="116"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="118"/>
         <source>&amp;Print...</source>
         <translation>打印(&amp;P)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="117"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="119"/>
         <source>Print Preview</source>
         <translation>打印预览</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="118"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="120"/>
         <source>P&amp;rint Setup...</source>
         <translation>打印设置(&amp;R)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="119"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="121"/>
         <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="120"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="488"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="122"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="492"/>
         <source>Product Information</source>
         <translation>类型设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="121"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="123"/>
         <source>Channel Information</source>
         <translation>信道信息</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="122"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="123"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="124"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="125"/>
         <source>Optional Features</source>
         <translation>可选功能</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="125"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="127"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="128"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="126"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="127"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="129"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="130"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="128"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="131"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="132"/>
         <source>Two Tone</source>
         <translation>两音</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="129"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="130"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="133"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="134"/>
         <source>Key Assignment</source>
         <translation>侧键设定</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="132"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="136"/>
         <source>&amp;Undo</source>
         <translation>撤消(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="137"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="141"/>
         <source>&amp;Redo</source>
         <translation>重做(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="142"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="146"/>
         <source>Cu&amp;t</source>
         <translation>剪切(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="143"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="147"/>
         <source>&amp;Copy</source>
         <translation>复制(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="144"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="148"/>
         <source>&amp;Paste</source>
         <translation>粘贴(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="149"/>
         <source>&amp;Delete Channels</source>
         <translation>删除信道(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="146"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="150"/>
         <source>&amp;Read</source>
         <translation>读频(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="147"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="151"/>
         <source>&amp;Write</source>
         <translation>写频(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="148"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="152"/>
         <source>High Power Debug</source>
         <translation>高功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="153"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="157"/>
         <source>Low Power Debug</source>
         <translation>低功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="158"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="162"/>
         <source>Com Setup</source>
         <translation>串口设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="159"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="160"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="164"/>
         <source>&amp;Toolbar</source>
         <translation>工具栏(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="161"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="165"/>
         <source>&amp;Status Bar</source>
         <translation>状态栏(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="162"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="166"/>
         <source>Control &amp;Bar</source>
         <translation>控制栏(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="167"/>
         <source>&amp;Help Topics</source>
         <translation>帮助主题(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="164"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="168"/>
         <source>&amp;About ...</source>
         <translation>关于(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="165"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="169"/>
         <source>Help</source>
         <translation>帮助</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="202"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="206"/>
         <source>Toolbar</source>
         <translation>工具栏</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="217"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="221"/>
         <source>Ready</source>
         <translation>就绪</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="248"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="252"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="266"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="270"/>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="277"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="281"/>
         <source>&amp;Program</source>
         <translation>编程(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="280"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="284"/>
         <source>Setup</source>
         <translation>设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="284"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="288"/>
         <source>&amp;View</source>
         <translation>查看(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="289"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="293"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="462"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="466"/>
         <source>Save changes to %1?</source>
         <translation>保存对 %1 的修改吗？</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="557"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="561"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>无法启动 %1。请重新启动 Zemtar 以使用新的语言。</translation>
     </message>
@@ -446,6 +486,34 @@
         <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="49"/>
         <source>Field</source>
         <translation>频段</translation>
+    </message>
+</context>
+<context>
+    <name>zemtar::ui::CTwoToneDlg</name>
+    <message>
+        <location filename="../../src/editors/ui/CTwoToneDlg.cpp" line="37"/>
+        <source>Num</source>
+        <translation>编号</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/CTwoToneDlg.cpp" line="37"/>
+        <source>Tone1 Fre</source>
+        <translation>音频1</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/CTwoToneDlg.cpp" line="37"/>
+        <source>Tone2 Fre</source>
+        <translation>音频2</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/CTwoToneDlg.cpp" line="42"/>
+        <source>Encode</source>
+        <translation>编码</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/CTwoToneDlg.cpp" line="60"/>
+        <source>Decode</source>
+        <translation>解码</translation>
     </message>
 </context>
 <context>

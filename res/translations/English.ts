@@ -38,6 +38,11 @@
         <source>&amp;Don&apos;t Save</source>
         <translation>&amp;Don't Save</translation>
     </message>
+    <message>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="31"/>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
 </context>
 <context>
     <name>zemtar::ui::CChannelEditDlg</name>
@@ -81,6 +86,39 @@
     </message>
 </context>
 <context>
+    <name>zemtar::ui::CDtmfDlg</name>
+    <message>
+        <location filename="../../src/editors/ui/CDtmfDlg.cpp" line="40"/>
+        <source>Stun</source>
+        <translation>Stun</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/CDtmfDlg.cpp" line="52"/>
+        <source>Num</source>
+        <translation>Num</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/CDtmfDlg.cpp" line="52"/>
+        <source>Fast Call List</source>
+        <translation>Fast Call List</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/CDtmfDlg.cpp" line="57"/>
+        <source>Encode</source>
+        <translation>Encode</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/CDtmfDlg.cpp" line="58"/>
+        <source>Decode</source>
+        <translation>Decode</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/CDtmfDlg.cpp" line="59"/>
+        <source>CallList</source>
+        <translation>CallList</translation>
+    </message>
+</context>
+<context>
     <name>zemtar::ui::CKeyAssignDlg</name>
     <message>
         <location filename="../../src/editors/ui/CKeyAssignDlg.cpp" line="17"/>
@@ -110,226 +148,228 @@
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="99"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="101"/>
         <source>&amp;New</source>
         <translation>&amp;New</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="100"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="102"/>
         <source>&amp;Open...</source>
         <translation>&amp;Open...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="101"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="103"/>
         <source>&amp;Close</source>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="106"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="108"/>
         <source>&amp;Save</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="111"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="113"/>
         <source>Save &amp;As...</source>
         <translation>Save &amp;As...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="116"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="118"/>
         <source>&amp;Print...</source>
         <translation>&amp;Print...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="117"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="119"/>
         <source>Print Preview</source>
         <translation>Print Preview</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="118"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="120"/>
         <source>P&amp;rint Setup...</source>
         <translation>P&amp;rint Setup...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="119"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="121"/>
         <source>E&amp;xit</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="120"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="488"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="122"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="492"/>
         <source>Product Information</source>
         <translation>Product Information</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="121"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="123"/>
         <source>Channel Information</source>
         <translation>Channel Information</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="122"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="123"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="124"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="125"/>
         <source>Optional Features</source>
         <translation>Optional Features</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="125"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="127"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="128"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="126"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="127"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="129"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="130"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="128"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="131"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="132"/>
         <source>Two Tone</source>
         <translation>Two Tone</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="129"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="130"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="133"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="134"/>
         <source>Key Assignment</source>
         <translation>Key Assignment</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="132"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="136"/>
         <source>&amp;Undo</source>
         <translation>&amp;Undo</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="137"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="141"/>
         <source>&amp;Redo</source>
         <translation>&amp;Redo</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="142"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="146"/>
         <source>Cu&amp;t</source>
         <translation>Cu&amp;t</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="143"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="147"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copy</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="144"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="148"/>
         <source>&amp;Paste</source>
         <translation>&amp;Paste</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="149"/>
         <source>&amp;Delete Channels</source>
         <translation>&amp;Delete Channels</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="146"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="150"/>
         <source>&amp;Read</source>
         <translation>&amp;Read</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="147"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="151"/>
         <source>&amp;Write</source>
         <translation>&amp;Write</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="148"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="152"/>
         <source>High Power Debug</source>
         <translation>High Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="153"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="157"/>
         <source>Low Power Debug</source>
         <translation>Low Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="158"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="162"/>
         <source>Com Setup</source>
         <translation>Com Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="159"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
         <source>Language</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="160"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="164"/>
         <source>&amp;Toolbar</source>
         <translation>&amp;Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="161"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="165"/>
         <source>&amp;Status Bar</source>
         <translation>&amp;Status Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="162"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="166"/>
         <source>Control &amp;Bar</source>
         <translation>Control &amp;Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="167"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Help Topics</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="164"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="168"/>
         <source>&amp;About ...</source>
         <translation>&amp;About ...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="165"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="169"/>
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="202"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="206"/>
         <source>Toolbar</source>
         <translation>Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="217"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="221"/>
         <source>Ready</source>
         <translation>Ready</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="248"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="252"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="266"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="270"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="277"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="281"/>
         <source>&amp;Program</source>
         <translation>&amp;Program</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="280"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="284"/>
         <source>Setup</source>
         <translation>Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="284"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="288"/>
         <source>&amp;View</source>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="289"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="293"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="462"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="466"/>
         <source>Save changes to %1?</source>
         <translation>Save changes to %1?</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="557"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="561"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>Could not start %1. Start Zemtar again to use the new language.</translation>
     </message>
@@ -446,6 +486,34 @@
         <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="49"/>
         <source>Field</source>
         <translation>Field</translation>
+    </message>
+</context>
+<context>
+    <name>zemtar::ui::CTwoToneDlg</name>
+    <message>
+        <location filename="../../src/editors/ui/CTwoToneDlg.cpp" line="37"/>
+        <source>Num</source>
+        <translation>Num</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/CTwoToneDlg.cpp" line="37"/>
+        <source>Tone1 Fre</source>
+        <translation>Tone1 Fre</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/CTwoToneDlg.cpp" line="37"/>
+        <source>Tone2 Fre</source>
+        <translation>Tone2 Fre</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/CTwoToneDlg.cpp" line="42"/>
+        <source>Encode</source>
+        <translation>Encode</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/CTwoToneDlg.cpp" line="60"/>
+        <source>Decode</source>
+        <translation>Decode</translation>
     </message>
 </context>
 <context>

@@ -28,6 +28,27 @@ const fields::Page& keyAssignPage();
 // The four choices of the side key, in the order of the radio buttons.
 QStringList sideKeyItems(Language lang);
 
+// DTMF: the encode page, the decode page and the fast call list.
+namespace dtmf {
+enum : int { Speed, FirstDigitDelay, FirstDigitTime, StarHashTime, SideTone, EncodeCount };
+enum : int { IdCode, GroupCode, StunActivation, StunCode, StunType, DecodeCount };
+}
+const fields::Page& dtmfEncodePage();
+const fields::Page& dtmfDecodePage();
+const fields::Page& dtmfCallListPage();
+
+// 2-Tone: the encode timings, the encode list (entry e's two tones are fields 2e and
+// 2e + 1) and the eight decode codes.
+namespace twotone {
+enum : int { FirstDelay, SecondDelay, LongToneDelay, ToneInterval, TxRiseDelay, ShortBeep, EncodeCount };
+enum : int { ATone, BTone, DecodeFirstDelay, DecodeSecondDelay, Interval, DecodeLongToneDelay, DecodeCount };
+inline constexpr int kEntries = 32;
+inline constexpr int kCodes = 8;
+}
+const fields::Page& twoToneEncodePage();
+const fields::Page& twoToneEncodeListPage();
+const fields::Page& twoToneDecodePage(int code); // 1..8
+
 // DTMF and 2-Tone, in the order of the settings text: DTMF Encode, DTMF Decode, DTMF Fast
 // Call List, 2-Tone Encode, 2-Tone Encode List, 2-Tone1 .. 2-Tone8.
 const std::vector<fields::Page>& signallingPages();

@@ -293,19 +293,24 @@ SettingsChange applySettings(RadioImage& img, const QList<SettingAssignment>& as
                 }
             }
         }
+        bool any = false;
         for (int i = 0; i < page.size(); ++i) {
             if (!changed[std::size_t(i)])
                 continue;
+            any = true;
             page.storeField(i, out, texts[i]);
             const QString after = page.field(i).read(out, en);
             if (after != nowEn[i])
                 result.changes << QStringLiteral("%1: %2 -> %3").arg(page.field(i).path(), nowEn[i], after);
         }
+        // The radio's derived bytes (period counts, copies) follow the page's values.
+        if (any)
+            page.storeDerived(out, texts);
     }
     // Problems in the order of the lines (and options) that caused them.
     auto lineOf = [](const QString& p) { return p.section(QLatin1Char(' '), 1, 1).section(QLatin1Char(':'), 0, 0).toInt(); };
-    std::stable_sort(result.problems.begin(), result.problems.end(),
-                     [&](const QString& a, const QString& b) { return lineOf(a) < lineOf(b); });
+    for (QStringList* l : {&result.problems, &result.notes})
+        std::stable_sort(l->begin(), l->end(), [&](const QString& a, const QString& b) { return lineOf(a) < lineOf(b); });
     if (result.problems.isEmpty())
         img = out;
     return result;

@@ -33,6 +33,44 @@ long leadingNumber(const QString& text)
     return negative ? -v : v;
 }
 
+long parseFixed(const QString& text, int decimals)
+{
+    const QString t = text.trimmed();
+    int i = 0;
+    bool negative = false;
+    if (i < t.size() && (t[i] == QLatin1Char('-') || t[i] == QLatin1Char('+')))
+        negative = t[i++] == QLatin1Char('-');
+    long whole = 0, frac = 0;
+    for (; i < t.size() && isDigit(t[i]); ++i)
+        whole = whole < 100000000 ? whole * 10 + (t[i].unicode() - '0') : whole;
+    int got = 0;
+    if (i < t.size() && t[i] == QLatin1Char('.'))
+        for (++i; i < t.size() && isDigit(t[i]); ++i)
+            if (got < decimals) {
+                frac = frac * 10 + (t[i].unicode() - '0');
+                ++got;
+            }
+    for (; got < decimals; ++got)
+        frac *= 10;
+    long scale = 1;
+    for (int d = 0; d < decimals; ++d)
+        scale *= 10;
+    const long v = whole * scale + frac;
+    return negative ? -v : v;
+}
+
+QString formatFixed(long v, int decimals)
+{
+    long scale = 1;
+    for (int d = 0; d < decimals; ++d)
+        scale *= 10;
+    const QString sign = v < 0 ? QStringLiteral("-") : QString();
+    const long a = v < 0 ? -v : v;
+    if (decimals == 0)
+        return sign + QString::number(a);
+    return sign + QStringLiteral("%1.%2").arg(a / scale).arg(a % scale, decimals, 10, QLatin1Char('0'));
+}
+
 bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 bool isHexDigit(QChar c) { return isDigit(c) || (c >= QLatin1Char('A') && c <= QLatin1Char('F')); }
 bool isDtmfChar(QChar c)
@@ -175,9 +213,32 @@ void Page::changed(int i, const QString& before, QStringList& page) const
 void Page::store(RadioImage& img, const QStringList& texts, const Context& ctx) const
 {
     const QStringList now = load(img, ctx);
+    QStringList stored = now;
+    bool any = false;
+    for (int i = 0; i < size() && i < texts.size(); ++i) {
+        if (texts[i] != now[i]) {
+            stored[i] = normalise(i, texts[i]);
+            storeField(i, img, stored[i]);
+            any = true;
+        }
+    }
+    if (any)
+        storeDerived(img, stored);
+}
+
+bool Page::hasDerived() const
+{
+    for (const Field& f : fields_)
+        if (f.derive)
+            return true;
+    return false;
+}
+
+void Page::storeDerived(RadioImage& img, const QStringList& texts) const
+{
     for (int i = 0; i < size() && i < texts.size(); ++i)
-        if (texts[i] != now[i])
-            storeField(i, img, normalise(i, texts[i]));
+        if (const Field& f = field(i); f.derive)
+            f.derive(img, normalise(i, texts[i]));
 }
 
 Page::Accepted Page::accept(int i, const QString& value, const QStringList& page, const Context& ctx) const
@@ -240,6 +301,8 @@ void Page::storeField(int i, RadioImage& img, const QString& text) const
     case Kind::Number:
     case Kind::Text:
         f.writeText(img, text);
+        if (f.derive)
+            f.derive(img, text);
         return;
     }
 }

@@ -42,6 +42,10 @@ struct Field {
     std::function<void(RadioImage&, bool on)> writeCheck;
     // Numbers and texts: write takes the normalised text.
     std::function<void(RadioImage&, const QString& text)> writeText;
+    // Bytes the radio needs that follow from the field's value (period counts, copies in
+    // other units), written from the normalised text whenever anything on the page is
+    // stored, so that they always match the values.
+    std::function<void(RadioImage&, const QString& text)> derive;
     // Numbers: the value a typed text becomes when the field is left, and a spin step.
     std::function<QString(const QString&)> normalise;
     std::function<QString(const QString&, int delta)> spin;
@@ -73,6 +77,13 @@ std::optional<bool> parseCheck(const QString& text);
 // Decimal number of the leading digits (a leading "-" counts), 0 when there are none, as
 // the dialogs convert their texts.
 long leadingNumber(const QString& text);
+
+// A decimal number given as text, in units of 10^-decimals, truncated: "0.125" with two
+// decimals is 12. Leading blanks are skipped, the number ends at the first character that
+// cannot continue it, and a text without a number is 0.
+long parseFixed(const QString& text, int decimals);
+// v units of 10^-decimals as text with that many decimals: 12 with two decimals is "0.12".
+QString formatFixed(long v, int decimals);
 
 // ---- Builders of the common kinds ----
 

@@ -35,7 +35,8 @@ public:
     // Stores texts as a dialog holds them. A field whose text equals what loading gives now
     // keeps its bytes, so an unedited page changes nothing (loading shows some bytes as
     // values they would not be stored as: 0xFF as 1550 ms); any other text is normalised
-    // as leaving its box does, then stored.
+    // as leaving its box does, then stored; when anything was stored, the derived bytes of
+    // the whole page are written too.
     void store(RadioImage& img, const QStringList& texts, const Context& ctx) const;
 
     // A value given for field i as a user would type or choose it, in either language:
@@ -46,8 +47,11 @@ public:
         QString error; // empty when accepted
     };
     Accepted accept(int i, const QString& value, const QStringList& page, const Context& ctx) const;
-    // Writes one accepted text into the image.
+    // Writes one accepted text into the image (with its derived bytes).
     void storeField(int i, RadioImage& img, const QString& text) const;
+    // Writes the derived bytes of every field from the page's texts.
+    void storeDerived(RadioImage& img, const QStringList& texts) const;
+    bool hasDerived() const;
 
 private:
     QString name_;

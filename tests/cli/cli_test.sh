@@ -137,6 +137,10 @@ cp s0.dat s2.dat
 expect_rc 0 "settings --dry-run" "$CLI" settings s2.dat --set "Optional Features/Beep=Off" --dry-run
 has err.txt "Optional Features/Beep: On -> Off"
 cmp -s s2.dat s1.dat && ok || bad "--dry-run wrote the file"
+cp s0.dat tt.dat
+expect_rc 0 "2-Tone decode code 3" "$CLI" settings tt.dat --set "2-Tone3/A Tone(HZ)=1000.0" --set "2-Tone3/B Tone(HZ)=2000.0" --set "DTMF Encode/DTMF Speed(digit/s)=12"
+[ "$(od -An -tx1 -j $((0x1758)) -N 4 tt.dat | tr -d ' ')" = "038001c0" ] && ok || bad "derived record of decode code 3"
+has err.txt '"12" is taken as "10"'
 yes '[Optional Features]' | head -c 2000000 >huge.txt
 expect_rc 2 "settings text too large" "$CLI" settings s2.dat --apply huge.txt
 has err.txt "larger than"

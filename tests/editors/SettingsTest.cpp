@@ -147,8 +147,9 @@ TEST(OptionalFeatures, VoiceAnnunciationCombinesTwoBytes)
         img.setBit(0x12A8, 1, !c.chinese);
         optionalFeaturesPage().storeField(of::Voice, img, QString::fromLatin1(c.text));
         EXPECT_EQ(img.bit(0x1264, 2), c.on) << c.text;
-        if (c.on)
+        if (c.on) {
             EXPECT_EQ(img.bit(0x12A8, 1), c.chinese) << c.text;
+        }
         EXPECT_EQ(optionalFeaturesPage().load(img, kEn)[of::Voice], QString::fromLatin1(c.text));
     }
 }

@@ -3,7 +3,9 @@
 #include "UiFixture.h"
 #include "channels/ui/CZemtarView.h"
 #include "editors/Settings.h"
+#include "editors/ui/CDtmfDlg.h"
 #include "editors/ui/CKeyAssignDlg.h"
+#include "editors/ui/CTwoToneDlg.h"
 #include "editors/ui/CMskDlg.h"
 #include "editors/ui/COptionalFeaturesDlg.h"
 #include "shell/ui/CChildFrame.h"
@@ -18,6 +20,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTreeWidgetItem>
 #include <QUndoStack>
 
@@ -208,12 +211,117 @@ private slots:
         frame()->runCommand(CMainFrame::ID_MSK);
     }
 
+    void dtmfTabsStoreThePageLeftBeforeTheNextLoads()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        onNextModal([&](QWidget* w) {
+            auto* d = qobject_cast<CDtmfDlg*>(w);
+            QVERIFY(d);
+            QCOMPARE(d->tabs()->count(), 3);
+            QCOMPARE(d->tabs()->tabText(0), QStringLiteral("Encode"));
+            auto* speed = qobject_cast<QAbstractSpinBox*>(d->encode()->widget(editors::dtmf::Speed));
+            QVERIFY(speed);
+            speed->setFocus();
+            QTest::keyClick(speed, Qt::Key_Up); // 6 -> 8
+            QCOMPARE(speed->text(), QStringLiteral("8"));
+            auto* delay = qobject_cast<QAbstractSpinBox*>(d->encode()->widget(editors::dtmf::FirstDigitDelay));
+            delay->setFocus();
+            delay->findChild<QLineEdit*>()->selectAll();
+            QTest::keyClicks(delay, QStringLiteral("7a30")); // the letter is dropped
+            QCOMPARE(delay->text(), QStringLiteral("730"));
+            saveShot(d, QStringLiteral("dtmf-encode-English"));
+            d->tabs()->setCurrentIndex(1); // hiding the encode page stores it
+            QCOMPARE(image().at(0x1308) & 3, 1);
+            QCOMPARE(image().at(0x1309), 14); // 730 normalised to 700 when left
+            QWidget* stunCode = d->decode()->widget(editors::dtmf::StunCode);
+            QVERIFY(stunCode->isEnabled());
+            auto* stunOn = qobject_cast<QCheckBox*>(d->decode()->widget(editors::dtmf::StunActivation));
+            QTest::mouseClick(stunOn, Qt::LeftButton, {}, QPoint(8, stunOn->height() / 2));
+            QVERIFY(!stunCode->isEnabled());
+            saveShot(d, QStringLiteral("dtmf-decode-English"));
+            d->tabs()->setCurrentIndex(2);
+            QVERIFY(!image().bit(0x12A8, 4));
+            FieldGrid* grid = d->grid();
+            grid->setFocus();
+            grid->setCurrentCell(2, 1);
+            QLineEdit* cell = grid->cellEditor();
+            QVERIFY(cell);
+            QTest::keyClicks(cell, QStringLiteral("12e*#"));
+            QCOMPARE(cell->text(), QStringLiteral("12*#"));
+            saveShot(d, QStringLiteral("dtmf-calllist-English"));
+            d->reject(); // closing stores the page on screen, the open cell with it
+        });
+        frame()->runCommand(CMainFrame::ID_DTMF);
+        QCOMPARE(image().text(0x13B0, 16), QByteArray("12*#"));
+        QCOMPARE(undo()->count(), 1);
+        QVERIFY(frame()->activeChild()->isWindowModified());
+    }
+
+    void twoToneStoresTheVisibleDecodePageOnClose()
+    {
+        QVERIFY(start(QStringLiteral("Chinese")));
+        onNextModal([&](QWidget* w) {
+            auto* d = qobject_cast<CTwoToneDlg*>(w);
+            QVERIFY(d);
+            QCOMPARE(d->tabs()->tabText(0), u8("编码"));
+            saveShot(d, QStringLiteral("two-tone-encode-Chinese"));
+            d->tabs()->setCurrentIndex(1);
+            d->decodeTabs()->setCurrentIndex(4); // 2-Tone5
+            auto* a = qobject_cast<QAbstractSpinBox*>(
+                d->decodeTabs()->currentWidget()->findChild<QWidget*>(QStringLiteral("field%1").arg(editors::twotone::ATone)));
+            QVERIFY(a);
+            a->setFocus();
+            QTest::keyClick(a, Qt::Key_Down);
+            QCOMPARE(a->text(), QStringLiteral("1999.9"));
+            auto* first = qobject_cast<QAbstractSpinBox*>(d->decodeTabs()->currentWidget()->findChild<QWidget*>(
+                QStringLiteral("field%1").arg(editors::twotone::DecodeFirstDelay)));
+            first->setFocus();
+            first->findChild<QLineEdit*>()->selectAll();
+            QTest::keyClicks(first, QStringLiteral("12")); // never left: the store normalises it
+            saveShot(d, QStringLiteral("two-tone-decode-Chinese"));
+            d->reject();
+        });
+        frame()->runCommand(CMainFrame::ID_TWO_TONE);
+        const std::size_t rec5 = 0x15F0, der5 = 0x1770;
+        QCOMPARE(image().be16(rec5), 19999);
+        QCOMPARE(image().at(rec5 + 4), 100);
+        QCOMPARE(image().be16(der5), 448);
+        QCOMPARE(image().at(der5 + 4), 200);
+        QCOMPARE(image().at(der5 + 6), 20); // the whole derived record follows
+        QCOMPARE(image().at(0x1740), 0xFF); // decode page 1 was never on screen: it stored nothing
+    }
+
+    void twoToneEncodeGridCellsAreClampedWhenLeft()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        onNextModal([&](QWidget* w) {
+            auto* d = qobject_cast<CTwoToneDlg*>(w);
+            FieldGrid* grid = d->grid();
+            grid->setFocus();
+            grid->setCurrentCell(0, 1);
+            QLineEdit* cell = grid->cellEditor();
+            QVERIFY(cell);
+            cell->selectAll();
+            QTest::keyClicks(cell, QStringLiteral("25a0"));
+            grid->setCurrentCell(0, 2); // leaving the cell
+            QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("288.5"));
+            saveShot(d, QStringLiteral("two-tone-encode-English"));
+            d->reject();
+        });
+        frame()->runCommand(CMainFrame::ID_TWO_TONE);
+        QCOMPARE(image().be16(0x1500), 2885);
+        QCOMPARE(image().be16(0x1680), 388);
+        QCOMPARE(image().be16(0x1682), 112);
+    }
+
     void navigatorOffersTheEditors()
     {
         QVERIFY(start(QStringLiteral("English")));
-        for (auto c : {CNavigatorBar::OptionalFeatures, CNavigatorBar::Msk, CNavigatorBar::KeyAssignment})
+        for (auto c : {CNavigatorBar::OptionalFeatures, CNavigatorBar::Dtmf, CNavigatorBar::Msk, CNavigatorBar::TwoTone,
+                       CNavigatorBar::KeyAssignment})
             QVERIFY(!frame()->navigator()->root()->child(c)->isDisabled());
-        for (int id : {CMainFrame::ID_OPTIONAL_FEATURES, CMainFrame::ID_MSK, CMainFrame::ID_KEY_ASSIGN})
+        for (int id : {CMainFrame::ID_OPTIONAL_FEATURES, CMainFrame::ID_DTMF, CMainFrame::ID_MSK, CMainFrame::ID_TWO_TONE,
+                       CMainFrame::ID_KEY_ASSIGN})
             QVERIFY(frame()->action(id)->isEnabled());
     }
 };

@@ -18,6 +18,38 @@ FieldBinder* CFieldDialog::bind(const fields::Page& page)
     return b;
 }
 
+void CFieldDialog::addPage(QWidget* page, const QList<FieldBinder*>& binders)
+{
+    pages_.append({page, binders});
+}
+
+void CFieldDialog::pageShown()
+{
+    int shown = -1;
+    for (int i = 0; i < pages_.size(); ++i)
+        if (pages_[i].widget->isVisibleTo(this))
+            shown = i;
+    if (shown == current_)
+        return;
+    if (current_ >= 0)
+        for (FieldBinder* b : pages_[current_].binders)
+            b->store(image_);
+    current_ = shown;
+    if (current_ >= 0)
+        for (FieldBinder* b : pages_[current_].binders)
+            b->load(image_);
+}
+
+void CFieldDialog::done(int r)
+{
+    // Closing hides the page on screen, which stores it.
+    if (current_ >= 0)
+        for (FieldBinder* b : pages_[current_].binders)
+            b->store(image_);
+    current_ = -1;
+    QDialog::done(r);
+}
+
 int CFieldDialog::helpContext() const
 {
     for (const FieldBinder* b : binders_)

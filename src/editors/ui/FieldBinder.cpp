@@ -133,7 +133,6 @@ FieldGrid::FieldGrid(FieldBinder* binder, const std::vector<std::vector<int>>& c
             setItem(r, c, item);
         }
     }
-    setCurrentCell(0, 1);
 }
 
 int FieldGrid::fieldAt(int row, int column) const

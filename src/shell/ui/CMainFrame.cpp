@@ -8,7 +8,9 @@
 #include "HelpLauncher.h"
 #include "MessageBox.h"
 #include "channels/ui/CZemtarView.h"
+#include "editors/ui/CDtmfDlg.h"
 #include "editors/ui/CKeyAssignDlg.h"
+#include "editors/ui/CTwoToneDlg.h"
 #include "editors/ui/CMskDlg.h"
 #include "editors/ui/COptionalFeaturesDlg.h"
 #include "editors/ui/CProductInfoDlg.h"
@@ -122,10 +124,12 @@ void CMainFrame::createActions()
         {ID_OPTIONAL_FEATURES, QT_TR_NOOP("Optional Features"), {}, nullptr, W::Document,
          editor(QT_TR_NOOP("Optional Features"),
                 [](RadioImage& img, QWidget* parent) { COptionalFeaturesDlg(img, g().lang(), parent).exec(); })},
-        {ID_DTMF, QT_TR_NOOP("DTMF"), {}, nullptr, W::Never, {}},
+        {ID_DTMF, QT_TR_NOOP("DTMF"), {}, nullptr, W::Document,
+         editor(QT_TR_NOOP("DTMF"), [](RadioImage& img, QWidget* parent) { CDtmfDlg(img, g().lang(), parent).exec(); })},
         {ID_MSK, QT_TR_NOOP("MSK"), {}, nullptr, W::Document,
          editor(QT_TR_NOOP("MSK"), [](RadioImage& img, QWidget* parent) { CMskDlg(img, g().lang(), parent).exec(); })},
-        {ID_TWO_TONE, QT_TR_NOOP("Two Tone"), {}, nullptr, W::Never, {}},
+        {ID_TWO_TONE, QT_TR_NOOP("Two Tone"), {}, nullptr, W::Document,
+         editor(QT_TR_NOOP("Two Tone"), [](RadioImage& img, QWidget* parent) { CTwoToneDlg(img, g().lang(), parent).exec(); })},
         {ID_KEY_ASSIGN, QT_TR_NOOP("Key Assignment"), {}, nullptr, W::Document,
          editor(QT_TR_NOOP("Key Assignment"),
                 [](RadioImage& img, QWidget* parent) { CKeyAssignDlg(img, g().lang(), parent).exec(); })},

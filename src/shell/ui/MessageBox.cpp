@@ -28,6 +28,7 @@ static QString buttonText(int standardButton, const QString& fallback)
     case QMessageBox::Retry: return QCoreApplication::translate("Buttons", "&Retry");
     case QMessageBox::Save: return QCoreApplication::translate("Buttons", "&Save");
     case QMessageBox::Discard: return QCoreApplication::translate("Buttons", "&Don't Save");
+    case QMessageBox::Close: return QCoreApplication::translate("Buttons", "Close");
     default: return fallback;
     }
 }

@@ -128,8 +128,19 @@ private slots:
         QVERIFY(child->isVisible());
         QCOMPARE(frame()->activeChild(), child);
 
-        // Categories whose editors are not there yet, the root, and nothing do nothing.
-        nav->choose(root->child(CNavigatorBar::Dtmf));
+        const struct {
+            CNavigatorBar::Category category;
+            const char* dialog;
+        } editors[] = {{CNavigatorBar::OptionalFeatures, "optionalFeaturesDialog"}, {CNavigatorBar::Dtmf, "dtmfDialog"},
+                       {CNavigatorBar::Msk, "mskDialog"}, {CNavigatorBar::TwoTone, "twoToneDialog"},
+                       {CNavigatorBar::KeyAssignment, "keyAssignDialog"}};
+        for (const auto& e : editors) {
+            onNextModal([&](QWidget* w) { opened = w ? w->objectName() : QString(); });
+            nav->choose(root->child(e.category));
+            QCOMPARE(opened, QString::fromLatin1(e.dialog));
+            QCOMPARE(nav->tree()->currentItem(), root);
+        }
+        // The root and nothing do nothing.
         nav->choose(root);
         nav->choose(nullptr);
         QVERIFY(QApplication::activeModalWidget() == nullptr);

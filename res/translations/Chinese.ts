@@ -148,228 +148,233 @@
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="101"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="107"/>
         <source>&amp;New</source>
         <translation>新建(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="102"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="108"/>
         <source>&amp;Open...</source>
         <translation>打开(&amp;O)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="103"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="109"/>
         <source>&amp;Close</source>
         <translation>关闭(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="108"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="114"/>
         <source>&amp;Save</source>
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="113"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="119"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="118"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="124"/>
         <source>&amp;Print...</source>
         <translation>打印(&amp;P)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="119"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="125"/>
         <source>Print Preview</source>
         <translation>打印预览</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="120"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="126"/>
         <source>P&amp;rint Setup...</source>
         <translation>打印设置(&amp;R)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="121"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="127"/>
         <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="122"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="492"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="128"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="498"/>
         <source>Product Information</source>
         <translation>类型设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="123"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="129"/>
         <source>Channel Information</source>
         <translation>信道信息</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="124"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="125"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="130"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="131"/>
         <source>Optional Features</source>
         <translation>可选功能</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="127"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="128"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="133"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="134"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="129"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="130"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="135"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="136"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="131"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="132"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="137"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="138"/>
         <source>Two Tone</source>
         <translation>两音</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="133"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="134"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="139"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="140"/>
         <source>Key Assignment</source>
         <translation>侧键设定</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="136"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="142"/>
         <source>&amp;Undo</source>
         <translation>撤消(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="141"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="147"/>
         <source>&amp;Redo</source>
         <translation>重做(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="146"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="152"/>
         <source>Cu&amp;t</source>
         <translation>剪切(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="147"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="153"/>
         <source>&amp;Copy</source>
         <translation>复制(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="148"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="154"/>
         <source>&amp;Paste</source>
         <translation>粘贴(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="149"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="155"/>
         <source>&amp;Delete Channels</source>
         <translation>删除信道(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="150"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="156"/>
         <source>&amp;Read</source>
         <translation>读频(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="151"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="157"/>
         <source>&amp;Write</source>
         <translation>写频(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="152"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="158"/>
         <source>High Power Debug</source>
         <translation>高功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="157"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
         <source>Low Power Debug</source>
         <translation>低功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="162"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="168"/>
         <source>Com Setup</source>
         <translation>串口设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="169"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="164"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="170"/>
         <source>&amp;Toolbar</source>
         <translation>工具栏(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="165"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="171"/>
         <source>&amp;Status Bar</source>
         <translation>状态栏(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="166"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="172"/>
         <source>Control &amp;Bar</source>
         <translation>控制栏(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="167"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="173"/>
         <source>&amp;Help Topics</source>
         <translation>帮助主题(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="168"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="174"/>
         <source>&amp;About ...</source>
         <translation>关于(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="169"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="175"/>
         <source>Help</source>
         <translation>帮助</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="206"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="212"/>
         <source>Toolbar</source>
         <translation>工具栏</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="221"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="227"/>
         <source>Ready</source>
         <translation>就绪</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="252"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="258"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="270"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="276"/>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="281"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="287"/>
         <source>&amp;Program</source>
         <translation>编程(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="284"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="290"/>
         <source>Setup</source>
         <translation>设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="288"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="294"/>
         <source>&amp;View</source>
         <translation>查看(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="293"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="299"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="466"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="472"/>
         <source>Save changes to %1?</source>
         <translation>保存对 %1 的修改吗？</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="561"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="531"/>
+        <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="622"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>无法启动 %1。请重新启动 Zemtar 以使用新的语言。</translation>
     </message>
@@ -440,6 +445,19 @@
         <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="35"/>
         <source>Max</source>
         <translation>最大</translation>
+    </message>
+</context>
+<context>
+    <name>zemtar::ui::CPrintListDlg</name>
+    <message>
+        <location filename="../../src/print/ui/CPrintListDlg.cpp" line="28"/>
+        <source>Select All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../../src/print/ui/CPrintListDlg.cpp" line="29"/>
+        <source>Clear All</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -54,5 +54,6 @@ int cmdRead(const QStringList& args);
 int cmdWrite(const QStringList& args);
 int cmdPower(const QStringList& args);
 int cmdSettings(const QStringList& args);
+int cmdPrint(const QStringList& args);
 
 } // namespace zemtar::cli

@@ -1,6 +1,15 @@
 #include "CliCommon.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <QDir>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <memory>
 
 #include <functional>
 #include <map>
@@ -17,13 +26,24 @@ static const char* kUsage =
     "  write --port P FILE.dat [--accept-band]    write a data file into a radio\n"
     "  power high|low --port P [--set N]          adjust the transmit power live\n"
     "  settings FILE.dat [--apply TEXT|--set S=V] print or change the settings as text\n"
+    "  print FILE.dat OUT.pdf [--sections LIST]   the printed report as a PDF file\n"
     "Each command has --help. Exit status: 0 success, 1 usage error, 2 invalid data,\n"
     "3 file error, 4 communication failure, 5 refused.\n";
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    // Only the report draws: it needs fonts, and so a (screenless) GUI application.
+    const bool drawing = argc > 1 && std::strcmp(argv[1], "print") == 0;
+    if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (drawing && qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        // The platform wants a private runtime folder; a terminal session may have none.
+        const QByteArray dir = QDir::tempPath().toLocal8Bit() + "/zemtar-runtime-" + QByteArray::number(getuid());
+        if (mkdir(dir.constData(), 0700) == 0 || errno == EEXIST)
+            qputenv("XDG_RUNTIME_DIR", dir);
+    }
+    std::unique_ptr<QCoreApplication> app(drawing ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv));
+    QStringList args = app->arguments().mid(1);
     if (args.isEmpty() || args[0] == QStringLiteral("--help") || args[0] == QStringLiteral("-h")) {
         (args.isEmpty() ? err : out)(QString::fromLatin1(kUsage));
         return args.isEmpty() ? Usage : Ok;
@@ -36,6 +56,7 @@ int main(int argc, char** argv)
         {QStringLiteral("write"), cmdWrite},
         {QStringLiteral("power"), cmdPower},
         {QStringLiteral("settings"), cmdSettings},
+        {QStringLiteral("print"), cmdPrint},
     };
     const QString name = args.takeFirst();
     const auto it = commands.find(name);

@@ -56,6 +56,9 @@ Page makeOptionalFeatures()
     f[of::BackLightColor] = fields::listOnBits(
         s, QStringLiteral("Back Light Color"), u("背光颜色"), 1001, b1265, 7, 6,
         {QStringLiteral("Purple"), QStringLiteral("Orange"), QStringLiteral("Blue")}, ul({"紫色", "橙色", "蓝色"}));
+    f[of::BackLightColor].printText = [](const QString& t, const Context&) {
+        return t == QStringLiteral("Orange") ? QStringLiteral("Orangle") : t;
+    };
     f[of::DisplayMode] = numberList(
         s, QStringLiteral("Display Mode"), "显示模式", 1002, display, numbers(1, 5), {},
         [](std::uint8_t v, Language) { return QString::number((v & 0x07) + 1); },
@@ -69,6 +72,12 @@ Page makeOptionalFeatures()
     f[of::ScanMode] = fields::listOnBits(s, QStringLiteral("Scan Mode"), u("扫描模式"), 1005, b1264, 6, 5,
                                          {QStringLiteral("TO"), QStringLiteral("CO"), QStringLiteral("SE")},
                                          ul({"时间", "载波", "搜索"}));
+    f[of::ScanMode].printText = [](const QString& t, const Context&) {
+        return t.size() == 2 && t[0].isUpper() ? t.left(1) + t.mid(1).toLower() : t; // "To", "Co", "Se"
+    };
+    f[of::DisplayMode].printText = [](const QString& t, const Context&) {
+        return t.toInt() > 5 ? QStringLiteral("5") : t;
+    };
     f[of::SquelchLevel] = numberList(
         s, QStringLiteral("Squelch Level"), "静噪等级", 1006, squelch, numbers(0, 9), {},
         [](std::uint8_t v, Language) { return QString::number(v); }, [](int i) { return std::uint8_t(i); });
@@ -88,11 +97,17 @@ Page makeOptionalFeatures()
             [](std::uint8_t v, Language l) { return v == 0 ? fields::checkText(false, l) : QString::number(v * 30); },
             [](int i) { return std::uint8_t(i); });
     }
+    // The report prints "Off" of the time-out and the voice as "无" in Chinese.
+    auto offAsNone = [](const QString& t, const Context& ctx) {
+        return ctx.lang == Language::Chinese && t == u("关") ? u("无") : t;
+    };
+    f[of::Tot].printText = offAsNone;
     {
         Field& v = f[of::Voice];
         v = fields::listOnBits(s, QStringLiteral("Voice Annunciation"), u("语音提示"), 1009, b1264, 2, 2,
                                {QStringLiteral("Off"), QStringLiteral("English"), QStringLiteral("Chinese")},
                                ul({"关", "英文", "中文"}));
+        v.printText = offAsNone;
         v.read = [=, items = v.items](const RadioImage& img, const Context& ctx) {
             const int i = !img.bit(b1264, 2) ? 0 : img.bit(b12A8, 1) ? 2 : 1;
             return items(ctx).at(i);

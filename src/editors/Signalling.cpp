@@ -111,6 +111,9 @@ Page makeDtmfEncode()
         f.push_back(x);
     }
     f.push_back(fields::checkOnBit(s, QStringLiteral("SideTone"), u("侧音"), 1088, map::kMixedFlags.offset, 6));
+    f.back().printText = [](const QString& t, const Context&) {
+        return fields::parseCheck(t).value_or(false) ? u("√") : u("×");
+    };
     return Page(QStringLiteral("Encode"), u("编码"), std::move(f));
 }
 
@@ -135,6 +138,7 @@ Page makeDtmfDecode()
         g.writeIndex = [=](RadioImage& img, int i) {
             img.set(o, i == 0 ? std::uint8_t(0xFF) : std::uint8_t(en[i].at(0).toLatin1()));
         };
+        g.printText = [](const QString& t, const Context&) { return t == u("关") ? QStringLiteral("Off") : t; };
         f[dtmf::GroupCode] = g;
     }
     f[dtmf::StunActivation] = fields::checkOnBit(s, QStringLiteral("Stun Activation"), u("遥毙激活"), 1103, b12A8, 4);
@@ -147,6 +151,9 @@ Page makeDtmfDecode()
                                            {u("禁止发射"), u("禁止收发")}, [](unsigned v) { return v ? 0 : 1; },
                                            [](int i) { return i == 0 ? 1u : 0u; });
     f[dtmf::StunType].enabled = stunOn;
+    f[dtmf::StunType].printText = [](const QString& t, const Context&) {
+        return t == QStringLiteral("Tx inhibit") ? QStringLiteral("Tx inbibit") : t;
+    };
     return Page(QStringLiteral("Decode"), u("解码"), std::move(f));
 }
 
@@ -281,6 +288,7 @@ Page makeTwoToneEncode()
     Field beep = fields::checkOnBit(s, QStringLiteral("Short beep tone"), u("短提示音"), 1061, t + 7, 0);
     beep.read = [t](const RadioImage& img, const Context& ctx) { return fields::checkText(img.at(t + 7) != 0, ctx.lang); };
     beep.writeCheck = [t](RadioImage& img, bool on) { img.set(t + 7, on ? 1 : 0); };
+    beep.printText = [](const QString& v, const Context&) { return v == QStringLiteral("On") ? QStringLiteral("ON") : v; };
     f.push_back(beep);
     return Page(QStringLiteral("Encode"), u("编码"), std::move(f));
 }

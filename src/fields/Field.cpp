@@ -168,6 +168,16 @@ QStringList Page::load(const RadioImage& img, const Context& ctx) const
     return texts;
 }
 
+QStringList Page::printTexts(const RadioImage& img, const Context& ctx) const
+{
+    QStringList texts;
+    for (const Field& f : fields_) {
+        const QString shown = f.read(img, ctx);
+        texts << (f.printText ? f.printText(shown, ctx) : shown);
+    }
+    return texts;
+}
+
 QString Page::normalise(int i, const QString& text) const
 {
     const Field& f = field(i);

@@ -22,6 +22,8 @@ public:
 
     // Every field's text as the dialog shows it.
     QStringList load(const RadioImage& img, const Context& ctx) const;
+    // Every field's text as the printed report shows it.
+    QStringList printTexts(const RadioImage& img, const Context& ctx) const;
 
     // The text a field's box holds after it is left: numbers normalised, texts cut to the
     // box and upper-cased where the box is; lists and check boxes as they are.

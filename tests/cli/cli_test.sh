@@ -145,5 +145,29 @@ yes '[Optional Features]' | head -c 2000000 >huge.txt
 expect_rc 2 "settings text too large" "$CLI" settings s2.dat --apply huge.txt
 has err.txt "larger than"
 
+# print: the report as PDF, its pages and texts in both languages, and the exit codes
+expect_rc 0 "print --help" "$CLI" print --help
+expect_rc 1 "print bad section" "$CLI" print s0.dat r.pdf --sections dtmf,bogus
+expect_rc 1 "print bad page size" "$CLI" print s0.dat r.pdf --page-size A5
+expect_rc 2 "print without a page" "$CLI" print s0.dat r.pdf --sections channels
+has err.txt "Nothing to print"
+[ ! -e r.pdf ] && ok || bad "a job without a page left a file"
+printf '1\t145.125\t\t\t\tCALL\t\t\t\t\t\t\n' >one.tsv
+cp s0.dat p.dat; "$CLI" import p.dat one.tsv >/dev/null 2>&1
+expect_rc 0 "print defaults" "$CLI" print p.dat r.pdf
+if command -v pdftotext >/dev/null; then
+  pdftotext r.pdf r.txt
+  has r.txt "Page 1 of 2"
+  has r.txt "Page 2 of 2"
+  has r.txt "Back Light Color:"
+  has r.txt "145.12500"
+  expect_rc 0 "print all in Chinese" "$CLI" print p.dat rz.pdf --sections all --language Chinese --page-size Letter
+  pdftotext rz.pdf rz.txt
+  has rz.txt "Page 6 of 6"
+  has rz.txt "信道信息"
+  has rz.txt "背光灯颜色:"
+fi
+expect_rc 3 "print into a missing folder" "$CLI" print p.dat no/such/dir/r.pdf
+
 echo "$pass passed, $fail failed"
 [ "$fail" = 0 ]

@@ -9,6 +9,8 @@
 #include "MessageBox.h"
 #include "channels/ui/CZemtarView.h"
 #include "editors/ui/CDtmfDlg.h"
+#include "print/PainterCanvas.h"
+#include "print/ui/CPrintListDlg.h"
 #include "editors/ui/CKeyAssignDlg.h"
 #include "editors/ui/CTwoToneDlg.h"
 #include "editors/ui/CMskDlg.h"
@@ -27,6 +29,10 @@
 #include <QProcess>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QUndoStack>
 
 namespace zemtar::ui {
@@ -115,9 +121,9 @@ void CMainFrame::createActions()
              if (CChildFrame* f = activeChild())
                  saveDocument(f, true);
          }},
-        {ID_FILE_PRINT, QT_TR_NOOP("&Print..."), {QKeySequence(Qt::CTRL | Qt::Key_P)}, "print", W::Never, {}},
-        {ID_FILE_PRINT_PREVIEW, QT_TR_NOOP("Print Preview"), {}, "preview", W::Never, {}},
-        {ID_FILE_PRINT_SETUP, QT_TR_NOOP("P&rint Setup..."), {}, nullptr, W::Never, {}},
+        {ID_FILE_PRINT, QT_TR_NOOP("&Print..."), {QKeySequence(Qt::CTRL | Qt::Key_P)}, "print", W::Document, [this] { onPrint(false); }},
+        {ID_FILE_PRINT_PREVIEW, QT_TR_NOOP("Print Preview"), {}, "preview", W::Document, [this] { onPrint(true); }},
+        {ID_FILE_PRINT_SETUP, QT_TR_NOOP("P&rint Setup..."), {}, nullptr, W::Always, [this] { onPrintSetup(); }},
         {ID_APP_EXIT, QT_TR_NOOP("E&xit"), {}, nullptr, W::Always, [this] { close(); }},
         {ID_PRODUCT_INFO, QT_TR_NOOP("Product Information"), {}, nullptr, W::Document, [this] { onProductInfo(); }},
         {ID_CHANNEL_INFO, QT_TR_NOOP("Channel Information"), {}, nullptr, W::Document, [this] { onChannelInfo(); }},
@@ -495,6 +501,61 @@ void CMainFrame::onProductInfo()
                 [this](const QString& caption) { setWindowTitle(caption + QStringLiteral("[*]")); });
         dlg.exec();
     });
+}
+
+QPrinter* CMainFrame::printer()
+{
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return printer_.get();
+}
+
+void CMainFrame::onPrintSetup()
+{
+    QPageSetupDialog dlg(printer(), this);
+    dlg.exec(); // the page size and orientation stay for the session
+}
+
+void CMainFrame::onPrint(bool preview)
+{
+    CZemtarView* view = activeView();
+    if (!view)
+        return;
+    view->commitEditor(); // print what the table shows
+    CPrintListDlg list(this);
+    if (list.exec() != QDialog::Accepted)
+        return;
+    const ChannelTable table = view->table();
+    const report::Layout layout = report::paginate(list.selection(), table);
+    if (layout.total == 0) {
+        appMessage(this, tr("There is nothing to print: no section is chosen, or the channels have no used channel."),
+                   QMessageBox::Ok, QMessageBox::Information);
+        return;
+    }
+    report::Input in;
+    in.image = &view->GetDocument()->image();
+    in.table = &table;
+    in.lang = g().lang();
+    in.owner = g().languageValue(QStringLiteral("Copyrights Owner"));
+    QPrinter* p = printer();
+    p->setFromTo(0, 0);
+    auto paint = [&](QPrinter* target) {
+        const int from = target->fromPage() > 0 ? target->fromPage() : 1;
+        const int to = target->toPage() > 0 ? std::min(target->toPage(), layout.total) : layout.total;
+        report::paintJob(*target, layout, in, from, to);
+    };
+    if (preview) {
+        QPrintPreviewDialog dlg(p, this);
+        dlg.setObjectName(QStringLiteral("printPreview"));
+        connect(&dlg, &QPrintPreviewDialog::paintRequested, this, paint);
+        dlg.exec();
+        return;
+    }
+    QPrintDialog dlg(p, this);
+    dlg.setObjectName(QStringLiteral("printDialog"));
+    dlg.setMinMax(1, layout.total);
+    if (dlg.exec() == QDialog::Accepted)
+        paint(p);
 }
 
 void CMainFrame::onChannelInfo()

@@ -7,11 +7,13 @@
 #include "image/RadioImage.h"
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class QAction;
 class QLabel;
 class QMenu;
+class QPrinter;
 class QToolBar;
 
 namespace zemtar::ui {
@@ -74,6 +76,9 @@ public:
     bool maybeSave(CChildFrame* frame);
     QStringList recentFiles() const;
 
+    // The printer of the session: Print Setup's page size and orientation stay on it.
+    QPrinter* printer();
+
     // Set by the Language dialog: the helper program is started once this window has closed.
     void startAppSetupAfterClose() { startAppSetup_ = true; }
 
@@ -95,6 +100,8 @@ private:
     void onFileOpen();
     void onProductInfo();
     void onChannelInfo();
+    void onPrint(bool preview);
+    void onPrintSetup();
     void onAbout();
     void onLanguage();
     CChildFrame* createFrame(CZemtarDoc* doc);
@@ -118,6 +125,7 @@ private:
     void editDocument(const QString& what, const std::function<void(RadioImage&, QWidget*)>& edit);
 
     std::vector<CommandRow> commands_;
+    std::unique_ptr<QPrinter> printer_;
     QHash<int, QAction*> actions_;
     QList<QAction*> recentActions_;
     CMdiClientBackground* mdi_;

@@ -1,0 +1,87 @@
+// zemtar-cli print: the report of a data file as a PDF file.
+#include "CliCommon.h"
+
+#include "channels/ChannelTable.h"
+#include "image/DataFile.h"
+#include "print/PainterCanvas.h"
+#include "shell/CIniFile.h"
+
+namespace zemtar::cli {
+
+int cmdPrint(const QStringList& argv)
+{
+    if (argv.contains(QStringLiteral("--help"))) {
+        out(QStringLiteral(
+            "Usage: zemtar-cli print FILE.dat OUT.pdf [--sections LIST] [--language English|Chinese]\n"
+            "                        [--page-size A4|Letter]\n"
+            "Writes the printed report of FILE.dat as a PDF file. LIST is a comma-separated\n"
+            "choice of dtmf, msk, optional, 2tone, channels, or all (default: optional,channels,\n"
+            "as the print dialog proposes). The footer names the \"Copyrights Owner\" of Setup.ini.\n"
+            "A selection with no page to print writes nothing (exit status 2).\n"));
+        return Ok;
+    }
+    const Args a = parseArgs(argv, {QStringLiteral("sections"), QStringLiteral("language"), QStringLiteral("page-size")}, {});
+    if (!a.error.isEmpty())
+        return usageError(QStringLiteral("print"), a.error);
+    if (a.positional.size() != 2)
+        return usageError(QStringLiteral("print"), QStringLiteral("expected a data file and an output file"));
+    Language lang = Language::English;
+    if (auto l = a.value(QStringLiteral("language"))) {
+        const auto parsed = parseLanguage(*l);
+        if (!parsed)
+            return usageError(QStringLiteral("print"), QStringLiteral("--language takes English or Chinese, not \"%1\"").arg(*l));
+        lang = *parsed;
+    }
+    QPageSize::PageSizeId size = QPageSize::A4;
+    if (auto s = a.value(QStringLiteral("page-size"))) {
+        if (s->compare(QStringLiteral("Letter"), Qt::CaseInsensitive) == 0)
+            size = QPageSize::Letter;
+        else if (s->compare(QStringLiteral("A4"), Qt::CaseInsensitive) != 0)
+            return usageError(QStringLiteral("print"), QStringLiteral("--page-size takes A4 or Letter, not \"%1\"").arg(*s));
+    }
+    report::Selection on = report::defaultSelection();
+    if (auto list = a.value(QStringLiteral("sections"))) {
+        on = {};
+        static const QStringList names = {QStringLiteral("dtmf"), QStringLiteral("msk"), QStringLiteral("optional"),
+                                          QStringLiteral("2tone"), QStringLiteral("channels")};
+        for (const QString& item : list->split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            const QString n = item.trimmed().toLower();
+            if (n == QStringLiteral("all")) {
+                on.fill(true);
+                continue;
+            }
+            const int i = int(names.indexOf(n));
+            if (i < 0)
+                return usageError(QStringLiteral("print"),
+                                  QStringLiteral("--sections takes dtmf, msk, optional, 2tone, channels or all, not \"%1\"").arg(item));
+            on[std::size_t(i)] = true;
+        }
+    }
+    RadioImage img;
+    QString error;
+    if (!DataFile::load(a.positional[0], img, &error)) {
+        err(error);
+        return FileError;
+    }
+    ChannelTable table;
+    table.fillFromImage(img, lang);
+    const report::Layout layout = report::paginate(on, table);
+    if (layout.total == 0) {
+        err(QStringLiteral("Nothing to print: the sections chosen have no page (no section, or channels without a used channel)."));
+        return InvalidData;
+    }
+    report::Input in;
+    in.image = &img;
+    in.table = &table;
+    in.lang = lang;
+    in.owner = setupIni().GetValue(lang == Language::Chinese ? QStringLiteral("Chinese") : QStringLiteral("English"),
+                                   QStringLiteral("Copyrights Owner"));
+    if (!report::writePdf(a.positional[1], layout, in, size, &error)) {
+        err(error);
+        return FileError;
+    }
+    err(QStringLiteral("%1: %2 page(s).").arg(a.positional[1]).arg(layout.total));
+    return Ok;
+}
+
+} // namespace zemtar::cli

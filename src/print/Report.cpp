@@ -1,0 +1,333 @@
+#include "Report.h"
+
+#include "editors/Settings.h"
+
+namespace zemtar::report {
+
+using fields::Context;
+
+namespace {
+
+QString u(const char* s) { return QString::fromUtf8(s); }
+QString pick(Language lang, const char* en, const char* zh) { return lang == Language::Chinese ? u(zh) : u(en); }
+
+// The units of one page: H and V from the page size, L and B the line heights of the title
+// and body fonts.
+struct Units {
+    int H = 0, V = 0, L = 0, B = 0;
+    Font title, body;
+};
+
+Units unitsOf(Canvas& c, const Input& in)
+{
+    Units u;
+    u.H = in.widthTwips / 66;
+    u.V = in.heightTwips / 45;
+    u.title = Font{u.V, u.H};
+    u.body = Font{int(u.V * 0.8), int(u.H * 0.8)};
+    u.L = c.lineHeight(u.title);
+    u.B = c.lineHeight(u.body);
+    return u;
+}
+
+// Every drawer: the title in the title font at (6H, -L), then the body font.
+void opening(Canvas& c, const Units& u, const QString& title)
+{
+    c.setFont(u.title);
+    c.text(6 * u.H, -u.L, title);
+    c.setFont(u.body);
+}
+
+// Rows of (label, value) in two columns of the body font.
+struct Row {
+    int y;           // in body lines: -y * B
+    QString label;
+    QString value;
+};
+void rows(Canvas& c, const Units& u, int labelX, int valueX, const std::vector<Row>& rs)
+{
+    for (const Row& r : rs) {
+        c.text(labelX, -r.y * u.B, r.label);
+        c.text(valueX, -r.y * u.B, r.value);
+    }
+}
+
+void drawDtmf(Canvas& c, const Units& u, const Input& in)
+{
+    const Context ctx{in.lang};
+    const Language l = in.lang;
+    namespace d = editors::dtmf;
+    opening(c, u, QStringLiteral("DTMF"));
+    const QStringList e = editors::dtmfEncodePage().printTexts(*in.image, ctx);
+    const QStringList dec = editors::dtmfDecodePage().printTexts(*in.image, ctx);
+    c.text(6 * u.H, -4 * u.B, pick(l, "Encode", "编码"));
+    rows(c, u, 9 * u.H, 40 * u.H,
+         {{5, pick(l, "DTMF Speed:", "DTMF 速率:"), e[d::Speed]},
+          {6, pick(l, "First Digit Delay Time(ms):", "首位数码持续时间 (毫秒):"), e[d::FirstDigitDelay]},
+          {7, pick(l, "First Digit Time(ms):", "首位数码时间 (毫秒):"), e[d::FirstDigitTime]},
+          {8, pick(l, "* and # Digit Time(ms):", "* 和 # 数码时间 (毫秒):"), e[d::StarHashTime]},
+          {9, pick(l, "Side Tone:", "侧音:"), e[d::SideTone]}});
+    c.text(6 * u.H, -11 * u.B, pick(l, "Decode", "解码"));
+    rows(c, u, 9 * u.H, 40 * u.H,
+         {{12, pick(l, "ID Code:", "身份码:"), dec[d::IdCode]},
+          {13, pick(l, "Group Code:", "组呼码:"), dec[d::GroupCode]},
+          {14, pick(l, "Stun Activation:", "遥毙激活:"), dec[d::StunActivation]},
+          {15, pick(l, "Stun Code:", "遥毙码:"), dec[d::StunCode]},
+          {16, pick(l, "Stun Code Response:", "遥毙码回应:"), dec[d::StunType]}});
+    c.text(6 * u.H, -18 * u.B, pick(l, "CallList", "呼叫列表"));
+    c.text(9 * u.H, -19 * u.B, pick(l, "Num", "编号"));
+    c.text(21 * u.H, -19 * u.B, pick(l, "FastCallList", "快速呼叫列表"));
+    c.line(8 * u.H, 25 - 20 * u.B, 40 * u.H, 25 - 20 * u.B);
+    c.line(15 * u.H, 50 - 19 * u.B, 15 * u.H, -29 * u.B);
+    const QStringList calls = editors::dtmfCallListPage().printTexts(*in.image, ctx);
+    for (int i = 0; i < 9; ++i) {
+        const int y = -(i + 20) * u.B - 50;
+        c.text(10 * u.H, y, QString::number(i + 1));
+        c.text(18 * u.H, y, calls[i]);
+    }
+}
+
+void drawMsk(Canvas& c, const Units& u, const Input& in)
+{
+    const Context ctx{in.lang};
+    const Language l = in.lang;
+    opening(c, u, QStringLiteral("MSK"));
+    c.text(6 * u.H, -4 * u.B, pick(l, "ID Code:", "身份码:"));
+    c.text(15 * u.H, -4 * u.B, editors::mskIdPage().printTexts(*in.image, ctx)[0]);
+    c.text(6 * u.H, -6 * u.B, pick(l, "CallList", "呼叫列表"));
+    c.text(9 * u.H, -7 * u.B, pick(l, "Num", "编号"));
+    c.text(16 * u.H, -7 * u.B, pick(l, "CallList", "呼叫列表"));
+    c.line(8 * u.H, 25 - 8 * u.B, 25 * u.H, 25 - 8 * u.B);
+    c.line(14 * u.H, 25 - 7 * u.B, 14 * u.H, -17 * u.B - 50);
+    const QStringList calls = editors::mskCallListPage().printTexts(*in.image, ctx);
+    for (int t = 1; t <= 9; ++t) {
+        const int y = -(t + 7) * u.B - 25;
+        c.text(10 * u.H, y, QString::number(t));
+        c.text(17 * u.H, y, calls[t - 1]);
+    }
+}
+
+void drawOptional(Canvas& c, const Units& u, const Input& in)
+{
+    const Context ctx{in.lang};
+    const Language l = in.lang;
+    namespace o = editors::of;
+    opening(c, u, pick(l, "Optional", "可选功能"));
+    const QStringList t = editors::optionalFeaturesPage().printTexts(*in.image, ctx);
+    c.text(6 * u.H, -4 * u.B, pick(l, "Function", "功能"));
+    rows(c, u, 9 * u.H, 30 * u.H,
+         {{5, pick(l, "Back Light:", "背光灯:"), t[o::BackLight]},
+          {6, pick(l, "Back Light Color:", "背光灯颜色:"), t[o::BackLightColor]},
+          {7, pick(l, "Display mode:", "显示模式:"), t[o::DisplayMode]},
+          {8, pick(l, "Key lock:", "键盘锁定:"), t[o::KeyLock]},
+          {9, pick(l, "Priority channel:", "优先信道:"), t[o::PriorityChannel]},
+          {10, pick(l, "Scan mode:", "扫描模式:"), t[o::ScanMode]},
+          {11, pick(l, "Squelch level:", "静噪电平:"), t[o::SquelchLevel]},
+          {12, pick(l, "Step:", "步进:"), t[o::Step]},
+          {13, pick(l, "Time-out Timer:", "超时定时器:"), t[o::Tot]},
+          {14, pick(l, "Vox Gain Level:", "声控增益电平:"), t[o::VoxGain]},
+          {15, pick(l, "Voice annunciation:", "语音报号:"), t[o::Voice]},
+          {16, pick(l, "Frequency Mode:", "频率模式:"), t[o::FrequencyMode]},
+          {17, pick(l, "MSK Type:", "MSK 类型:"), t[o::MskType]},
+          {18, pick(l, "Battery saver:", "电池省电:"), t[o::BatterySaver]},
+          {19, pick(l, "Beep tone:", "哔音:"), t[o::Beep]},
+          {20, pick(l, "Scrambler:", "扰频器:"), t[o::Scrambler]},
+          {21, pick(l, "Keypad Lock:", "数字功能键锁定:"), t[o::KeypadLock]}});
+    c.text(6 * u.H, -23 * u.B, QStringLiteral("PTT ID"));
+    rows(c, u, 9 * u.H, 30 * u.H,
+         {{24, pick(l, "Display PTT ID:", "显示 PTT ID:"), t[o::DisplayPttId]},
+          {25, pick(l, "PTT ID type:", "PTT ID 类型:"), t[o::PttIdType]},
+          {26, pick(l, "Beginning of Trasmit:", "发射开始:"), t[o::PttIdBegin]},
+          {27, pick(l, "End of transmit:", "发射结束:"), t[o::PttIdEnd]}});
+}
+
+void drawTwoToneDecode(Canvas& c, const Units& u, const Input& in)
+{
+    const Context ctx{in.lang};
+    const Language l = in.lang;
+    namespace t = editors::twotone;
+    opening(c, u, pick(l, "2-Tone Decode", "2-Tone 解码"));
+    for (int g = 0; g < 8; ++g) {
+        const int cx = 32 * u.H * (g % 2);
+        const int y0 = -9 * u.B * (g / 2);
+        const QStringList v = editors::twoToneDecodePage(g + 1).printTexts(*in.image, ctx);
+        c.text(3 * u.H + cx, y0 - 4 * u.B, QStringLiteral("2-Tone %1:").arg(g + 1));
+        const std::pair<const char*, const char*> labels[] = {
+            {"A Tone (Hz):", "A 音 (Hz):"},
+            {"B Tone (Hz):", "B 音 (Hz):"},
+            {"The first delay time (s):", "第一音频持续时间 (s):"},
+            {"The second delay time (s):", "第二音频持续时间 (s)"},
+            {"Long tone delay time (s):", "长音持续时间 (s):"},
+            {"Interval time (s):", "音频间隔时间 (s):"}};
+        const int fields[] = {t::ATone, t::BTone, t::DecodeFirstDelay, t::DecodeSecondDelay, t::DecodeLongToneDelay,
+                              t::Interval};
+        for (int r = 0; r < 6; ++r) {
+            const int y = y0 - (5 + r) * u.B;
+            c.text(4 * u.H + cx, y, pick(l, labels[r].first, labels[r].second));
+            c.text(26 * u.H + cx, y, v[fields[r]]);
+        }
+    }
+}
+
+void drawTwoToneEncode(Canvas& c, const Units& u, const Input& in)
+{
+    const Context ctx{in.lang};
+    const Language l = in.lang;
+    namespace t = editors::twotone;
+    opening(c, u, pick(l, "2-Tone Encode", "2-Tone 编码"));
+    const QStringList e = editors::twoToneEncodePage().printTexts(*in.image, ctx);
+    rows(c, u, 6 * u.H, 30 * u.H,
+         {{4, pick(l, "The first delay time(s):", "第一音频持续时间 (s):"), e[t::FirstDelay]},
+          {5, pick(l, "The second delay time(s):", "第二音频持续时间 (s)"), e[t::SecondDelay]},
+          {6, pick(l, "Long tone delay time(s):", "长音持续时间 (s):"), e[t::LongToneDelay]},
+          {7, pick(l, "Tone interval time(s):", "音频间隔时间 (s):"), e[t::ToneInterval]},
+          {8, pick(l, "Txrise delay time(s):", "上升发射延迟时间 (s):"), e[t::TxRiseDelay]},
+          {9, pick(l, "Short beep tone:", "短哔音:"), e[t::ShortBeep]}});
+    const bool zh = l == Language::Chinese;
+    // Column heads of the two halves; the Chinese heads sit 1.5 H further right.
+    for (int half = 0; half < 2; ++half) {
+        const int base = half * 28;
+        const int y = -12 * u.B;
+        c.text((6 + base) * u.H, y, pick(l, "Num", "编码"));
+        c.text(int((12 + base + (zh ? 1.5 : 0)) * u.H), y, pick(l, "Tone Fre1", "音频1"));
+        c.text(int((22 + base + (zh ? 1.5 : 0)) * u.H), y, pick(l, "Tone Fre2", "音频2"));
+    }
+    const QStringList pairs = editors::twoToneEncodeListPage().printTexts(*in.image, ctx);
+    for (int i = 0; i < 16; ++i) {
+        const int y = -(i + 13) * u.B - 25;
+        c.text(7 * u.H, y, QString::number(i + 1));
+        c.text(13 * u.H, y, pairs[2 * i]);
+        c.text(23 * u.H, y, pairs[2 * i + 1]);
+        c.text(35 * u.H, y, QString::number(i + 17));
+        c.text(41 * u.H, y, pairs[2 * (i + 16)]);
+        c.text(51 * u.H, y, pairs[2 * (i + 16) + 1]);
+    }
+}
+
+void drawChannels(Canvas& c, const Units& u, const Layout& layout, int page, const Input& in)
+{
+    const Language l = in.lang;
+    opening(c, u, pick(l, "Channel Infomation", "信道信息"));
+    if (page < 1 || page >= int(layout.channelEnds.size()))
+        return;
+    const ChannelTable& t = *in.table;
+    int j = 0;
+    for (int row = layout.channelEnds[std::size_t(page - 1)] + 1;
+         row <= layout.channelEnds[std::size_t(page)] && row <= kLastRow && j < kChannelsPerPage; ++row) {
+        if (t.cell(row, ColRx).isEmpty())
+            continue;
+        const int d = -8 * u.B * j++;
+        const QString number = row == kLastRow ? QStringLiteral("FR") : QString::number(row);
+        c.text(4 * u.H, -4 * u.B + d, pick(l, "Channel ", "信道 ") + number + QLatin1Char(':'));
+        const struct {
+            int y;
+            const char *left, *leftZh;
+            int leftCol;
+            const char *right, *rightZh;
+            int rightCol;
+        } lines[] = {
+            {5, "Receive Frequency:", "接收频率:", ColRx, "Wide/Narrow:", "宽/窄:", ColWidth},
+            {6, "Transceive Frequency:", "发射频率:", ColTx, "Scan Add:", "扫描添加:", ColScan},
+            {7, "QT/DQT Decode:", "QT/DQT 解码:", ColDecode, "PTT ID:", "PTT ID:", ColPttId},
+            {8, "QT/DQT Encode:", "QT/DQT 编码:", ColEncode, "Busy Lock:", "繁忙锁定:", ColBusy},
+            {9, "Channel Name:", "信道名字:", ColName, "Optional Singal:", "可选信号:", ColSignal},
+            {10, "Transmit Power:", "发射功率:", ColPower, nullptr, nullptr, 0},
+        };
+        for (const auto& ln : lines) {
+            const int y = -ln.y * u.B + d;
+            c.text(5 * u.H, y, pick(l, ln.left, ln.leftZh));
+            c.text(24 * u.H, y, t.cell(row, ln.leftCol));
+            if (ln.right) {
+                QString value = t.cell(row, ln.rightCol);
+                if (value == QStringLiteral("QT/DQT Tone"))
+                    value = QStringLiteral("QT/DQT");
+                c.text(40 * u.H, y, pick(l, ln.right, ln.rightZh));
+                c.text(55 * u.H, y, value);
+            }
+        }
+    }
+}
+
+} // namespace
+
+QString sectionCheckText(int section)
+{
+    static const char* texts[] = {"DTMF", "MSK", "Optional", "2-Tone", "Channel Info"};
+    return section >= 0 && section < SectionCount ? QString::fromLatin1(texts[section]) : QString();
+}
+
+Selection defaultSelection()
+{
+    Selection s{};
+    s[Optional] = s[Channels] = true;
+    return s;
+}
+
+Layout paginate(const Selection& on, const ChannelTable& table)
+{
+    Layout l;
+    l.on = on;
+    // The channel pages end at every fifth used row; the last one runs to the end of the table.
+    l.channelEnds.push_back(0);
+    for (int row = kFirstRow; row <= kLastRow; ++row) {
+        if (table.cell(row, ColRx).isEmpty())
+            continue;
+        if (++l.channelCount % kChannelsPerPage == 0)
+            l.channelEnds.push_back(row);
+    }
+    const int channelPages = (l.channelCount + kChannelsPerPage - 1) / kChannelsPerPage;
+    // As many boundaries as pages (a fixed number of them would let a long table read past
+    // the last): a page that is not full runs to the end of the table.
+    while (int(l.channelEnds.size()) < channelPages + 1)
+        l.channelEnds.push_back(kLastRow);
+    l.pages = {1, 1, 1, 2, channelPages};
+    for (int s = 0; s < SectionCount; ++s)
+        if (on[std::size_t(s)])
+            l.total += l.pages[std::size_t(s)];
+    l.beforeChannels = l.total - (on[Channels] ? channelPages : 0);
+    return l;
+}
+
+PageRef pageAt(const Layout& layout, int p)
+{
+    int printed = 0, skipped = 0;
+    for (int s = 0; s < SectionCount; ++s) {
+        if (layout.on[std::size_t(s)])
+            printed += layout.pages[std::size_t(s)];
+        else
+            skipped += layout.pages[std::size_t(s)];
+        if (printed >= p)
+            break;
+    }
+    const int a = p + skipped; // the page's number in the full report
+    switch (a) {
+    case 1: return {PageKind::Dtmf, 0};
+    case 2: return {PageKind::Msk, 0};
+    case 3: return {PageKind::Optional, 0};
+    case 4: return {PageKind::TwoToneDecode, 0};
+    case 5: return {PageKind::TwoToneEncode, 0};
+    default: return {PageKind::Channels, p - layout.beforeChannels};
+    }
+}
+
+void drawPage(Canvas& c, const Layout& layout, int p, const Input& in)
+{
+    const Units u = unitsOf(c, in);
+    c.setFont(u.title);
+    for (int y : {-(2 * u.L + 50), -(2 * u.L + 120), u.L / 2 - 36 * u.L})
+        c.line(5 * u.H, y, 60 * u.H, y);
+    const PageRef ref = pageAt(layout, p);
+    switch (ref.kind) {
+    case PageKind::Dtmf: drawDtmf(c, u, in); break;
+    case PageKind::Msk: drawMsk(c, u, in); break;
+    case PageKind::Optional: drawOptional(c, u, in); break;
+    case PageKind::TwoToneDecode: drawTwoToneDecode(c, u, in); break;
+    case PageKind::TwoToneEncode: drawTwoToneEncode(c, u, in); break;
+    case PageKind::Channels: drawChannels(c, u, layout, ref.channelPage, in); break;
+    }
+    // The footer, in the body font the section left selected.
+    c.text(10 * u.H, -36 * u.L, in.owner);
+    c.text(45 * u.H, -36 * u.L, QStringLiteral("Page %1 of %2").arg(p).arg(layout.total));
+}
+
+} // namespace zemtar::report

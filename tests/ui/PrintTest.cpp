@@ -1,0 +1,114 @@
+// Printing from the window: the PrintList dialog, the preview and a printer that writes PDF.
+#include "UiFixture.h"
+#include "print/ui/CPrintListDlg.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+
+using namespace zemtar;
+using namespace zemtar::ui;
+using namespace zemtar::ui::uitest;
+
+class PrintTest : public UiFixture {
+    Q_OBJECT
+
+    void saveShot(QWidget* w, const QString& name)
+    {
+        const QByteArray dir = qgetenv("ZEMTAR_SHOTS_DIR");
+        if (!dir.isEmpty()) {
+            QTest::qWait(100);
+            w->grab().save(QString::fromLocal8Bit(dir) + u'/' + name + QStringLiteral(".png"));
+        }
+    }
+    static void ok(QWidget* w)
+    {
+        auto* box = w->findChild<QDialogButtonBox*>();
+        QTest::mouseClick(box->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    }
+    QString pdfText(const QString& pdf)
+    {
+        QProcess p;
+        p.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        if (!p.waitForFinished(20000))
+            return {};
+        return QString::fromUtf8(p.readAllStandardOutput());
+    }
+
+private slots:
+    void previewShowsTheDefaultSections()
+    {
+        QVERIFY(start(QStringLiteral("English"), {makeDat("two.dat")}));
+        int pages = -1;
+        onNextModal([&](QWidget* w) {
+            auto* list = qobject_cast<CPrintListDlg*>(w);
+            QVERIFY(list);
+            QCOMPARE(list->windowTitle(), QStringLiteral("PrintList"));
+            QVERIFY(list->check(report::Optional)->isChecked());
+            QVERIFY(list->check(report::Channels)->isChecked());
+            QVERIFY(!list->check(report::Dtmf)->isChecked());
+            saveShot(list, QStringLiteral("printlist-English"));
+            onNextModal([&](QWidget* preview) {
+                QVERIFY(preview);
+                auto* widget = preview->findChild<QPrintPreviewWidget*>();
+                QVERIFY(widget);
+                QTRY_VERIFY(widget->pageCount() > 0);
+                pages = widget->pageCount();
+                preview->resize(900, 700);
+                saveShot(preview, QStringLiteral("preview-English"));
+            });
+            ok(list);
+        });
+        frame()->runCommand(CMainFrame::ID_FILE_PRINT_PREVIEW);
+        QCOMPARE(pages, 2); // optional features, then one page of channels
+    }
+
+    void cancelOrNothingChosenPrintsNothing()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        onNextModal([&](QWidget* w) {
+            auto* list = qobject_cast<CPrintListDlg*>(w);
+            QTest::mouseClick(list->findChild<QPushButton*>(QStringLiteral("selectAll")), Qt::LeftButton);
+            list->reject();
+        });
+        frame()->runCommand(CMainFrame::ID_FILE_PRINT);
+        QVERIFY(messages_.isEmpty());
+        onNextModal([&](QWidget* w) {
+            auto* list = qobject_cast<CPrintListDlg*>(w);
+            list->check(report::Optional)->setChecked(false); // only channels, and none is used
+            ok(list);
+        });
+        frame()->runCommand(CMainFrame::ID_FILE_PRINT);
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY(messages_[0].text.contains(QStringLiteral("nothing to print")));
+    }
+
+    void printingEverySectionToAPdfPrinter()
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            QSKIP("pdftotext is not installed");
+        QVERIFY(start(QStringLiteral("Chinese"), {makeDat("two.dat")}));
+        const QString pdf = file("out.pdf");
+        frame()->printer()->setOutputFormat(QPrinter::PdfFormat);
+        frame()->printer()->setOutputFileName(pdf);
+        onNextModal([&](QWidget* w) {
+            auto* list = qobject_cast<CPrintListDlg*>(w);
+            QTest::mouseClick(list->findChild<QPushButton*>(QStringLiteral("selectAll")), Qt::LeftButton);
+            onNextModal([](QWidget* printDialog) { qobject_cast<QDialog*>(printDialog)->accept(); });
+            ok(list);
+        });
+        frame()->runCommand(CMainFrame::ID_FILE_PRINT);
+        const QString text = pdfText(pdf);
+        QVERIFY2(text.contains(QStringLiteral("Page 6 of 6")), qPrintable(text.left(300)));
+        QVERIFY(text.contains(u8("可选功能")));
+        QVERIFY(text.contains(u8("信道 FR:")));
+        QVERIFY(text.contains(QStringLiteral("145.12500")));
+    }
+};
+
+QTEST_MAIN(PrintTest)
+#include "PrintTest.moc"

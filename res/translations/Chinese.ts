@@ -371,7 +371,7 @@
     <message>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="531"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
-        <translation type="unfinished"></translation>
+        <translation>没有可打印的内容：未选择任何部分，或没有已使用的信道。</translation>
     </message>
     <message>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="622"/>
@@ -452,12 +452,12 @@
     <message>
         <location filename="../../src/print/ui/CPrintListDlg.cpp" line="28"/>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>全选</translation>
     </message>
     <message>
         <location filename="../../src/print/ui/CPrintListDlg.cpp" line="29"/>
         <source>Clear All</source>
-        <translation type="unfinished"></translation>
+        <translation>全部清除</translation>
     </message>
 </context>
 <context>

@@ -81,8 +81,7 @@ LinkOutcome PowerCalibration::enter(RadioImage& image)
     port_.write(proto::kModePrefix);
     host_.sleepMs(1);
     port_.clearQueues();
-    port_.write(p_.mode);
-    port_.clearQueues();
+    port_.write(p_.mode); // no clearing after a request: it would drop a fast reply
     const QByteArray reply = port_.read(proto::kPowerReplyLength).value_or(QByteArray());
     if (reply.size() < proto::kPowerReplyLength) {
         host_.ask(msg::text(msg::NotEnoughBytes, Language::English), Caption::Application, Buttons::Ok, Icon::Stop);
@@ -114,7 +113,6 @@ PowerCalibration::Update PowerCalibration::update(int value)
             port_.clearQueues();
             port_.write(b);
         }
-        port_.clearQueues();
         if (!acked(port_.read(1))) {
             host_.sleepMs(2);
             if (++counter <= 5)
@@ -130,7 +128,6 @@ PowerCalibration::Update PowerCalibration::update(int value)
         host_.sleepMs(1);
         port_.clearQueues();
         port_.write(proto::kModeUpdate);
-        port_.clearQueues();
         bool ok = acked(port_.read(1));
         if (ok) {
             pumpAndWait();
@@ -143,7 +140,6 @@ PowerCalibration::Update PowerCalibration::update(int value)
             }
             port_.clearQueues();
             port_.write(char(value));
-            port_.clearQueues();
             ok = acked(port_.read(1));
         }
         if (ok) {
@@ -168,7 +164,6 @@ PowerCalibration::Close PowerCalibration::close()
         host_.sleepMs(700);
         port_.purgeAll();
         port_.write(proto::kExitWakeUp);
-        port_.clearQueues();
         if (acked(port_.read(1)))
             break;
         host_.sleepMs(2);

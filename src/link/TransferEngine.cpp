@@ -127,9 +127,10 @@ std::optional<LinkOutcome> TransferEngine::setUpLink(bool writing, BandLimits do
             continue; // a write wakes and identifies the radio a second time
         }
 
+        // The queue is cleared before the request, never after it: a radio that answers at
+        // once would otherwise lose its answer.
         port_.clearQueues();
         port_.write(proto::kAck);
-        port_.clearQueues();
         host_.sleepMs(1);
         if (isAck(port_.read(1)))
             return std::nullopt; // linked

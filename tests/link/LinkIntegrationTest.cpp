@@ -243,3 +243,27 @@ TEST_F(LinkIntegration, PowerAdjustmentMovesTheRadiosValue)
 }
 
 } // namespace
+
+namespace {
+
+// A radio that answers at once: no exchange may lose its answer to a clearing of the queue.
+TEST(FastRadio, ZeroTurnaroundNeverLosesAnAnswer)
+{
+    QTemporaryDir dir;
+    const QString dat = dir.filePath(QStringLiteral("a.dat"));
+    ASSERT_TRUE(DataFile::save(dat, patternImage(), nullptr));
+    Sim sim(dir, {QStringLiteral("--turnaround"), QStringLiteral("0"), QStringLiteral("--band"), QStringLiteral("136-174")});
+    ASSERT_FALSE(sim.device.isEmpty());
+    // Each write is some 500 exchanges, each power adjustment about a dozen.
+    for (int i = 0; i < 3; ++i) {
+        const CliRun w = cli({QStringLiteral("write"), QStringLiteral("--port"), sim.device, dat});
+        ASSERT_EQ(w.code, 0) << w.err.toStdString();
+    }
+    for (int i = 0; i < 4; ++i) {
+        const CliRun p = cli({QStringLiteral("power"), i % 2 ? QStringLiteral("low") : QStringLiteral("high"),
+                              QStringLiteral("--port"), sim.device, QStringLiteral("--set"), QString::number(150 + i)});
+        ASSERT_EQ(p.code, 0) << p.err.toStdString();
+    }
+}
+
+} // namespace

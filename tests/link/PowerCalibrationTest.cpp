@@ -122,3 +122,24 @@ TEST(Power, UnacknowledgedUpdateWithRetryKeepsAsking)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Power, ARadioThatAnswersAtOnceGetsEveryValue)
+{
+    for (Kind kind : {Kind::High, Kind::Low}) {
+        Rig rig;
+        rig.port.instant = true;
+        PowerCalibration cal(rig.port, rig.host, kind);
+        RadioImage img = RadioImage::newDocument();
+        ASSERT_EQ(cal.enter(img), LinkOutcome::Success);
+        for (int v = 100; v < 140; ++v) {
+            ASSERT_EQ(cal.update(v), PowerCalibration::Update::Sent) << v;
+            ASSERT_EQ(kind == Kind::High ? rig.radio.highPower() : rig.radio.lowPower(), v);
+        }
+        EXPECT_EQ(cal.close(), PowerCalibration::Close::Closed);
+        EXPECT_TRUE(rig.host.questions.empty());
+    }
+}
+
+} // namespace

@@ -263,3 +263,23 @@ TEST(Transfer, ClosedPortIsReported)
 }
 
 } // namespace
+
+namespace {
+
+// A radio or adapter that answers the moment a request is written: no exchange may lose its
+// answer to a clearing of the receive queue.
+TEST(Transfer, ARadioThatAnswersAtOnceIsReadAndWritten)
+{
+    for (int round = 0; round < 2; ++round) {
+        Rig rig;
+        rig.port.instant = true;
+        const RadioImage doc = patternImage();
+        ASSERT_EQ(rig.engine().write(doc, BandLimits::of({144, 145})), LinkOutcome::Success) << round;
+        rig.port.open();
+        RadioImage back = RadioImage::newDocument();
+        ASSERT_EQ(rig.engine().read(back), LinkOutcome::Success) << round;
+        EXPECT_TRUE(rig.host.questions.empty());
+    }
+}
+
+} // namespace

@@ -25,6 +25,8 @@ public:
         if (radio_.hungUp())
             return false;
         inFlight_ += radio_.feed(bytes);
+        if (instant)
+            land();
         return true;
     }
     std::optional<QByteArray> read(int count) override
@@ -51,6 +53,8 @@ public:
     }
     using Port::write;
 
+    // A radio (or adapter) that answers at once: its reply is received as the request is written.
+    bool instant = false;
     std::vector<QByteArray> writes;
     int reads = 0;
     int closes = 0;

@@ -6,10 +6,14 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <csignal>
 #include <cstring>
 
 int main(int argc, char** argv)
 {
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN); // a file-size limit fails the save with its reason
+#endif
 #if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
     bool platformGiven = std::getenv("QT_QPA_PLATFORM") != nullptr;
     for (int i = 1; i < argc; ++i)

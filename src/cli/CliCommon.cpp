@@ -1,5 +1,6 @@
 #include "CliCommon.h"
 
+#include "image/AtomicFile.h"
 #include "shell/CIniFile.h"
 
 #include <QCoreApplication>
@@ -75,9 +76,11 @@ const CIniFile& setupIni()
     if (!loaded) {
         loaded = true;
         const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Setup.ini"));
-        QFile f(path);
-        if (QFileInfo(path).isFile() && f.open(QIODevice::ReadOnly))
-            ini.Parse(f.read(kMaxSetupSize));
+        QByteArray content;
+        QString error;
+        if (QFileInfo::exists(path) && !readFileBounded(path, kMaxSetupSize, &content, &error))
+            err(error + QStringLiteral(" Going on without it."));
+        ini.Parse(content);
     }
     return ini;
 }
@@ -97,6 +100,14 @@ std::optional<Language> parseLanguage(const QString& s)
 }
 
 QString appName() { return setupValue(QStringLiteral("Setup"), QStringLiteral("AppName")); }
+
+void printProblems(const QStringList& problems, const QString& prefix)
+{
+    for (int i = 0; i < problems.size() && i < kMaxProblemsShown; ++i)
+        err(prefix + problems[i]);
+    if (problems.size() > kMaxProblemsShown)
+        err(QStringLiteral("and %1 more").arg(problems.size() - kMaxProblemsShown));
+}
 
 int usageError(const QString& command, const QString& why)
 {

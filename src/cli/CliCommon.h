@@ -46,6 +46,9 @@ QString appName();
 std::optional<Language> parseLanguage(const QString& s);
 
 int usageError(const QString& command, const QString& why);
+// One problem a line, the first twenty, then "and N more".
+inline constexpr int kMaxProblemsShown = 20;
+void printProblems(const QStringList& problems, const QString& prefix = {});
 
 int cmdNew(const QStringList& args);
 int cmdDump(const QStringList& args);

@@ -2,15 +2,19 @@
 #include "CliCommon.h"
 #include "TerminalHost.h"
 
+#include "image/AtomicFile.h"
 #include "image/DataFile.h"
 #include "link/PowerCalibration.h"
 #include "link/SerialLink.h"
 #include "link/TransferEngine.h"
 #include "shell/CIniFile.h"
+#include "shell/Messages.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDateTime>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QFile>
 
 #include <functional>
@@ -123,13 +127,38 @@ int cmdRead(const QStringList& argv)
             return usageError(cmd, QStringLiteral("--password takes at most 6 characters"));
         image.setText(map::kPassword.offset, map::kPassword.size, bytes);
     }
+    // Ten seconds of reading are not spent on a file that cannot be written.
+    const QString outPath = a.positional[0];
+    const QFileInfo outInfo(outPath);
+    if (const auto why = notWritableTarget(outPath)) {
+        err(*why);
+        return FileError;
+    }
+    if (!outInfo.absoluteDir().exists()) {
+        err(QStringLiteral("Cannot write %1: the folder %2 does not exist. Nothing was read.").arg(outPath, outInfo.absolutePath()));
+        return FileError;
+    }
+    if (!QFileInfo(outInfo.absolutePath()).isWritable() || (outInfo.exists() && !outInfo.isWritable())) {
+        err(QStringLiteral("Cannot write %1: Permission denied. Nothing was read.").arg(outPath));
+        return FileError;
+    }
     const LinkOutcome o = runTransfer(*port, retries, false, a.has(QStringLiteral("stats")),
                                       [&](TransferEngine& engine) { return engine.read(image); });
     if (o != LinkOutcome::Success)
         return exitFor(o);
     QString error;
-    if (!DataFile::save(a.positional[0], image, &error)) {
+    if (!DataFile::save(outPath, image, &error)) {
         err(error);
+        // Keep what was read: beside the file if possible, else in the temporary folder.
+        const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+        for (const QString& dir : {outInfo.absolutePath(), QDir::tempPath()}) {
+            const QString rescue = QDir(dir).filePath(outInfo.completeBaseName() + QStringLiteral(".recovered-") + stamp +
+                                                      QStringLiteral(".dat"));
+            if (DataFile::save(rescue, image, nullptr)) {
+                err(QStringLiteral("The image read from the radio is kept in %1.").arg(rescue));
+                break;
+            }
+        }
         return FileError;
     }
     err(QStringLiteral("Read the radio into %1.").arg(a.positional[0]));
@@ -158,12 +187,18 @@ int cmdWrite(const QStringList& argv)
         err(error);
         return FileError;
     }
+    std::optional<int> partly;
     const LinkOutcome o = runTransfer(*port, retries, a.has(QStringLiteral("accept-band")), a.has(QStringLiteral("stats")),
                                       [&](TransferEngine& engine) {
-                                          return engine.write(image, BandLimits::of(band::read(image)));
+                                          const LinkOutcome r = engine.write(image, BandLimits::of(band::read(image)));
+                                          if (r != LinkOutcome::Success && engine.wroteAnything())
+                                              partly = engine.rowsWritten();
+                                          return r;
                                       });
     if (o == LinkOutcome::Success)
         err(QStringLiteral("Wrote %1 into the radio.").arg(a.positional[0]));
+    if (partly)
+        err(msg::partlyWritten(*partly, TransferEngine::kWriteRows, Language::English));
     return exitFor(o);
 }
 

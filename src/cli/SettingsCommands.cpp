@@ -3,6 +3,7 @@
 
 #include "editors/ProductInfo.h"
 #include "editors/SettingsText.h"
+#include "image/AtomicFile.h"
 #include "image/DataFile.h"
 #include "shell/CIniFile.h"
 
@@ -16,20 +17,28 @@ namespace zemtar::cli {
 namespace {
 
 constexpr qint64 kMaxSettingsText = 1 << 20; // far more than every setting takes
-constexpr int kMaxProblemsShown = 20;
 
 // Reads the text to apply from a file or, for "-", standard input; nullopt after a message.
 std::optional<QString> readText(const QString& path, int& rc)
 {
     QFile f;
     const bool stdinput = path == QStringLiteral("-");
-    const bool opened = stdinput ? f.open(stdin, QIODevice::ReadOnly) : (f.setFileName(path), f.open(QIODevice::ReadOnly));
-    if (!opened) {
-        err(QStringLiteral("Cannot open %1: %2").arg(path, f.errorString()));
-        rc = FileError;
-        return std::nullopt;
+    QByteArray raw;
+    if (stdinput) {
+        if (!f.open(stdin, QIODevice::ReadOnly)) {
+            err(QStringLiteral("Cannot read standard input: %1").arg(f.errorString()));
+            rc = FileError;
+            return std::nullopt;
+        }
+        raw = f.read(kMaxSettingsText + 1);
+    } else {
+        QString error;
+        if (!readFileBounded(path, kMaxSettingsText, &raw, &error)) {
+            err(error);
+            rc = FileError;
+            return std::nullopt;
+        }
     }
-    const QByteArray raw = f.read(kMaxSettingsText + 1);
     if (raw.size() > kMaxSettingsText) {
         err(QStringLiteral("%1: the settings text is larger than %2 bytes").arg(stdinput ? QStringLiteral("standard input") : path).arg(kMaxSettingsText));
         rc = InvalidData;
@@ -45,14 +54,6 @@ std::optional<QString> readText(const QString& path, int& rc)
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     return text;
-}
-
-void printProblems(const QStringList& problems)
-{
-    for (int i = 0; i < problems.size() && i < kMaxProblemsShown; ++i)
-        err(problems[i]);
-    if (problems.size() > kMaxProblemsShown)
-        err(QStringLiteral("and %1 more").arg(problems.size() - kMaxProblemsShown));
 }
 
 } // namespace

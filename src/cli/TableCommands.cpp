@@ -3,10 +3,12 @@
 
 #include "channels/ChannelTable.h"
 #include "channels/TableText.h"
+#include "image/AtomicFile.h"
 #include "image/DataFile.h"
 #include "shell/PersistedSettings.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 
 namespace zemtar::cli {
@@ -102,12 +104,13 @@ int cmdImport(const QStringList& argv)
         err(error);
         return FileError;
     }
-    QFile tf(tablePath);
-    if (!tf.open(QIODevice::ReadOnly)) {
-        err(QStringLiteral("Cannot open %1: %2").arg(tablePath, tf.errorString()));
+    // A channel table is 130 lines of a few dozen characters; a megabyte is far beyond any.
+    QByteArray raw;
+    if (!readFileBounded(tablePath, 1 << 20, &raw, &error)) {
+        err(error);
+        err(QStringLiteral("%1 was not changed.").arg(datPath));
         return FileError;
     }
-    const QByteArray raw = tf.readAll();
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8(raw);
     if (utf8.hasError()) {
@@ -117,13 +120,17 @@ int cmdImport(const QStringList& argv)
     const RadioImage before = img;
     const tabletext::ImportResult r = tabletext::importInto(img, text);
     if (!r.ok()) {
-        for (const QString& p : r.problems)
-            err(QStringLiteral("%1: %2").arg(tablePath, p));
+        printProblems(r.problems, tablePath + QStringLiteral(": "));
         err(QStringLiteral("%1 was not changed.").arg(datPath));
         return InvalidData;
     }
     if (img == before)
         return Ok; // nothing changed: the file stays as it is
+    if (const qint64 size = QFileInfo(datPath).size(); size > qint64(RadioImage::kSize))
+        err(QStringLiteral("%1 held %2 bytes; it is saved as the radio's %3 bytes, the rest is dropped.")
+                .arg(datPath)
+                .arg(size)
+                .arg(RadioImage::kSize));
     if (!DataFile::save(datPath, img, &error)) {
         err(error);
         return FileError;

@@ -18,13 +18,16 @@ void onInterrupt(int) { g_interrupted = 1; }
 TerminalHost::TerminalHost(int retries, bool acceptBand)
     : retries_(retries), acceptBand_(acceptBand), tty_(isatty(STDERR_FILENO) != 0)
 {
-    std::signal(SIGINT, onInterrupt);
+    // Ctrl+C, and a terminal closed or a stop requested, cancel the exchange cleanly.
+    for (int sig : {SIGINT, SIGTERM, SIGHUP})
+        std::signal(sig, onInterrupt);
 }
 
 TerminalHost::~TerminalHost()
 {
     finishProgress();
-    std::signal(SIGINT, SIG_DFL);
+    for (int sig : {SIGINT, SIGTERM, SIGHUP})
+        std::signal(sig, SIG_DFL);
 }
 
 bool TerminalHost::poll() { return g_interrupted != 0; }

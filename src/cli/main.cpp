@@ -6,6 +6,7 @@
 #include <QDir>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,6 +33,8 @@ static const char* kUsage =
 
 int main(int argc, char** argv)
 {
+    // A file-size limit makes a write fail with "File too large" instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     // Only the report draws: it needs fonts, and so a (screenless) GUI application.
     const bool drawing = argc > 1 && std::strcmp(argv[1], "print") == 0;
     if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

@@ -17,6 +17,8 @@ bool load(const QString& path, RadioImage& image, QString* error)
     QFileInfo info(path);
     if (info.isDir())
         return fail(QStringLiteral("%1 is a folder, not a radio data file.").arg(path));
+    if (info.exists() && !info.isFile())
+        return fail(*notReadableFile(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(QStringLiteral("Cannot open %1: %2").arg(path, file.errorString()));

@@ -3,9 +3,12 @@
 #include "shell/CIniFile.h"
 
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstring>
+#include <csignal>
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/file.h>
@@ -50,6 +53,60 @@ QString SerialLink::devicePath(const QString& portName, const CIniFile* setup)
     return portName.trimmed();
 }
 
+QString SerialLink::lockFile(const QString& device)
+{
+    QString dir = qEnvironmentVariable("ZEMTAR_LOCK_DIR");
+    if (dir.isEmpty())
+        dir = QFileInfo(QStringLiteral("/run/lock")).isDir() ? QStringLiteral("/run/lock") : QStringLiteral("/var/lock");
+    QString real = QFileInfo(device).canonicalFilePath();
+    if (real.isEmpty())
+        real = device;
+    QString name = real.startsWith(QStringLiteral("/dev/")) ? real.mid(5) : QFileInfo(real).fileName();
+    name.replace(QLatin1Char('/'), QLatin1Char('_'));
+    return dir + QStringLiteral("/LCK..") + name;
+}
+
+bool SerialLink::takeLock(const QString& device)
+{
+    const QString path = lockFile(device);
+    const QByteArray p = path.toLocal8Bit();
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        const int fd = ::open(p.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        if (fd >= 0) {
+            const QByteArray pid = QByteArray::number(qint64(::getpid())).rightJustified(10, ' ') + '\n';
+            const bool ok = ::write(fd, pid.constData(), std::size_t(pid.size())) == pid.size();
+            ::close(fd);
+            if (ok)
+                lock_ = path;
+            return true;
+        }
+        if (errno != EEXIST)
+            return true; // no lock folder we may write to: go on without one, as terminal programs do
+        // Someone holds it: a live process keeps the port; a dead one's lock is removed.
+        QFile f(path);
+        QByteArray text;
+        if (f.open(QIODevice::ReadOnly))
+            text = f.read(64);
+        bool ok = false;
+        const qint64 pid = text.trimmed().toLongLong(&ok);
+        if (ok && pid > 0 && pid == qint64(::getpid()))
+            return true;
+        if (ok && pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM)) {
+            error_ = QStringLiteral("%1: in use by another program (process %2 holds %3)").arg(device).arg(pid).arg(path);
+            return false;
+        }
+        ::unlink(p.constData());
+    }
+    return true;
+}
+
+void SerialLink::releaseLock()
+{
+    if (!lock_.isEmpty())
+        ::unlink(lock_.toLocal8Bit().constData());
+    lock_.clear();
+}
+
 bool SerialLink::OpenPort(const CIniFile* setup) { return openDevice(devicePath(m_strPort, setup)); }
 
 bool SerialLink::openDevice(const QString& device)
@@ -62,6 +119,7 @@ bool SerialLink::openDevice(const QString& device)
         if (fd_ >= 0)
             ::close(fd_);
         fd_ = -1;
+        releaseLock();
         return false;
     };
     if (device.isEmpty())
@@ -72,6 +130,13 @@ bool SerialLink::openDevice(const QString& device)
         return fail(QString::fromLocal8Bit(std::strerror(errno)));
     if (!isatty(fd_))
         return fail(QStringLiteral("not a serial device"));
+    if (!takeLock(device)) {
+        const QString why = error_;
+        ::close(fd_);
+        fd_ = -1;
+        error_ = why;
+        return false;
+    }
     // Exclusive use: a lock other programs of ours (and most terminal programs) respect,
     // and the terminal's own exclusive mode against further opens.
     if (::flock(fd_, LOCK_EX | LOCK_NB) != 0)
@@ -103,6 +168,7 @@ void SerialLink::close()
     }
     // Marked closed: nothing after a close can write to a stale (possibly reused) descriptor.
     fd_ = -1;
+    releaseLock();
 }
 
 bool SerialLink::write(const QByteArray& bytes)

@@ -49,8 +49,17 @@ public:
     // Whether a device can be opened right now (the Com Setup probe); opens and closes it.
     static bool probe(const QString& device);
 
+    // The lock file terminal programs take for a device ("/run/lock/LCK..ttyUSB0"): a lock
+    // of a live process means the port is in use; a stale one is removed. The folder is
+    // $ZEMTAR_LOCK_DIR when set, else /run/lock, else /var/lock.
+    static QString lockFile(const QString& device);
+
 private:
+    bool takeLock(const QString& device);
+    void releaseLock();
+
     int fd_ = -1;
+    QString lock_; // the lock file this link created, removed on close
     QString device_;
     QString error_;
     qint64 written_ = 0;

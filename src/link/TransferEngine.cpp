@@ -148,6 +148,7 @@ LinkOutcome TransferEngine::run(bool writing, RadioImage& image, BandLimits docu
 {
     tries_ = 1;
     progress_ = 0;
+    blocksSent_ = 0;
     host_.progress(0, kProgressMax);
     if (!port_.isOpen()) {
         host_.ask(msg::text(msg::PortOpenFailed, lang_), Caption::Application, Buttons::Ok, Icon::Stop);
@@ -166,6 +167,7 @@ LinkOutcome TransferEngine::run(bool writing, RadioImage& image, BandLimits docu
             for (int i = 0; i < proto::kBlockLength; ++i)
                 data[i] = char(image.at(offset + std::size_t(i)));
             port_.write(data);
+            ++blocksSent_;
             return isAck(port_.read(1));
         };
         for (const proto::Block& b : sequence) {

@@ -40,6 +40,13 @@ public:
     // covers, checked against the band the radio reports.
     LinkOutcome write(const RadioImage& image, BandLimits documentBand);
 
+    // After a write: whether any block reached the radio, and how many rows went out whole.
+    // A write that ended otherwise than in success after its first block left the radio
+    // holding part of the new image.
+    bool wroteAnything() const { return blocksSent_ > 0; }
+    int rowsWritten() const { return progress_; }
+    static constexpr int kWriteRows = 190;
+
 private:
     LinkOutcome run(bool writing, RadioImage& scratch, BandLimits documentBand);
     std::optional<LinkOutcome> setUpLink(bool writing, BandLimits documentBand);
@@ -53,6 +60,7 @@ private:
     Language lang_;
     int tries_ = 1;
     int progress_ = 0;
+    int blocksSent_ = 0;
 };
 
 } // namespace zemtar

@@ -91,6 +91,15 @@ bool CIniFile::Load(const QString& fileName, bool writeBackAtExit, bool /*ignore
     const QString full = QFileInfo(fileName).isAbsolute()
                              ? fileName
                              : QDir(baseDir.isEmpty() ? QDir::currentPath() : baseDir).filePath(fileName);
+    const QFileInfo info(full);
+    if ((info.exists() || info.isSymLink()) && !info.isFile()) {
+        errorText_ = QStringLiteral("%1 is not a regular file: it was not read.").arg(full);
+        return false;
+    }
+    if (info.size() > kMaxFileSize) {
+        errorText_ = QStringLiteral("%1 is larger than %2 bytes: it was not read.").arg(full).arg(kMaxFileSize);
+        return false;
+    }
     QFile file(full);
     const bool opened = file.exists() ? file.open(QIODevice::ReadOnly)
                                       : file.open(QIODevice::ReadWrite); // creates, never truncates
@@ -101,7 +110,7 @@ bool CIniFile::Load(const QString& fileName, bool writeBackAtExit, bool /*ignore
     path_ = full;
     sections_.clear();
     sections_.push_back(Section{});
-    const QByteArray content = file.readAll();
+    const QByteArray content = file.read(kMaxFileSize);
     const bool readOk = file.error() == QFileDevice::NoError;
     parseInto(content);
     if (!readOk) {

@@ -12,6 +12,9 @@ namespace zemtar {
 // (and at destruction when write-back is on), only when something changed.
 class CIniFile {
 public:
+    // A settings file holds a few thousand lines at most; anything larger is refused.
+    static constexpr qint64 kMaxFileSize = 1 << 20;
+
     explicit CIniFile(int growthStep = 4);
     ~CIniFile();
     CIniFile(const CIniFile&) = delete;

@@ -45,6 +45,15 @@ QString typeMismatch(Language lang)
 
 QString passwordError() { return QStringLiteral("Password Erroe!"); }
 
+QString partlyWritten(int rows, int total, Language lang)
+{
+    if (lang == Language::Chinese)
+        return QString::fromUtf8("对讲机中只有部分写入的数据（%2 行中的 %1 行）。使用前请重新写频。").arg(rows).arg(total);
+    return QStringLiteral("The radio holds a partly written image (%1 of %2 rows). Write again before using it.")
+        .arg(rows)
+        .arg(total);
+}
+
 QString frequencyInputError(Language lang) { return pick(lang, "Frequency input error", "起始频率应小于结束频率"); }
 
 QString loadLanguageFailed(bool chinese)

@@ -27,6 +27,8 @@ QString text(Id id, Language lang);
 
 QString typeMismatch(Language lang);
 QString passwordError(); // the same text in both languages
+// A write that ended after its first block: the radio holds part of the new image.
+QString partlyWritten(int rows, int total, Language lang);
 QString frequencyInputError(Language lang);
 QString loadLanguageFailed(bool chinese);
 QString waitingForRadio(Language lang);

@@ -142,7 +142,7 @@ expect_rc 0 "2-Tone decode code 3" "$CLI" settings tt.dat --set "2-Tone3/A Tone(
 [ "$(od -An -tx1 -j $((0x1758)) -N 4 tt.dat | tr -d ' ')" = "038001c0" ] && ok || bad "derived record of decode code 3"
 has err.txt '"12" is taken as "10"'
 yes '[Optional Features]' | head -c 2000000 >huge.txt
-expect_rc 2 "settings text too large" "$CLI" settings s2.dat --apply huge.txt
+expect_rc 3 "settings text too large" "$CLI" settings s2.dat --apply huge.txt
 has err.txt "larger than"
 
 # print: the report as PDF, its pages and texts in both languages, and the exit codes
@@ -168,6 +168,41 @@ if command -v pdftotext >/dev/null; then
   has rz.txt "背光灯颜色:"
 fi
 expect_rc 3 "print into a missing folder" "$CLI" print p.dat no/such/dir/r.pdf
+
+# Outputs that are not regular files are refused before anything is written; inputs that
+# are not regular files are refused instead of read; input is bounded; write errors say why.
+if [ "$(id -u)" = 0 ]; then
+  mknod chardev c 1 3
+  ln -s chardev devlink.dat
+  expect_rc 3 "new over a link to a device" "$CLI" new devlink.dat
+  has err.txt "not a regular file"
+  [ -c chardev ] && ok || bad "the device node was replaced"
+  expect_rc 3 "new over a device" "$CLI" new chardev
+  [ -c chardev ] && ok || bad "the device node was replaced by new"
+  expect_rc 3 "read into a device" "$CLI" read --port /dev/null chardev
+  [ -c chardev ] && ok || bad "the device node was replaced by read"
+fi
+mkfifo fifo.dat
+expect_rc 3 "dump of a FIFO" timeout 10 "$CLI" dump fifo.dat
+has err.txt "not a regular file"
+expect_rc 3 "import of /dev/zero" timeout 10 "$CLI" import s0.dat /dev/zero
+has err.txt "not a regular file"
+head -c 3000000 /dev/zero | tr '\0' 'x' >huge.tsv
+expect_rc 3 "import of a huge table" "$CLI" import s0.dat huge.tsv
+has err.txt "larger than"
+expect_rc 3 "settings of a FIFO" timeout 10 "$CLI" settings s0.dat --apply fifo.dat
+for i in $(seq 1 60); do printf '%d\t999\t\t\t\t\t\t\t\t\t\t\n' "$i"; done >many.tsv
+expect_rc 2 "import with many problems" "$CLI" import s0.dat many.tsv
+has err.txt "and 40 more"
+[ "$(grep -c '^many.tsv: line' err.txt)" = 20 ] && ok || bad "more than twenty problems printed"
+(ulimit -f 4; exec "$CLI" new toolarge.dat) >out.txt 2>err.txt; rc=$?
+[ "$rc" = 3 ] && ok || bad "a file-size limit: exit $rc"
+has err.txt "File too large"
+expect_rc 3 "read into a missing folder" "$CLI" read --port /dev/null no/such/dir/out.dat
+has err.txt "does not exist"
+{ cat s0.dat; head -c 856 /dev/zero; } >long.dat
+expect_rc 0 "import into a longer file" "$CLI" import long.dat one.tsv
+has err.txt "held 7000 bytes"
 
 echo "$pass passed, $fail failed"
 [ "$fail" = 0 ]

@@ -6,6 +6,7 @@
 #include "support/TestSupport.h"
 
 #include <QProcess>
+#include <QThread>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -263,6 +264,38 @@ TEST(FastRadio, ZeroTurnaroundNeverLosesAnAnswer)
         const CliRun p = cli({QStringLiteral("power"), i % 2 ? QStringLiteral("low") : QStringLiteral("high"),
                               QStringLiteral("--port"), sim.device, QStringLiteral("--set"), QString::number(150 + i)});
         ASSERT_EQ(p.code, 0) << p.err.toStdString();
+    }
+}
+
+} // namespace
+
+namespace {
+
+// A write that stops after its first block says that the radio now holds part of the image.
+TEST(PartialWrite, AFailedBlockOrAStopRequestSaysHowMuchTheRadioHolds)
+{
+    QTemporaryDir dir;
+    const QString dat = dir.filePath(QStringLiteral("a.dat"));
+    ASSERT_TRUE(DataFile::save(dat, patternImage(), nullptr));
+    {
+        Sim sim(dir, {QStringLiteral("--fault"), QStringLiteral("nak@200")});
+        const CliRun w = cli({QStringLiteral("write"), QStringLiteral("--port"), sim.device, dat});
+        EXPECT_NE(w.code, 0);
+        EXPECT_TRUE(w.err.contains(QStringLiteral("The radio holds a partly written image ("))) << w.err.toStdString();
+        EXPECT_TRUE(w.err.contains(QStringLiteral(" of 190 rows). Write again before using it.")));
+    }
+    {
+        Sim sim(dir, {QStringLiteral("--throttle")});
+        QProcess p;
+        p.start(binDir() + QStringLiteral("/zemtar-cli"), {QStringLiteral("write"), QStringLiteral("--port"), sim.device, dat});
+        ASSERT_TRUE(p.waitForStarted());
+        QThread::msleep(2500); // well into the blocks
+        p.terminate();         // SIGTERM cancels as Ctrl+C does
+        ASSERT_TRUE(p.waitForFinished(20000));
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p.exitCode(), 5) << err.toStdString();
+        EXPECT_TRUE(err.contains(QStringLiteral("partly written image"))) << err.toStdString();
     }
 }
 

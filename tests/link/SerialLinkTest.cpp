@@ -1,7 +1,13 @@
 #include "link/SerialLink.h"
 #include "shell/CIniFile.h"
 
+#include "support/TestSupport.h"
+
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -135,6 +141,39 @@ TEST(SerialLink, PortNamesMapThroughTheSettingsFile)
     EXPECT_EQ(SerialLink::devicePath(QStringLiteral("com3"), nullptr), QStringLiteral("/dev/ttyACM0"));
     EXPECT_EQ(SerialLink::devicePath(QStringLiteral("/dev/pts/3"), &setup), QStringLiteral("/dev/pts/3"));
     EXPECT_EQ(SerialLink::devicePath(QStringLiteral("com5"), &setup), QStringLiteral("com5"));
+}
+
+} // namespace
+
+namespace {
+
+// Terminal programs take a lock file for the port and no exclusive flag; a live lock means
+// the port is in use, a stale one is taken over, and ours goes away on close.
+TEST(SerialLink, HonoursAndTakesTheTerminalProgramsLockFile)
+{
+    QTemporaryDir locks;
+    qputenv("ZEMTAR_LOCK_DIR", locks.path().toLocal8Bit());
+    Pty pty;
+    const QString lock = SerialLink::lockFile(pty.device);
+    EXPECT_TRUE(lock.startsWith(locks.path() + QStringLiteral("/LCK..pts_")));
+
+    QProcess holder; // a live process holding the port, as minicom would
+    holder.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+    ASSERT_TRUE(holder.waitForStarted());
+    test::writeAll(lock, QByteArray::number(holder.processId()).rightJustified(10, ' ') + '\n');
+    SerialLink link;
+    EXPECT_FALSE(link.openDevice(pty.device));
+    EXPECT_TRUE(link.errorText().contains(QStringLiteral("in use"))) << link.errorText().toStdString();
+    EXPECT_TRUE(QFile::exists(lock));
+    holder.kill();
+    holder.waitForFinished();
+
+    // The holder is gone: its lock is stale, taken over, and removed when the link closes.
+    ASSERT_TRUE(link.openDevice(pty.device)) << link.errorText().toStdString();
+    EXPECT_EQ(test::readAll(lock).trimmed().toLongLong(), QCoreApplication::applicationPid());
+    link.close();
+    EXPECT_FALSE(QFile::exists(lock));
+    qunsetenv("ZEMTAR_LOCK_DIR");
 }
 
 } // namespace

@@ -6,7 +6,9 @@
 #include "link/ui/CProcessDlg.h"
 #include "link/ui/GuiLinkHost.h"
 #include "shell/ui/AppGlobals.h"
+#include "shell/Messages.h"
 #include "shell/ui/CZemtarDoc.h"
+#include "shell/ui/MessageBox.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -158,6 +160,9 @@ void CZemtarView::OnStartTransfer()
     TransferEngine engine(m_link, host, g().lang());
     if (m_bWriteMode) {
         lastOutcome_ = engine.write(doc_->image(), band_);
+        if (lastOutcome_ != LinkOutcome::Success && engine.wroteAnything())
+            appMessage(window(), msg::partlyWritten(engine.rowsWritten(), TransferEngine::kWriteRows, g().lang()),
+                       QMessageBox::Ok, QMessageBox::Warning);
     } else {
         // The document changes only when the whole memory has arrived.
         RadioImage image = doc_->image();

@@ -6,11 +6,14 @@
 #include "link/ui/CComSetupDlg.h"
 #include "link/ui/CPowerDebugDlg.h"
 #include "link/ui/CProcessDlg.h"
+#include "link/ui/GuiLinkHost.h"
 #include "shell/Messages.h"
 #include "shell/ui/CZemtarDoc.h"
 
 #include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QTimer>
 #include <QLineEdit>
 #include <QProcess>
 #include <QProgressBar>
@@ -90,6 +93,24 @@ private slots:
         transfer(false);
         QVERIFY(messages_.isEmpty());
         QCOMPARE(cell(1, ColRx), QStringLiteral("145.12500"));
+    }
+
+    void longWaitsKeepTheWindowPaintingButTakeNoUserInput()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        GuiLinkHost host(frame());
+        bool painted = false;
+        QTimer::singleShot(100, [&] { painted = true; }); // stands for the window's repaints
+        QElapsedTimer t;
+        t.start();
+        host.sleepMs(700);
+        QVERIFY(painted);
+        QVERIFY(t.elapsed() >= 700);
+        painted = false;
+        QTimer::singleShot(0, [&] { painted = true; });
+        host.sleepMs(2); // the protocol's short waits stay plain sleeps
+        QVERIFY(!painted);
+        QTest::qWait(10);
     }
 
     void readFillsTheTableAndWriteGoesBack()

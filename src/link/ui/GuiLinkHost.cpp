@@ -5,7 +5,10 @@
 #include "shell/ui/MessageBox.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QThread>
+
+#include <algorithm>
 
 namespace zemtar::ui {
 
@@ -15,7 +18,22 @@ bool GuiLinkHost::poll()
     return cancelled && cancelled();
 }
 
-void GuiLinkHost::sleepMs(int ms) { QThread::msleep(unsigned(ms)); }
+void GuiLinkHost::sleepMs(int ms)
+{
+    // The protocol's short waits stay exact. The long ones (700 and 1000 ms of the power
+    // adjustment) keep the window painting: only events that are not the user's are handled
+    // meanwhile, so no click or scroll runs inside an exchange.
+    if (ms < kPaintingSleepMs) {
+        QThread::msleep(unsigned(ms));
+        return;
+    }
+    QElapsedTimer timer;
+    timer.start();
+    for (qint64 left = ms; left > 0; left = ms - timer.elapsed()) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QThread::msleep(unsigned(std::min<qint64>(left, 10)));
+    }
+}
 
 LinkHost::Answer GuiLinkHost::ask(const QString& text, Caption caption, Buttons buttons, Icon icon)
 {

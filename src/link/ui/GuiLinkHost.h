@@ -12,6 +12,9 @@ namespace zemtar::ui {
 // and forwards progress and status text to whoever shows them.
 class GuiLinkHost : public LinkHost {
 public:
+    // Waits this long or longer keep the window painting.
+    static constexpr int kPaintingSleepMs = 50;
+
     explicit GuiLinkHost(QWidget* parent) : parent_(parent) {}
 
     bool poll() override;

@@ -266,7 +266,8 @@ private slots:
         CZemtarView* view = frame()->activeView();
         RadioImage& img = view->GetDocument()->image();
         {
-            CProductInfoDlg dlg(view, frame());
+            CProductInfoDlg dlg(img, frame());
+            connect(&dlg, &CProductInfoDlg::bandChanged, view, [view](qint64 lo, qint64 hi) { view->setBandLimits({lo, hi}); });
             QCOMPARE(dlg.modelList()->count(), 3);
             QCOMPARE(dlg.lowEdit()->text(), QStringLiteral("144"));
             dlg.modelList()->setCurrentIndex(2);
@@ -287,7 +288,7 @@ private slots:
         {
             // The registry's choice wins over the image's; a band upside down is refused.
             img.set(0x17D1, 0);
-            CProductInfoDlg dlg(view, frame());
+            CProductInfoDlg dlg(img, frame());
             QCOMPARE(dlg.modelList()->currentIndex(), 2);
             dlg.lowEdit()->setText(QStringLiteral("146"));
             dlg.highEdit()->setText(QStringLiteral("145"));

@@ -175,7 +175,7 @@ private slots:
         g().registry().setValue(QStringLiteral("com"), 2);
         CZemtarView* view = frame()->activeView();
         {
-            CComSetupDlg dlg(view, frame());
+            CComSetupDlg dlg(view->m_link, frame());
             QVERIFY(dlg.button(0)->isEnabled());   // the simulated radio
             QVERIFY(!dlg.button(1)->isEnabled());  // no such device
             QVERIFY(dlg.button(1)->isChecked());   // still the stored choice, greyed

@@ -183,7 +183,7 @@ void CZemtarView::OnStartTransfer()
 
 void CZemtarView::OnComSetup()
 {
-    CComSetupDlg dlg(this, window());
+    CComSetupDlg dlg(m_link, window());
     dlg.exec();
 }
 

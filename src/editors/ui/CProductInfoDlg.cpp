@@ -1,9 +1,8 @@
 #include "CProductInfoDlg.h"
 
-#include "channels/ui/CZemtarView.h"
+#include "channels/ChannelTable.h"
 #include "editors/ProductInfo.h"
 #include "shell/ui/AppGlobals.h"
-#include "shell/ui/CZemtarDoc.h"
 #include "shell/ui/HelpLauncher.h"
 #include "shell/ui/MessageBox.h"
 
@@ -20,7 +19,7 @@
 
 namespace zemtar::ui {
 
-CProductInfoDlg::CProductInfoDlg(CZemtarView* view, QWidget* parent) : QDialog(parent), view_(view)
+CProductInfoDlg::CProductInfoDlg(RadioImage& image, QWidget* parent) : QDialog(parent), image_(image)
 {
     setObjectName(QStringLiteral("productInfoDialog"));
     setWindowTitle(tr("Product Information"));
@@ -55,7 +54,7 @@ CProductInfoDlg::CProductInfoDlg(CZemtarView* view, QWidget* parent) : QDialog(p
     layout->addWidget(group);
     layout->addWidget(buttons);
 
-    const auto fields = productinfo::load(view_->GetDocument()->image(), productinfo::modelNames(g().setupIni),
+    const auto fields = productinfo::load(image_, productinfo::modelNames(g().setupIni),
                                           g().registry().value(QStringLiteral("Type")));
     model_->addItems(fields.models);
     model_->setCurrentIndex(fields.selected);
@@ -70,14 +69,14 @@ void CProductInfoDlg::accept()
     f.selected = model_->currentIndex();
     f.lowMHz = low_->text().toInt();
     f.highMHz = high_->text().toInt();
-    RadioImage& img = view_->GetDocument()->image();
-    if (const auto refused = productinfo::store(img, f, g().lang())) {
+    if (const auto refused = productinfo::store(image_, f, g().lang())) {
         appMessage(this, *refused, QMessageBox::Ok, QMessageBox::Warning);
         return;
     }
     const Band band{f.lowMHz, f.highMHz};
     emit captionChanged(windowCaption(g().languageValue(QStringLiteral("AppName")), model_->currentText(), band, g().lang()));
-    view_->setBandLimits(BandLimits::of(band));
+    const BandLimits limits = BandLimits::of(band);
+    emit bandChanged(limits.low, limits.high);
     g().registry().setValue(QStringLiteral("Type"), f.selected);
     QDialog::accept();
 }

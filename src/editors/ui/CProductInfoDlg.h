@@ -1,4 +1,6 @@
 #pragma once
+#include "image/RadioImage.h"
+
 #include <QDialog>
 
 class QComboBox;
@@ -6,13 +8,11 @@ class QLineEdit;
 
 namespace zemtar::ui {
 
-class CZemtarView;
-
 // Product Information: the radio model and the band the radio covers.
 class CProductInfoDlg : public QDialog {
     Q_OBJECT
 public:
-    CProductInfoDlg(CZemtarView* view, QWidget* parent = nullptr);
+    CProductInfoDlg(RadioImage& image, QWidget* parent = nullptr);
 
     QComboBox* modelList() const { return model_; }
     QLineEdit* lowEdit() const { return low_; }
@@ -22,12 +22,14 @@ public:
 
 signals:
     void captionChanged(const QString& caption);
+    // The band stored, in units of 10 Hz, for the cell checks.
+    void bandChanged(qint64 low, qint64 high);
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
-    CZemtarView* view_;
+    RadioImage& image_;
     QComboBox* model_;
     QLineEdit* low_;
     QLineEdit* high_;

@@ -1,6 +1,5 @@
 #include "CComSetupDlg.h"
 
-#include "channels/ui/CZemtarView.h"
 #include "link/SerialLink.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/HelpLauncher.h"
@@ -16,7 +15,7 @@
 
 namespace zemtar::ui {
 
-CComSetupDlg::CComSetupDlg(CZemtarView* view, QWidget* parent) : QDialog(parent), view_(view)
+CComSetupDlg::CComSetupDlg(SerialLink& link, QWidget* parent) : QDialog(parent), link_(link)
 {
     setObjectName(QStringLiteral("comSetupDialog"));
     setWindowTitle(tr("Com Setup"));
@@ -51,7 +50,7 @@ void CComSetupDlg::accept()
     for (int n = 0; n < 4; ++n)
         if (buttons_[n]->isChecked())
             m_nPort = n;
-    view_->m_link.m_strPort = QStringLiteral("com%1").arg(m_nPort + 1);
+    link_.m_strPort = QStringLiteral("com%1").arg(m_nPort + 1);
     g().registry().setValue(QStringLiteral("com"), m_nPort + 1);
     QDialog::accept();
 }

@@ -496,9 +496,11 @@ void CMainFrame::onProductInfo()
     if (!view)
         return;
     view->changeDocument(tr("Product Information"), [&] {
-        CProductInfoDlg dlg(view, this);
+        CProductInfoDlg dlg(view->GetDocument()->image(), this);
         connect(&dlg, &CProductInfoDlg::captionChanged, this,
                 [this](const QString& caption) { setWindowTitle(caption + QStringLiteral("[*]")); });
+        connect(&dlg, &CProductInfoDlg::bandChanged, view,
+                [view](qint64 low, qint64 high) { view->setBandLimits({low, high}); });
         dlg.exec();
     });
 }

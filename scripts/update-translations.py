@@ -33,6 +33,7 @@ CHINESE = {
     "Zemtar starts again in the language you choose.": "Zemtar 将以所选语言重新启动。",
     "Could not start %1. Start Zemtar again to use the new language.": "无法启动 %1。请重新启动 Zemtar 以使用新的语言。",
     "Stun": "遥毙", "Fast Call List": "快速呼叫列表", "CallList": "呼叫列表", "Tone1 Fre": "音频1",
+    "Written to the radio on %1": "已写入 %1 上的对讲机", "Read from the radio on %1: %2 rows": "已从 %1 上的对讲机读取：%2 行",
     "Select All": "全选", "Clear All": "全部清除",
     "There is nothing to print: no section is chosen, or the channels have no used channel.": "没有可打印的内容：未选择任何部分，或没有已使用的信道。",
     "Tone2 Fre": "音频2", "Call List": "呼叫列表", "Num": "编号", "Side Key": "侧键", "PTT ID": "PTT ID",

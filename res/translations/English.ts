@@ -75,12 +75,12 @@
 <context>
     <name>zemtar::ui::CComSetupDlg</name>
     <message>
-        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="22"/>
+        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="21"/>
         <source>Com Setup</source>
         <translation>Com Setup</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="23"/>
+        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="22"/>
         <source>Com Port</source>
         <translation>Com Port</translation>
     </message>
@@ -194,7 +194,7 @@
     </message>
     <message>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="128"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="498"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="500"/>
         <source>Product Information</source>
         <translation>Product Information</translation>
     </message>
@@ -364,17 +364,17 @@
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="472"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="474"/>
         <source>Save changes to %1?</source>
         <translation>Save changes to %1?</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="531"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="535"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>There is nothing to print: no section is chosen, or the channels have no used channel.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="622"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="626"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>Could not start %1. Start Zemtar again to use the new language.</translation>
     </message>
@@ -486,22 +486,22 @@
 <context>
     <name>zemtar::ui::CProductInfoDlg</name>
     <message>
-        <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="26"/>
+        <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="25"/>
         <source>Product Information</source>
         <translation>Product Information</translation>
     </message>
     <message>
-        <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="27"/>
+        <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="26"/>
         <source>Type Setting</source>
         <translation>Type Setting</translation>
     </message>
     <message>
-        <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="48"/>
+        <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="47"/>
         <source>Type</source>
         <translation>Type</translation>
     </message>
     <message>
-        <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="49"/>
+        <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="48"/>
         <source>Field</source>
         <translation>Field</translation>
     </message>
@@ -537,12 +537,22 @@
 <context>
     <name>zemtar::ui::CZemtarView</name>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="166"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="167"/>
+        <source>Written to the radio on %1</source>
+        <translation>Written to the radio on %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="173"/>
         <source>Read from radio</source>
         <translation>Read from radio</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="191"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="178"/>
+        <source>Read from the radio on %1: %2 rows</source>
+        <translation>Read from the radio on %1: %2 rows</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="199"/>
         <source>Power value</source>
         <translation>Power value</translation>
     </message>

@@ -7,6 +7,7 @@
 #include "link/ui/CPowerDebugDlg.h"
 #include "link/ui/CProcessDlg.h"
 #include "link/ui/GuiLinkHost.h"
+#include "shell/ui/CChildFrame.h"
 #include "shell/Messages.h"
 #include "shell/ui/CZemtarDoc.h"
 
@@ -93,6 +94,30 @@ private slots:
         transfer(false);
         QVERIFY(messages_.isEmpty());
         QCOMPARE(cell(1, ColRx), QStringLiteral("145.12500"));
+    }
+
+    void ctrlWOnTheWindowOpensWriteAndSuccessIsInTheStatusBar()
+    {
+        startWithRadio({QStringLiteral("--from-dat"), makeDat("radio.dat")});
+        frame()->show();
+        QVERIFY(QTest::qWaitForWindowActive(frame()));
+        QVERIFY(frame()->activeChild()->isMaximized()); // every column reachable by scrolling
+        CZemtarView* view = frame()->activeView();
+        QTest::keyClick(view->grid(), Qt::Key_W, Qt::ControlModifier);
+        CProcessDlg* dlg = view->processDialog();
+        QVERIFY(dlg && dlg->isVisible());
+        QCOMPARE(dlg->windowTitle(), QStringLiteral("Write Data"));
+        QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg->isVisible(), 60000);
+        QCOMPARE(frame()->statusMessage(), QStringLiteral("Written to the radio on com1"));
+        QApplication::setActiveWindow(frame()); // the offscreen platform activates nothing itself
+        QVERIFY(QTest::qWaitForWindowActive(frame()));
+        QTest::keyClick(view->grid(), Qt::Key_R, Qt::ControlModifier);
+        QVERIFY(dlg->isVisible());
+        QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg->isVisible(), 60000);
+        QCOMPARE(frame()->statusMessage(), QStringLiteral("Read from the radio on com1: 191 rows"));
+        QVERIFY(messages_.isEmpty());
     }
 
     void longWaitsKeepTheWindowPaintingButTakeNoUserInput()

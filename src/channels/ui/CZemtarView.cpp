@@ -163,6 +163,8 @@ void CZemtarView::OnStartTransfer()
         if (lastOutcome_ != LinkOutcome::Success && engine.wroteAnything())
             appMessage(window(), msg::partlyWritten(engine.rowsWritten(), TransferEngine::kWriteRows, g().lang()),
                        QMessageBox::Ok, QMessageBox::Warning);
+        if (lastOutcome_ == LinkOutcome::Success)
+            emit statusText(tr("Written to the radio on %1").arg(m_link.m_strPort));
     } else {
         // The document changes only when the whole memory has arrived.
         RadioImage image = doc_->image();
@@ -173,6 +175,7 @@ void CZemtarView::OnStartTransfer()
                 g().newDocument = false;
                 FillTableFromImage();
             });
+            emit statusText(tr("Read from the radio on %1: %2 rows").arg(m_link.m_strPort).arg(TransferEngine::kProgressMax));
         }
     }
     m_link.ClosePort();

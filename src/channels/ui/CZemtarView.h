@@ -82,6 +82,8 @@ public:
 signals:
     void mainCaptionChanged(const QString& caption);
     void modifiedChanged(bool modified);
+    // A line for the status bar (a transfer that succeeded says so there, without a box).
+    void statusText(const QString& text);
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;

@@ -4,7 +4,9 @@
 #include "CZemtarDoc.h"
 #include "channels/ui/CZemtarView.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
 
 namespace zemtar::ui {
 
@@ -15,6 +17,11 @@ CChildFrame::CChildFrame(CZemtarDoc* doc, CZemtarView* view, QWidget* parent)
     setWidget(view_);
     setAttribute(Qt::WA_DeleteOnClose, false);
     setWindowIcon(QIcon(g().appFile(QStringLiteral("title.ico"))));
+    // The window menu's own shortcuts (Ctrl+W closes, Ctrl+F4 ...) would shadow the main
+    // window's accelerators: Ctrl+W is Write.
+    if (QMenu* menu = systemMenu())
+        for (QAction* a : menu->actions())
+            a->setShortcuts({});
     updateCaption();
 }
 

@@ -339,6 +339,8 @@ void CMainFrame::onCategory(int category)
         runCommand(kCategoryCommands[category]);
 }
 
+QString CMainFrame::statusMessage() const { return message_->text(); }
+
 QList<CChildFrame*> CMainFrame::childFrames() const
 {
     QList<CChildFrame*> frames;
@@ -377,15 +379,15 @@ CChildFrame* CMainFrame::createFrame(CZemtarDoc* doc)
     mdi_->addSubWindow(frame);
     connect(view, &CZemtarView::mainCaptionChanged, this,
             [this](const QString& caption) { setWindowTitle(caption + QStringLiteral("[*]")); });
+    connect(view, &CZemtarView::statusText, message_, &QLabel::setText);
     connect(view, &CZemtarView::modifiedChanged, this, [this, frame](bool modified) {
         frame->setWindowModified(modified);
         if (activeChild() == frame)
             setWindowModified(modified);
     });
     view->OnInitialUpdate();
-    frame->move(0, 0);
-    frame->resize(int(1095 * view->scale()), int(650 * view->scale()));
-    frame->show();
+    // The table is wider than most screens: the window fills the area, and the grid scrolls.
+    frame->showMaximized();
     mdi_->setActiveSubWindow(frame);
     lastActive_ = frame;
     rebuildMenus();

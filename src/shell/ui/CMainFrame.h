@@ -59,6 +59,7 @@ public:
     void runCommand(int id);
 
     CMdiClientBackground* mdiArea() const { return mdi_; }
+    QString statusMessage() const;
     CNavigatorBar* navigator() const { return navigator_; }
     QList<CChildFrame*> childFrames() const;
     CChildFrame* activeChild() const;

@@ -159,6 +159,9 @@ RowCheck checkRow(const QStringList& fields, BandLimits limits, Language message
     if (!complete)
         r.problems << QStringLiteral("transmit frequency %1: %2").arg(quoted(txText), msg::text(msg::DataFormat, messageLanguage));
     r.cells[ColTx] = normaliseTransmit(txText.isEmpty() ? rxText : txText, false);
+    if (complete && !txText.isEmpty() && r.cells[ColTx] != freq::format(freq::parseMHz(txText)))
+        r.notes << QStringLiteral("transmit frequency %1 is outside 67-512 MHz and is taken as %2")
+                       .arg(quoted(txText), r.cells[ColTx]);
 
     for (int c = ColDecode; c < kFieldCount; ++c) {
         const QString v = field(c);
@@ -232,6 +235,8 @@ ImportResult importInto(RadioImage& img, const QString& text, Language messageLa
         const RowCheck check = checkRow(line.fields.mid(ColRx), limits, messageLanguage);
         for (const QString& p : check.problems)
             problem(p);
+        for (const QString& n : check.notes)
+            result.notes << where + n;
         if (check.ok()) {
             edited.setRow(row, check.cells);
             result.changedRows << row;

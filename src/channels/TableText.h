@@ -28,6 +28,7 @@ QList<Line> parse(const QString& text);
 struct RowCheck {
     ChannelTable::Row cells; // columns 1..12 as stored; all empty when the row becomes blank
     QStringList problems;
+    QStringList notes; // values taken otherwise than given (a transmit frequency outside 67-512 MHz)
     bool ok() const { return problems.isEmpty(); }
 };
 // Checks an edited row given as the texts of columns 1..11, as typed values are checked: an
@@ -38,6 +39,7 @@ RowCheck checkRow(const QStringList& fields, BandLimits limits, Language message
 struct ImportResult {
     QStringList problems;  // "line N: ..." per refused line or cell
     QList<int> changedRows; // table rows stored into the image
+    QStringList notes;      // "line N: ..." per value taken otherwise than given
     bool ok() const { return problems.isEmpty(); }
 };
 

@@ -124,6 +124,8 @@ int cmdImport(const QStringList& argv)
         err(QStringLiteral("%1 was not changed.").arg(datPath));
         return InvalidData;
     }
+    for (const QString& n : r.notes)
+        err(QStringLiteral("%1: note: %2").arg(tablePath, n));
     if (img == before)
         return Ok; // nothing changed: the file stays as it is
     if (const qint64 size = QFileInfo(datPath).size(); size > qint64(RadioImage::kSize))

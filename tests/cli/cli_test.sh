@@ -204,5 +204,11 @@ has err.txt "does not exist"
 expect_rc 0 "import into a longer file" "$CLI" import long.dat one.tsv
 has err.txt "held 7000 bytes"
 
+printf '1\t145.125\t600\t\t\t\t\t\t\t\t\t\n' >txout.tsv
+cp s0.dat tx.dat
+expect_rc 0 "import a transmit frequency outside 67-512 MHz" "$CLI" import tx.dat txout.tsv
+has err.txt "note: line 1: transmit frequency"
+has err.txt "taken as 67.00000"
+
 echo "$pass passed, $fail failed"
 [ "$fail" = 0 ]

@@ -99,6 +99,17 @@ std::optional<Language> parseLanguage(const QString& s)
     return std::nullopt;
 }
 
+std::optional<int> languageOption(const Args& a, const QString& command, Language& lang)
+{
+    if (auto l = a.value(QStringLiteral("language"))) {
+        const auto parsed = parseLanguage(*l);
+        if (!parsed)
+            return usageError(command, QStringLiteral("--language takes English or Chinese, not \"%1\"").arg(*l));
+        lang = *parsed;
+    }
+    return std::nullopt;
+}
+
 QString appName() { return setupValue(QStringLiteral("Setup"), QStringLiteral("AppName")); }
 
 void printProblems(const QStringList& problems, const QString& prefix)

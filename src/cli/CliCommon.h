@@ -44,6 +44,8 @@ QString setupValue(const QString& section, const QString& key, const QString& de
 QString appName();
 // "English" or "Chinese", in any case.
 std::optional<Language> parseLanguage(const QString& s);
+// The --language option of a command into `lang`; the exit status of a usage error, if any.
+std::optional<int> languageOption(const Args& a, const QString& command, Language& lang);
 
 int usageError(const QString& command, const QString& why);
 // One problem a line, the first twenty, then "and N more".

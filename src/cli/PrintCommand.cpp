@@ -26,12 +26,8 @@ int cmdPrint(const QStringList& argv)
     if (a.positional.size() != 2)
         return usageError(QStringLiteral("print"), QStringLiteral("expected a data file and an output file"));
     Language lang = Language::English;
-    if (auto l = a.value(QStringLiteral("language"))) {
-        const auto parsed = parseLanguage(*l);
-        if (!parsed)
-            return usageError(QStringLiteral("print"), QStringLiteral("--language takes English or Chinese, not \"%1\"").arg(*l));
-        lang = *parsed;
-    }
+    if (auto rc = languageOption(a, QStringLiteral("print"), lang))
+        return *rc;
     QPageSize::PageSizeId size = QPageSize::A4;
     if (auto s = a.value(QStringLiteral("page-size"))) {
         if (s->compare(QStringLiteral("Letter"), Qt::CaseInsensitive) == 0)

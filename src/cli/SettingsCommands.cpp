@@ -82,13 +82,8 @@ int cmdSettings(const QStringList& argv)
     if (a.positional.size() != 1)
         return usageError(QStringLiteral("settings"), QStringLiteral("expected one data file"));
     Language lang = Language::English;
-    if (auto l = a.value(QStringLiteral("language"))) {
-        const auto parsed = parseLanguage(*l);
-        if (!parsed)
-            return usageError(QStringLiteral("settings"),
-                              QStringLiteral("--language takes English or Chinese, not \"%1\"").arg(*l));
-        lang = *parsed;
-    }
+    if (auto rc = languageOption(a, QStringLiteral("settings"), lang))
+        return *rc;
     const QString datPath = a.positional[0];
     RadioImage img;
     QString error;

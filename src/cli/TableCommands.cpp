@@ -64,12 +64,8 @@ int cmdDump(const QStringList& argv)
     if (a.positional.size() != 1)
         return usageError(QStringLiteral("dump"), QStringLiteral("expected one data file"));
     Language lang = Language::English;
-    if (auto l = a.value(QStringLiteral("language"))) {
-        const auto parsed = parseLanguage(*l);
-        if (!parsed)
-            return usageError(QStringLiteral("dump"), QStringLiteral("--language takes English or Chinese, not \"%1\"").arg(*l));
-        lang = *parsed;
-    }
+    if (auto rc = languageOption(a, QStringLiteral("dump"), lang))
+        return *rc;
     RadioImage img;
     QString error;
     if (!DataFile::load(a.positional[0], img, &error)) {

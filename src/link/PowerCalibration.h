@@ -20,6 +20,7 @@ public:
     static Params params(Kind kind);
 
     PowerCalibration(Port& port, LinkHost& host, Kind kind) : port_(port), host_(host), p_(params(kind)), kind_(kind) {}
+    Kind kind() const { return kind_; }
 
     // Puts the radio into the adjust mode and stores the value it reports into the image.
     // On Success the port stays open for updates and the close sequence.

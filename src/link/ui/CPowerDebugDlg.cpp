@@ -12,7 +12,7 @@ CPowerDebugDlg::CPowerDebugDlg(PowerCalibration& calibration, int storedValue, Q
     : QDialog(parent), cal_(calibration)
 {
     const auto& p = cal_.parameters();
-    const bool high = p.maximum == 250;
+    const bool high = cal_.kind() == PowerCalibration::Kind::High;
     setObjectName(high ? QStringLiteral("highPowerDialog") : QStringLiteral("lowPowerDialog"));
     setWindowTitle(high ? tr("High Power Debug") : tr("Low Power Debug"));
     m_ctlPower = new QScrollBar(Qt::Horizontal, this);

@@ -1,5 +1,7 @@
 #include "CProcessDlg.h"
 
+#include "link/TransferEngine.h"
+
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -41,7 +43,7 @@ CProcessDlg::CProcessDlg(QWidget* parent) : QDialog(parent)
 
 void CProcessDlg::OnInitDialog()
 {
-    bar_->setRange(0, 191);
+    bar_->setRange(0, TransferEngine::kProgressMax);
     bar_->setValue(0);
     m_bCancel = false;
     start_->setEnabled(true);

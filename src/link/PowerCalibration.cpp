@@ -1,6 +1,7 @@
 #include "PowerCalibration.h"
 
 #include "Protocol.h"
+#include "WakeUp.h"
 #include "shell/Messages.h"
 
 namespace zemtar {
@@ -51,11 +52,7 @@ LinkOutcome PowerCalibration::enter(RadioImage& image)
         for (int i = 0; i < 7; ++i)
             host_.poll();
         port_.purgeAll();
-        for (char b : proto::kWakeUp) {
-            host_.sleepMs(1);
-            port_.clearQueues();
-            port_.write(b);
-        }
+        sendWakeUp(port_, host_, proto::kWakeUp, 1);
         auto r = port_.read(1);
         bool woke = acked(r);
         if (!woke && !r) {
@@ -109,10 +106,7 @@ PowerCalibration::Update PowerCalibration::update(int value)
     int counter = 0;
     // A failed step waits, counts, and wakes the radio again; past five failures it asks.
     for (;;) {
-        for (char b : proto::kUpdateWakeUp) {
-            port_.clearQueues();
-            port_.write(b);
-        }
+        sendWakeUp(port_, host_, proto::kUpdateWakeUp, 0);
         if (!acked(port_.read(1))) {
             host_.sleepMs(2);
             if (++counter <= 5)

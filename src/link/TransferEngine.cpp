@@ -1,6 +1,7 @@
 #include "TransferEngine.h"
 
 #include "Protocol.h"
+#include "WakeUp.h"
 #include "shell/Messages.h"
 
 namespace zemtar {
@@ -83,11 +84,7 @@ std::optional<LinkOutcome> TransferEngine::setUpLink(bool writing, BandLimits do
         }
         host_.status(msg::waitingForRadio(lang_));
         port_.purgeAll();
-        for (char b : proto::kWakeUp) {
-            host_.sleepMs(2);
-            port_.clearQueues();
-            port_.write(b);
-        }
+        sendWakeUp(port_, host_, proto::kWakeUp, 2);
         bool woke = false;
         auto r = port_.read(1);
         if (r && !isAck(r))

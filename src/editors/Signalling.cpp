@@ -257,7 +257,8 @@ long riseSpin(long h, int delta)
 Page makeTwoToneEncode()
 {
     const QString s = QStringLiteral("2-Tone Encode");
-    const std::size_t t = map::kTwoToneTiming.offset, copy = map::kTwoToneTimingCopy.offset;
+    // The timing bytes and their copies; constant, so the lambdas below need not capture them.
+    static constexpr std::size_t t = map::kTwoToneTiming.offset, copy = map::kTwoToneTimingCopy.offset;
     std::vector<Field> f;
     f.push_back(secondsField(s, QStringLiteral("The first delay time(s)"), "第一延迟时间(秒)", 1250, 4, 5, 100, t, copy));
     f.push_back(secondsField(s, QStringLiteral("The second delay time(s)"), "第二延迟时间(秒)", 1251, 4, 5, 100, t + 1,
@@ -266,28 +267,28 @@ Page makeTwoToneEncode()
                              copy + 2));
     // Tone interval: twentieths of the shown value, 16 bits, and its copy.
     Field interval = tenthsField(s, QStringLiteral("Tone interval time(ms)"), "音频间隔时间(毫秒)", 1253, 3, 0, 20);
-    interval.read = [t](const RadioImage& img, const Context&) {
+    interval.read = [](const RadioImage& img, const Context&) {
         return fields::formatFixed((long(img.be16(t + 3)) * 10 + 10) / 20, 1); // to tenths, halves up
     };
-    interval.writeText = [t](RadioImage& img, const QString& v) { img.setBe16(t + 3, std::uint16_t(tenths(v) * 2)); };
-    interval.derive = [copy](RadioImage& img, const QString& v) { img.setBe16(copy + 3, std::uint16_t(tenths(v) * 2)); };
+    interval.writeText = [](RadioImage& img, const QString& v) { img.setBe16(t + 3, std::uint16_t(tenths(v) * 2)); };
+    interval.derive = [](RadioImage& img, const QString& v) { img.setBe16(copy + 3, std::uint16_t(tenths(v) * 2)); };
     f.push_back(interval);
     Field rise = number(s, QStringLiteral("Tx rise delay time(ms)"), "发射上升延迟时间(毫秒)", 1054, 4, decimalChars);
     rise.normalise = [](const QString& v) { return fields::formatFixed(riseNormalised(fields::parseFixed(v, 2)), 2); };
     rise.spin = [](const QString& v, int delta) {
         return fields::formatFixed(riseSpin(fields::parseFixed(v, 2), delta), 2);
     };
-    rise.read = [t](const RadioImage& img, const Context&) { return fields::formatFixed(long(img.be16(t + 5)) * 5, 2); };
-    rise.writeText = [t](RadioImage& img, const QString& v) {
+    rise.read = [](const RadioImage& img, const Context&) { return fields::formatFixed(long(img.be16(t + 5)) * 5, 2); };
+    rise.writeText = [](RadioImage& img, const QString& v) {
         img.setBe16(t + 5, std::uint16_t(fields::parseFixed(v, 2) / 5));
     };
-    rise.derive = [copy](RadioImage& img, const QString& v) {
+    rise.derive = [](RadioImage& img, const QString& v) {
         img.setBe16(copy + 5, std::uint16_t(fields::parseFixed(v, 2) / 5));
     };
     f.push_back(rise);
     Field beep = fields::checkOnBit(s, QStringLiteral("Short beep tone"), u("短提示音"), 1061, t + 7, 0);
-    beep.read = [t](const RadioImage& img, const Context& ctx) { return fields::checkText(img.at(t + 7) != 0, ctx.lang); };
-    beep.writeCheck = [t](RadioImage& img, bool on) { img.set(t + 7, on ? 1 : 0); };
+    beep.read = [](const RadioImage& img, const Context& ctx) { return fields::checkText(img.at(t + 7) != 0, ctx.lang); };
+    beep.writeCheck = [](RadioImage& img, bool on) { img.set(t + 7, on ? 1 : 0); };
     beep.printText = [](const QString& v, const Context&) { return v == QStringLiteral("On") ? QStringLiteral("ON") : v; };
     f.push_back(beep);
     return Page(QStringLiteral("Encode"), u("编码"), std::move(f));

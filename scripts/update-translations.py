@@ -25,7 +25,7 @@ CHINESE = {
     "Decode": "解码", "Encode": "编码", "Delete Channels": "删除信道", "Delete channel %1?": "删除信道 %1？",
     "Delete channels": "删除信道", "Delete the %1 selected channels?": "删除所选的 %1 个信道？", "Edit %1": "编辑%1",
     "Nothing was pasted:\n%1": "未粘贴任何内容：\n%1", "Optional Signal": "可选信号", "Paste": "粘贴",
-    "Power value": "功率值", "Read from radio": "从对讲机读取", "Row %1: %2": "第 %1 行：%2",
+    "Power value": "功率值", "Read from radio": "从对讲机读取", "Row %1: %2": "第 %1 行：%2", "Row %1, %2: %3": "第 %1 行，%2：%3",
     "Row %1: the pasted cells reach beyond the last column.": "第 %1 行：粘贴的单元格超出了最后一列。",
     "Save changes to %1?": "保存对 %1 的修改吗？", "Set %1": "设置%1",
     "The pasted rows reach beyond the last row (Fr).": "粘贴的行超出了最后一行 (Fr)。",

@@ -463,22 +463,22 @@
 <context>
     <name>zemtar::ui::CProcessDlg</name>
     <message>
-        <location filename="../../src/link/ui/CProcessDlg.cpp" line="16"/>
+        <location filename="../../src/link/ui/CProcessDlg.cpp" line="18"/>
         <source>Start</source>
         <translation>开始</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CProcessDlg.cpp" line="19"/>
+        <location filename="../../src/link/ui/CProcessDlg.cpp" line="21"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CProcessDlg.cpp" line="27"/>
+        <location filename="../../src/link/ui/CProcessDlg.cpp" line="30"/>
         <source>Progress</source>
         <translation>进度</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CProcessDlg.cpp" line="48"/>
+        <location filename="../../src/link/ui/CProcessDlg.cpp" line="56"/>
         <source>Not start yet</source>
         <translation>尚未开始</translation>
     </message>
@@ -563,7 +563,7 @@
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="344"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="495"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="498"/>
         <source>Set %1</source>
         <translation>设置%1</translation>
     </message>
@@ -594,39 +594,39 @@
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="464"/>
-        <source>Row %1: %2</source>
-        <translation>第 %1 行：%2</translation>
+        <source>Row %1, %2: %3</source>
+        <translation>第 %1 行，%2：%3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="477"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="480"/>
         <source>Nothing was pasted:
 %1</source>
         <translation>未粘贴任何内容：
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="481"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="491"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="484"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="494"/>
         <source>Paste</source>
         <translation>粘贴</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="489"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="492"/>
         <source>Copy</source>
         <translation>复制</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="490"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="493"/>
         <source>Cut</source>
         <translation>剪切</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="503"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="506"/>
         <source>Delete Channels</source>
         <translation>删除信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="513"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="516"/>
         <source>Channel Edit</source>
         <translation>信道编辑</translation>
     </message>

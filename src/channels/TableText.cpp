@@ -143,13 +143,17 @@ QList<Line> parse(const QString& input)
 RowCheck checkRow(const QStringList& fields, BandLimits limits, Language messageLanguage)
 {
     RowCheck r;
+    auto refuse = [&](int column, const QString& why) {
+        r.problems << why;
+        r.problemColumns << column;
+    };
     auto field = [&](int column) { return fields.value(column - ColRx); };
     const QString rxText = field(ColRx);
     if (rxText.isEmpty())
         return r; // the row becomes blank
     const ReceiveCheck rx = checkReceive(rxText, limits);
     if (!rx.ok())
-        r.problems << msg::text(*rx.error, messageLanguage);
+        refuse(ColRx, msg::text(*rx.error, messageLanguage));
 
     r.cells = ChannelTable::newChannelDefaults(Language::English);
     r.cells[ColRx] = rx.text;
@@ -157,7 +161,7 @@ RowCheck checkRow(const QStringList& fields, BandLimits limits, Language message
     bool complete = false;
     freq::parseMHz(txText, &complete);
     if (!complete)
-        r.problems << QStringLiteral("transmit frequency %1: %2").arg(quoted(txText), msg::text(msg::DataFormat, messageLanguage));
+        refuse(ColTx, QStringLiteral("transmit frequency %1: %2").arg(quoted(txText), msg::text(msg::DataFormat, messageLanguage)));
     r.cells[ColTx] = normaliseTransmit(txText.isEmpty() ? rxText : txText, false);
     if (complete && !txText.isEmpty() && r.cells[ColTx] != freq::format(freq::parseMHz(txText)))
         r.notes << QStringLiteral("transmit frequency %1 is outside 67-512 MHz and is taken as %2")
@@ -170,17 +174,17 @@ RowCheck checkRow(const QStringList& fields, BandLimits limits, Language message
         const QString column = ChannelTable::header(c, Language::English).trimmed();
         if (c == ColDecode || c == ColEncode) {
             if (!isShowableTone(v))
-                r.problems << QStringLiteral("%1 is not a tone (%2 column)").arg(quoted(v), column);
+                refuse(c, QStringLiteral("%1 is not a tone (%2 column)").arg(quoted(v), column));
         } else if (c == ColName) {
             if (v.size() > int(map::rec::kNameSize) || !isPrintableAscii(v))
-                r.problems << QStringLiteral("channel name %1 must be at most 8 printable ASCII characters").arg(quoted(v));
+                refuse(c, QStringLiteral("channel name %1 must be at most 8 printable ASCII characters").arg(quoted(v)));
         } else {
             QStringList allowed = ChannelTable::listEntries(c, Language::English) + ChannelTable::listEntries(c, Language::Chinese);
             if (c == ColBusy)
                 allowed << QStringLiteral("Carrier Only");
             if (!allowed.contains(v))
-                r.problems << QStringLiteral("%1 is not a choice of the %2 column (%3)")
-                                  .arg(quoted(v), column, ChannelTable::listEntries(c, Language::English).join(QStringLiteral(", ")));
+                refuse(c, QStringLiteral("%1 is not a choice of the %2 column (%3)")
+                              .arg(quoted(v), column, ChannelTable::listEntries(c, Language::English).join(QStringLiteral(", "))));
         }
         r.cells[std::size_t(c)] = v;
     }

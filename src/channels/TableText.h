@@ -28,6 +28,7 @@ QList<Line> parse(const QString& text);
 struct RowCheck {
     ChannelTable::Row cells; // columns 1..12 as stored; all empty when the row becomes blank
     QStringList problems;
+    QList<int> problemColumns; // the column of each problem
     QStringList notes; // values taken otherwise than given (a transmit frequency outside 67-512 MHz)
     bool ok() const { return problems.isEmpty(); }
 };

@@ -214,12 +214,12 @@ private slots:
         go(10, ColPower);
         QVERIFY(!view()->pasteText(QStringLiteral("High\tWide\nMedium\tWide\n")));
         QCOMPARE(messages_.size(), 1);
-        QVERIFY(messages_[0].text.contains(QStringLiteral("Row 11: \"Medium\" is not a choice of the Power column")));
+        QVERIFY(messages_[0].text.contains(QStringLiteral("Row 11, Power: \"Medium\" is not a choice of the Power column")));
         for (int r = kFirstRow; r <= kLastRow; ++r)
             QCOMPARE(view()->table().row(r), before.row(r));
         go(10, ColRx);
         QVERIFY(!view()->pasteText(QStringLiteral("145.123\n")));
-        QVERIFY(messages_.last().text.contains(msg::text(msg::StepError, Language::English)));
+        QVERIFY(messages_.last().text.contains(QStringLiteral("Row 10, Rx Frequency: ") + msg::text(msg::StepError, Language::English)));
         QCOMPARE(view()->undoStack()->count(), 1);
         go(10, ColPower);
         QVERIFY(view()->pasteText(QStringLiteral("High\nHigh\n")));

@@ -120,6 +120,22 @@ private slots:
         QVERIFY(messages_.isEmpty());
     }
 
+    void startIsTheDefaultButtonEveryTimeTheWindowOpens()
+    {
+        startWithRadio({QStringLiteral("--from-dat"), makeDat("radio.dat"), QStringLiteral("--wrong-id")});
+        transfer(false); // fails: a radio of another type
+        messages_.clear();
+        CZemtarView* view = frame()->activeView();
+        frame()->runCommand(CMainFrame::ID_READ);
+        CProcessDlg* dlg = view->processDialog();
+        QVERIFY(dlg->isVisible());
+        QVERIFY(dlg->startButton()->isDefault());
+        QVERIFY(!dlg->cancelButton()->isDefault());
+        QTest::keyClick(dlg, Qt::Key_Return); // Enter starts the read, it does not close the window
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg->isVisible(), 60000);
+        QCOMPARE(messages_.size(), 1); // the transfer ran (and met the same radio again)
+    }
+
     void longWaitsKeepTheWindowPaintingButTakeNoUserInput()
     {
         QVERIFY(start(QStringLiteral("English")));

@@ -460,8 +460,11 @@ bool CZemtarView::pasteText(const QString& text)
         if (same)
             continue;
         const tabletext::RowCheck check = tabletext::checkRow(fields, band_, g().lang());
-        for (const QString& p : check.problems)
-            problems << tr("Row %1: %2").arg(ChannelTable::rowLabel(row), p);
+        for (int k = 0; k < check.problems.size(); ++k)
+            problems << tr("Row %1, %2: %3")
+                            .arg(ChannelTable::rowLabel(row),
+                                 ChannelTable::header(check.problemColumns.value(k, ColRx), g().lang()).trimmed(),
+                                 check.problems[k]);
         if (check.ok()) {
             ChannelTable::Row cells = check.cells;
             // The texts of the current language, as the table shows them after a fill.

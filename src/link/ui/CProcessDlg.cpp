@@ -20,6 +20,7 @@ CProcessDlg::CProcessDlg(QWidget* parent) : QDialog(parent)
     start_->setDefault(true);
     cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setObjectName(QStringLiteral("cancel"));
+    cancel_->setAutoDefault(false); // Enter starts, it never cancels
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("status"));
     status_->setMinimumWidth(260);
@@ -47,6 +48,11 @@ void CProcessDlg::OnInitDialog()
     bar_->setValue(0);
     m_bCancel = false;
     start_->setEnabled(true);
+    // Start is the default every time the window opens (a disabled Start hands the default
+    // on while a transfer runs).
+    cancel_->setDefault(false);
+    start_->setDefault(true);
+    start_->setFocus();
     status_->setText(tr("Not start yet"));
     setWindowTitle(m_strCaption);
 }

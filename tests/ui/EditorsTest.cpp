@@ -7,6 +7,7 @@
 #include "editors/ui/CKeyAssignDlg.h"
 #include "editors/ui/CTwoToneDlg.h"
 #include "editors/ui/CMskDlg.h"
+#include "editors/ui/CProductInfoDlg.h"
 #include "editors/ui/COptionalFeaturesDlg.h"
 #include "shell/ui/CChildFrame.h"
 #include "shell/ui/CNavigatorBar.h"
@@ -312,6 +313,28 @@ private slots:
         QCOMPARE(image().be16(0x1500), 2885);
         QCOMPARE(image().be16(0x1680), 388);
         QCOMPARE(image().be16(0x1682), 112);
+    }
+
+    void undoOfABandChangeBringsBackTheOldBandEverywhere()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        onNextModal([&](QWidget* w) {
+            auto* d = qobject_cast<CProductInfoDlg*>(w);
+            QVERIFY(d);
+            d->lowEdit()->setText(QStringLiteral("400"));
+            d->highEdit()->setText(QStringLiteral("470"));
+            press(d, QDialogButtonBox::Ok);
+        });
+        frame()->runCommand(CMainFrame::ID_PRODUCT_INFO);
+        QVERIFY(frame()->windowTitle().contains(QStringLiteral("Fre:400-470MHz")));
+        QCOMPARE(frame()->activeView()->bandLimits().low, 40000000);
+        undo()->undo();
+        QVERIFY2(frame()->windowTitle().contains(QStringLiteral("Fre:144-145MHz")), qPrintable(frame()->windowTitle()));
+        QCOMPARE(frame()->activeView()->bandLimits().low, 14400000);
+        QCOMPARE(frame()->activeView()->bandLimits().high, 14500000);
+        undo()->redo();
+        QVERIFY(frame()->windowTitle().contains(QStringLiteral("Fre:400-470MHz")));
+        QCOMPARE(frame()->activeView()->bandLimits().high, 47000000);
     }
 
     void navigatorOffersTheEditors()

@@ -110,6 +110,12 @@ void CZemtarView::FillTableFromImage()
         completeNewDocument(img, reg.value(QStringLiteral("Type")));
     else
         reg.setValue(QStringLiteral("Type"), img.at(map::kRadioType.offset));
+    followImage();
+}
+
+void CZemtarView::followImage()
+{
+    const RadioImage& img = doc_->image();
     const Band band = band::read(img);
     const QString model = productinfo::modelName(g().setupIni, img.at(map::kRadioType.offset));
     emit mainCaptionChanged(windowCaption(g().languageValue(QStringLiteral("AppName")), model, band, g().lang()));

@@ -34,6 +34,9 @@ public:
     void OnInitialUpdate();
     void FillTableFromImage();
     void StoreTableIntoImage();
+    // What the view derives from the image (the caption, the band the cell checks use),
+    // after the image changed under it: a refill, an undo or a redo.
+    void followImage();
     // The table as text (what the grid shows).
     ChannelTable table() const;
 

@@ -266,6 +266,7 @@ void CZemtarView::changeDocument(const QString& what, const std::function<void()
         hideEditors();
         doc_->image() = s.image;
         setTable(s.table);
+        followImage();
     };
     undo_->push(new SnapshotCommand(apply, before, after, what));
 }

@@ -337,6 +337,31 @@ private slots:
         QCOMPARE(frame()->activeView()->bandLimits().high, 47000000);
     }
 
+    void editCommandsAreEnabledFromTheirState()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        auto on = [&](int id) { return frame()->action(id)->isEnabled(); };
+        QVERIFY(!on(CMainFrame::ID_EDIT_UNDO));
+        QVERIFY(!on(CMainFrame::ID_EDIT_REDO));
+        QVERIFY(on(CMainFrame::ID_EDIT_COPY));
+        image().set(0x12AA, 0xFF);
+        onNextModal([&](QWidget* w) {
+            auto* d = qobject_cast<CKeyAssignDlg*>(w);
+            QTest::mouseClick(d->choices()->button(2), Qt::LeftButton);
+            press(d, QDialogButtonBox::Ok);
+        });
+        frame()->runCommand(CMainFrame::ID_KEY_ASSIGN);
+        QVERIFY(on(CMainFrame::ID_EDIT_UNDO));
+        frame()->runCommand(CMainFrame::ID_EDIT_UNDO);
+        QVERIFY(!on(CMainFrame::ID_EDIT_UNDO));
+        QVERIFY(on(CMainFrame::ID_EDIT_REDO));
+        frame()->runCommand(CMainFrame::ID_FILE_CLOSE); // the channel window goes out of sight
+        for (int id : {CMainFrame::ID_EDIT_CUT, CMainFrame::ID_EDIT_COPY, CMainFrame::ID_EDIT_PASTE, CMainFrame::ID_EDIT_DELETE})
+            QVERIFY(!on(id));
+        QVERIFY(!frame()->action(CMainFrame::ID_CONTROL_BAR)->isIconVisibleInMenu());
+        QVERIFY(frame()->action(CMainFrame::ID_CONTROL_BAR)->isChecked());
+    }
+
     void navigatorOffersTheEditors()
     {
         QVERIFY(start(QStringLiteral("English")));

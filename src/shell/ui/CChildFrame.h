@@ -19,8 +19,21 @@ public:
     void destroyFrame();
     void updateCaption();
 
+signals:
+    void visibilityChanged();
+
 protected:
     void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override
+    {
+        QMdiSubWindow::showEvent(e);
+        emit visibilityChanged();
+    }
+    void hideEvent(QHideEvent* e) override
+    {
+        QMdiSubWindow::hideEvent(e);
+        emit visibilityChanged();
+    }
 
 private:
     CZemtarDoc* doc_;

@@ -33,6 +33,8 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QUndoStack>
 
 namespace zemtar::ui {
@@ -87,6 +89,11 @@ CMainFrame::~CMainFrame()
     // Windows going away while the frame is torn down must not rebuild its menus.
     disconnect(mdi_, nullptr, this, nullptr);
     disconnect(navigator_, nullptr, this, nullptr);
+    disconnect(QGuiApplication::clipboard(), nullptr, this, nullptr);
+    for (CChildFrame* f : childFrames()) {
+        disconnect(f, nullptr, this, nullptr);
+        disconnect(f->view()->undoStack(), nullptr, this, nullptr);
+    }
 }
 
 void CMainFrame::createActions()
@@ -192,6 +199,8 @@ void CMainFrame::createActions()
         actions_[id]->setCheckable(true);
         actions_[id]->setChecked(true);
     }
+    actions_[ID_CONTROL_BAR]->setIconVisibleInMenu(false); // the menu shows its check mark; the toolbar its icon
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMainFrame::updateEditActions);
     for (int i = 0; i < kRecentFiles; ++i) {
         auto* a = new QAction(this);
         connect(a, &QAction::triggered, this, [this, a] {
@@ -304,6 +313,21 @@ void CMainFrame::rebuildMenus()
         if (c.when != CommandRow::When::Always)
             action(c.id)->setEnabled(c.when == CommandRow::When::Document && documentMenu_ && bool(c.run));
     updateNavigator();
+    updateEditActions();
+}
+
+void CMainFrame::updateEditActions()
+{
+    // The editing commands act on the channel window on screen: enabled from its state.
+    CChildFrame* f = activeChild();
+    CZemtarView* v = f ? f->view() : nullptr;
+    const bool shown = v && f->isVisible();
+    action(ID_EDIT_UNDO)->setEnabled(v && v->undoStack()->canUndo());
+    action(ID_EDIT_REDO)->setEnabled(v && v->undoStack()->canRedo());
+    for (int id : {int(ID_EDIT_CUT), int(ID_EDIT_COPY), int(ID_EDIT_DELETE)})
+        action(id)->setEnabled(shown);
+    const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
+    action(ID_EDIT_PASTE)->setEnabled(shown && clip && clip->hasText());
 }
 
 void CMainFrame::updateNavigator()
@@ -380,6 +404,9 @@ CChildFrame* CMainFrame::createFrame(CZemtarDoc* doc)
     connect(view, &CZemtarView::mainCaptionChanged, this,
             [this](const QString& caption) { setWindowTitle(caption + QStringLiteral("[*]")); });
     connect(view, &CZemtarView::statusText, message_, &QLabel::setText);
+    connect(view->undoStack(), &QUndoStack::canUndoChanged, this, &CMainFrame::updateEditActions);
+    connect(view->undoStack(), &QUndoStack::canRedoChanged, this, &CMainFrame::updateEditActions);
+    connect(frame, &CChildFrame::visibilityChanged, this, &CMainFrame::updateEditActions);
     connect(view, &CZemtarView::modifiedChanged, this, [this, frame](bool modified) {
         frame->setWindowModified(modified);
         if (activeChild() == frame)

@@ -122,6 +122,7 @@ private:
                                                 ID_MSK, ID_TWO_TONE, ID_KEY_ASSIGN};
     static constexpr int kMainHelpContext = 0x20000 + 128 - 0x10000;
     void updateNavigator();
+    void updateEditActions();
     // Runs a settings editor on the active document as one undoable change named `what`.
     void editDocument(const QString& what, const std::function<void(RadioImage&, QWidget*)>& edit);
 

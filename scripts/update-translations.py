@@ -15,7 +15,7 @@ CHINESE = {
     "Key Assignment": "侧键设定", "&Undo": "撤消(&U)", "&Redo": "重做(&R)", "Cu&t": "剪切(&T)",
     "&Copy": "复制(&C)", "&Paste": "粘贴(&P)", "&Program": "编程(&P)", "&Read": "读频(&R)",
     "&Write": "写频(&W)", "High Power Debug": "高功率调试", "Low Power Debug": "低功率调试",
-    "Setup": "设置", "Com Setup": "串口设置", "Language": "语言", "&View": "查看(&V)",
+    "Setup": "设置", "&Setup": "设置(&S)", "Com Setup": "串口设置", "Language": "语言", "&View": "查看(&V)",
     "&Toolbar": "工具栏(&T)", "&Status Bar": "状态栏(&S)", "Control &Bar": "控制栏(&B)",
     "&Help": "帮助(&H)", "&Help Topics": "帮助主题(&H)", "&About ...": "关于(&A)...", "Help": "帮助",
     "Toolbar": "工具栏", "Ready": "就绪", "Close": "关闭", "Type Setting": "类型设置", "Type": "类型",

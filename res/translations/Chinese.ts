@@ -148,233 +148,233 @@
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="107"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="114"/>
         <source>&amp;New</source>
         <translation>新建(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="108"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="115"/>
         <source>&amp;Open...</source>
         <translation>打开(&amp;O)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="109"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="116"/>
         <source>&amp;Close</source>
         <translation>关闭(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="114"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="121"/>
         <source>&amp;Save</source>
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="119"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="126"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="124"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="131"/>
         <source>&amp;Print...</source>
         <translation>打印(&amp;P)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="125"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="132"/>
         <source>Print Preview</source>
         <translation>打印预览</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="126"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="133"/>
         <source>P&amp;rint Setup...</source>
         <translation>打印设置(&amp;R)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="127"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="134"/>
         <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="128"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="500"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="135"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="527"/>
         <source>Product Information</source>
         <translation>类型设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="129"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="136"/>
         <source>Channel Information</source>
         <translation>信道信息</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="130"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="131"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="137"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="138"/>
         <source>Optional Features</source>
         <translation>可选功能</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="133"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="134"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="140"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="141"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="135"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="136"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="142"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="143"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="137"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="138"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="144"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
         <source>Two Tone</source>
         <translation>两音</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="139"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="140"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="146"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="147"/>
         <source>Key Assignment</source>
         <translation>侧键设定</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="142"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="149"/>
         <source>&amp;Undo</source>
         <translation>撤消(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="147"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="154"/>
         <source>&amp;Redo</source>
         <translation>重做(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="152"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="159"/>
         <source>Cu&amp;t</source>
         <translation>剪切(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="153"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="160"/>
         <source>&amp;Copy</source>
         <translation>复制(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="154"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="161"/>
         <source>&amp;Paste</source>
         <translation>粘贴(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="155"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="162"/>
         <source>&amp;Delete Channels</source>
         <translation>删除信道(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="156"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
         <source>&amp;Read</source>
         <translation>读频(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="157"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="164"/>
         <source>&amp;Write</source>
         <translation>写频(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="158"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="165"/>
         <source>High Power Debug</source>
         <translation>高功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="170"/>
         <source>Low Power Debug</source>
         <translation>低功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="168"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="175"/>
         <source>Com Setup</source>
         <translation>串口设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="169"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="176"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="170"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="177"/>
         <source>&amp;Toolbar</source>
         <translation>工具栏(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="171"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="178"/>
         <source>&amp;Status Bar</source>
         <translation>状态栏(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="172"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="179"/>
         <source>Control &amp;Bar</source>
         <translation>控制栏(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="173"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="180"/>
         <source>&amp;Help Topics</source>
         <translation>帮助主题(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="174"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="181"/>
         <source>&amp;About ...</source>
         <translation>关于(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="175"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="182"/>
         <source>Help</source>
         <translation>帮助</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="212"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="221"/>
         <source>Toolbar</source>
         <translation>工具栏</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="227"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="236"/>
         <source>Ready</source>
         <translation>就绪</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="258"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="267"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="276"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="285"/>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="287"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="296"/>
         <source>&amp;Program</source>
         <translation>编程(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="290"/>
-        <source>Setup</source>
-        <translation>设置</translation>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="299"/>
+        <source>&amp;Setup</source>
+        <translation>设置(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="294"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="303"/>
         <source>&amp;View</source>
         <translation>查看(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="299"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="308"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="474"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="501"/>
         <source>Save changes to %1?</source>
         <translation>保存对 %1 的修改吗？</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="535"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="562"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>没有可打印的内容：未选择任何部分，或没有已使用的信道。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="626"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="653"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>无法启动 %1。请重新启动 Zemtar 以使用新的语言。</translation>
     </message>
@@ -537,22 +537,22 @@
 <context>
     <name>zemtar::ui::CZemtarView</name>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="167"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="173"/>
         <source>Written to the radio on %1</source>
         <translation>已写入 %1 上的对讲机</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="173"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="179"/>
         <source>Read from radio</source>
         <translation>从对讲机读取</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="178"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="184"/>
         <source>Read from the radio on %1: %2 rows</source>
         <translation>已从 %1 上的对讲机读取：%2 行</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="199"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="205"/>
         <source>Power value</source>
         <translation>功率值</translation>
     </message>
@@ -562,71 +562,71 @@
         <translation>编辑%1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="344"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="498"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="345"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="499"/>
         <source>Set %1</source>
         <translation>设置%1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="352"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="353"/>
         <source>Delete channel %1?</source>
         <translation>删除信道 %1？</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="353"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="354"/>
         <source>Delete the %1 selected channels?</source>
         <translation>删除所选的 %1 个信道？</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="360"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="361"/>
         <source>Delete channels</source>
         <translation>删除信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="441"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="442"/>
         <source>The pasted rows reach beyond the last row (Fr).</source>
         <translation>粘贴的行超出了最后一行 (Fr)。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="451"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="452"/>
         <source>Row %1: the pasted cells reach beyond the last column.</source>
         <translation>第 %1 行：粘贴的单元格超出了最后一列。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="464"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="465"/>
         <source>Row %1, %2: %3</source>
         <translation>第 %1 行，%2：%3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="480"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="481"/>
         <source>Nothing was pasted:
 %1</source>
         <translation>未粘贴任何内容：
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="484"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="494"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="485"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="495"/>
         <source>Paste</source>
         <translation>粘贴</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="492"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="493"/>
         <source>Copy</source>
         <translation>复制</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="493"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="494"/>
         <source>Cut</source>
         <translation>剪切</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="506"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="507"/>
         <source>Delete Channels</source>
         <translation>删除信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="516"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="517"/>
         <source>Channel Edit</source>
         <translation>信道编辑</translation>
     </message>

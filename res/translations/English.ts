@@ -148,233 +148,233 @@
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="107"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="114"/>
         <source>&amp;New</source>
         <translation>&amp;New</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="108"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="115"/>
         <source>&amp;Open...</source>
         <translation>&amp;Open...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="109"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="116"/>
         <source>&amp;Close</source>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="114"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="121"/>
         <source>&amp;Save</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="119"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="126"/>
         <source>Save &amp;As...</source>
         <translation>Save &amp;As...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="124"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="131"/>
         <source>&amp;Print...</source>
         <translation>&amp;Print...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="125"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="132"/>
         <source>Print Preview</source>
         <translation>Print Preview</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="126"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="133"/>
         <source>P&amp;rint Setup...</source>
         <translation>P&amp;rint Setup...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="127"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="134"/>
         <source>E&amp;xit</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="128"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="500"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="135"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="527"/>
         <source>Product Information</source>
         <translation>Product Information</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="129"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="136"/>
         <source>Channel Information</source>
         <translation>Channel Information</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="130"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="131"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="137"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="138"/>
         <source>Optional Features</source>
         <translation>Optional Features</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="133"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="134"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="140"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="141"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="135"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="136"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="142"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="143"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="137"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="138"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="144"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
         <source>Two Tone</source>
         <translation>Two Tone</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="139"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="140"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="146"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="147"/>
         <source>Key Assignment</source>
         <translation>Key Assignment</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="142"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="149"/>
         <source>&amp;Undo</source>
         <translation>&amp;Undo</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="147"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="154"/>
         <source>&amp;Redo</source>
         <translation>&amp;Redo</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="152"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="159"/>
         <source>Cu&amp;t</source>
         <translation>Cu&amp;t</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="153"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="160"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copy</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="154"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="161"/>
         <source>&amp;Paste</source>
         <translation>&amp;Paste</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="155"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="162"/>
         <source>&amp;Delete Channels</source>
         <translation>&amp;Delete Channels</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="156"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
         <source>&amp;Read</source>
         <translation>&amp;Read</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="157"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="164"/>
         <source>&amp;Write</source>
         <translation>&amp;Write</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="158"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="165"/>
         <source>High Power Debug</source>
         <translation>High Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="170"/>
         <source>Low Power Debug</source>
         <translation>Low Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="168"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="175"/>
         <source>Com Setup</source>
         <translation>Com Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="169"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="176"/>
         <source>Language</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="170"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="177"/>
         <source>&amp;Toolbar</source>
         <translation>&amp;Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="171"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="178"/>
         <source>&amp;Status Bar</source>
         <translation>&amp;Status Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="172"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="179"/>
         <source>Control &amp;Bar</source>
         <translation>Control &amp;Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="173"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="180"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Help Topics</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="174"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="181"/>
         <source>&amp;About ...</source>
         <translation>&amp;About ...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="175"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="182"/>
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="212"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="221"/>
         <source>Toolbar</source>
         <translation>Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="227"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="236"/>
         <source>Ready</source>
         <translation>Ready</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="258"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="267"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="276"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="285"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="287"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="296"/>
         <source>&amp;Program</source>
         <translation>&amp;Program</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="290"/>
-        <source>Setup</source>
-        <translation>Setup</translation>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="299"/>
+        <source>&amp;Setup</source>
+        <translation>&amp;Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="294"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="303"/>
         <source>&amp;View</source>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="299"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="308"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="474"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="501"/>
         <source>Save changes to %1?</source>
         <translation>Save changes to %1?</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="535"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="562"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>There is nothing to print: no section is chosen, or the channels have no used channel.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="626"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="653"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>Could not start %1. Start Zemtar again to use the new language.</translation>
     </message>
@@ -537,22 +537,22 @@
 <context>
     <name>zemtar::ui::CZemtarView</name>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="167"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="173"/>
         <source>Written to the radio on %1</source>
         <translation>Written to the radio on %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="173"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="179"/>
         <source>Read from radio</source>
         <translation>Read from radio</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="178"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="184"/>
         <source>Read from the radio on %1: %2 rows</source>
         <translation>Read from the radio on %1: %2 rows</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="199"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="205"/>
         <source>Power value</source>
         <translation>Power value</translation>
     </message>
@@ -562,71 +562,71 @@
         <translation>Edit %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="344"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="498"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="345"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="499"/>
         <source>Set %1</source>
         <translation>Set %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="352"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="353"/>
         <source>Delete channel %1?</source>
         <translation>Delete channel %1?</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="353"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="354"/>
         <source>Delete the %1 selected channels?</source>
         <translation>Delete the %1 selected channels?</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="360"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="361"/>
         <source>Delete channels</source>
         <translation>Delete channels</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="441"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="442"/>
         <source>The pasted rows reach beyond the last row (Fr).</source>
         <translation>The pasted rows reach beyond the last row (Fr).</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="451"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="452"/>
         <source>Row %1: the pasted cells reach beyond the last column.</source>
         <translation>Row %1: the pasted cells reach beyond the last column.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="464"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="465"/>
         <source>Row %1, %2: %3</source>
         <translation>Row %1, %2: %3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="480"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="481"/>
         <source>Nothing was pasted:
 %1</source>
         <translation>Nothing was pasted:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="484"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="494"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="485"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="495"/>
         <source>Paste</source>
         <translation>Paste</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="492"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="493"/>
         <source>Copy</source>
         <translation>Copy</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="493"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="494"/>
         <source>Cut</source>
         <translation>Cut</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="506"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="507"/>
         <source>Delete Channels</source>
         <translation>Delete Channels</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="516"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="517"/>
         <source>Channel Edit</source>
         <translation>Channel Edit</translation>
     </message>

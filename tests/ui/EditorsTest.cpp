@@ -21,6 +21,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QLibraryInfo>
+#include <QMenuBar>
 #include <QTabWidget>
 #include <QTreeWidgetItem>
 #include <QUndoStack>
@@ -360,6 +362,22 @@ private slots:
             QVERIFY(!on(id));
         QVERIFY(!frame()->action(CMainFrame::ID_CONTROL_BAR)->isIconVisibleInMenu());
         QVERIFY(frame()->action(CMainFrame::ID_CONTROL_BAR)->isChecked());
+    }
+
+    void chineseReachesQtsOwnDialogsAndEveryMenuHasItsLetter()
+    {
+        QVERIFY(start(QStringLiteral("Chinese")));
+        const QStringList titles = [&] {
+            QStringList t;
+            for (QAction* a : frame()->menuBar()->actions())
+                t << a->text();
+            return t;
+        }();
+        for (const QString& t : titles)
+            QVERIFY2(t.contains(u'&'), qPrintable(t));
+        if (!QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_zh_CN.qm")))
+            QSKIP("Qt's translations are not installed");
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), u8("取消"));
     }
 
     void navigatorOffersTheEditors()

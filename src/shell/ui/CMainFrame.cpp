@@ -296,7 +296,7 @@ void CMainFrame::rebuildMenus()
         QMenu* program = bar->addMenu(tr("&Program"));
         for (int id : {int(ID_READ), int(ID_WRITE), int(ID_HIGH_POWER), int(ID_LOW_POWER)})
             program->addAction(action(id));
-        QMenu* setup = bar->addMenu(tr("Setup"));
+        QMenu* setup = bar->addMenu(tr("&Setup"));
         setup->addAction(action(ID_COM_SETUP));
         setup->addAction(action(ID_LANGUAGE));
     }

@@ -7,6 +7,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -75,6 +77,7 @@ CZemtarApp::~CZemtarApp()
     frame_.reset();
     if (translatorInstalled_)
         QCoreApplication::removeTranslator(&translator_);
+    QCoreApplication::removeTranslator(&qtTranslator_);
 }
 
 QString CZemtarApp::languageModule(const QString& appDir, const QString& language)
@@ -108,6 +111,11 @@ bool CZemtarApp::InitInstance(const QStringList& arguments, const QString& appDi
     }
     QCoreApplication::installTranslator(&translator_);
     translatorInstalled_ = true;
+    // Qt's own texts (file dialogs, standard buttons) in the same language, from Qt's
+    // translations where the system has them.
+    if (gl.chinese && qtTranslator_.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtTranslator_);
 
     if (showSplash) {
         splash_ = std::make_unique<CSplashWnd>();

@@ -48,6 +48,7 @@ public:
 
 private:
     QTranslator translator_;
+    QTranslator qtTranslator_; // Qt's own texts
     bool translatorInstalled_ = false;
     std::unique_ptr<CSplashWnd> splash_;
     std::unique_ptr<CMainFrame> frame_;

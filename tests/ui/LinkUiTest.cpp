@@ -227,6 +227,31 @@ private slots:
         QCOMPARE(g().registry().value(QStringLiteral("com")), std::optional<int>(1));
     }
 
+    void quickClicksOnThePowerBarSendTheValueShownLast()
+    {
+        startWithRadio({QStringLiteral("--power-low"), QStringLiteral("94"), QStringLiteral("--transcript"),
+                        file("power.txt")});
+        QString shown;
+        onNextModal([&](QWidget* w) {
+            auto* dlg = qobject_cast<CPowerDebugDlg*>(w);
+            QVERIFY(dlg);
+            QScrollBar* bar = dlg->bar();
+            const QPoint up(bar->width() - 4, bar->height() / 2); // the arrow that adds one
+            // Three quick clicks: the second and third land while the first update waits.
+            QTimer::singleShot(200, bar, [bar, up] { QTest::mouseClick(bar, Qt::LeftButton, {}, up); });
+            QTimer::singleShot(400, bar, [bar, up] { QTest::mouseClick(bar, Qt::LeftButton, {}, up); });
+            QTest::mouseClick(bar, Qt::LeftButton, {}, up);
+            QTRY_VERIFY_WITH_TIMEOUT(dlg->positionText() == QStringLiteral("97"), 10000);
+            QTest::qWait(4000); // the updates go out
+            shown = dlg->positionText();
+            dlg->reject();
+        });
+        frame()->runCommand(CMainFrame::ID_LOW_POWER);
+        QCOMPARE(shown, QStringLiteral("97"));
+        stopRadio();
+        QCOMPARE(std::uint8_t(zemtar::test::readAll(file("radio.mem")).at(0x0FF8)), 97);
+    }
+
     void powerAdjustmentMovesTheRadiosValue()
     {
         startWithRadio({QStringLiteral("--power-high"), QStringLiteral("120")});

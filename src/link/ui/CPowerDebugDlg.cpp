@@ -58,7 +58,25 @@ void CPowerDebugDlg::showPosition() { position_->setText(QString::number(m_ctlPo
 void CPowerDebugDlg::endScroll()
 {
     showPosition();
-    cal_.update(m_ctlPower->value());
+    // One update at a time, always with the bar's position as it is when it starts. A scroll
+    // that ends while an update runs (its events are handled inside the update's waits) asks
+    // for one more update, sent when the running one is done; so the value sent last is the
+    // value shown.
+    if (updating_) {
+        pending_ = true;
+        return;
+    }
+    updating_ = true;
+    PowerCalibration::Update r = PowerCalibration::Update::Sent;
+    do {
+        pending_ = false;
+        r = cal_.update(m_ctlPower->sliderPosition());
+    } while (pending_ && r == PowerCalibration::Update::Sent && !closeRequested_);
+    updating_ = false;
+    if (closeRequested_) {
+        closeRequested_ = false;
+        reject();
+    }
 }
 
 bool CPowerDebugDlg::eventFilter(QObject* o, QEvent* e)
@@ -72,6 +90,10 @@ bool CPowerDebugDlg::eventFilter(QObject* o, QEvent* e)
 
 void CPowerDebugDlg::reject()
 {
+    if (updating_) { // closing waits for the update in progress
+        closeRequested_ = true;
+        return;
+    }
     // With the port already gone there is no radio to take out of the mode: the window closes
     // after saying so, rather than staying up with no way to close it.
     const PowerCalibration::Close r = cal_.close();

@@ -32,6 +32,9 @@ private:
     QScrollBar* m_ctlPower;
     QLabel* position_;
     int m_nPower;
+    bool updating_ = false;       // an update is being sent
+    bool pending_ = false;        // a scroll ended meanwhile: send once more
+    bool closeRequested_ = false; // the window was closed meanwhile
 };
 
 } // namespace zemtar::ui

@@ -268,4 +268,11 @@ QString windowCaption(const QString& displayName, const QString& model, Band ban
            band::text(band) + QStringLiteral(" ]");
 }
 
+QString windowCaption(const QString& displayName, const QString& model, std::optional<Band> band, Language lang)
+{
+    const QString unknown = tr2(lang, "unknown", "未知");
+    return displayName + tr2(lang, "  [ Type:", "  [ 类型:") + (model.isEmpty() ? unknown : model) +
+           tr2(lang, "  Fre:", "  频率:") + (band ? band::text(*band) : unknown) + QStringLiteral(" ]");
+}
+
 } // namespace zemtar

@@ -104,5 +104,7 @@ void completeNewDocument(RadioImage& img, std::optional<int> persistedType);
 
 // The main window caption: name + "  [ Type:" + model + "  Fre:" + band + " ]".
 QString windowCaption(const QString& displayName, const QString& model, Band band, Language lang);
+// The caption of an image whose band bytes or radio type mean nothing: "unknown" for either.
+QString windowCaption(const QString& displayName, const QString& model, std::optional<Band> band, Language lang);
 
 } // namespace zemtar

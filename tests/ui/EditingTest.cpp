@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QClipboard>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -110,7 +111,7 @@ private slots:
         QTest::keyClicks(e, QStringLiteral("144.5"));
         QTest::keyClick(e, Qt::Key_Enter);
         QCOMPARE(cell(4, ColRx), QStringLiteral("144.50000"));
-        QVERIFY(!e->isVisible());
+        QCOMPARE(grid()->GetCol(), long(ColTx));
     }
 
     void frequencyKeysAreScreened()
@@ -190,6 +191,37 @@ private slots:
         QVERIFY(child->isWindowModified());
     }
 
+    void bothCaptionsShowTheDocumentsMark()
+    {
+        const QString dat = makeDat("m.dat");
+        QVERIFY(start(QStringLiteral("English"), {dat}));
+        CChildFrame* child = frame()->activeChild();
+        auto marked = [&](QWidget* w) { return w->isWindowModified() && w->windowTitle().contains(u"[*]"); };
+        QVERIFY(frame()->windowTitle().startsWith(QStringLiteral("Zemtar  [ Type:")));
+        QVERIFY(frame()->windowTitle().endsWith(QStringLiteral(" - m.dat[*]")));
+        QVERIFY(!frame()->isWindowModified());
+        frame()->runCommand(CMainFrame::ID_FILE_CLOSE); // hides the channel window
+        frame()->runCommand(CMainFrame::ID_CHANNEL_INFO);
+        typeFrequency(2, ColRx, QStringLiteral("144.1"), 3, ColRx);
+        QVERIFY(marked(child) && marked(frame()));
+        frame()->runCommand(CMainFrame::ID_FILE_CLOSE);
+        QVERIFY2(frame()->isWindowModified(), qPrintable(frame()->windowTitle())); // still the active document
+        frame()->runCommand(CMainFrame::ID_CHANNEL_INFO);
+        frame()->runCommand(CMainFrame::ID_EDIT_UNDO);
+        QVERIFY(!child->isWindowModified() && !frame()->isWindowModified());
+        typeFrequency(2, ColRx, QStringLiteral("144.2"), 3, ColRx);
+        QVERIFY(marked(child) && marked(frame()));
+
+        // A new document is "Untitled" in the caption and in the save question.
+        answers_ = {QMessageBox::Ok, QMessageBox::Discard};
+        frame()->runCommand(CMainFrame::ID_FILE_NEW);
+        QVERIFY2(frame()->windowTitle().endsWith(QStringLiteral(" - Untitled[*]")), qPrintable(frame()->windowTitle()));
+        typeFrequency(2, ColRx, QStringLiteral("144.1"), 3, ColRx);
+        answers_ = {QMessageBox::Cancel};
+        QVERIFY(!frame()->maybeSave(frame()->activeChild()));
+        QCOMPARE(messages_.last().text, QStringLiteral("Save changes to Untitled?"));
+    }
+
     void pasteIsCheckedAsAWhole()
     {
         QVERIFY(start(QStringLiteral("English")));
@@ -239,6 +271,124 @@ private slots:
         go(20, ColRx);
         QVERIFY(view()->pasteText(QApplication::clipboard()->text()));
         QCOMPARE(view()->table().row(20)[ColRx], QStringLiteral("145.12500"));
+    }
+
+    // A click on a row number, with the keyboard modifiers given.
+    void clickRowNumber(int row, Qt::KeyboardModifiers mods = {})
+    {
+        QHeaderView* h = grid()->verticalHeader();
+        grid()->scrollTo(grid()->model()->index(row - 1, 0));
+        const QPoint at(h->width() / 2, h->sectionViewportPosition(row - 1) + h->sectionSize(row - 1) / 2);
+        QTest::mouseClick(h->viewport(), Qt::LeftButton, mods, at);
+    }
+
+    void rowNumbersSelectRowsWithoutAnEditor()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        frame()->show();
+        QApplication::setActiveWindow(frame());
+        QVERIFY(QTest::qWaitForWindowActive(frame()));
+        QString rows;
+        for (int i = 1; i <= 10; ++i)
+            rows += QStringLiteral("%1\t145.%2\t\t\t\t\t\t\t\t\t\t\n").arg(i).arg(i * 25, 3, 10, QChar(u'0'));
+        go(1, ColRx);
+        QVERIFY(view()->pasteText(rows));
+
+        clickRowNumber(3);
+        QVERIFY(!view()->visibleEditor());
+        QCOMPARE(view()->selectedRows(), (QList<int>{3}));
+        clickRowNumber(5, Qt::ShiftModifier);
+        clickRowNumber(8, Qt::ControlModifier);
+        QCOMPARE(view()->selectedRows(), (QList<int>{3, 4, 5, 8}));
+        QVERIFY(!view()->visibleEditor());
+        // The real keys reach Edit > Copy: whole rows, labels first.
+        QTest::keyClick(grid(), Qt::Key_C, Qt::ControlModifier);
+        const QStringList copied = QApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
+        QCOMPARE(copied.size(), 4);
+        QVERIFY(copied[0].startsWith(QStringLiteral("3\t145.07500\t")));
+        QVERIFY(copied[3].startsWith(QStringLiteral("8\t145.20000\t")));
+
+        // Shift+Down from an open editor selects rows instead of moving the editor.
+        go(6, ColTx);
+        QVERIFY(view()->visibleEditor());
+        QTest::keyClick(view()->frequencyEdit(), Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(grid(), Qt::Key_Down, Qt::ShiftModifier);
+        QCOMPARE(view()->selectedRows(), (QList<int>{6, 7, 8}));
+        QVERIFY(!view()->visibleEditor());
+        // A right click inside the selection keeps it and opens nothing.
+        const QRect r7 = grid()->visualRect(grid()->model()->index(6, ColName - 1));
+        QTest::mouseClick(grid()->viewport(), Qt::RightButton, {}, r7.center());
+        QCOMPARE(view()->selectedRows(), (QList<int>{6, 7, 8}));
+        QVERIFY(!view()->visibleEditor());
+        view()->setOnSelectedRows(ColPower, QStringLiteral("Low"));
+        QCOMPARE(cell(7, ColPower), QStringLiteral("Low"));
+        QCOMPARE(grid()->GetRow(), 8L);
+        QVERIFY(grid()->GetCol() != ColMore);
+        // Cut takes the selected rows out in one step.
+        clickRowNumber(2);
+        frame()->runCommand(CMainFrame::ID_EDIT_CUT);
+        QVERIFY(cell(2, ColRx).isEmpty());
+        QCOMPARE(cell(3, ColRx), QStringLiteral("145.07500"));
+        QVERIFY(QApplication::clipboard()->text().startsWith(QStringLiteral("2\t145.05000")));
+        frame()->runCommand(CMainFrame::ID_EDIT_UNDO);
+        QCOMPARE(cell(2, ColRx), QStringLiteral("145.05000"));
+    }
+
+    void enterMovesRightAndEscapeDrops()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        // With the focus real: hiding a focused editor must not move the current cell.
+        frame()->show();
+        QApplication::setActiveWindow(frame());
+        QVERIFY(QTest::qWaitForWindowActive(frame()));
+        go(4, ColRx);
+        QTest::keyClicks(view()->frequencyEdit(), QStringLiteral("145.5"));
+        QTest::keyClick(view()->frequencyEdit(), Qt::Key_Return);
+        QCOMPARE(cell(4, ColRx), QStringLiteral("145.50000"));
+        QCOMPARE(grid()->GetRow(), 4L);
+        QCOMPARE(grid()->GetCol(), long(ColTx)); // the transmit cell comes next
+        QVERIFY(view()->frequencyEdit()->isVisible());
+        QTest::keyClick(view()->frequencyEdit(), Qt::Key_Return);
+        QCOMPARE(grid()->GetCol(), long(ColDecode));
+        QVERIFY(view()->listEditor(ColDecode)->isVisible());
+        QTest::keyClick(view()->listEditor(ColDecode), Qt::Key_Return);
+        QTest::keyClick(view()->listEditor(ColEncode), Qt::Key_Return);
+        QCOMPARE(grid()->GetCol(), long(ColName));
+        QTest::keyClicks(view()->nameEdit(), QStringLiteral("GATE"));
+        QTest::keyClick(view()->nameEdit(), Qt::Key_Enter);
+        QCOMPARE(cell(4, ColName), QStringLiteral("GATE"));
+        QCOMPARE(grid()->GetCol(), long(ColPower)); // not "More"
+        QVERIFY(view()->listEditor(ColPower)->isVisible());
+        grid()->setCurrentCell(3, ColSignal - 1);
+        QTest::keyClick(view()->listEditor(ColSignal), Qt::Key_Return);
+        QCOMPARE(grid()->GetRow(), 5L); // past the last list: the next row's first cell
+        QCOMPARE(grid()->GetCol(), long(ColRx));
+
+        // Esc drops what was typed; leaving the cell afterwards commits nothing.
+        go(4, ColRx);
+        view()->frequencyEdit()->clear();
+        QTest::keyClicks(view()->frequencyEdit(), QStringLiteral("146"));
+        QTest::keyClick(view()->frequencyEdit(), Qt::Key_Escape);
+        QVERIFY(!view()->visibleEditor());
+        go(6, ColRx);
+        QCOMPARE(cell(4, ColRx), QStringLiteral("145.50000"));
+        QVERIFY(messages_.isEmpty());
+        go(4, ColPower);
+        view()->listEditor(ColPower)->setCurrentIndex(1);
+        QTest::keyClick(view()->listEditor(ColPower), Qt::Key_Escape);
+        go(6, ColRx);
+        QCOMPARE(cell(4, ColPower), QStringLiteral("High"));
+
+        // After a band change, passing through an old channel checks nothing.
+        RadioImage img = frame()->activeDocument()->image();
+        band::write(img, {400, 470});
+        frame()->activeDocument()->image() = img;
+        view()->followImage();
+        go(4, ColRx);
+        go(4, ColTx);
+        go(7, ColRx);
+        QVERIFY(messages_.isEmpty());
+        QCOMPARE(cell(4, ColRx), QStringLiteral("145.50000"));
     }
 
     void manyRowsAtOnceAndDeleting()

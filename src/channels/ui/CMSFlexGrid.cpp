@@ -1,6 +1,7 @@
 #include "CMSFlexGrid.h"
 
 #include <QAbstractButton>
+#include <QItemSelection>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,7 +12,7 @@ namespace zemtar::ui {
 
 CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableWidget(parent)
 {
-    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(22);
@@ -29,12 +30,58 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableWidget(parent)
             if (currentRow() != row || currentColumn() != col)
                 return;
         }
-        emit EnterCell();
+        if (!selectingRows_)
+            emit EnterCell();
     });
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &CMSFlexGrid::Scroll);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &CMSFlexGrid::Scroll);
     if (auto* corner = findChild<QAbstractButton*>())
         corner->installEventFilter(this);
+    // The row numbers select rows (Shift extends, Ctrl adds) and never open a cell's editor;
+    // the table view's own row selection would make the first cell current.
+    verticalHeader()->setSectionsClickable(false);
+    verticalHeader()->viewport()->installEventFilter(this);
+}
+
+void CMSFlexGrid::selectRows(long row, bool extend, bool add)
+{
+    if (row < 1 || row > rowCount())
+        return;
+    if (!extend)
+        anchorRow_ = row;
+    const int col = std::max(0, currentColumn());
+    selectingRows_ = true;
+    setCurrentCell(int(row - 1), col, QItemSelectionModel::NoUpdate);
+    selectingRows_ = false;
+    const long from = extend ? anchorRow_ : row;
+    const QItemSelection rows(model()->index(int(std::min(from, row) - 1), 0),
+                              model()->index(int(std::max(from, row) - 1), columnCount() - 1));
+    QItemSelection all = add ? selectionModel()->selection() : QItemSelection();
+    if (extend && add) {
+        // Ctrl+Shift: the rows from the anchor are added to what was selected before.
+        all.merge(rows, QItemSelectionModel::Select);
+    } else if (add && selectionModel()->isRowSelected(int(row - 1), QModelIndex())) {
+        all.merge(rows, QItemSelectionModel::Deselect); // Ctrl on a selected row takes it out
+    } else {
+        all.merge(rows, QItemSelectionModel::Select);
+    }
+    selectionModel()->select(all, QItemSelectionModel::ClearAndSelect);
+    viewport()->update();
+}
+
+void CMSFlexGrid::extendRows(long delta)
+{
+    if (!wholeRowsSelected())
+        anchorRow_ = GetRow();
+    selectRows(std::clamp(GetRow() + delta, 1L, long(rowCount())), true);
+}
+
+bool CMSFlexGrid::wholeRowsSelected() const
+{
+    const auto ranges = selectedRanges();
+    return !ranges.isEmpty() && std::all_of(ranges.begin(), ranges.end(), [this](const QTableWidgetSelectionRange& r) {
+        return r.leftColumn() == 0 && r.rightColumn() == columnCount() - 1;
+    });
 }
 
 void CMSFlexGrid::SetRows(long rows) { setRowCount(int(std::max(0L, rows - 1))); }
@@ -174,7 +221,15 @@ long CMSFlexGrid::GetCellHeight() const { return pixelsToTwips(cellRect().height
 
 void CMSFlexGrid::mousePressEvent(QMouseEvent* e)
 {
-    QTableWidget::mousePressEvent(e);
+    const QModelIndex at = indexAt(e->position().toPoint());
+    if (e->button() == Qt::RightButton) {
+        // The context menu acts on the selection: a click inside it keeps it, a click on
+        // another row selects that row; neither opens an editor.
+        if (at.isValid() && !selectionModel()->isSelected(at))
+            selectRows(at.row() + 1, false);
+    } else {
+        QTableWidget::mousePressEvent(e);
+    }
     const auto mods = e->modifiers();
     const short shift = short((mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
                               (mods & Qt::AltModifier ? 4 : 0));
@@ -183,8 +238,38 @@ void CMSFlexGrid::mousePressEvent(QMouseEvent* e)
     emit MouseDown(button, shift, pixelsToTwips(p.x(), logicalDpiX()), pixelsToTwips(p.y(), logicalDpiY()));
 }
 
+void CMSFlexGrid::mouseMoveEvent(QMouseEvent* e)
+{
+    if (e->buttons() & Qt::RightButton)
+        return; // no drag selection with the context-menu button
+    QTableWidget::mouseMoveEvent(e);
+}
+
 bool CMSFlexGrid::eventFilter(QObject* o, QEvent* e)
 {
+    if (o == verticalHeader()->viewport()) {
+        const auto type = e->type();
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+            (type == QEvent::MouseMove && draggingRows_)) {
+            auto* m = static_cast<QMouseEvent*>(e);
+            if (type == QEvent::MouseMove && !(m->buttons() & Qt::LeftButton))
+                return false;
+            const int section = verticalHeader()->logicalIndexAt(m->position().toPoint());
+            if (section < 0)
+                return true;
+            const bool shift = m->modifiers() & Qt::ShiftModifier, ctrl = m->modifiers() & Qt::ControlModifier;
+            if (type == QEvent::MouseMove)
+                selectRows(section + 1, true, ctrl);
+            else if (m->button() == Qt::LeftButton || !selectionModel()->isRowSelected(section, QModelIndex()))
+                selectRows(section + 1, shift, ctrl);
+            draggingRows_ = m->button() == Qt::LeftButton || (type == QEvent::MouseMove && draggingRows_);
+            setFocus(Qt::MouseFocusReason);
+            return true;
+        }
+        if (type == QEvent::MouseButtonRelease)
+            draggingRows_ = false;
+        return false;
+    }
     // The corner cell (row 0, column 0) shows its text like the other fixed cells.
     if (e->type() == QEvent::Paint) {
         auto* corner = qobject_cast<QAbstractButton*>(o);

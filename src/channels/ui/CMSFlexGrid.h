@@ -23,6 +23,15 @@ public:
     void SetCol(long col);
     long GetRowSel() const;
 
+    // Row selection, as the row numbers and Shift+Up/Down make it: the rows from the anchor
+    // to `row` (or `row` added, with `add`) become the selection and `row` the current row,
+    // without entering a cell (no editor opens). The cell being left is still left.
+    void selectRows(long row, bool extend, bool add = false);
+    // Moves the current row of a row selection by `delta`, extending it from its anchor.
+    void extendRows(long delta);
+    // True while the selection is made of whole rows.
+    bool wholeRowsSelected() const;
+
     QString GetText() const { return GetTextMatrix(GetRow(), GetCol()); }
     void SetText(const QString& text) { SetTextMatrix(GetRow(), GetCol(), text); }
     QString GetTextMatrix(long row, long col) const;
@@ -50,6 +59,7 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
@@ -61,6 +71,9 @@ private:
     QColor fixedColor_ = Qt::black;
     QHash<long, Qt::Alignment> alignment_;
     long leavingRow_ = -1, leavingCol_ = -1; // while LeaveCell runs: the cell being left
+    bool selectingRows_ = false;               // a current-cell change that enters no cell
+    long anchorRow_ = 1;                       // where a Shift extension of rows starts
+    bool draggingRows_ = false;                // the mouse went down on a row number
 };
 
 } // namespace zemtar::ui

@@ -32,15 +32,17 @@ CZemtarView::CZemtarView(CZemtarDoc* doc, QWidget* parent) : QWidget(parent), do
         commitEditor(); // what the user sees in an open editor is what gets saved
         StoreTableIntoImage();
     };
-    undo_ = new QUndoStack(this);
-    connect(undo_, &QUndoStack::cleanChanged, this, [this](bool clean) { emit modifiedChanged(!clean); });
+    undo_ = doc_->undoStack();
     createEditors();
 }
 
 CZemtarView::~CZemtarView()
 {
-    // The undo stack goes with this view's children; it must not report to a view half gone.
-    disconnect(undo_, nullptr, this, nullptr);
+    // The steps on the document's stack refer to this view: they go with it.
+    if (undo_) {
+        const QSignalBlocker quiet(undo_.data());
+        undo_->clear();
+    }
 }
 
 void CZemtarView::setUp()
@@ -116,10 +118,29 @@ void CZemtarView::FillTableFromImage()
 void CZemtarView::followImage()
 {
     const RadioImage& img = doc_->image();
-    const Band band = band::read(img);
     const QString model = productinfo::modelName(g().setupIni, img.at(map::kRadioType.offset));
-    emit mainCaptionChanged(windowCaption(g().languageValue(QStringLiteral("AppName")), model, band, g().lang()));
-    band_ = BandLimits::of(band);
+    const QString name = g().languageValue(QStringLiteral("AppName"));
+    if (band::valid(img)) {
+        const Band band = band::read(img);
+        emit mainCaptionChanged(windowCaption(name, model, band, g().lang()));
+        band_ = BandLimits::of(band);
+        return;
+    }
+    // A band that means nothing (a blank radio holds FF FF FF) is shown as unknown and stays
+    // in the image as it is; typed frequencies are checked against the band the radio gave
+    // when it was read, or only against the receive range.
+    emit mainCaptionChanged(windowCaption(name, model, std::nullopt, g().lang()));
+    band_ = BandLimits::of(radioBand_.value_or(Band{67, 600}));
+    emit statusText(bandNote());
+}
+
+QString CZemtarView::bandNote() const
+{
+    if (band::valid(doc_->image()))
+        return {};
+    return radioBand_ ? tr("The band in this memory is not valid: frequencies are checked against the radio's band, %1.")
+                            .arg(band::text(*radioBand_))
+                      : tr("The band in this memory is not valid: frequencies are checked against the receive range only.");
 }
 
 void CZemtarView::StoreTableIntoImage() { table().storeIntoImage(doc_->image()); }
@@ -176,12 +197,16 @@ void CZemtarView::OnStartTransfer()
         RadioImage image = doc_->image();
         lastOutcome_ = engine.read(image);
         if (lastOutcome_ == LinkOutcome::Success) {
+            if (engine.identity().bandValid())
+                radioBand_ = engine.identity().band();
             changeDocument(tr("Read from radio"), [&] {
                 doc_->image() = image;
                 g().newDocument = false;
                 FillTableFromImage();
             });
-            emit statusText(tr("Read from the radio on %1: %2 rows").arg(m_link.m_strPort).arg(TransferEngine::kProgressMax));
+            const QString read = tr("Read from the radio on %1: %2 rows").arg(m_link.m_strPort).arg(TransferEngine::kProgressMax);
+            const QString note = bandNote();
+            emit statusText(note.isEmpty() ? read : read + QStringLiteral(". ") + note);
         }
     }
     m_link.ClosePort();

@@ -5,6 +5,8 @@
 #include "link/SerialLink.h"
 #include "link/TransferEngine.h"
 
+#include <QPointer>
+#include <QUndoStack>
 #include <QWidget>
 
 #include <functional>
@@ -37,6 +39,8 @@ public:
     // What the view derives from the image (the caption, the band the cell checks use),
     // after the image changed under it: a refill, an undo or a redo.
     void followImage();
+    // What the status bar says about a band the image's bytes do not give (empty when valid).
+    QString bandNote() const;
     // The table as text (what the grid shows).
     ChannelTable table() const;
 
@@ -84,7 +88,6 @@ public:
 
 signals:
     void mainCaptionChanged(const QString& caption);
-    void modifiedChanged(bool modified);
     // A line for the status bar (a transfer that succeeded says so there, without a box).
     void statusText(const QString& text);
 
@@ -98,6 +101,7 @@ private:
     CZemtarDoc* doc_;
     CMSFlexGrid* grid_;
     BandLimits band_;
+    std::optional<Band> radioBand_; // the band the radio reported at the last read
     bool firstSetUp_ = true;
     CProcessDlg* m_pProcessDlg = nullptr;
     bool running_ = false;
@@ -109,6 +113,8 @@ private:
     void placeEditor(QWidget* editor);
     void hideEditors();
     bool commitCell(long row, long col, bool onEnter);
+    void moveRight(long row, long col);
+    void cancelEditor();
     void onMouseDown(short button);
     void onLeaveCell();
     void onEnterCell();
@@ -116,7 +122,7 @@ private:
     void setTable(const ChannelTable& t);
     void showContextMenu(const QPoint& pos);
 
-    QUndoStack* undo_;
+    QPointer<QUndoStack> undo_; // the document's
     QComboBox* toneList_ = nullptr;
     QComboBox* powerList_ = nullptr;
     QComboBox* widthList_ = nullptr;

@@ -131,6 +131,10 @@ QWidget* CZemtarView::visibleEditor() const
 
 void CZemtarView::hideEditors()
 {
+    // Hiding the widget that has the focus would pass the focus on as Tab does, and the grid
+    // takes a Tab as a move to the next cell: give the focus to the grid first.
+    if (QWidget* f = QApplication::focusWidget(); f && f->parentWidget() == grid_->viewport())
+        grid_->setFocus(Qt::OtherFocusReason);
     for (QWidget* w : std::initializer_list<QWidget*>{toneList_, powerList_, widthList_, scanList_, pttList_, busyList_,
                                                       signalList_, nameEdit_, freqEdit_})
         if (w)
@@ -220,6 +224,14 @@ bool CZemtarView::commitCell(long row, long col, bool onEnter)
         return true;
     const QComboBox* list = listEditor(int(col));
     const QString text = list ? list->currentText() : static_cast<QLineEdit*>(editor)->text();
+    if (text == grid_->GetTextMatrix(row, col)) {
+        // Passing through a cell changes nothing and checks nothing: a value the table held
+        // before a band change stays as it is until the user edits it.
+        hideEditors();
+        if (onEnter)
+            moveRight(row, col);
+        return true;
+    }
     ChannelTable t = table();
     const CommitResult result = zemtar::commitCell(t, int(row), int(col), text, band_, g().lang());
     if (!result.accepted()) {
@@ -244,7 +256,32 @@ bool CZemtarView::commitCell(long row, long col, bool onEnter)
     hideEditors();
     if (!sameTable(t, table()))
         changeDocument(tr("Edit %1").arg(ChannelTable::header(int(col), g().lang()).trimmed()), [&] { setTable(t); });
+    if (onEnter)
+        moveRight(row, col);
     return true;
+}
+
+void CZemtarView::moveRight(long row, long col)
+{
+    // After Enter: the next cell to the right, then the first cell of the next row; never
+    // the "More" column, which opens a dialog.
+    if (col < ColSignal)
+        ++col;
+    else if (row < kLastRow) {
+        ++row;
+        col = ColRx;
+    } else {
+        return;
+    }
+    grid_->setCurrentCell(int(row - 1), int(col - 1)); // enters the cell and opens its editor
+    grid_->scrollTo(grid_->currentIndex());
+}
+
+void CZemtarView::cancelEditor()
+{
+    hideEditors();
+    editRow_ = editCol_ = -1;
+    grid_->setFocus();
 }
 
 void CZemtarView::setTable(const ChannelTable& t)
@@ -303,6 +340,25 @@ bool CZemtarView::eventFilter(QObject* o, QEvent* e)
     if (e->type() != QEvent::KeyPress)
         return QWidget::eventFilter(o, e);
     auto* key = static_cast<QKeyEvent*>(e);
+    const bool onEditor = o != grid_ && o->parent() == grid_->viewport();
+    if ((key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) && (key->modifiers() & Qt::ShiftModifier) &&
+        (o == grid_ || onEditor)) {
+        // Shift+Up/Down selects whole rows from the current one, with no editor.
+        if (!commitEditor())
+            return true;
+        hideEditors();
+        grid_->setFocus();
+        grid_->extendRows(key->key() == Qt::Key_Down ? 1 : -1);
+        return true;
+    }
+    if (onEditor && key->key() == Qt::Key_Escape) {
+        cancelEditor(); // the typed or chosen value is dropped; the cell keeps its text
+        return true;
+    }
+    if (onEditor && qobject_cast<QComboBox*>(o) && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+        commitCell(editRow_, editCol_, true);
+        return true;
+    }
     if (key->key() == Qt::Key_Delete && selectedRows().size() > 1) {
         deleteSelectedRows();
         return true;
@@ -370,20 +426,23 @@ void CZemtarView::copySelection()
     const auto ranges = grid_->selectedRanges();
     if (ranges.isEmpty())
         return;
-    const QTableWidgetSelectionRange r = ranges.front();
-    const bool wholeRows = r.leftColumn() == 0 && r.rightColumn() >= ColMore - 1;
     QString text;
-    for (int row = r.topRow() + 1; row <= r.bottomRow() + 1; ++row) {
-        QStringList fields;
-        if (wholeRows) {
-            fields << ChannelTable::rowLabel(row);
+    if (grid_->wholeRowsSelected()) {
+        // Whole rows, as the dump prints them: label first, in the order of the table.
+        for (int row : selectedRows()) {
+            QStringList fields{ChannelTable::rowLabel(row)};
             for (int c = ColRx; c < tabletext::kFieldCount; ++c)
                 fields << grid_->GetTextMatrix(row, c);
-        } else {
+            text += tabletext::joinLine(fields, tabletext::Format::Tsv) + u'\n';
+        }
+    } else {
+        const QTableWidgetSelectionRange r = ranges.front();
+        for (int row = r.topRow() + 1; row <= r.bottomRow() + 1; ++row) {
+            QStringList fields;
             for (int c = r.leftColumn() + 1; c <= std::min(r.rightColumn() + 1, int(ColSignal)); ++c)
                 fields << grid_->GetTextMatrix(row, c);
+            text += tabletext::joinLine(fields, tabletext::Format::Tsv) + u'\n';
         }
-        text += tabletext::joinLine(fields, tabletext::Format::Tsv) + u'\n';
     }
     QApplication::clipboard()->setText(text);
 }
@@ -394,6 +453,14 @@ void CZemtarView::cutSelection()
     const auto ranges = grid_->selectedRanges();
     if (ranges.isEmpty() || qobject_cast<QLineEdit*>(QApplication::focusWidget()))
         return;
+    if (grid_->wholeRowsSelected()) {
+        ChannelTable t = table();
+        for (int row : selectedRows())
+            t.clearRow(row);
+        hideEditors();
+        changeDocument(tr("Cut"), [&] { setTable(t); });
+        return;
+    }
     const QTableWidgetSelectionRange r = ranges.front();
     QString blanks;
     for (int row = r.topRow(); row <= r.bottomRow(); ++row) {

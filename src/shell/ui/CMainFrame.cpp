@@ -56,6 +56,10 @@ QPixmap CMdiClientBackground::backgroundPixmap()
 
 // ------------------------------------------------------------------ frame
 
+namespace {
+constexpr const char* kCaptionProperty = "mainCaption"; // a child window's part of the main caption
+}
+
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("mainFrame"));
@@ -75,10 +79,9 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     connect(navigator_, &QDockWidget::visibilityChanged, this,
             [this](bool) { action(ID_CONTROL_BAR)->setChecked(navigator_->isVisible()); });
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
-        if (auto* f = qobject_cast<CChildFrame*>(w)) {
+        if (auto* f = qobject_cast<CChildFrame*>(w))
             lastActive_ = f;
-            setWindowModified(f->isWindowModified());
-        }
+        updateMainCaption();
         rebuildMenus();
     });
     rebuildMenus();
@@ -401,16 +404,20 @@ CChildFrame* CMainFrame::createFrame(CZemtarDoc* doc)
     auto* view = new CZemtarView(doc);
     auto* frame = new CChildFrame(doc, view);
     mdi_->addSubWindow(frame);
-    connect(view, &CZemtarView::mainCaptionChanged, this,
-            [this](const QString& caption) { setWindowTitle(caption + QStringLiteral("[*]")); });
+    connect(view, &CZemtarView::mainCaptionChanged, this, [this, frame](const QString& caption) {
+        frame->setProperty(kCaptionProperty, caption);
+        updateMainCaption();
+    });
     connect(view, &CZemtarView::statusText, message_, &QLabel::setText);
+    connect(doc, &CZemtarDoc::titleChanged, this, &CMainFrame::updateMainCaption);
     connect(view->undoStack(), &QUndoStack::canUndoChanged, this, &CMainFrame::updateEditActions);
     connect(view->undoStack(), &QUndoStack::canRedoChanged, this, &CMainFrame::updateEditActions);
     connect(frame, &CChildFrame::visibilityChanged, this, &CMainFrame::updateEditActions);
-    connect(view, &CZemtarView::modifiedChanged, this, [this, frame](bool modified) {
+    // A maximized window that hides or shows resets the main window's mark: set it again.
+    connect(frame, &CChildFrame::visibilityChanged, this, &CMainFrame::updateMainCaption);
+    connect(doc, &CZemtarDoc::modifiedChanged, this, [this, frame](bool modified) {
         frame->setWindowModified(modified);
-        if (activeChild() == frame)
-            setWindowModified(modified);
+        updateMainCaption();
     });
     view->OnInitialUpdate();
     // The table is wider than most screens: the window fills the area, and the grid scrolls.
@@ -488,16 +495,43 @@ bool CMainFrame::saveDocument(CChildFrame* frame, bool askForName)
         return false;
     }
     addRecentFile(doc->pathName());
-    frame->view()->undoStack()->setClean();
+    doc->setSaved();
     return true;
+}
+
+void CMainFrame::updateMainCaption()
+{
+    // The caption of the active document's view, then the document's name and its mark;
+    // without a document, the application's name alone.
+    CChildFrame* f = activeChild();
+    if (!f) {
+        caption_ = g().languageValue(QStringLiteral("AppName")).trimmed();
+        captionModified_ = false;
+    } else {
+        caption_ = f->property(kCaptionProperty).toString() + QStringLiteral(" - ") + f->document()->displayName() +
+                   QStringLiteral("[*]");
+        captionModified_ = f->document()->isModified();
+    }
+    setWindowTitle(caption_);
+    setWindowModified(captionModified_);
+}
+
+void CMainFrame::changeEvent(QEvent* e)
+{
+    QMainWindow::changeEvent(e);
+    if (caption_.isEmpty())
+        return;
+    if (e->type() == QEvent::WindowTitleChange && windowTitle() != caption_)
+        setWindowTitle(caption_);
+    else if (e->type() == QEvent::ModifiedChange && isWindowModified() != captionModified_)
+        setWindowModified(captionModified_);
 }
 
 bool CMainFrame::maybeSave(CChildFrame* frame)
 {
-    if (!frame || !frame->isWindowModified())
+    if (!frame || !frame->document()->isModified())
         return true;
-    const QString name = frame->document()->hasFile() ? QFileInfo(frame->document()->pathName()).fileName()
-                                                       : frame->document()->pathName();
+    const QString name = frame->document()->displayName();
     const auto answer = appMessage(this, tr("Save changes to %1?").arg(name),
                                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Question);
     if (answer == QMessageBox::Cancel)
@@ -526,8 +560,11 @@ void CMainFrame::onProductInfo()
         return;
     view->changeDocument(tr("Product Information"), [&] {
         CProductInfoDlg dlg(view->GetDocument()->image(), this);
-        connect(&dlg, &CProductInfoDlg::captionChanged, this,
-                [this](const QString& caption) { setWindowTitle(caption + QStringLiteral("[*]")); });
+        connect(&dlg, &CProductInfoDlg::captionChanged, this, [this](const QString& caption) {
+            if (CChildFrame* f = activeChild())
+                f->setProperty(kCaptionProperty, caption);
+            updateMainCaption();
+        });
         connect(&dlg, &CProductInfoDlg::bandChanged, view,
                 [view](qint64 low, qint64 high) { view->setBandLimits({low, high}); });
         dlg.exec();

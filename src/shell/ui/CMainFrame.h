@@ -75,6 +75,8 @@ public:
     bool saveDocument(CChildFrame* frame, bool askForName);
     // A modified document asks whether to save it first; false when the user cancels.
     bool maybeSave(CChildFrame* frame);
+    // The caption of the active document's view, its name and whether it is modified.
+    void updateMainCaption();
     QStringList recentFiles() const;
 
     // The printer of the session: Print Setup's page size and orientation stay on it.
@@ -84,6 +86,7 @@ public:
     void startAppSetupAfterClose() { startAppSetup_ = true; }
 
 protected:
+    void changeEvent(QEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dropEvent(QDropEvent* e) override;
@@ -91,6 +94,10 @@ protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    // What the main caption shows; a maximized channel window would otherwise append its own
+    // title to it and clear the mark when it hides.
+    QString caption_;
+    bool captionModified_ = false;
     void createActions();
     void rebuildMenus();
     void createToolBar();

@@ -4,8 +4,23 @@
 #include "image/DataFile.h"
 
 #include <QFileInfo>
+#include <QUndoStack>
 
 namespace zemtar::ui {
+
+CZemtarDoc::CZemtarDoc(QObject* parent) : QObject(parent), undo_(new QUndoStack(this))
+{
+    connect(undo_, &QUndoStack::cleanChanged, this, [this](bool clean) { emit modifiedChanged(!clean); });
+}
+
+QString CZemtarDoc::displayName() const
+{
+    return hasFile_ ? QFileInfo(pathName_).fileName() : tr("Untitled");
+}
+
+bool CZemtarDoc::isModified() const { return !undo_->isClean(); }
+
+void CZemtarDoc::setSaved() { undo_->setClean(); }
 
 bool CZemtarDoc::OnNewDocument()
 {

@@ -6,13 +6,15 @@
 
 #include <functional>
 
+class QUndoStack;
+
 namespace zemtar::ui {
 
 // A document: one radio image, where it was loaded from or is to be saved to, and its title.
 class CZemtarDoc : public QObject {
     Q_OBJECT
 public:
-    explicit CZemtarDoc(QObject* parent = nullptr) : QObject(parent) {}
+    explicit CZemtarDoc(QObject* parent = nullptr);
 
     RadioImage& image() { return image_; }
     const RadioImage& image() const { return image_; }
@@ -30,14 +32,25 @@ public:
     // True when pathName() names a file this document was loaded from or saved to.
     bool hasFile() const { return hasFile_; }
     QString title() const { return title_; }
+    // The name a user knows the document by: the file's name, or "Untitled" before it has one
+    // (a new document, or one read from a radio).
+    QString displayName() const;
+
+    // Every change is a step on this stack; the document is modified while the stack is away
+    // from the step last saved or loaded.
+    QUndoStack* undoStack() const { return undo_; }
+    bool isModified() const;
+    void setSaved();
 
     // Set by the view: puts the table's texts into the image.
     std::function<void()> storeTable;
 
 signals:
     void titleChanged();
+    void modifiedChanged(bool modified);
 
 private:
+    QUndoStack* undo_;
     RadioImage image_;
     QString pathName_;
     QString title_;

@@ -319,6 +319,21 @@ Band read(const RadioImage& img)
     return decode(img.at(o), img.at(o + 1), img.at(o + 2));
 }
 
+bool valid(std::uint8_t b0, std::uint8_t b1, std::uint8_t b2)
+{
+    for (std::uint8_t b : {b0, b1, b2})
+        if ((b >> 4) > 9 || (b & 0x0F) > 9)
+            return false;
+    const Band b = decode(b0, b1, b2);
+    return b.highMHz >= b.lowMHz;
+}
+
+bool valid(const RadioImage& img)
+{
+    const std::size_t o = map::kBand.offset;
+    return valid(img.at(o), img.at(o + 1), img.at(o + 2));
+}
+
 void write(RadioImage& img, Band b)
 {
     const std::size_t o = map::kBand.offset;

@@ -90,6 +90,10 @@ struct Band {
 namespace band {
 Band decode(std::uint8_t b0, std::uint8_t b1, std::uint8_t b2);
 Band read(const RadioImage& img);
+// A band whose bytes hold decimal digits only and whose upper edge is not below the lower
+// (a blank radio holds FF FF FF, which would read as 1665-1665 MHz).
+bool valid(std::uint8_t b0, std::uint8_t b1, std::uint8_t b2);
+bool valid(const RadioImage& img);
 void write(RadioImage& img, Band b);
 QString text(Band b); // "%d-%dMHz"
 } // namespace band

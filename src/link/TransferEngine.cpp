@@ -26,6 +26,12 @@ Band RadioIdentity::band() const
     return band::decode(std::uint8_t(bytes[5]), std::uint8_t(bytes[6]), std::uint8_t(bytes[7]));
 }
 
+bool RadioIdentity::bandValid() const
+{
+    return bytes.size() >= proto::kIdentLength &&
+           band::valid(std::uint8_t(bytes[5]), std::uint8_t(bytes[6]), std::uint8_t(bytes[7]));
+}
+
 namespace {
 bool isAck(const std::optional<QByteArray>& r) { return r && r->size() >= 1 && r->at(0) == proto::kAck; }
 } // namespace
@@ -112,6 +118,7 @@ std::optional<LinkOutcome> TransferEngine::setUpLink(bool writing, BandLimits do
             host_.ask(msg::typeMismatch(lang_), Caption::Caution, Buttons::Ok, Icon::Stop);
             return end(LinkOutcome::TypeMismatch);
         }
+        identity_ = id;
 
         if (writing && firstPass) {
             firstPass = false;

@@ -25,6 +25,7 @@ struct RadioIdentity {
     QByteArray bytes;
     bool matches() const;  // family 'U', 'K' or 'R', model "530"
     Band band() const;     // bytes 5-7, laid out like the image's band bytes
+    bool bandValid() const;
 };
 
 class TransferEngine {
@@ -46,6 +47,8 @@ public:
     bool wroteAnything() const { return blocksSent_ > 0; }
     int rowsWritten() const { return progress_; }
     static constexpr int kWriteRows = 190;
+    // The identification of the radio the last link set-up reached (empty before one).
+    const RadioIdentity& identity() const { return identity_; }
 
 private:
     LinkOutcome run(bool writing, RadioImage& scratch, BandLimits documentBand);
@@ -61,6 +64,7 @@ private:
     int tries_ = 1;
     int progress_ = 0;
     int blocksSent_ = 0;
+    RadioIdentity identity_;
 };
 
 } // namespace zemtar

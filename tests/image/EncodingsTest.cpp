@@ -173,8 +173,24 @@ TEST(Band, EncodesAndDecodes)
         for (std::size_t i = 0; i < 3; ++i)
             EXPECT_EQ(img.at(0x17E8 + i), c.bytes[i]);
         EXPECT_EQ(band::read(img), c.band);
+        EXPECT_TRUE(band::valid(img));
     }
     EXPECT_EQ(band::text({144, 145}), u8("144-145MHz"));
+}
+
+TEST(Band, BytesThatAreNotAPairOfMHzValuesAreInvalid)
+{
+    struct {
+        std::array<std::uint8_t, 3> bytes;
+        bool valid;
+    } cases[] = {{{0xFF, 0xFF, 0xFF}, false}, // a blank radio
+                 {{0x1A, 0x14, 0x45}, false}, // a digit above 9
+                 {{0x14, 0x14, 0x4F}, false},
+                 {{0x47, 0x40, 0x00}, false}, // upper edge below the lower
+                 {{0x14, 0x14, 0x44}, true},  // one MHz wide
+                 {{0x00, 0x00, 0x00}, true}};
+    for (const auto& c : cases)
+        EXPECT_EQ(band::valid(c.bytes[0], c.bytes[1], c.bytes[2]), c.valid) << int(c.bytes[0]) << ' ' << int(c.bytes[2]);
 }
 
 } // namespace

@@ -173,6 +173,32 @@ private slots:
         QCOMPARE(memory.mid(16, 8), QByteArray("AWAY\xFF\xFF\xFF\xFF"));
     }
 
+    void aBlankRadiosBandIsUnknownAndItsIdentifiedBandChecks()
+    {
+        // A radio never programmed: band and type bytes FF.
+        RadioImage blank = RadioImage::newDocument();
+        for (std::size_t i = 0; i < 3; ++i)
+            blank.set(map::kBand.offset + i, 0xFF);
+        blank.set(map::kRadioType.offset, 0xFF);
+        QVERIFY(DataFile::save(file("blank.dat"), blank, nullptr));
+        startWithRadio({QStringLiteral("--from-dat"), file("blank.dat"), QStringLiteral("--band"), QStringLiteral("136-174")});
+        transfer(false);
+        QVERIFY(messages_.isEmpty());
+        QVERIFY2(frame()->windowTitle().contains(QStringLiteral("Type:unknown  Fre:unknown")), qPrintable(frame()->windowTitle()));
+        QVERIFY(frame()->statusMessage().contains(QStringLiteral("checked against the radio's band, 136-174MHz")));
+        CZemtarView* view = frame()->activeView();
+        QCOMPARE(view->bandLimits().low, 13600000);
+        // Typed frequencies inside the radio's band pass; the band bytes stay as read.
+        const QModelIndex at = view->grid()->model()->index(2, ColRx - 1);
+        QTest::mouseClick(view->grid()->viewport(), Qt::LeftButton, {}, view->grid()->visualRect(at).center());
+        QTest::keyClicks(view->frequencyEdit(), QStringLiteral("170.5"));
+        QTest::keyClick(view->frequencyEdit(), Qt::Key_Return);
+        QVERIFY(messages_.isEmpty());
+        QCOMPARE(cell(3, ColRx), QStringLiteral("170.50000"));
+        view->StoreTableIntoImage();
+        QCOMPARE(frame()->activeDocument()->image().at(map::kBand.offset), std::uint8_t(0xFF));
+    }
+
     void failedReadLeavesTheDocumentAsItWas()
     {
         startWithRadio({QStringLiteral("--from-dat"), makeDat("radio.dat"), QStringLiteral("--fault"),

@@ -7,6 +7,11 @@ import pathlib, re, subprocess, sys, html
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 TS = ROOT / "res" / "translations"
 CHINESE = {
+    "The band in this memory is not valid: frequencies are checked against the radio's band, %1.":
+        "此存储中的频段无效：频率按对讲机的频段 %1 检查。",
+    "The band in this memory is not valid: frequencies are checked against the receive range only.":
+        "此存储中的频段无效：频率只按接收范围检查。",
+    "Untitled": "无标题",
     "&File": "文件(&F)", "&New": "新建(&N)", "&Open...": "打开(&O)...", "&Close": "关闭(&C)",
     "&Save": "保存(&S)", "Save &As...": "另存为(&A)...", "&Print...": "打印(&P)...",
     "Print Preview": "打印预览", "P&rint Setup...": "打印设置(&R)...", "E&xit": "退出(&X)",

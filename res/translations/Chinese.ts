@@ -4,42 +4,42 @@
 <context>
     <name>Buttons</name>
     <message>
-        <location filename="../../src/shell/ui/MessageBox.cpp" line="24"/>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="25"/>
         <source>OK</source>
         <translation>确定</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/MessageBox.cpp" line="25"/>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="26"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/MessageBox.cpp" line="26"/>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="27"/>
         <source>&amp;Yes</source>
         <translation>是(&amp;Y)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/MessageBox.cpp" line="27"/>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="28"/>
         <source>&amp;No</source>
         <translation>否(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/MessageBox.cpp" line="28"/>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="29"/>
         <source>&amp;Retry</source>
         <translation>重试(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/MessageBox.cpp" line="29"/>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="30"/>
         <source>&amp;Save</source>
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/MessageBox.cpp" line="30"/>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="31"/>
         <source>&amp;Don&apos;t Save</source>
         <translation>不保存(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/MessageBox.cpp" line="31"/>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="32"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
@@ -148,233 +148,233 @@
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="114"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="117"/>
         <source>&amp;New</source>
         <translation>新建(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="115"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="118"/>
         <source>&amp;Open...</source>
         <translation>打开(&amp;O)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="116"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="119"/>
         <source>&amp;Close</source>
         <translation>关闭(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="121"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="124"/>
         <source>&amp;Save</source>
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="126"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="129"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="131"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="134"/>
         <source>&amp;Print...</source>
         <translation>打印(&amp;P)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="132"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="135"/>
         <source>Print Preview</source>
         <translation>打印预览</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="133"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="136"/>
         <source>P&amp;rint Setup...</source>
         <translation>打印设置(&amp;R)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="134"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="137"/>
         <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="135"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="527"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="138"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="561"/>
         <source>Product Information</source>
         <translation>类型设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="136"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="139"/>
         <source>Channel Information</source>
         <translation>信道信息</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="137"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="138"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="140"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="141"/>
         <source>Optional Features</source>
         <translation>可选功能</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="140"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="141"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="143"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="144"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="142"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="143"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="146"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="144"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="147"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="148"/>
         <source>Two Tone</source>
         <translation>两音</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="146"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="147"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="149"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="150"/>
         <source>Key Assignment</source>
         <translation>侧键设定</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="149"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="152"/>
         <source>&amp;Undo</source>
         <translation>撤消(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="154"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="157"/>
         <source>&amp;Redo</source>
         <translation>重做(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="159"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="162"/>
         <source>Cu&amp;t</source>
         <translation>剪切(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="160"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
         <source>&amp;Copy</source>
         <translation>复制(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="161"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="164"/>
         <source>&amp;Paste</source>
         <translation>粘贴(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="162"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="165"/>
         <source>&amp;Delete Channels</source>
         <translation>删除信道(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="166"/>
         <source>&amp;Read</source>
         <translation>读频(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="164"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="167"/>
         <source>&amp;Write</source>
         <translation>写频(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="165"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="168"/>
         <source>High Power Debug</source>
         <translation>高功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="170"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="173"/>
         <source>Low Power Debug</source>
         <translation>低功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="175"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="178"/>
         <source>Com Setup</source>
         <translation>串口设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="176"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="179"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="177"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="180"/>
         <source>&amp;Toolbar</source>
         <translation>工具栏(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="178"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="181"/>
         <source>&amp;Status Bar</source>
         <translation>状态栏(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="179"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="182"/>
         <source>Control &amp;Bar</source>
         <translation>控制栏(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="180"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
         <source>&amp;Help Topics</source>
         <translation>帮助主题(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="181"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
         <source>&amp;About ...</source>
         <translation>关于(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="182"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
         <source>Help</source>
         <translation>帮助</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="221"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="224"/>
         <source>Toolbar</source>
         <translation>工具栏</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="236"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="239"/>
         <source>Ready</source>
         <translation>就绪</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="267"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="270"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="285"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="288"/>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="296"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="299"/>
         <source>&amp;Program</source>
         <translation>编程(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="299"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="302"/>
         <source>&amp;Setup</source>
         <translation>设置(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="303"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="306"/>
         <source>&amp;View</source>
         <translation>查看(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="308"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="311"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="501"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="535"/>
         <source>Save changes to %1?</source>
         <translation>保存对 %1 的修改吗？</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="562"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="599"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>没有可打印的内容：未选择任何部分，或没有已使用的信道。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="653"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="690"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>无法启动 %1。请重新启动 Zemtar 以使用新的语言。</translation>
     </message>
@@ -535,98 +535,117 @@
     </message>
 </context>
 <context>
+    <name>zemtar::ui::CZemtarDoc</name>
+    <message>
+        <location filename="../../src/shell/ui/CZemtarDoc.cpp" line="18"/>
+        <source>Untitled</source>
+        <translation>无标题</translation>
+    </message>
+</context>
+<context>
     <name>zemtar::ui::CZemtarView</name>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="173"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="141"/>
+        <source>The band in this memory is not valid: frequencies are checked against the radio&apos;s band, %1.</source>
+        <translation>此存储中的频段无效：频率按对讲机的频段 %1 检查。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="143"/>
+        <source>The band in this memory is not valid: frequencies are checked against the receive range only.</source>
+        <translation>此存储中的频段无效：频率只按接收范围检查。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="194"/>
         <source>Written to the radio on %1</source>
         <translation>已写入 %1 上的对讲机</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="179"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="202"/>
         <source>Read from radio</source>
         <translation>从对讲机读取</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="184"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="207"/>
         <source>Read from the radio on %1: %2 rows</source>
         <translation>已从 %1 上的对讲机读取：%2 行</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="205"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="230"/>
         <source>Power value</source>
         <translation>功率值</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="246"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="254"/>
         <source>Edit %1</source>
         <translation>编辑%1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="345"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="499"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="397"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="562"/>
         <source>Set %1</source>
         <translation>设置%1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="353"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="405"/>
         <source>Delete channel %1?</source>
         <translation>删除信道 %1？</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="354"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="406"/>
         <source>Delete the %1 selected channels?</source>
         <translation>删除所选的 %1 个信道？</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="361"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="413"/>
         <source>Delete channels</source>
         <translation>删除信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="442"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="505"/>
         <source>The pasted rows reach beyond the last row (Fr).</source>
         <translation>粘贴的行超出了最后一行 (Fr)。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="452"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="515"/>
         <source>Row %1: the pasted cells reach beyond the last column.</source>
         <translation>第 %1 行：粘贴的单元格超出了最后一列。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="465"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="528"/>
         <source>Row %1, %2: %3</source>
         <translation>第 %1 行，%2：%3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="481"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="544"/>
         <source>Nothing was pasted:
 %1</source>
         <translation>未粘贴任何内容：
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="485"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="495"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="548"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="558"/>
         <source>Paste</source>
         <translation>粘贴</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="493"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="556"/>
         <source>Copy</source>
         <translation>复制</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="494"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="457"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="557"/>
         <source>Cut</source>
         <translation>剪切</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="507"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="570"/>
         <source>Delete Channels</source>
         <translation>删除信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="517"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="580"/>
         <source>Channel Edit</source>
         <translation>信道编辑</translation>
     </message>

@@ -4,42 +4,42 @@
 <context>
     <name>Buttons</name>
     <message>
-        <location filename="../../src/shell/ui/MessageBox.cpp" line="24"/>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="25"/>
         <source>OK</source>
         <translation>OK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/MessageBox.cpp" line="25"/>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="26"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/MessageBox.cpp" line="26"/>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="27"/>
         <source>&amp;Yes</source>
         <translation>&amp;Yes</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/MessageBox.cpp" line="27"/>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="28"/>
         <source>&amp;No</source>
         <translation>&amp;No</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/MessageBox.cpp" line="28"/>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="29"/>
         <source>&amp;Retry</source>
         <translation>&amp;Retry</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/MessageBox.cpp" line="29"/>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="30"/>
         <source>&amp;Save</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/MessageBox.cpp" line="30"/>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="31"/>
         <source>&amp;Don&apos;t Save</source>
         <translation>&amp;Don't Save</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/MessageBox.cpp" line="31"/>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="32"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
@@ -148,233 +148,233 @@
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="114"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="117"/>
         <source>&amp;New</source>
         <translation>&amp;New</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="115"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="118"/>
         <source>&amp;Open...</source>
         <translation>&amp;Open...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="116"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="119"/>
         <source>&amp;Close</source>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="121"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="124"/>
         <source>&amp;Save</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="126"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="129"/>
         <source>Save &amp;As...</source>
         <translation>Save &amp;As...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="131"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="134"/>
         <source>&amp;Print...</source>
         <translation>&amp;Print...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="132"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="135"/>
         <source>Print Preview</source>
         <translation>Print Preview</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="133"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="136"/>
         <source>P&amp;rint Setup...</source>
         <translation>P&amp;rint Setup...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="134"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="137"/>
         <source>E&amp;xit</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="135"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="527"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="138"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="561"/>
         <source>Product Information</source>
         <translation>Product Information</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="136"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="139"/>
         <source>Channel Information</source>
         <translation>Channel Information</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="137"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="138"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="140"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="141"/>
         <source>Optional Features</source>
         <translation>Optional Features</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="140"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="141"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="143"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="144"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="142"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="143"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="146"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="144"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="147"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="148"/>
         <source>Two Tone</source>
         <translation>Two Tone</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="146"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="147"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="149"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="150"/>
         <source>Key Assignment</source>
         <translation>Key Assignment</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="149"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="152"/>
         <source>&amp;Undo</source>
         <translation>&amp;Undo</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="154"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="157"/>
         <source>&amp;Redo</source>
         <translation>&amp;Redo</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="159"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="162"/>
         <source>Cu&amp;t</source>
         <translation>Cu&amp;t</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="160"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copy</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="161"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="164"/>
         <source>&amp;Paste</source>
         <translation>&amp;Paste</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="162"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="165"/>
         <source>&amp;Delete Channels</source>
         <translation>&amp;Delete Channels</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="166"/>
         <source>&amp;Read</source>
         <translation>&amp;Read</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="164"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="167"/>
         <source>&amp;Write</source>
         <translation>&amp;Write</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="165"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="168"/>
         <source>High Power Debug</source>
         <translation>High Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="170"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="173"/>
         <source>Low Power Debug</source>
         <translation>Low Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="175"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="178"/>
         <source>Com Setup</source>
         <translation>Com Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="176"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="179"/>
         <source>Language</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="177"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="180"/>
         <source>&amp;Toolbar</source>
         <translation>&amp;Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="178"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="181"/>
         <source>&amp;Status Bar</source>
         <translation>&amp;Status Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="179"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="182"/>
         <source>Control &amp;Bar</source>
         <translation>Control &amp;Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="180"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Help Topics</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="181"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
         <source>&amp;About ...</source>
         <translation>&amp;About ...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="182"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="221"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="224"/>
         <source>Toolbar</source>
         <translation>Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="236"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="239"/>
         <source>Ready</source>
         <translation>Ready</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="267"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="270"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="285"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="288"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="296"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="299"/>
         <source>&amp;Program</source>
         <translation>&amp;Program</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="299"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="302"/>
         <source>&amp;Setup</source>
         <translation>&amp;Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="303"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="306"/>
         <source>&amp;View</source>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="308"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="311"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="501"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="535"/>
         <source>Save changes to %1?</source>
         <translation>Save changes to %1?</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="562"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="599"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>There is nothing to print: no section is chosen, or the channels have no used channel.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="653"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="690"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>Could not start %1. Start Zemtar again to use the new language.</translation>
     </message>
@@ -535,98 +535,117 @@
     </message>
 </context>
 <context>
+    <name>zemtar::ui::CZemtarDoc</name>
+    <message>
+        <location filename="../../src/shell/ui/CZemtarDoc.cpp" line="18"/>
+        <source>Untitled</source>
+        <translation>Untitled</translation>
+    </message>
+</context>
+<context>
     <name>zemtar::ui::CZemtarView</name>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="173"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="141"/>
+        <source>The band in this memory is not valid: frequencies are checked against the radio&apos;s band, %1.</source>
+        <translation>The band in this memory is not valid: frequencies are checked against the radio's band, %1.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="143"/>
+        <source>The band in this memory is not valid: frequencies are checked against the receive range only.</source>
+        <translation>The band in this memory is not valid: frequencies are checked against the receive range only.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="194"/>
         <source>Written to the radio on %1</source>
         <translation>Written to the radio on %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="179"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="202"/>
         <source>Read from radio</source>
         <translation>Read from radio</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="184"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="207"/>
         <source>Read from the radio on %1: %2 rows</source>
         <translation>Read from the radio on %1: %2 rows</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="205"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="230"/>
         <source>Power value</source>
         <translation>Power value</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="246"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="254"/>
         <source>Edit %1</source>
         <translation>Edit %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="345"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="499"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="397"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="562"/>
         <source>Set %1</source>
         <translation>Set %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="353"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="405"/>
         <source>Delete channel %1?</source>
         <translation>Delete channel %1?</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="354"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="406"/>
         <source>Delete the %1 selected channels?</source>
         <translation>Delete the %1 selected channels?</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="361"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="413"/>
         <source>Delete channels</source>
         <translation>Delete channels</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="442"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="505"/>
         <source>The pasted rows reach beyond the last row (Fr).</source>
         <translation>The pasted rows reach beyond the last row (Fr).</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="452"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="515"/>
         <source>Row %1: the pasted cells reach beyond the last column.</source>
         <translation>Row %1: the pasted cells reach beyond the last column.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="465"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="528"/>
         <source>Row %1, %2: %3</source>
         <translation>Row %1, %2: %3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="481"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="544"/>
         <source>Nothing was pasted:
 %1</source>
         <translation>Nothing was pasted:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="485"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="495"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="548"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="558"/>
         <source>Paste</source>
         <translation>Paste</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="493"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="556"/>
         <source>Copy</source>
         <translation>Copy</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="494"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="457"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="557"/>
         <source>Cut</source>
         <translation>Cut</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="507"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="570"/>
         <source>Delete Channels</source>
         <translation>Delete Channels</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="517"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="580"/>
         <source>Channel Edit</source>
         <translation>Channel Edit</translation>
     </message>

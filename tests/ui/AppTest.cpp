@@ -310,6 +310,16 @@ private slots:
         QCOMPARE(about.findChild<QLabel*>(QStringLiteral("Copyrights"))->text(), QString());
     }
 
+    void aShortMessageShowsItsWholeTitle()
+    {
+        QMessageBox box(QMessageBox::Warning, QString::fromUtf8("对讲机写频软件 - Zemtar Programming Software"),
+                        QStringLiteral("OK?"), QMessageBox::Ok);
+        fitTitle(box);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QVERIFY(box.width() > box.fontMetrics().horizontalAdvance(box.windowTitle()) + 100);
+    }
+
     void languageChangeClosesAndReportsAMissingHelper()
     {
         QVERIFY(start(QStringLiteral("English")));

@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QGridLayout>
 
 namespace zemtar::ui {
 
@@ -33,6 +34,16 @@ static QString buttonText(int standardButton, const QString& fallback)
     }
 }
 
+void fitTitle(QMessageBox& box)
+{
+    // A message box is as wide as its text; a short text under a longer title would have the
+    // window manager cut the title. Room for the title, the window icon and its buttons:
+    const int title = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 160;
+    if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+        grid->addItem(new QSpacerItem(title, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+}
+
 void translateButtons(QDialogButtonBox* box)
 {
     for (QAbstractButton* b : box->buttons())
@@ -47,6 +58,7 @@ QMessageBox::StandardButton messageBox(QWidget* parent, const QString& text, con
     QMessageBox box(icon, caption, text, buttons, parent);
     for (QAbstractButton* b : box.buttons())
         b->setText(buttonText(box.standardButton(b), b->text()));
+    fitTitle(box);
     return QMessageBox::StandardButton(box.exec());
 }
 

@@ -13,6 +13,8 @@ QMessageBox::StandardButton messageBox(QWidget* parent, const QString& text, con
                                        QMessageBox::Icon icon = QMessageBox::Information);
 // Standard buttons in the program's language (the texts come from its language module).
 void translateButtons(QDialogButtonBox* box);
+// Widens a message box so that its whole title shows above a short text.
+void fitTitle(QMessageBox& box);
 
 // A message box with the application's display name as caption.
 QMessageBox::StandardButton appMessage(QWidget* parent, const QString& text,

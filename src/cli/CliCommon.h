@@ -19,6 +19,7 @@ enum Exit : int {
     FileError = 3,
     CommFailure = 4,
     Refused = 5,
+    Differs = 6, // verify: the radio holds something else
 };
 
 void out(const QString& text); // stdout, UTF-8, as is
@@ -60,5 +61,7 @@ int cmdWrite(const QStringList& args);
 int cmdPower(const QStringList& args);
 int cmdSettings(const QStringList& args);
 int cmdPrint(const QStringList& args);
+int cmdVerify(const QStringList& args);
+int cmdFleet(const QStringList& args);
 
 } // namespace zemtar::cli

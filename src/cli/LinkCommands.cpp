@@ -2,6 +2,8 @@
 #include "CliCommon.h"
 #include "TerminalHost.h"
 
+#include "editors/ProductInfo.h"
+#include "fleet/Verify.h"
 #include "image/AtomicFile.h"
 #include "image/DataFile.h"
 #include "link/PowerCalibration.h"
@@ -100,7 +102,62 @@ LinkOutcome runTransfer(const QString& port, int retries, bool acceptBand, bool 
     return o;
 }
 
+// Reads the radio into a copy of `image` (the read's password check uses `password`, the
+// image's own when empty) and prints each difference of the written bytes.
+int verifyAgainst(const QString& port, int retries, bool stats, const RadioImage& image, const QString& fileName,
+                  const std::optional<QByteArray>& password)
+{
+    RadioImage back = image;
+    if (password)
+        back.setText(map::kPassword.offset, map::kPassword.size, *password);
+    const LinkOutcome o = runTransfer(port, retries, false, stats, [&](TransferEngine& engine) { return engine.read(back); });
+    if (o != LinkOutcome::Success)
+        return exitFor(o);
+    const QStringList diffs = fleet::differences(image, back, productinfo::modelNames(setupIni()));
+    if (diffs.isEmpty()) {
+        err(QStringLiteral("The radio holds exactly %1.").arg(fileName));
+        return Ok;
+    }
+    for (const QString& d : diffs)
+        out(d + u'\n');
+    err(QStringLiteral("The radio differs from %1 in %2 place(s).").arg(fileName).arg(diffs.size()));
+    return Differs;
+}
+
 } // namespace
+
+int cmdVerify(const QStringList& argv)
+{
+    const QString cmd = QStringLiteral("verify");
+    if (argv.contains(QStringLiteral("--help"))) {
+        out(QStringLiteral(
+            "Usage: zemtar-cli verify --port P FILE.dat [--password TEXT] [--retries N]\n"
+            "Reads the radio on port P and compares every byte a write of FILE.dat would send.\n"
+            "Prints one line per difference (a channel's cell, a setting, or a byte no editor\n"
+            "shows). The radio's password must equal TEXT (default: the file's password).\n"
+            "Exit status 0 when the radio holds exactly the file, 6 when it differs.\n"));
+        return Ok;
+    }
+    Args a;
+    int retries = 0;
+    if (auto rc = linkArgs(cmd, argv, {QStringLiteral("password")}, {QStringLiteral("stats")}, 1,
+                           QStringLiteral("expected --port P and one data file"), a, retries))
+        return *rc;
+    RadioImage image;
+    QString error;
+    if (!DataFile::load(a.positional[0], image, &error)) {
+        err(error);
+        return FileError;
+    }
+    std::optional<QByteArray> password;
+    if (auto pw = a.value(QStringLiteral("password"))) {
+        password = pw->toLatin1();
+        if (password->size() > 6 || *pw != QString::fromLatin1(*password))
+            return usageError(cmd, QStringLiteral("--password takes at most 6 characters"));
+    }
+    return verifyAgainst(*a.value(QStringLiteral("port")), retries, a.has(QStringLiteral("stats")), image,
+                         a.positional[0], password);
+}
 
 int cmdRead(const QStringList& argv)
 {
@@ -170,14 +227,15 @@ int cmdWrite(const QStringList& argv)
     const QString cmd = QStringLiteral("write");
     if (argv.contains(QStringLiteral("--help"))) {
         out(QStringLiteral(
-            "Usage: zemtar-cli write --port P FILE.dat [--accept-band] [--retries N]\n"
+            "Usage: zemtar-cli write --port P FILE.dat [--accept-band] [--verify] [--retries N]\n"
             "Writes FILE.dat into the radio on port P. When the file's band reaches beyond the\n"
-            "radio's band the write stops, unless --accept-band is given. --stats as for read.\n"));
+            "radio's band the write stops, unless --accept-band is given. --verify reads the\n"
+            "radio back afterwards and compares, as verify does. --stats as for read.\n"));
         return Ok;
     }
     Args a;
     int retries = 0;
-    if (auto rc = linkArgs(cmd, argv, {}, {QStringLiteral("accept-band"), QStringLiteral("stats")}, 1,
+    if (auto rc = linkArgs(cmd, argv, {}, {QStringLiteral("accept-band"), QStringLiteral("stats"), QStringLiteral("verify")}, 1,
                            QStringLiteral("expected --port P and one data file"), a, retries))
         return *rc;
     const auto port = a.value(QStringLiteral("port"));
@@ -199,6 +257,8 @@ int cmdWrite(const QStringList& argv)
         err(QStringLiteral("Wrote %1 into the radio.").arg(a.positional[0]));
     if (partly)
         err(msg::partlyWritten(*partly, TransferEngine::kWriteRows, Language::English));
+    if (o == LinkOutcome::Success && a.has(QStringLiteral("verify")))
+        return verifyAgainst(*port, retries, a.has(QStringLiteral("stats")), image, a.positional[0], std::nullopt);
     return exitFor(o);
 }
 

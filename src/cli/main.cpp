@@ -28,8 +28,10 @@ static const char* kUsage =
     "  power high|low --port P [--set N]          adjust the transmit power live\n"
     "  settings FILE.dat [--apply TEXT|--set S=V] print or change the settings as text\n"
     "  print FILE.dat OUT.pdf [--sections LIST]   the printed report as a PDF file\n"
+    "  verify --port P FILE.dat                   compare a radio with a data file\n"
+    "  fleet TEMPLATE.dat --units CSV --port P... program many radios, each its own unit\n"
     "Each command has --help. Exit status: 0 success, 1 usage error, 2 invalid data,\n"
-    "3 file error, 4 communication failure, 5 refused.\n";
+    "3 file error, 4 communication failure, 5 refused, 6 the radio differs (verify).\n";
 
 int main(int argc, char** argv)
 {
@@ -60,6 +62,8 @@ int main(int argc, char** argv)
         {QStringLiteral("power"), cmdPower},
         {QStringLiteral("settings"), cmdSettings},
         {QStringLiteral("print"), cmdPrint},
+        {QStringLiteral("verify"), cmdVerify},
+        {QStringLiteral("fleet"), cmdFleet},
     };
     const QString name = args.takeFirst();
     const auto it = commands.find(name);

@@ -21,7 +21,12 @@ byte_at() { od -An -tx1 -j "$2" -N 1 "$1" | tr -d ' '; }
 # Usage and help
 expect_rc 1 "no command" "$CLI"
 expect_rc 1 "unknown command" "$CLI" frobnicate
-for c in new dump import; do expect_rc 0 "$c --help" "$CLI" $c --help; has out.txt "Usage: zemtar-cli $c"; done
+for c in new dump import verify fleet; do expect_rc 0 "$c --help" "$CLI" $c --help; has out.txt "Usage: zemtar-cli $c"; done
+expect_rc 1 "fleet without port" "$CLI" fleet t.dat --sequence "MSK/ID Code=1..2" --log l.csv
+expect_rc 1 "fleet with units and sequence" "$CLI" fleet t.dat --units u.csv --sequence "MSK/ID Code=1..2" --port x --log l.csv
+expect_rc 1 "fleet without log" "$CLI" fleet t.dat --sequence "MSK/ID Code=1..2" --port x
+expect_rc 1 "fleet port twice" "$CLI" fleet t.dat --sequence "MSK/ID Code=1..2" --port x --port x --log l.csv
+expect_rc 1 "verify without port" "$CLI" verify t.dat
 expect_rc 1 "new without file" "$CLI" new
 expect_rc 1 "new bad type" "$CLI" new x.dat --type abc
 [ ! -e x.dat ] && ok || bad "x.dat written despite usage error"
@@ -209,6 +214,18 @@ cp s0.dat tx.dat
 expect_rc 0 "import a transmit frequency outside 67-512 MHz" "$CLI" import tx.dat txout.tsv
 has err.txt "note: line 1: transmit frequency"
 has err.txt "taken as 67.00000"
+
+# fleet: the units table is checked as a whole before any port is opened
+printf 'Unit,MSK/ID Code,Channel 3/Chnnel Name\nA,1001,ONE\nB,12345,TWO\nA,1003,\n' >units.csv
+expect_rc 2 "fleet refuses a bad units table" "$CLI" fleet a.dat --units units.csv --port /no/such/port --log fleet.csv --yes
+has err.txt "line 3, column 2: MSK/ID Code: \"12345\" is longer than 4 characters"
+has err.txt "line 4: unit \"A\" is given twice"
+has err.txt "Nothing was written to any radio."
+[ ! -e fleet.csv ] && ok || bad "a log was started for a refused table"
+printf 'Unit,MSK/ID Code\nA,1001\n' >units.csv
+expect_rc 4 "fleet on a missing port fails the unit and says so" "$CLI" fleet a.dat --units units.csv --port /no/such/port --log fleet.csv --yes
+has fleet.csv "A,/no/such/port,,failed"
+has err.txt "Not done: A"
 
 echo "$pass passed, $fail failed"
 [ "$fail" = 0 ]

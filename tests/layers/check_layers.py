@@ -11,7 +11,7 @@ import pathlib, re, sys
 
 SRC = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).resolve().parents[2] / "src")
 # Lowest first: a subsystem may include those before it.
-LAYERS = ["image", "fields", "shell", "channels", "editors", "link", "print"]
+LAYERS = ["image", "fields", "shell", "channels", "editors", "link", "print", "fleet"]
 WIDGETS = re.compile(r"#include\s*<(QtWidgets/|QtPrintSupport/|QWidget|QDialog|QApplication|QMainWindow|QLabel|"
                      r"QLineEdit|QComboBox|QMessageBox|QTableWidget|QPrinter|QPrintDialog)")
 INCLUDE = re.compile(r'#include\s*"([^"]+)"')

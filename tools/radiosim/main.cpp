@@ -16,6 +16,8 @@
 #include <deque>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <time.h>
 #include <unistd.h>
@@ -39,6 +41,8 @@ const char* kUsage =
     "Usage: zemtar-radiosim [OPTIONS]\n"
     "A simulated radio on a pseudo-terminal. Prints the device to use, then answers the\n"
     "programming protocol until interrupted.\n"
+    "  --count N              N radios on N pseudo-terminals (one device line each);\n"
+    "                         --save, --transcript and --link then get .1 .. .N appended\n"
     "  --link PATH            also make PATH a symbolic link to the device\n"
     "  --memory FILE          load the radio's 4096-byte memory (raw) from FILE\n"
     "  --from-dat FILE        load the memory from a 6144-byte data file\n"
@@ -67,6 +71,7 @@ struct Options {
     QByteArray password;
     bool havePassword = false;
     int high = 125, low = 100;
+    int count = 1;
 };
 
 bool parse(const QStringList& args, Options& o, QString& error)
@@ -101,6 +106,7 @@ bool parse(const QStringList& args, Options& o, QString& error)
         else if (a == QLatin1String("--from-dat")) { if (!(v = need(i))) return false; o.fromDat = *v; }
         else if (a == QLatin1String("--save")) { if (!(v = need(i))) return false; o.save = *v; }
         else if (a == QLatin1String("--transcript")) { if (!(v = need(i))) return false; o.transcript = *v; }
+        else if (a == QLatin1String("--count")) { if (!(v = need(i)) || !number(*v, 1, 64, o.count)) return false; }
         else if (a == QLatin1String("--turnaround")) { if (!(v = need(i)) || !number(*v, 0, 1000, o.turnaroundMs)) return false; }
         else if (a == QLatin1String("--power-high")) { if (!(v = need(i)) || !number(*v, 0, 255, o.high)) return false; }
         else if (a == QLatin1String("--power-low")) { if (!(v = need(i)) || !number(*v, 0, 255, o.low)) return false; }
@@ -201,6 +207,65 @@ int main(int argc, char** argv)
     const int low = explicitPowers || radio.lowPower() == 0xFF ? o.low : radio.lowPower();
     radio.setPowers(high, low);
 
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGTERM, onSignal);
+    std::signal(SIGPIPE, SIG_IGN);
+    // Every radio's terminal first, so that the device lines come out in order; then one
+    // process per further radio.
+    struct Terminal {
+        int master = -1, holder = -1;
+        QByteArray name;
+    };
+    std::vector<Terminal> terminals;
+    for (int i = 0; i < o.count; ++i) {
+        Terminal t;
+        t.master = posix_openpt(O_RDWR | O_NOCTTY);
+        if (t.master < 0 || grantpt(t.master) != 0 || unlockpt(t.master) != 0) {
+            std::fprintf(stderr, "zemtar-radiosim: no pseudo-terminal: %s\n", std::strerror(errno));
+            return 3;
+        }
+        t.name = ptsname(t.master);
+        // Hold the terminal side open in raw mode so it never echoes and never reports a
+        // hang-up between two connections of the program.
+        t.holder = open(t.name.constData(), O_RDWR | O_NOCTTY);
+        termios tio{};
+        tcgetattr(t.holder, &tio);
+        cfmakeraw(&tio);
+        tcsetattr(t.holder, TCSANOW, &tio);
+        fcntl(t.master, F_SETFL, fcntl(t.master, F_GETFL) | O_NONBLOCK);
+        terminals.push_back(t);
+    }
+    for (const Terminal& t : terminals)
+        std::printf("%s\n", t.name.constData());
+    std::fflush(stdout);
+    int index = 0;
+    std::vector<pid_t> children;
+    for (int i = 1; i < o.count; ++i) {
+        const pid_t pid = fork();
+        if (pid == 0) {
+            index = i;
+            children.clear();
+            prctl(PR_SET_PDEATHSIG, SIGTERM); // goes with the first radio
+            break;
+        }
+        if (pid > 0)
+            children.push_back(pid);
+    }
+    for (int i = 0; i < o.count; ++i)
+        if (i != index) {
+            close(terminals[std::size_t(i)].master);
+            close(terminals[std::size_t(i)].holder);
+        }
+    const int master = terminals[std::size_t(index)].master;
+    const int holder = terminals[std::size_t(index)].holder;
+    const QByteArray slaveName = terminals[std::size_t(index)].name;
+    if (o.count > 1) {
+        const QString suffix = QStringLiteral(".%1").arg(index + 1);
+        for (QString* path : {&o.save, &o.transcript, &o.link})
+            if (!path->isEmpty())
+                *path += suffix;
+    }
+
     FILE* transcript = nullptr;
     if (!o.transcript.isEmpty()) {
         transcript = std::fopen(o.transcript.toLocal8Bit().constData(), "w");
@@ -222,30 +287,11 @@ int main(int argc, char** argv)
     if (!o.save.isEmpty())
         radio.setWriteDone([&] { saveMemory(o.save, radio.memory()); });
 
-    const int master = posix_openpt(O_RDWR | O_NOCTTY);
-    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) {
-        std::fprintf(stderr, "zemtar-radiosim: no pseudo-terminal: %s\n", std::strerror(errno));
-        return 3;
-    }
-    const QByteArray slaveName = ptsname(master);
-    // Hold the terminal side open in raw mode so it never echoes and never reports a
-    // hang-up between two connections of the program.
-    const int holder = open(slaveName.constData(), O_RDWR | O_NOCTTY);
-    termios tio{};
-    tcgetattr(holder, &tio);
-    cfmakeraw(&tio);
-    tcsetattr(holder, TCSANOW, &tio);
-    fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
     if (!o.link.isEmpty()) {
         unlink(o.link.toLocal8Bit().constData());
         if (symlink(slaveName.constData(), o.link.toLocal8Bit().constData()) != 0)
             std::fprintf(stderr, "zemtar-radiosim: cannot link %s: %s\n", qPrintable(o.link), std::strerror(errno));
     }
-    std::printf("%s\n", slaveName.constData());
-    std::fflush(stdout);
-    std::signal(SIGINT, onSignal);
-    std::signal(SIGTERM, onSignal);
-    std::signal(SIGPIPE, SIG_IGN);
 
     const qint64 byteNs = o.throttle ? 10LL * 1000000000LL / 9600 : 0; // 10 bits a byte
     const qint64 turnaroundNs = qint64(o.turnaroundMs >= 0 ? o.turnaroundMs : (o.throttle ? 0 : 2)) * 1000000;
@@ -335,5 +381,12 @@ int main(int argc, char** argv)
     close(holder);
     if (transcript)
         std::fclose(transcript);
+    for (pid_t child : children) {
+        kill(child, SIGTERM);
+        int childStatus = 0;
+        waitpid(child, &childStatus, 0);
+        if (!WIFEXITED(childStatus) || WEXITSTATUS(childStatus) != 0)
+            status = status ? status : 3;
+    }
     return status;
 }

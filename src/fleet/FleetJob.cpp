@@ -1,0 +1,267 @@
+#include "FleetJob.h"
+
+#include "Units.h"
+#include "Verify.h"
+#include "channels/TableText.h"
+#include "image/DataFile.h"
+#include "link/LinkHost.h"
+#include "link/SerialLink.h"
+#include "link/TransferEngine.h"
+#include "shell/Messages.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <chrono>
+#include <thread>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace zemtar::fleet {
+
+QString logHeader()
+{
+    return tabletext::joinLine({QStringLiteral("Started"), QStringLiteral("Ended"), QStringLiteral("Unit"),
+                                QStringLiteral("Port"), QStringLiteral("Radio"), QStringLiteral("Result"),
+                                QStringLiteral("Message")},
+                               tabletext::Format::Csv);
+}
+
+QString logLine(const LogEntry& e)
+{
+    return tabletext::joinLine({e.started, e.ended, e.unit, e.port, e.identity, e.result, e.message}, tabletext::Format::Csv);
+}
+
+QSet<QString> doneUnits(const QString& logText)
+{
+    QSet<QString> done;
+    for (const tabletext::Line& l : tabletext::parse(logText))
+        if (l.fields.size() >= 6 && l.fields[5] == QStringLiteral("ok"))
+            done.insert(l.fields[2]);
+    return done;
+}
+
+bool appendLogLine(const QString& path, const QString& line, QString* error)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered)) {
+        if (error)
+            *error = QStringLiteral("Cannot write the log %1: %2").arg(path, f.errorString());
+        return false;
+    }
+    QByteArray bytes;
+    if (f.size() == 0)
+        bytes = logHeader().toUtf8() + '\n';
+    bytes += line.toUtf8() + '\n';
+    // One write: a job cut short leaves whole lines.
+    const bool ok = f.write(bytes) == bytes.size();
+#ifdef Q_OS_UNIX
+    if (ok)
+        ::fsync(f.handle());
+#endif
+    if (!ok && error)
+        *error = QStringLiteral("Cannot write the log %1: %2").arg(path, f.errorString());
+    return ok;
+}
+
+namespace {
+
+// A worker's host: no window and nobody to ask. Questions are answered for the job (a
+// communication error ends the unit; a wider band is written only when accepted), the last
+// message is kept for the log, and waits are real.
+class WorkerHost : public LinkHost {
+public:
+    WorkerHost(const std::atomic<bool>& cancelled, bool acceptBand, std::function<void(int, int)> progress)
+        : cancelled_(cancelled), acceptBand_(acceptBand), progress_(std::move(progress))
+    {
+    }
+    bool poll() override { return cancelled_; }
+    void sleepMs(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+    Answer ask(const QString& text, Caption, Buttons buttons, Icon) override
+    {
+        message = text.trimmed().replace(u'\n', u' ');
+        if (buttons == Buttons::OkCancel)
+            return acceptBand_ ? Answer::Ok : Answer::Cancel;
+        return buttons == Buttons::Ok ? Answer::Ok : Answer::Cancel;
+    }
+    void progress(int value, int maximum) override
+    {
+        if (progress_)
+            progress_(offset + value, 2 * maximum);
+    }
+    void status(const QString&) override {}
+
+    QString message;
+    int offset = 0;
+
+private:
+    const std::atomic<bool>& cancelled_;
+    bool acceptBand_;
+    std::function<void(int, int)> progress_;
+};
+
+QString now() { return QDateTime::currentDateTime().toOffsetFromUtc(QDateTime::currentDateTime().offsetFromUtc()).toString(Qt::ISODate); }
+
+} // namespace
+
+UnitOutcome Job::programOne(const QString& port, const RadioImage& image, const Options& options,
+                            const std::atomic<bool>& cancelled, const std::function<void(int, int)>& progress)
+{
+    UnitOutcome out;
+    WorkerHost host(cancelled, options.acceptBand, progress);
+    SerialLink link;
+    link.m_strPort = port;
+    auto failed = [&](LinkOutcome o, const QString& what) {
+        out.result = o == LinkOutcome::Cancelled ? QStringLiteral("cancelled") : QStringLiteral("failed");
+        out.message = what + (host.message.isEmpty() ? QString() : QStringLiteral(": ") + host.message);
+    };
+    if (!link.OpenPort(options.setup)) {
+        out.message = link.errorText();
+        return out;
+    }
+    TransferEngine engine(link, host, Language::English);
+    const LinkOutcome w = engine.write(image, BandLimits::of(band::read(image)));
+    out.identity = QString::fromLatin1(engine.identity().bytes.toHex(' ')).toUpper();
+    if (w != LinkOutcome::Success) {
+        failed(w, QStringLiteral("write"));
+        if (engine.wroteAnything())
+            out.message += QStringLiteral(" (") + msg::partlyWritten(engine.rowsWritten(), TransferEngine::kWriteRows, Language::English).trimmed() + u')';
+        return out;
+    }
+    // Read it back: the radio's whole memory into a scratch copy, then the written bytes compared.
+    host.offset = TransferEngine::kProgressMax;
+    host.message.clear();
+    RadioImage back = image;
+    if (!link.OpenPort(options.setup)) {
+        out.message = QStringLiteral("verify: ") + link.errorText();
+        return out;
+    }
+    TransferEngine reader(link, host, Language::English);
+    const LinkOutcome r = reader.read(back);
+    if (r != LinkOutcome::Success) {
+        failed(r, QStringLiteral("verify"));
+        return out;
+    }
+    out.differences = differences(image, back, options.models);
+    if (out.differences.isEmpty()) {
+        out.result = QStringLiteral("ok");
+        out.message = QStringLiteral("written and verified");
+    } else {
+        out.result = QStringLiteral("differs");
+        out.message = QStringLiteral("%1 difference(s) after writing: %2").arg(out.differences.size()).arg(out.differences.front());
+    }
+    return out;
+}
+
+Job::Job(Options options, QList<QString> unitNames, QList<RadioImage> images)
+    : options_(std::move(options)), names_(std::move(unitNames)), images_(std::move(images))
+{
+    for (int i = 0; i < names_.size(); ++i) {
+        pending_ << i;
+        attempts_ << 0;
+    }
+}
+
+Job::~Job() = default;
+
+void Job::skip(const QSet<QString>& done)
+{
+    const std::lock_guard lock(mutex_);
+    pending_.removeIf([&](int i) { return done.contains(names_[i]); });
+}
+
+QStringList Job::failedUnits() const
+{
+    QStringList out;
+    for (int i : failed_)
+        out << names_[i];
+    for (int i : retry_)
+        out << names_[i];
+    for (int i : pending_)
+        out << names_[i];
+    return out;
+}
+
+std::optional<int> Job::takeNext()
+{
+    const std::lock_guard lock(mutex_);
+    if (cancelled_)
+        return std::nullopt;
+    QList<int>& from = !pending_.isEmpty() ? pending_ : retry_;
+    if (from.isEmpty())
+        return std::nullopt;
+    ++running_;
+    return from.takeFirst();
+}
+
+void Job::worker(int port)
+{
+    const QString portName = options_.ports[port];
+    for (;;) {
+        const std::optional<int> next = takeNext();
+        if (!next)
+            return;
+        const int i = *next;
+        const QString& name = names_[i];
+        if (nextRadio && !nextRadio(port, name)) {
+            const std::lock_guard lock(mutex_);
+            pending_.prepend(i);
+            --running_;
+            return;
+        }
+        if (unitStarted)
+            unitStarted(port, name);
+        LogEntry e;
+        e.started = now();
+        e.unit = name;
+        e.port = portName;
+        const UnitOutcome o = programOne(portName, images_[i], options_, cancelled_, [&](int v, int max) {
+            if (progress)
+                progress(port, v, max);
+        });
+        e.ended = now();
+        e.identity = o.identity;
+        e.result = o.result;
+        e.message = o.message;
+        if (o.result == QStringLiteral("ok") && !options_.outDir.isEmpty()) {
+            QString error;
+            const QString path = QDir(options_.outDir).filePath(fileNameFor(name) + QStringLiteral(".dat"));
+            if (!DataFile::save(path, images_[i], &error))
+                e.message += QStringLiteral("; ") + error;
+        }
+        {
+            const std::lock_guard lock(logMutex_);
+            QString error;
+            if (!options_.logPath.isEmpty() && !appendLogLine(options_.logPath, logLine(e), &error) && problem)
+                problem(error);
+        }
+        {
+            const std::lock_guard lock(mutex_);
+            --running_;
+            ++attempts_[i];
+            if (o.result == QStringLiteral("ok"))
+                ++succeeded_;
+            else if (attempts_[i] < 2 && !cancelled_)
+                retry_ << i;
+            else
+                failed_ << i;
+        }
+        if (unitEnded)
+            unitEnded(port, e);
+    }
+}
+
+void Job::run()
+{
+    std::vector<std::thread> threads;
+    for (int p = 0; p < options_.ports.size(); ++p)
+        threads.emplace_back([this, p] { worker(p); });
+    for (std::thread& t : threads)
+        t.join();
+}
+
+} // namespace zemtar::fleet

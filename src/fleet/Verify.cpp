@@ -1,0 +1,122 @@
+#include "Verify.h"
+
+#include "channels/ChannelTable.h"
+#include "editors/SettingsText.h"
+#include "link/Protocol.h"
+
+#include <map>
+#include <set>
+
+namespace zemtar::fleet {
+
+const std::vector<std::pair<std::size_t, std::size_t>>& writtenAreas()
+{
+    static const std::vector<std::pair<std::size_t, std::size_t>> areas = [] {
+        std::vector<std::pair<std::size_t, std::size_t>> out;
+        for (const proto::Block& b : proto::blocks(254)) {
+            if (!out.empty() && out.back().first + out.back().second == b.imageOffset)
+                out.back().second += proto::kBlockLength;
+            else
+                out.emplace_back(b.imageOffset, std::size_t(proto::kBlockLength));
+        }
+        out.emplace_back(map::kBand.offset, std::size_t(proto::kBlockLength)); // the write's final block
+        return out;
+    }();
+    return areas;
+}
+
+bool sameWrittenBytes(const RadioImage& file, const RadioImage& radio)
+{
+    for (const auto& [offset, length] : writtenAreas())
+        for (std::size_t i = offset; i < offset + length; ++i)
+            if (file.at(i) != radio.at(i))
+                return false;
+    return true;
+}
+
+namespace {
+
+constexpr std::size_t kChannelBytesEnd = map::kFrRecord.offset + map::kChannelRecordSize;
+
+// "Section/Label" -> value, in the order printed.
+std::vector<std::pair<QString, QString>> settingValues(const RadioImage& img, const QStringList& models)
+{
+    std::vector<std::pair<QString, QString>> out;
+    for (const editors::SettingAssignment& a :
+         editors::parseSettingsText(editors::printSettings(img, Language::English, models), nullptr))
+        out.emplace_back(a.section + u'/' + a.key, a.value);
+    return out;
+}
+
+} // namespace
+
+QStringList differences(const RadioImage& file, const RadioImage& radio, const QStringList& models)
+{
+    std::set<std::size_t> differing;
+    for (const auto& [offset, length] : writtenAreas())
+        for (std::size_t i = offset; i < offset + length; ++i)
+            if (file.at(i) != radio.at(i))
+                differing.insert(i);
+    if (differing.empty())
+        return {};
+
+    QStringList lines;
+    std::set<std::size_t> named; // bytes whose difference a named line shows
+
+    // Channels: the cells of the table, row by row.
+    ChannelTable a, b;
+    a.fillFromImage(file, Language::English);
+    b.fillFromImage(radio, Language::English);
+    for (int row = kFirstRow; row <= kLastRow; ++row) {
+        const std::size_t rec = ChannelTable::recordOffset(row);
+        bool touched = false;
+        for (std::size_t i = rec; i < rec + map::kChannelRecordSize; ++i)
+            touched = touched || differing.count(i);
+        if (!touched)
+            continue;
+        bool shown = false;
+        for (int c = ColRx; c < ColMore; ++c) {
+            if (a.cell(row, c) == b.cell(row, c))
+                continue;
+            auto shownText = [](const QString& t) { return t.isEmpty() ? QStringLiteral("(empty)") : t; };
+            lines << QStringLiteral("channel %1: %2: %3 in the file, %4 in the radio")
+                         .arg(ChannelTable::rowLabel(row), ChannelTable::header(c, Language::English).trimmed(),
+                              shownText(a.cell(row, c)), shownText(b.cell(row, c)));
+            shown = true;
+        }
+        if (shown)
+            for (std::size_t i = rec; i < rec + map::kChannelRecordSize; ++i)
+                named.insert(i);
+    }
+
+    // Settings: each byte outside the channels is named when the radio's value of it alone
+    // changes what the settings text shows.
+    const auto fileValues = settingValues(file, models);
+    const auto radioValues = settingValues(radio, models);
+    std::map<QString, QString> radioByKey(radioValues.begin(), radioValues.end());
+    for (const auto& [key, value] : fileValues) {
+        const auto it = radioByKey.find(key);
+        if (it != radioByKey.end() && it->second != value)
+            lines << QStringLiteral("%1: %2 in the file, %3 in the radio").arg(key, value, it->second);
+    }
+    for (std::size_t i : differing) {
+        if (i < kChannelBytesEnd || named.count(i))
+            continue;
+        // Either way round: a text ends at its first 0xFF, so a later character changes the
+        // text only over the radio's own earlier characters.
+        RadioImage one = file;
+        one.set(i, radio.at(i));
+        RadioImage other = radio;
+        other.set(i, file.at(i));
+        if (settingValues(one, models) != fileValues || settingValues(other, models) != radioValues)
+            named.insert(i);
+    }
+    auto hex = [](unsigned v, int width) { return QStringLiteral("%1").arg(v, width, 16, QChar(u'0')).toUpper(); };
+    for (std::size_t i : differing)
+        if (!named.count(i))
+            lines << QStringLiteral("0x%1: %2 in the file, %3 in the radio")
+                         .arg(hex(unsigned(i), 4), hex(file.at(i), 2), hex(radio.at(i), 2));
+    return lines;
+}
+
+} // namespace zemtar::fleet

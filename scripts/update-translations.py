@@ -7,6 +7,24 @@ import pathlib, re, subprocess, sys, html
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 TS = ROOT / "res" / "translations"
 CHINESE = {
+    "unit %1: verifying": "单元 %1：校验中", "stopped": "已停止",
+    "\nand %1 more": "\n另有 %1 项", "%1 of %2 units programmed and verified.": "%2 台中已写入并校验 %1 台。",
+    "%1 unit(s): %2 ... %3; values: %4": "%1 台：%2 ... %3；数值：%4", "&Verify": "校验(&V)",
+    "Ask before each radio (\"Next radio\" when it is connected)": "每台对讲机前询问（接好后按“下一台”）",
+    "Generate": "生成", "Load Units": "载入单元表", "Load Units...": "载入单元表...",
+    "Load or generate the units first.": "请先载入或生成单元。", "Log (*.csv)": "日志 (*.csv)",
+    "Next radio": "下一台", "No units yet.": "尚无单元。", "Not done: %1": "未完成：%1", "Ports": "端口",
+    "Program &Many Radios...": "批量写频(&M)...", "Program Many Radios": "批量写频", "Save Log": "保存日志",
+    "Save Log...": "保存日志...", "Stop": "停止", "Template: %1 (the active document)": "模板：%1（当前文档）",
+    "The job is still running: Stop it first.": "任务仍在进行：请先停止。",
+    "The radio holds exactly this document.": "对讲机中的数据与本文档完全一致。",
+    "The radio on %1 differs from this document in %2 place(s):": "%1 上的对讲机与本文档有 %2 处不同：",
+    "The radio on %1 differs from this document.": "%1 上的对讲机与本文档不同。",
+    "The radio on %1 holds exactly this document.": "%1 上的对讲机与本文档完全一致。",
+    "The units cannot be used (%1):\n%2": "单元无法使用（%1）：\n%2", "Tick at least one port.": "请至少勾选一个端口。",
+    "Units": "单元", "Units table (*.csv)": "单元表 (*.csv)", "Verify": "校验", "Verify after writing": "写入后校验",
+    "Verifying": "正在校验", "connect the radio for unit %1": "请接上单元 %1 的对讲机", "or generate:": "或生成：",
+    "unit %1: %2": "单元 %1：%2", "unit %1: writing": "单元 %1：写入中",
     "The band in this memory is not valid: frequencies are checked against the radio's band, %1.":
         "此存储中的频段无效：频率按对讲机的频段 %1 检查。",
     "The band in this memory is not valid: frequencies are checked against the receive range only.":

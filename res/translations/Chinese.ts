@@ -119,6 +119,170 @@
     </message>
 </context>
 <context>
+    <name>zemtar::ui::CFleetDlg</name>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="34"/>
+        <source>Program Many Radios</source>
+        <translation>批量写频</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="36"/>
+        <source>Template: %1 (the active document)</source>
+        <translation>模板：%1（当前文档）</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="38"/>
+        <source>Units</source>
+        <translation>单元</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="40"/>
+        <source>Load Units...</source>
+        <translation>载入单元表...</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="44"/>
+        <source>Generate</source>
+        <translation>生成</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="46"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="186"/>
+        <source>No units yet.</source>
+        <translation>尚无单元。</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="50"/>
+        <source>or generate:</source>
+        <translation>或生成：</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="57"/>
+        <source>Load Units</source>
+        <translation>载入单元表</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="57"/>
+        <source>Units table (*.csv)</source>
+        <translation>单元表 (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="63"/>
+        <source>Ports</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="77"/>
+        <source>Next radio</source>
+        <translation>下一台</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="93"/>
+        <source>Ask before each radio (&quot;Next radio&quot; when it is connected)</source>
+        <translation>每台对讲机前询问（接好后按“下一台”）</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="107"/>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="110"/>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="114"/>
+        <source>Save Log...</source>
+        <translation>保存日志...</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="117"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="156"/>
+        <source>The units cannot be used (%1):
+%2</source>
+        <translation>单元无法使用（%1）：
+%2</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="157"/>
+        <source>
+and %1 more</source>
+        <translation>
+另有 %1 项</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="164"/>
+        <source>%1 unit(s): %2 ... %3; values: %4</source>
+        <translation>%1 台：%2 ... %3；数值：%4</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="210"/>
+        <source>Load or generate the units first.</source>
+        <translation>请先载入或生成单元。</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="221"/>
+        <source>Tick at least one port.</source>
+        <translation>请至少勾选一个端口。</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="245"/>
+        <source>unit %1: writing</source>
+        <translation>单元 %1：写入中</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="258"/>
+        <source>unit %1: verifying</source>
+        <translation>单元 %1：校验中</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="264"/>
+        <source>unit %1: %2</source>
+        <translation>单元 %1：%2</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="275"/>
+        <source>connect the radio for unit %1</source>
+        <translation>请接上单元 %1 的对讲机</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="303"/>
+        <source>%1 of %2 units programmed and verified.</source>
+        <translation>%2 台中已写入并校验 %1 台。</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="305"/>
+        <source>Not done: %1</source>
+        <translation>未完成：%1</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="308"/>
+        <source>stopped</source>
+        <translation>已停止</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="321"/>
+        <source>Save Log</source>
+        <translation>保存日志</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="321"/>
+        <source>Log (*.csv)</source>
+        <translation>日志 (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="333"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="342"/>
+        <source>The job is still running: Stop it first.</source>
+        <translation>任务仍在进行：请先停止。</translation>
+    </message>
+</context>
+<context>
     <name>zemtar::ui::CKeyAssignDlg</name>
     <message>
         <location filename="../../src/editors/ui/CKeyAssignDlg.cpp" line="17"/>
@@ -148,233 +312,243 @@
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="117"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="118"/>
         <source>&amp;New</source>
         <translation>新建(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="118"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="119"/>
         <source>&amp;Open...</source>
         <translation>打开(&amp;O)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="119"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="120"/>
         <source>&amp;Close</source>
         <translation>关闭(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="124"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="125"/>
         <source>&amp;Save</source>
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="129"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="130"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="134"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="135"/>
         <source>&amp;Print...</source>
         <translation>打印(&amp;P)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="135"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="136"/>
         <source>Print Preview</source>
         <translation>打印预览</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="136"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="137"/>
         <source>P&amp;rint Setup...</source>
         <translation>打印设置(&amp;R)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="137"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="138"/>
         <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="138"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="561"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="139"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="567"/>
         <source>Product Information</source>
         <translation>类型设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="139"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="140"/>
         <source>Channel Information</source>
         <translation>信道信息</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="140"/>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="141"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="142"/>
         <source>Optional Features</source>
         <translation>可选功能</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="143"/>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="144"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="146"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="147"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="147"/>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="148"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="149"/>
         <source>Two Tone</source>
         <translation>两音</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="149"/>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="150"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="151"/>
         <source>Key Assignment</source>
         <translation>侧键设定</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="152"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="153"/>
         <source>&amp;Undo</source>
         <translation>撤消(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="157"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="158"/>
         <source>&amp;Redo</source>
         <translation>重做(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="162"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
         <source>Cu&amp;t</source>
         <translation>剪切(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="164"/>
         <source>&amp;Copy</source>
         <translation>复制(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="164"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="165"/>
         <source>&amp;Paste</source>
         <translation>粘贴(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="165"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="166"/>
         <source>&amp;Delete Channels</source>
         <translation>删除信道(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="166"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="167"/>
         <source>&amp;Read</source>
         <translation>读频(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="167"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="168"/>
         <source>&amp;Write</source>
         <translation>写频(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="168"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="169"/>
+        <source>&amp;Verify</source>
+        <translation>校验(&amp;V)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="170"/>
+        <source>Program &amp;Many Radios...</source>
+        <translation>批量写频(&amp;M)...</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="171"/>
         <source>High Power Debug</source>
         <translation>高功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="173"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="176"/>
         <source>Low Power Debug</source>
         <translation>低功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="178"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="181"/>
         <source>Com Setup</source>
         <translation>串口设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="179"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="182"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="180"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
         <source>&amp;Toolbar</source>
         <translation>工具栏(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="181"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
         <source>&amp;Status Bar</source>
         <translation>状态栏(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="182"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
         <source>Control &amp;Bar</source>
         <translation>控制栏(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="186"/>
         <source>&amp;Help Topics</source>
         <translation>帮助主题(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
         <source>&amp;About ...</source>
         <translation>关于(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="188"/>
         <source>Help</source>
         <translation>帮助</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="224"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="227"/>
         <source>Toolbar</source>
         <translation>工具栏</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="239"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="242"/>
         <source>Ready</source>
         <translation>就绪</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="270"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="273"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="288"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="291"/>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="299"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="302"/>
         <source>&amp;Program</source>
         <translation>编程(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="302"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="308"/>
         <source>&amp;Setup</source>
         <translation>设置(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="306"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="312"/>
         <source>&amp;View</source>
         <translation>查看(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="311"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="317"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="535"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="541"/>
         <source>Save changes to %1?</source>
         <translation>保存对 %1 的修改吗？</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="599"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="605"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>没有可打印的内容：未选择任何部分，或没有已使用的信道。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="690"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="707"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>无法启动 %1。请重新启动 Zemtar 以使用新的语言。</translation>
     </message>
@@ -463,22 +637,27 @@
 <context>
     <name>zemtar::ui::CProcessDlg</name>
     <message>
-        <location filename="../../src/link/ui/CProcessDlg.cpp" line="18"/>
+        <location filename="../../src/link/ui/CProcessDlg.cpp" line="19"/>
         <source>Start</source>
         <translation>开始</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CProcessDlg.cpp" line="21"/>
+        <location filename="../../src/link/ui/CProcessDlg.cpp" line="22"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CProcessDlg.cpp" line="30"/>
+        <location filename="../../src/link/ui/CProcessDlg.cpp" line="31"/>
         <source>Progress</source>
         <translation>进度</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CProcessDlg.cpp" line="56"/>
+        <location filename="../../src/link/ui/CProcessDlg.cpp" line="34"/>
+        <source>Verify after writing</source>
+        <translation>写入后校验</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CProcessDlg.cpp" line="61"/>
         <source>Not start yet</source>
         <translation>尚未开始</translation>
     </message>
@@ -535,6 +714,29 @@
     </message>
 </context>
 <context>
+    <name>zemtar::ui::CVerifyDlg</name>
+    <message>
+        <location filename="../../src/link/ui/CVerifyDlg.cpp" line="14"/>
+        <source>Verify</source>
+        <translation>校验</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CVerifyDlg.cpp" line="16"/>
+        <source>The radio holds exactly this document.</source>
+        <translation>对讲机中的数据与本文档完全一致。</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CVerifyDlg.cpp" line="17"/>
+        <source>The radio on %1 differs from this document in %2 place(s):</source>
+        <translation>%1 上的对讲机与本文档有 %2 处不同：</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CVerifyDlg.cpp" line="27"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
     <name>zemtar::ui::CZemtarDoc</name>
     <message>
         <location filename="../../src/shell/ui/CZemtarDoc.cpp" line="18"/>
@@ -545,107 +747,127 @@
 <context>
     <name>zemtar::ui::CZemtarView</name>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="141"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="145"/>
         <source>The band in this memory is not valid: frequencies are checked against the radio&apos;s band, %1.</source>
         <translation>此存储中的频段无效：频率按对讲机的频段 %1 检查。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="143"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="147"/>
         <source>The band in this memory is not valid: frequencies are checked against the receive range only.</source>
         <translation>此存储中的频段无效：频率只按接收范围检查。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="194"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="161"/>
+        <source>Verify</source>
+        <translation>校验</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="187"/>
+        <source>The radio on %1 holds exactly this document.</source>
+        <translation>%1 上的对讲机与本文档完全一致。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="188"/>
+        <source>The radio on %1 differs from this document.</source>
+        <translation>%1 上的对讲机与本文档不同。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="226"/>
         <source>Written to the radio on %1</source>
         <translation>已写入 %1 上的对讲机</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="202"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="228"/>
+        <source>Verifying</source>
+        <translation>正在校验</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="242"/>
         <source>Read from radio</source>
         <translation>从对讲机读取</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="207"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="247"/>
         <source>Read from the radio on %1: %2 rows</source>
         <translation>已从 %1 上的对讲机读取：%2 行</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="230"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="276"/>
         <source>Power value</source>
         <translation>功率值</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="254"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="258"/>
         <source>Edit %1</source>
         <translation>编辑%1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="397"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="562"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="401"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="566"/>
         <source>Set %1</source>
         <translation>设置%1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="405"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="409"/>
         <source>Delete channel %1?</source>
         <translation>删除信道 %1？</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="406"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="410"/>
         <source>Delete the %1 selected channels?</source>
         <translation>删除所选的 %1 个信道？</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="413"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="417"/>
         <source>Delete channels</source>
         <translation>删除信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="505"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="509"/>
         <source>The pasted rows reach beyond the last row (Fr).</source>
         <translation>粘贴的行超出了最后一行 (Fr)。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="515"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="519"/>
         <source>Row %1: the pasted cells reach beyond the last column.</source>
         <translation>第 %1 行：粘贴的单元格超出了最后一列。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="528"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="532"/>
         <source>Row %1, %2: %3</source>
         <translation>第 %1 行，%2：%3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="544"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="548"/>
         <source>Nothing was pasted:
 %1</source>
         <translation>未粘贴任何内容：
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="548"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="558"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="552"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="562"/>
         <source>Paste</source>
         <translation>粘贴</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="556"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="560"/>
         <source>Copy</source>
         <translation>复制</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="457"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="557"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="461"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="561"/>
         <source>Cut</source>
         <translation>剪切</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="570"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="574"/>
         <source>Delete Channels</source>
         <translation>删除信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="580"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="584"/>
         <source>Channel Edit</source>
         <translation>信道编辑</translation>
     </message>

@@ -119,6 +119,170 @@
     </message>
 </context>
 <context>
+    <name>zemtar::ui::CFleetDlg</name>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="34"/>
+        <source>Program Many Radios</source>
+        <translation>Program Many Radios</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="36"/>
+        <source>Template: %1 (the active document)</source>
+        <translation>Template: %1 (the active document)</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="38"/>
+        <source>Units</source>
+        <translation>Units</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="40"/>
+        <source>Load Units...</source>
+        <translation>Load Units...</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="44"/>
+        <source>Generate</source>
+        <translation>Generate</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="46"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="186"/>
+        <source>No units yet.</source>
+        <translation>No units yet.</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="50"/>
+        <source>or generate:</source>
+        <translation>or generate:</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="57"/>
+        <source>Load Units</source>
+        <translation>Load Units</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="57"/>
+        <source>Units table (*.csv)</source>
+        <translation>Units table (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="63"/>
+        <source>Ports</source>
+        <translation>Ports</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="77"/>
+        <source>Next radio</source>
+        <translation>Next radio</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="93"/>
+        <source>Ask before each radio (&quot;Next radio&quot; when it is connected)</source>
+        <translation>Ask before each radio ("Next radio" when it is connected)</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="107"/>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="110"/>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="114"/>
+        <source>Save Log...</source>
+        <translation>Save Log...</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="117"/>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="156"/>
+        <source>The units cannot be used (%1):
+%2</source>
+        <translation>The units cannot be used (%1):
+%2</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="157"/>
+        <source>
+and %1 more</source>
+        <translation>
+and %1 more</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="164"/>
+        <source>%1 unit(s): %2 ... %3; values: %4</source>
+        <translation>%1 unit(s): %2 ... %3; values: %4</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="210"/>
+        <source>Load or generate the units first.</source>
+        <translation>Load or generate the units first.</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="221"/>
+        <source>Tick at least one port.</source>
+        <translation>Tick at least one port.</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="245"/>
+        <source>unit %1: writing</source>
+        <translation>unit %1: writing</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="258"/>
+        <source>unit %1: verifying</source>
+        <translation>unit %1: verifying</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="264"/>
+        <source>unit %1: %2</source>
+        <translation>unit %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="275"/>
+        <source>connect the radio for unit %1</source>
+        <translation>connect the radio for unit %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="303"/>
+        <source>%1 of %2 units programmed and verified.</source>
+        <translation>%1 of %2 units programmed and verified.</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="305"/>
+        <source>Not done: %1</source>
+        <translation>Not done: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="308"/>
+        <source>stopped</source>
+        <translation>stopped</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="321"/>
+        <source>Save Log</source>
+        <translation>Save Log</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="321"/>
+        <source>Log (*.csv)</source>
+        <translation>Log (*.csv)</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="333"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="342"/>
+        <source>The job is still running: Stop it first.</source>
+        <translation>The job is still running: Stop it first.</translation>
+    </message>
+</context>
+<context>
     <name>zemtar::ui::CKeyAssignDlg</name>
     <message>
         <location filename="../../src/editors/ui/CKeyAssignDlg.cpp" line="17"/>
@@ -148,233 +312,243 @@
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="117"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="118"/>
         <source>&amp;New</source>
         <translation>&amp;New</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="118"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="119"/>
         <source>&amp;Open...</source>
         <translation>&amp;Open...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="119"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="120"/>
         <source>&amp;Close</source>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="124"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="125"/>
         <source>&amp;Save</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="129"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="130"/>
         <source>Save &amp;As...</source>
         <translation>Save &amp;As...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="134"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="135"/>
         <source>&amp;Print...</source>
         <translation>&amp;Print...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="135"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="136"/>
         <source>Print Preview</source>
         <translation>Print Preview</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="136"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="137"/>
         <source>P&amp;rint Setup...</source>
         <translation>P&amp;rint Setup...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="137"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="138"/>
         <source>E&amp;xit</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="138"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="561"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="139"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="567"/>
         <source>Product Information</source>
         <translation>Product Information</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="139"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="140"/>
         <source>Channel Information</source>
         <translation>Channel Information</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="140"/>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="141"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="142"/>
         <source>Optional Features</source>
         <translation>Optional Features</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="143"/>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="144"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="146"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="147"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="147"/>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="148"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="149"/>
         <source>Two Tone</source>
         <translation>Two Tone</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="149"/>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="150"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="151"/>
         <source>Key Assignment</source>
         <translation>Key Assignment</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="152"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="153"/>
         <source>&amp;Undo</source>
         <translation>&amp;Undo</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="157"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="158"/>
         <source>&amp;Redo</source>
         <translation>&amp;Redo</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="162"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
         <source>Cu&amp;t</source>
         <translation>Cu&amp;t</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="164"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copy</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="164"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="165"/>
         <source>&amp;Paste</source>
         <translation>&amp;Paste</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="165"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="166"/>
         <source>&amp;Delete Channels</source>
         <translation>&amp;Delete Channels</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="166"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="167"/>
         <source>&amp;Read</source>
         <translation>&amp;Read</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="167"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="168"/>
         <source>&amp;Write</source>
         <translation>&amp;Write</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="168"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="169"/>
+        <source>&amp;Verify</source>
+        <translation>&amp;Verify</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="170"/>
+        <source>Program &amp;Many Radios...</source>
+        <translation>Program &amp;Many Radios...</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="171"/>
         <source>High Power Debug</source>
         <translation>High Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="173"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="176"/>
         <source>Low Power Debug</source>
         <translation>Low Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="178"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="181"/>
         <source>Com Setup</source>
         <translation>Com Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="179"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="182"/>
         <source>Language</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="180"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
         <source>&amp;Toolbar</source>
         <translation>&amp;Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="181"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
         <source>&amp;Status Bar</source>
         <translation>&amp;Status Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="182"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
         <source>Control &amp;Bar</source>
         <translation>Control &amp;Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="186"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Help Topics</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
         <source>&amp;About ...</source>
         <translation>&amp;About ...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="188"/>
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="224"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="227"/>
         <source>Toolbar</source>
         <translation>Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="239"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="242"/>
         <source>Ready</source>
         <translation>Ready</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="270"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="273"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="288"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="291"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="299"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="302"/>
         <source>&amp;Program</source>
         <translation>&amp;Program</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="302"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="308"/>
         <source>&amp;Setup</source>
         <translation>&amp;Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="306"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="312"/>
         <source>&amp;View</source>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="311"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="317"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="535"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="541"/>
         <source>Save changes to %1?</source>
         <translation>Save changes to %1?</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="599"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="605"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>There is nothing to print: no section is chosen, or the channels have no used channel.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="690"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="707"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>Could not start %1. Start Zemtar again to use the new language.</translation>
     </message>
@@ -463,22 +637,27 @@
 <context>
     <name>zemtar::ui::CProcessDlg</name>
     <message>
-        <location filename="../../src/link/ui/CProcessDlg.cpp" line="18"/>
+        <location filename="../../src/link/ui/CProcessDlg.cpp" line="19"/>
         <source>Start</source>
         <translation>Start</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CProcessDlg.cpp" line="21"/>
+        <location filename="../../src/link/ui/CProcessDlg.cpp" line="22"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CProcessDlg.cpp" line="30"/>
+        <location filename="../../src/link/ui/CProcessDlg.cpp" line="31"/>
         <source>Progress</source>
         <translation>Progress</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CProcessDlg.cpp" line="56"/>
+        <location filename="../../src/link/ui/CProcessDlg.cpp" line="34"/>
+        <source>Verify after writing</source>
+        <translation>Verify after writing</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CProcessDlg.cpp" line="61"/>
         <source>Not start yet</source>
         <translation>Not start yet</translation>
     </message>
@@ -535,6 +714,29 @@
     </message>
 </context>
 <context>
+    <name>zemtar::ui::CVerifyDlg</name>
+    <message>
+        <location filename="../../src/link/ui/CVerifyDlg.cpp" line="14"/>
+        <source>Verify</source>
+        <translation>Verify</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CVerifyDlg.cpp" line="16"/>
+        <source>The radio holds exactly this document.</source>
+        <translation>The radio holds exactly this document.</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CVerifyDlg.cpp" line="17"/>
+        <source>The radio on %1 differs from this document in %2 place(s):</source>
+        <translation>The radio on %1 differs from this document in %2 place(s):</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CVerifyDlg.cpp" line="27"/>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>zemtar::ui::CZemtarDoc</name>
     <message>
         <location filename="../../src/shell/ui/CZemtarDoc.cpp" line="18"/>
@@ -545,107 +747,127 @@
 <context>
     <name>zemtar::ui::CZemtarView</name>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="141"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="145"/>
         <source>The band in this memory is not valid: frequencies are checked against the radio&apos;s band, %1.</source>
         <translation>The band in this memory is not valid: frequencies are checked against the radio's band, %1.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="143"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="147"/>
         <source>The band in this memory is not valid: frequencies are checked against the receive range only.</source>
         <translation>The band in this memory is not valid: frequencies are checked against the receive range only.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="194"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="161"/>
+        <source>Verify</source>
+        <translation>Verify</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="187"/>
+        <source>The radio on %1 holds exactly this document.</source>
+        <translation>The radio on %1 holds exactly this document.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="188"/>
+        <source>The radio on %1 differs from this document.</source>
+        <translation>The radio on %1 differs from this document.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="226"/>
         <source>Written to the radio on %1</source>
         <translation>Written to the radio on %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="202"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="228"/>
+        <source>Verifying</source>
+        <translation>Verifying</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="242"/>
         <source>Read from radio</source>
         <translation>Read from radio</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="207"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="247"/>
         <source>Read from the radio on %1: %2 rows</source>
         <translation>Read from the radio on %1: %2 rows</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="230"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="276"/>
         <source>Power value</source>
         <translation>Power value</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="254"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="258"/>
         <source>Edit %1</source>
         <translation>Edit %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="397"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="562"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="401"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="566"/>
         <source>Set %1</source>
         <translation>Set %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="405"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="409"/>
         <source>Delete channel %1?</source>
         <translation>Delete channel %1?</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="406"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="410"/>
         <source>Delete the %1 selected channels?</source>
         <translation>Delete the %1 selected channels?</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="413"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="417"/>
         <source>Delete channels</source>
         <translation>Delete channels</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="505"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="509"/>
         <source>The pasted rows reach beyond the last row (Fr).</source>
         <translation>The pasted rows reach beyond the last row (Fr).</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="515"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="519"/>
         <source>Row %1: the pasted cells reach beyond the last column.</source>
         <translation>Row %1: the pasted cells reach beyond the last column.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="528"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="532"/>
         <source>Row %1, %2: %3</source>
         <translation>Row %1, %2: %3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="544"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="548"/>
         <source>Nothing was pasted:
 %1</source>
         <translation>Nothing was pasted:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="548"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="558"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="552"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="562"/>
         <source>Paste</source>
         <translation>Paste</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="556"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="560"/>
         <source>Copy</source>
         <translation>Copy</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="457"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="557"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="461"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="561"/>
         <source>Cut</source>
         <translation>Cut</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="570"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="574"/>
         <source>Delete Channels</source>
         <translation>Delete Channels</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="580"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="584"/>
         <source>Channel Edit</source>
         <translation>Channel Edit</translation>
     </message>

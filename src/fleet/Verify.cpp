@@ -48,6 +48,8 @@ std::vector<std::pair<QString, QString>> settingValues(const RadioImage& img, co
     return out;
 }
 
+QString shown(const QString& value) { return value.isEmpty() ? QStringLiteral("(empty)") : value; }
+
 } // namespace
 
 QStringList differences(const RadioImage& file, const RadioImage& radio, const QStringList& models)
@@ -74,17 +76,16 @@ QStringList differences(const RadioImage& file, const RadioImage& radio, const Q
             touched = touched || differing.count(i);
         if (!touched)
             continue;
-        bool shown = false;
+        bool anyShown = false;
         for (int c = ColRx; c < ColMore; ++c) {
             if (a.cell(row, c) == b.cell(row, c))
                 continue;
-            auto shownText = [](const QString& t) { return t.isEmpty() ? QStringLiteral("(empty)") : t; };
             lines << QStringLiteral("channel %1: %2: %3 in the file, %4 in the radio")
                          .arg(ChannelTable::rowLabel(row), ChannelTable::header(c, Language::English).trimmed(),
-                              shownText(a.cell(row, c)), shownText(b.cell(row, c)));
-            shown = true;
+                              shown(a.cell(row, c)), shown(b.cell(row, c)));
+            anyShown = true;
         }
-        if (shown)
+        if (anyShown)
             for (std::size_t i = rec; i < rec + map::kChannelRecordSize; ++i)
                 named.insert(i);
     }
@@ -97,7 +98,7 @@ QStringList differences(const RadioImage& file, const RadioImage& radio, const Q
     for (const auto& [key, value] : fileValues) {
         const auto it = radioByKey.find(key);
         if (it != radioByKey.end() && it->second != value)
-            lines << QStringLiteral("%1: %2 in the file, %3 in the radio").arg(key, value, it->second);
+            lines << QStringLiteral("%1: %2 in the file, %3 in the radio").arg(key, shown(value), shown(it->second));
     }
     for (std::size_t i : differing) {
         if (i < kChannelBytesEnd || named.count(i))

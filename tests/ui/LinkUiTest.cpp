@@ -6,12 +6,18 @@
 #include "link/ui/CComSetupDlg.h"
 #include "link/ui/CPowerDebugDlg.h"
 #include "link/ui/CProcessDlg.h"
+#include "link/ui/CVerifyDlg.h"
+#include "fleet/FleetJob.h"
+#include "fleet/ui/CFleetDlg.h"
 #include "link/ui/GuiLinkHost.h"
 #include "shell/ui/CChildFrame.h"
 #include "shell/Messages.h"
 #include "shell/ui/CZemtarDoc.h"
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QTimer>
@@ -197,6 +203,112 @@ private slots:
         QCOMPARE(cell(3, ColRx), QStringLiteral("170.50000"));
         view->StoreTableIntoImage();
         QCOMPARE(frame()->activeDocument()->image().at(map::kBand.offset), std::uint8_t(0xFF));
+    }
+
+    // Runs Program > Verify (or a write with "Verify after writing") and returns what the
+    // verify window said: its summary, then the differences.
+    QStringList verifyResult(int command)
+    {
+        QStringList seen;
+        auto* timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [&seen, timer] {
+            auto* w = qobject_cast<CVerifyDlg*>(QApplication::activeModalWidget());
+            if (!w)
+                return;
+            seen << w->summary()->text();
+            if (!w->list()->toPlainText().isEmpty())
+                seen += w->list()->toPlainText().split(u'\n');
+            w->reject();
+            timer->stop();
+        });
+        timer->start(10);
+        CZemtarView* view = frame()->activeView();
+        frame()->runCommand(command);
+        CProcessDlg* dlg = view->processDialog();
+        if (!dlg || !dlg->isVisible())
+            return {QStringLiteral("no progress window")};
+        if (command == CMainFrame::ID_WRITE)
+            dlg->verifyBox()->setChecked(true);
+        QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
+        QElapsedTimer waited;
+        waited.start();
+        while (seen.isEmpty() && waited.elapsed() < 60000)
+            QTest::qWait(20);
+        delete timer;
+        return seen;
+    }
+
+    void verifyComparesTheDocumentAndWriteCanVerify()
+    {
+        startWithRadio({QStringLiteral("--from-dat"), makeDat("radio.dat"), QStringLiteral("--turnaround"), QStringLiteral("0")});
+        transfer(false);
+        QStringList r = verifyResult(CMainFrame::ID_VERIFY);
+        QCOMPARE(r, QStringList{QStringLiteral("The radio holds exactly this document.")});
+        QCOMPARE(frame()->activeView()->processDialog()->windowTitle(), QStringLiteral("Verify"));
+        // A changed cell is named, and the document stays as it is.
+        frame()->activeView()->grid()->SetTextMatrix(1, ColName, QStringLiteral("OTHER"));
+        r = verifyResult(CMainFrame::ID_VERIFY);
+        QCOMPARE(r.size(), 2);
+        QCOMPARE(r[1], QStringLiteral("channel 1: Chnnel Name: OTHER in the file, HOME in the radio"));
+        QCOMPARE(cell(1, ColName), QStringLiteral("OTHER"));
+        // Written with "Verify after writing": the radio holds it; the choice is remembered.
+        r = verifyResult(CMainFrame::ID_WRITE);
+        QCOMPARE(r, QStringList{QStringLiteral("The radio holds exactly this document.")});
+        QCOMPARE(g().registry().value(QStringLiteral("VerifyAfterWrite")), std::optional<int>(1));
+        frame()->runCommand(CMainFrame::ID_WRITE);
+        QVERIFY(frame()->activeView()->processDialog()->verifyBox()->isChecked());
+        QTest::mouseClick(frame()->activeView()->processDialog()->cancelButton(), Qt::LeftButton);
+        frame()->runCommand(CMainFrame::ID_READ);
+        QVERIFY(!frame()->activeView()->processDialog()->verifyBox()->isVisible());
+        QTest::mouseClick(frame()->activeView()->processDialog()->cancelButton(), Qt::LeftButton);
+        QVERIFY(messages_.isEmpty());
+    }
+
+    void programManyRadiosRunsEachPortAndWaitsForNextRadio()
+    {
+        sim_.start(QStringLiteral(ZEMTAR_BIN_DIR "/zemtar-radiosim"),
+                   {QStringLiteral("--count"), QStringLiteral("2"), QStringLiteral("--turnaround"), QStringLiteral("0")});
+        QStringList devices;
+        for (int i = 0; i < 100 && devices.size() < 2; ++i) {
+            sim_.waitForReadyRead(100);
+            while (sim_.canReadLine())
+                devices << QString::fromUtf8(sim_.readLine()).trimmed();
+        }
+        QCOMPARE(devices.size(), 2);
+        extraSetup_ = QStringLiteral("[Ports]\ncom1=%1\ncom2=%2\n").arg(devices[0], devices[1]);
+        QVERIFY(start(QStringLiteral("English")));
+        CFleetDlg dlg(frame()->activeDocument()->image(), frame()->activeDocument()->displayName(), g().setupIni, frame());
+        dlg.show();
+        dlg.sequenceEdit()->setText(QStringLiteral("MSK/ID Code=123456"));
+        QVERIFY(!dlg.generateUnits()); // refused with its reason, nothing to start
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY(messages_[0].text.contains(QStringLiteral("FIRST..LAST")));
+        messages_.clear();
+        dlg.sequenceEdit()->setText(QStringLiteral("MSK/ID Code=1001..1004"));
+        QVERIFY(dlg.generateUnits());
+        QVERIFY(dlg.unitsLabel()->text().startsWith(QStringLiteral("4 unit(s): 1001 ... 1004")));
+        dlg.portBoxes()[1]->setChecked(true);
+        dlg.askBox()->setChecked(false);
+        QSignalSpy done(&dlg, &CFleetDlg::finished);
+        QVERIFY(dlg.start());
+        QTRY_COMPARE_WITH_TIMEOUT(done.size(), 1, 120000);
+        QCOMPARE(dlg.logText().count(QStringLiteral(",ok,")), 4);
+        QVERIFY(dlg.logText().contains(QStringLiteral(",com1,")) && dlg.logText().contains(QStringLiteral(",com2,")));
+        QCOMPARE(fleet::doneUnits(QString::fromUtf8(zemtar::test::readAll(dlg.logPath()))).size(), 4);
+
+        // Asking before each radio: nothing goes until "Next radio".
+        dlg.sequenceEdit()->setText(QStringLiteral("MSK/ID Code=2001..2001"));
+        QVERIFY(dlg.generateUnits());
+        dlg.portBoxes()[1]->setChecked(false);
+        dlg.askBox()->setChecked(true);
+        QVERIFY(dlg.start());
+        QTRY_VERIFY(dlg.nextButton(0)->isEnabled());
+        QTest::qWait(200);
+        QVERIFY(!dlg.logText().contains(QStringLiteral("2001")));
+        QTest::mouseClick(dlg.nextButton(0), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(done.size(), 2, 60000);
+        QVERIFY(dlg.logText().contains(QStringLiteral(",2001,")));
+        QVERIFY(messages_.isEmpty());
     }
 
     void failedReadLeavesTheDocumentAsItWas()

@@ -1,15 +1,19 @@
 #include "CZemtarView.h"
 
 #include "editors/ProductInfo.h"
+#include "fleet/Verify.h"
 #include "link/ui/CComSetupDlg.h"
+#include "link/ui/CVerifyDlg.h"
 #include "link/ui/CPowerDebugDlg.h"
 #include "link/ui/CProcessDlg.h"
 #include "link/ui/GuiLinkHost.h"
+#include "shell/PersistedSettings.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/Messages.h"
 #include "shell/ui/CZemtarDoc.h"
 #include "shell/ui/MessageBox.h"
 
+#include <QCheckBox>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QUndoStack>
@@ -145,24 +149,46 @@ QString CZemtarView::bandNote() const
 
 void CZemtarView::StoreTableIntoImage() { table().storeIntoImage(doc_->image()); }
 
-void CZemtarView::openProcessDialog(bool writing)
+void CZemtarView::openProcessDialog(bool writing, bool verifying)
 {
     m_bWriteMode = writing;
+    m_bVerifyMode = verifying;
     if (!m_pProcessDlg) {
         m_pProcessDlg = new CProcessDlg(window());
         connect(m_pProcessDlg, &CProcessDlg::startTransfer, this, &CZemtarView::OnStartTransfer, Qt::QueuedConnection);
     }
     const bool zh = g().chinese;
-    m_pProcessDlg->m_strCaption = writing ? (zh ? QString::fromUtf8("写数据") : QStringLiteral("Write Data"))
-                                          : (zh ? QString::fromUtf8("读数据") : QStringLiteral("Read Data"));
+    m_pProcessDlg->m_strCaption = verifying ? tr("Verify")
+                                  : writing ? (zh ? QString::fromUtf8("写数据") : QStringLiteral("Write Data"))
+                                            : (zh ? QString::fromUtf8("读数据") : QStringLiteral("Read Data"));
     if (m_pProcessDlg->isVisible())
         return; // the open window keeps its title
     m_pProcessDlg->OnInitDialog();
+    m_pProcessDlg->showVerifyChoice(writing);
+    m_pProcessDlg->verifyBox()->setChecked(g().registry().value(QStringLiteral("VerifyAfterWrite")).value_or(0) != 0);
     m_pProcessDlg->show();
     m_pProcessDlg->raise();
 }
 
 void CZemtarView::OnRead() { openProcessDialog(false); }
+void CZemtarView::OnVerify()
+{
+    commitEditor();
+    openProcessDialog(false, true);
+}
+
+bool CZemtarView::verifyRadio(TransferEngine& engine)
+{
+    RadioImage back = doc_->image();
+    lastOutcome_ = engine.read(back);
+    if (lastOutcome_ != LinkOutcome::Success)
+        return false;
+    const QStringList diffs = fleet::differences(doc_->image(), back, productinfo::modelNames(g().setupIni));
+    emit statusText(diffs.isEmpty() ? tr("The radio on %1 holds exactly this document.").arg(m_link.m_strPort)
+                                    : tr("The radio on %1 differs from this document.").arg(m_link.m_strPort));
+    verifyResult_ = diffs;
+    return true;
+}
 void CZemtarView::OnWrite()
 {
     commitEditor();
@@ -177,8 +203,14 @@ void CZemtarView::OnStartTransfer()
     running_ = true;
     dlg->setRunning(true);
     commitEditor();
-    if (m_bWriteMode)
+    if (m_bWriteMode || m_bVerifyMode)
         StoreTableIntoImage();
+    const bool verifyAfter = m_bWriteMode && dlg->verifyBox()->isChecked();
+    if (m_bWriteMode) {
+        PersistedSettings reg = g().registry();
+        reg.setValue(QStringLiteral("VerifyAfterWrite"), verifyAfter ? 1 : 0);
+    }
+    dlg->verifyBox()->setEnabled(false);
     GuiLinkHost host(dlg);
     host.cancelled = [dlg] { return dlg->m_bCancel; };
     host.onProgress = [dlg](int v, int max) { dlg->setProgress(v, max); };
@@ -192,6 +224,14 @@ void CZemtarView::OnStartTransfer()
                        QMessageBox::Ok, QMessageBox::Warning);
         if (lastOutcome_ == LinkOutcome::Success)
             emit statusText(tr("Written to the radio on %1").arg(m_link.m_strPort));
+        if (lastOutcome_ == LinkOutcome::Success && verifyAfter) {
+            dlg->setStatus(tr("Verifying"));
+            m_link.OpenPort(&g().setupIni);
+            TransferEngine reader(m_link, host, g().lang());
+            verifyRadio(reader);
+        }
+    } else if (m_bVerifyMode) {
+        verifyRadio(engine);
     } else {
         // The document changes only when the whole memory has arrived.
         RadioImage image = doc_->image();
@@ -213,6 +253,12 @@ void CZemtarView::OnStartTransfer()
     dlg->setRunning(false);
     dlg->hide();
     running_ = false;
+    if (verifyResult_) {
+        const QStringList diffs = *verifyResult_;
+        verifyResult_.reset();
+        CVerifyDlg result(diffs, m_link.m_strPort, window());
+        result.exec();
+    }
 }
 
 void CZemtarView::OnComSetup()

@@ -51,6 +51,7 @@ public:
 
     SerialLink m_link;
     bool m_bWriteMode = false;
+    bool m_bVerifyMode = false; // a read that compares instead of replacing the document
     CProcessDlg* processDialog() const { return m_pProcessDlg; }
     bool transferRunning() const { return running_; }
 
@@ -81,6 +82,8 @@ public:
     // Commands of the radio link.
     void OnRead();
     void OnWrite();
+    // Reads the radio and compares it with the document (its table stored first).
+    void OnVerify();
     void OnStartTransfer();
     void OnComSetup();
     void OnPowerDebug(PowerCalibration::Kind kind);
@@ -106,7 +109,11 @@ private:
     CProcessDlg* m_pProcessDlg = nullptr;
     bool running_ = false;
     LinkOutcome lastOutcome_ = LinkOutcome::Success;
-    void openProcessDialog(bool writing);
+    void openProcessDialog(bool writing, bool verifying = false);
+    // Reads the radio into a copy of the document and shows what differs; false when the
+    // read failed (its message was shown).
+    bool verifyRadio(TransferEngine& engine);
+    std::optional<QStringList> verifyResult_; // shown once the transfer has ended
 
     void createEditors();
     void loadEditor();

@@ -2,6 +2,7 @@
 
 #include "link/TransferEngine.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -30,11 +31,15 @@ CProcessDlg::CProcessDlg(QWidget* parent) : QDialog(parent)
     grid->addWidget(new QLabel(QString::fromUtf8("%1：").arg(tr("Progress")), this), 0, 0);
     grid->addWidget(status_, 0, 1);
     grid->addWidget(bar_, 1, 0, 1, 2);
+    verify_ = new QCheckBox(tr("Verify after writing"), this);
+    verify_->setObjectName(QStringLiteral("verifyAfterWriting"));
+    verify_->hide();
+    grid->addWidget(verify_, 2, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(start_);
     buttons->addWidget(cancel_);
-    grid->addLayout(buttons, 2, 0, 1, 2);
+    grid->addLayout(buttons, 3, 0, 1, 2);
     connect(start_, &QPushButton::clicked, this, [this] {
         start_->setEnabled(false);
         emit startTransfer();
@@ -55,6 +60,13 @@ void CProcessDlg::OnInitDialog()
     start_->setFocus();
     status_->setText(tr("Not start yet"));
     setWindowTitle(m_strCaption);
+}
+
+void CProcessDlg::showVerifyChoice(bool on)
+{
+    verify_->setVisible(on);
+    verify_->setEnabled(true);
+    adjustSize();
 }
 
 void CProcessDlg::setProgress(int value, int maximum)

@@ -1,6 +1,7 @@
 #pragma once
 #include <QDialog>
 
+class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -26,6 +27,9 @@ public:
     QPushButton* startButton() const { return start_; }
     QPushButton* cancelButton() const { return cancel_; }
     QLabel* statusLabel() const { return status_; }
+    // "Verify after writing": shown for a write only.
+    QCheckBox* verifyBox() const { return verify_; }
+    void showVerifyChoice(bool on);
     QProgressBar* progressBar() const { return bar_; }
 
 signals:
@@ -40,6 +44,7 @@ private:
     QPushButton* cancel_;
     QLabel* status_;
     QProgressBar* bar_;
+    QCheckBox* verify_;
     bool running_ = false;
 };
 

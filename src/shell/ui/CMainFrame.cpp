@@ -10,6 +10,7 @@
 #include "channels/ui/CZemtarView.h"
 #include "editors/ui/CDtmfDlg.h"
 #include "print/PainterCanvas.h"
+#include "fleet/ui/CFleetDlg.h"
 #include "print/ui/CPrintListDlg.h"
 #include "editors/ui/CKeyAssignDlg.h"
 #include "editors/ui/CTwoToneDlg.h"
@@ -165,6 +166,8 @@ void CMainFrame::createActions()
         {ID_EDIT_DELETE, QT_TR_NOOP("&Delete Channels"), {}, nullptr, W::Document, view(&CZemtarView::deleteSelectedRows)},
         {ID_READ, QT_TR_NOOP("&Read"), {QKeySequence(Qt::CTRL | Qt::Key_R)}, "read", W::Document, view(&CZemtarView::OnRead)},
         {ID_WRITE, QT_TR_NOOP("&Write"), {QKeySequence(Qt::CTRL | Qt::Key_W)}, "write", W::Document, view(&CZemtarView::OnWrite)},
+        {ID_VERIFY, QT_TR_NOOP("&Verify"), {}, nullptr, W::Document, view(&CZemtarView::OnVerify)},
+        {ID_FLEET, QT_TR_NOOP("Program &Many Radios..."), {}, nullptr, W::Document, [this] { onFleet(); }},
         {ID_HIGH_POWER, QT_TR_NOOP("High Power Debug"), {}, nullptr, W::Document,
          [this] {
              if (CZemtarView* v = activeView())
@@ -297,8 +300,11 @@ void CMainFrame::rebuildMenus()
                        int(ID_TWO_TONE), int(ID_KEY_ASSIGN)})
             edit->addAction(action(id));
         QMenu* program = bar->addMenu(tr("&Program"));
-        for (int id : {int(ID_READ), int(ID_WRITE), int(ID_HIGH_POWER), int(ID_LOW_POWER)})
-            program->addAction(action(id));
+        for (int id : {int(ID_READ), int(ID_WRITE), int(ID_VERIFY), int(ID_HIGH_POWER), int(ID_LOW_POWER), 0, int(ID_FLEET)})
+            if (id == 0)
+                program->addSeparator();
+            else
+                program->addAction(action(id));
         QMenu* setup = bar->addMenu(tr("&Setup"));
         setup->addAction(action(ID_COM_SETUP));
         setup->addAction(action(ID_LANGUAGE));
@@ -624,6 +630,17 @@ void CMainFrame::onPrint(bool preview)
     dlg.setMinMax(1, layout.total);
     if (dlg.exec() == QDialog::Accepted)
         paint(p);
+}
+
+void CMainFrame::onFleet()
+{
+    CZemtarView* view = activeView();
+    if (!view)
+        return;
+    view->commitEditor();
+    view->StoreTableIntoImage();
+    CFleetDlg dlg(view->GetDocument()->image(), view->GetDocument()->displayName(), g().setupIni, this);
+    dlg.exec();
 }
 
 void CMainFrame::onChannelInfo()

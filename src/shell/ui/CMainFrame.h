@@ -47,7 +47,7 @@ public:
         ID_CONTROL_BAR = 32772, ID_READ = 32773, ID_WRITE = 32774, ID_COM_SETUP = 32777,
         ID_PRODUCT_INFO = 32786, ID_CHANNEL_INFO = 32787, ID_OPTIONAL_FEATURES = 32788, ID_DTMF = 32789,
         ID_MSK = 32790, ID_TWO_TONE = 32791, ID_HELP_TOPICS = 32793, ID_HIGH_POWER = 32797, ID_LOW_POWER = 32798,
-        ID_LANGUAGE = 32799, ID_KEY_ASSIGN = 32800,
+        ID_LANGUAGE = 32799, ID_KEY_ASSIGN = 32800, ID_VERIFY = 32801, ID_FLEET = 32802,
     };
     static constexpr int kRecentFiles = 4;
 
@@ -108,6 +108,7 @@ private:
     void onFileOpen();
     void onProductInfo();
     void onChannelInfo();
+    void onFleet();
     void onPrint(bool preview);
     void onPrintSetup();
     void onAbout();

@@ -5,6 +5,7 @@
 #include "link/SerialLink.h"
 #include "link/ui/CComSetupDlg.h"
 #include "link/ui/CPowerDebugDlg.h"
+#include "link/ui/CLinkController.h"
 #include "link/ui/CProcessDlg.h"
 #include "link/ui/CVerifyDlg.h"
 #include "fleet/FleetJob.h"
@@ -60,14 +61,14 @@ class LinkUiTest : public UiFixture {
     {
         CZemtarView* view = frame()->activeView();
         frame()->runCommand(writing ? CMainFrame::ID_WRITE : CMainFrame::ID_READ);
-        CProcessDlg* dlg = view->processDialog();
+        CProcessDlg* dlg = frame()->activeChild()->link()->processDialog();
         QVERIFY(dlg && dlg->isVisible());
         QCOMPARE(dlg->windowTitle(), writing ? QStringLiteral("Write Data") : QStringLiteral("Read Data"));
         QCOMPARE(dlg->statusLabel()->text(), QStringLiteral("Not start yet"));
         QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
         // The transfer runs inside the event that Start posted; the window goes when it ends.
         QTRY_VERIFY_WITH_TIMEOUT(!dlg->isVisible(), 60000);
-        QVERIFY(!view->transferRunning());
+        QVERIFY(!frame()->activeChild()->link()->transferRunning());
     }
     QString cell(int row, int col) const { return frame()->activeView()->grid()->GetTextMatrix(row, col); }
 
@@ -110,7 +111,7 @@ private slots:
         QVERIFY(frame()->activeChild()->isMaximized()); // every column reachable by scrolling
         CZemtarView* view = frame()->activeView();
         QTest::keyClick(view->grid(), Qt::Key_W, Qt::ControlModifier);
-        CProcessDlg* dlg = view->processDialog();
+        CProcessDlg* dlg = frame()->activeChild()->link()->processDialog();
         QVERIFY(dlg && dlg->isVisible());
         QCOMPARE(dlg->windowTitle(), QStringLiteral("Write Data"));
         QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
@@ -133,7 +134,7 @@ private slots:
         messages_.clear();
         CZemtarView* view = frame()->activeView();
         frame()->runCommand(CMainFrame::ID_READ);
-        CProcessDlg* dlg = view->processDialog();
+        CProcessDlg* dlg = frame()->activeChild()->link()->processDialog();
         QVERIFY(dlg->isVisible());
         QVERIFY(dlg->startButton()->isDefault());
         QVERIFY(!dlg->cancelButton()->isDefault());
@@ -168,7 +169,7 @@ private slots:
         QVERIFY(messages_.isEmpty());
         QCOMPARE(cell(1, ColRx), QStringLiteral("145.12500"));
         QCOMPARE(cell(1, ColName), QStringLiteral("HOME"));
-        QCOMPARE(frame()->activeView()->processDialog()->progressBar()->value(), 191);
+        QCOMPARE(frame()->activeChild()->link()->processDialog()->progressBar()->value(), 191);
         QVERIFY(!g().newDocument);
 
         frame()->activeView()->grid()->SetTextMatrix(1, ColName, QStringLiteral("AWAY"));
@@ -224,7 +225,7 @@ private slots:
         timer->start(10);
         CZemtarView* view = frame()->activeView();
         frame()->runCommand(command);
-        CProcessDlg* dlg = view->processDialog();
+        CProcessDlg* dlg = frame()->activeChild()->link()->processDialog();
         if (!dlg || !dlg->isVisible())
             return {QStringLiteral("no progress window")};
         if (command == CMainFrame::ID_WRITE)
@@ -244,7 +245,7 @@ private slots:
         transfer(false);
         QStringList r = verifyResult(CMainFrame::ID_VERIFY);
         QCOMPARE(r, QStringList{QStringLiteral("The radio holds exactly this document.")});
-        QCOMPARE(frame()->activeView()->processDialog()->windowTitle(), QStringLiteral("Verify"));
+        QCOMPARE(frame()->activeChild()->link()->processDialog()->windowTitle(), QStringLiteral("Verify"));
         // A changed cell is named, and the document stays as it is.
         frame()->activeView()->grid()->SetTextMatrix(1, ColName, QStringLiteral("OTHER"));
         r = verifyResult(CMainFrame::ID_VERIFY);
@@ -256,11 +257,11 @@ private slots:
         QCOMPARE(r, QStringList{QStringLiteral("The radio holds exactly this document.")});
         QCOMPARE(g().registry().value(QStringLiteral("VerifyAfterWrite")), std::optional<int>(1));
         frame()->runCommand(CMainFrame::ID_WRITE);
-        QVERIFY(frame()->activeView()->processDialog()->verifyBox()->isChecked());
-        QTest::mouseClick(frame()->activeView()->processDialog()->cancelButton(), Qt::LeftButton);
+        QVERIFY(frame()->activeChild()->link()->processDialog()->verifyBox()->isChecked());
+        QTest::mouseClick(frame()->activeChild()->link()->processDialog()->cancelButton(), Qt::LeftButton);
         frame()->runCommand(CMainFrame::ID_READ);
-        QVERIFY(!frame()->activeView()->processDialog()->verifyBox()->isVisible());
-        QTest::mouseClick(frame()->activeView()->processDialog()->cancelButton(), Qt::LeftButton);
+        QVERIFY(!frame()->activeChild()->link()->processDialog()->verifyBox()->isVisible());
+        QTest::mouseClick(frame()->activeChild()->link()->processDialog()->cancelButton(), Qt::LeftButton);
         QVERIFY(messages_.isEmpty());
     }
 
@@ -338,14 +339,14 @@ private slots:
     {
         startWithRadio({});
         frame()->runCommand(CMainFrame::ID_READ);
-        CProcessDlg* dlg = frame()->activeView()->processDialog();
+        CProcessDlg* dlg = frame()->activeChild()->link()->processDialog();
         QTest::mouseClick(dlg->cancelButton(), Qt::LeftButton);
         QVERIFY(!dlg->isVisible());
         // A second command while the window is open changes only the direction.
         frame()->runCommand(CMainFrame::ID_READ);
         frame()->runCommand(CMainFrame::ID_WRITE);
         QCOMPARE(dlg->windowTitle(), QStringLiteral("Read Data"));
-        QVERIFY(frame()->activeView()->m_bWriteMode);
+        QVERIFY(frame()->activeChild()->link()->m_bWriteMode);
     }
 
     void comSetupGreysAndRemembers()
@@ -354,14 +355,14 @@ private slots:
         g().registry().setValue(QStringLiteral("com"), 2);
         CZemtarView* view = frame()->activeView();
         {
-            CComSetupDlg dlg(view->m_link, frame());
+            CComSetupDlg dlg(frame()->activeChild()->link()->m_link, frame());
             QVERIFY(dlg.button(0)->isEnabled());   // the simulated radio
             QVERIFY(!dlg.button(1)->isEnabled());  // no such device
             QVERIFY(dlg.button(1)->isChecked());   // still the stored choice, greyed
             dlg.button(0)->setChecked(true);
             dlg.accept();
         }
-        QCOMPARE(view->m_link.m_strPort, QStringLiteral("com1"));
+        QCOMPARE(frame()->activeChild()->link()->m_link.m_strPort, QStringLiteral("com1"));
         QCOMPARE(g().registry().value(QStringLiteral("com")), std::optional<int>(1));
     }
 
@@ -409,7 +410,7 @@ private slots:
         QVERIFY(seen);
         QVERIFY(messages_.isEmpty());
         QCOMPARE(frame()->activeDocument()->image().at(0x17F1), 120);
-        QVERIFY(!frame()->activeView()->m_link.isOpen());
+        QVERIFY(!frame()->activeChild()->link()->m_link.isOpen());
         stopRadio();
         QCOMPARE(std::uint8_t(zemtar::test::readAll(file("radio.mem")).at(0x0FF9)), 201);
     }

@@ -1,12 +1,6 @@
 #include "CZemtarView.h"
 
 #include "editors/ProductInfo.h"
-#include "fleet/Verify.h"
-#include "link/ui/CComSetupDlg.h"
-#include "link/ui/CVerifyDlg.h"
-#include "link/ui/CPowerDebugDlg.h"
-#include "link/ui/CProcessDlg.h"
-#include "link/ui/GuiLinkHost.h"
 #include "shell/PersistedSettings.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/Messages.h"
@@ -134,7 +128,8 @@ void CZemtarView::followImage()
     // in the image as it is; typed frequencies are checked against the band the radio gave
     // when it was read, or only against the receive range.
     emit mainCaptionChanged(windowCaption(name, model, std::nullopt, g().lang()));
-    band_ = BandLimits::of(radioBand_.value_or(Band{67, 600}));
+    const std::optional<Band> identified = radioBand ? radioBand() : std::nullopt;
+    band_ = BandLimits::of(identified.value_or(Band{67, 600}));
     emit statusText(bandNote());
 }
 
@@ -142,143 +137,12 @@ QString CZemtarView::bandNote() const
 {
     if (band::valid(doc_->image()))
         return {};
-    return radioBand_ ? tr("The band in this memory is not valid: frequencies are checked against the radio's band, %1.")
-                            .arg(band::text(*radioBand_))
+    const std::optional<Band> identified = radioBand ? radioBand() : std::nullopt;
+    return identified ? tr("The band in this memory is not valid: frequencies are checked against the radio's band, %1.")
+                            .arg(band::text(*identified))
                       : tr("The band in this memory is not valid: frequencies are checked against the receive range only.");
 }
 
 void CZemtarView::StoreTableIntoImage() { table().storeIntoImage(doc_->image()); }
-
-void CZemtarView::openProcessDialog(bool writing, bool verifying)
-{
-    m_bWriteMode = writing;
-    m_bVerifyMode = verifying;
-    if (!m_pProcessDlg) {
-        m_pProcessDlg = new CProcessDlg(window());
-        connect(m_pProcessDlg, &CProcessDlg::startTransfer, this, &CZemtarView::OnStartTransfer, Qt::QueuedConnection);
-    }
-    const bool zh = g().chinese;
-    m_pProcessDlg->m_strCaption = verifying ? tr("Verify")
-                                  : writing ? (zh ? QString::fromUtf8("写数据") : QStringLiteral("Write Data"))
-                                            : (zh ? QString::fromUtf8("读数据") : QStringLiteral("Read Data"));
-    if (m_pProcessDlg->isVisible())
-        return; // the open window keeps its title
-    m_pProcessDlg->OnInitDialog();
-    m_pProcessDlg->showVerifyChoice(writing);
-    m_pProcessDlg->verifyBox()->setChecked(g().registry().value(QStringLiteral("VerifyAfterWrite")).value_or(0) != 0);
-    m_pProcessDlg->show();
-    m_pProcessDlg->raise();
-}
-
-void CZemtarView::OnRead() { openProcessDialog(false); }
-void CZemtarView::OnVerify()
-{
-    commitEditor();
-    openProcessDialog(false, true);
-}
-
-bool CZemtarView::verifyRadio(TransferEngine& engine)
-{
-    RadioImage back = doc_->image();
-    lastOutcome_ = engine.read(back);
-    if (lastOutcome_ != LinkOutcome::Success)
-        return false;
-    const QStringList diffs = fleet::differences(doc_->image(), back, productinfo::modelNames(g().setupIni));
-    emit statusText(diffs.isEmpty() ? tr("The radio on %1 holds exactly this document.").arg(m_link.m_strPort)
-                                    : tr("The radio on %1 differs from this document.").arg(m_link.m_strPort));
-    verifyResult_ = diffs;
-    return true;
-}
-void CZemtarView::OnWrite()
-{
-    commitEditor();
-    openProcessDialog(true);
-}
-
-void CZemtarView::OnStartTransfer()
-{
-    CProcessDlg* dlg = m_pProcessDlg;
-    if (!dlg || running_)
-        return;
-    running_ = true;
-    dlg->setRunning(true);
-    commitEditor();
-    if (m_bWriteMode || m_bVerifyMode)
-        StoreTableIntoImage();
-    const bool verifyAfter = m_bWriteMode && dlg->verifyBox()->isChecked();
-    if (m_bWriteMode) {
-        PersistedSettings reg = g().registry();
-        reg.setValue(QStringLiteral("VerifyAfterWrite"), verifyAfter ? 1 : 0);
-    }
-    dlg->verifyBox()->setEnabled(false);
-    GuiLinkHost host(dlg);
-    host.cancelled = [dlg] { return dlg->m_bCancel; };
-    host.onProgress = [dlg](int v, int max) { dlg->setProgress(v, max); };
-    host.onStatus = [dlg](const QString& t) { dlg->setStatus(t); };
-    m_link.OpenPort(&g().setupIni);
-    TransferEngine engine(m_link, host, g().lang());
-    if (m_bWriteMode) {
-        lastOutcome_ = engine.write(doc_->image(), band_);
-        if (lastOutcome_ != LinkOutcome::Success && engine.wroteAnything())
-            appMessage(window(), msg::partlyWritten(engine.rowsWritten(), TransferEngine::kWriteRows, g().lang()),
-                       QMessageBox::Ok, QMessageBox::Warning);
-        if (lastOutcome_ == LinkOutcome::Success)
-            emit statusText(tr("Written to the radio on %1").arg(m_link.m_strPort));
-        if (lastOutcome_ == LinkOutcome::Success && verifyAfter) {
-            dlg->setStatus(tr("Verifying"));
-            m_link.OpenPort(&g().setupIni);
-            TransferEngine reader(m_link, host, g().lang());
-            verifyRadio(reader);
-        }
-    } else if (m_bVerifyMode) {
-        verifyRadio(engine);
-    } else {
-        // The document changes only when the whole memory has arrived.
-        RadioImage image = doc_->image();
-        lastOutcome_ = engine.read(image);
-        if (lastOutcome_ == LinkOutcome::Success) {
-            if (engine.identity().bandValid())
-                radioBand_ = engine.identity().band();
-            changeDocument(tr("Read from radio"), [&] {
-                doc_->image() = image;
-                g().newDocument = false;
-                FillTableFromImage();
-            });
-            const QString read = tr("Read from the radio on %1: %2 rows").arg(m_link.m_strPort).arg(TransferEngine::kProgressMax);
-            const QString note = bandNote();
-            emit statusText(note.isEmpty() ? read : read + QStringLiteral(". ") + note);
-        }
-    }
-    m_link.ClosePort();
-    dlg->setRunning(false);
-    dlg->hide();
-    running_ = false;
-    if (verifyResult_) {
-        const QStringList diffs = *verifyResult_;
-        verifyResult_.reset();
-        CVerifyDlg result(diffs, m_link.m_strPort, window());
-        result.exec();
-    }
-}
-
-void CZemtarView::OnComSetup()
-{
-    CComSetupDlg dlg(m_link, window());
-    dlg.exec();
-}
-
-void CZemtarView::OnPowerDebug(PowerCalibration::Kind kind)
-{
-    m_link.OpenPort(&g().setupIni);
-    GuiLinkHost host(window());
-    PowerCalibration cal(m_link, host, kind);
-    LinkOutcome entered = LinkOutcome::CommFailure;
-    changeDocument(tr("Power value"), [&] { entered = cal.enter(doc_->image()); });
-    if (entered != LinkOutcome::Success)
-        return;
-    CPowerDebugDlg dlg(cal, doc_->image().at(cal.parameters().imageOffset), window());
-    dlg.exec();
-    m_link.ClosePort();
-}
 
 } // namespace zemtar::ui

@@ -1,9 +1,6 @@
 #pragma once
 #include "CMSFlexGrid.h"
 #include "channels/ChannelTable.h"
-#include "link/PowerCalibration.h"
-#include "link/SerialLink.h"
-#include "link/TransferEngine.h"
 
 #include <QPointer>
 #include <QUndoStack>
@@ -18,7 +15,6 @@ class QUndoStack;
 namespace zemtar::ui {
 
 class CZemtarDoc;
-class CProcessDlg;
 
 // The channel table of one document: 128 channels and the "Fr" row in a grid, filled from the
 // image and stored back into it with the channel table's rules.
@@ -49,11 +45,9 @@ public:
     // The scale applied to the screen: width / 1024 on screens wider than 800 pixels.
     double scale() const { return scale_; }
 
-    SerialLink m_link;
-    bool m_bWriteMode = false;
-    bool m_bVerifyMode = false; // a read that compares instead of replacing the document
-    CProcessDlg* processDialog() const { return m_pProcessDlg; }
-    bool transferRunning() const { return running_; }
+    // The band the radio identified itself with at its last read, used when the image's own
+    // band bytes mean nothing.
+    std::function<std::optional<Band>()> radioBand;
 
     // ---- Editing (in-place editors, undo, clipboard, many rows at once) ----
     QUndoStack* undoStack() const { return undo_; }
@@ -79,16 +73,6 @@ public:
     QList<int> selectedRows() const;
     void openChannelEdit(int row);
 
-    // Commands of the radio link.
-    void OnRead();
-    void OnWrite();
-    // Reads the radio and compares it with the document (its table stored first).
-    void OnVerify();
-    void OnStartTransfer();
-    void OnComSetup();
-    void OnPowerDebug(PowerCalibration::Kind kind);
-    LinkOutcome lastOutcome() const { return lastOutcome_; }
-
 signals:
     void mainCaptionChanged(const QString& caption);
     // A line for the status bar (a transfer that succeeded says so there, without a box).
@@ -104,16 +88,7 @@ private:
     CZemtarDoc* doc_;
     CMSFlexGrid* grid_;
     BandLimits band_;
-    std::optional<Band> radioBand_; // the band the radio reported at the last read
     bool firstSetUp_ = true;
-    CProcessDlg* m_pProcessDlg = nullptr;
-    bool running_ = false;
-    LinkOutcome lastOutcome_ = LinkOutcome::Success;
-    void openProcessDialog(bool writing, bool verifying = false);
-    // Reads the radio into a copy of the document and shows what differs; false when the
-    // read failed (its message was shown).
-    bool verifyRadio(TransferEngine& engine);
-    std::optional<QStringList> verifyResult_; // shown once the transfer has ended
 
     void createEditors();
     void loadEditor();

@@ -3,6 +3,7 @@
 #include "AppGlobals.h"
 #include "CZemtarDoc.h"
 #include "channels/ui/CZemtarView.h"
+#include "link/ui/CLinkController.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -22,6 +23,20 @@ CChildFrame::CChildFrame(CZemtarDoc* doc, CZemtarView* view, QWidget* parent)
     if (QMenu* menu = systemMenu())
         for (QAction* a : menu->actions())
             a->setShortcuts({});
+    CLinkController::Document d;
+    d.image = [this]() -> RadioImage& { return doc_->image(); };
+    d.commit = [this] { view_->commitEditor(); };
+    d.store = [this] { view_->StoreTableIntoImage(); };
+    d.change = [this](const QString& what, const std::function<void()>& change) { view_->changeDocument(what, change); };
+    d.refill = [this] {
+        g().newDocument = false;
+        view_->FillTableFromImage();
+    };
+    d.band = [this] { return view_->bandLimits(); };
+    d.window = [this] { return window(); };
+    d.bandNote = [this] { return view_->bandNote(); };
+    link_ = new CLinkController(std::move(d), this);
+    view_->radioBand = [this] { return link_->radioBand(); };
     updateCaption();
 }
 

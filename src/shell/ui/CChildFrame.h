@@ -3,6 +3,7 @@
 
 namespace zemtar::ui {
 
+class CLinkController;
 class CZemtarDoc;
 class CZemtarView;
 
@@ -15,6 +16,8 @@ public:
 
     CZemtarDoc* document() const { return doc_; }
     CZemtarView* view() const { return view_; }
+    // The radio link of this document: Read, Write, Verify, Com Setup, the power adjustment.
+    CLinkController* link() const { return link_; }
     // Closes the window for good, with its document.
     void destroyFrame();
     void updateCaption();
@@ -38,6 +41,7 @@ protected:
 private:
     CZemtarDoc* doc_;
     CZemtarView* view_;
+    CLinkController* link_;
     bool destroying_ = false;
 };
 

@@ -11,6 +11,7 @@
 #include "editors/ui/CDtmfDlg.h"
 #include "print/PainterCanvas.h"
 #include "fleet/ui/CFleetDlg.h"
+#include "link/ui/CLinkController.h"
 #include "print/ui/CPrintListDlg.h"
 #include "editors/ui/CKeyAssignDlg.h"
 #include "editors/ui/CTwoToneDlg.h"
@@ -111,6 +112,12 @@ void CMainFrame::createActions()
                 (v->*f)();
         };
     };
+    auto link = [this](auto f) {
+        return [this, f] {
+            if (CChildFrame* c = activeChild())
+                f(c->link());
+        };
+    };
     auto editor = [this](const char* what, auto makeDialog) {
         return [this, what, makeDialog] { editDocument(tr(what), makeDialog); };
     };
@@ -164,21 +171,15 @@ void CMainFrame::createActions()
         {ID_EDIT_COPY, QT_TR_NOOP("&Copy"), {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}, nullptr, W::Document, view(&CZemtarView::copySelection)},
         {ID_EDIT_PASTE, QT_TR_NOOP("&Paste"), {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}, nullptr, W::Document, view(&CZemtarView::paste)},
         {ID_EDIT_DELETE, QT_TR_NOOP("&Delete Channels"), {}, nullptr, W::Document, view(&CZemtarView::deleteSelectedRows)},
-        {ID_READ, QT_TR_NOOP("&Read"), {QKeySequence(Qt::CTRL | Qt::Key_R)}, "read", W::Document, view(&CZemtarView::OnRead)},
-        {ID_WRITE, QT_TR_NOOP("&Write"), {QKeySequence(Qt::CTRL | Qt::Key_W)}, "write", W::Document, view(&CZemtarView::OnWrite)},
-        {ID_VERIFY, QT_TR_NOOP("&Verify"), {}, nullptr, W::Document, view(&CZemtarView::OnVerify)},
+        {ID_READ, QT_TR_NOOP("&Read"), {QKeySequence(Qt::CTRL | Qt::Key_R)}, "read", W::Document, link([](CLinkController* l) { l->OnRead(); })},
+        {ID_WRITE, QT_TR_NOOP("&Write"), {QKeySequence(Qt::CTRL | Qt::Key_W)}, "write", W::Document, link([](CLinkController* l) { l->OnWrite(); })},
+        {ID_VERIFY, QT_TR_NOOP("&Verify"), {}, nullptr, W::Document, link([](CLinkController* l) { l->OnVerify(); })},
         {ID_FLEET, QT_TR_NOOP("Program &Many Radios..."), {}, nullptr, W::Document, [this] { onFleet(); }},
         {ID_HIGH_POWER, QT_TR_NOOP("High Power Debug"), {}, nullptr, W::Document,
-         [this] {
-             if (CZemtarView* v = activeView())
-                 v->OnPowerDebug(PowerCalibration::Kind::High);
-         }},
+         link([](CLinkController* l) { l->OnPowerDebug(PowerCalibration::Kind::High); })},
         {ID_LOW_POWER, QT_TR_NOOP("Low Power Debug"), {}, nullptr, W::Document,
-         [this] {
-             if (CZemtarView* v = activeView())
-                 v->OnPowerDebug(PowerCalibration::Kind::Low);
-         }},
-        {ID_COM_SETUP, QT_TR_NOOP("Com Setup"), {}, nullptr, W::Document, view(&CZemtarView::OnComSetup)},
+         link([](CLinkController* l) { l->OnPowerDebug(PowerCalibration::Kind::Low); })},
+        {ID_COM_SETUP, QT_TR_NOOP("Com Setup"), {}, nullptr, W::Document, link([](CLinkController* l) { l->OnComSetup(); })},
         {ID_LANGUAGE, QT_TR_NOOP("Language"), {}, nullptr, W::Always, [this] { onLanguage(); }},
         {ID_VIEW_TOOLBAR, QT_TR_NOOP("&Toolbar"), {}, nullptr, W::Always, [this] { toolBar_->setVisible(action(ID_VIEW_TOOLBAR)->isChecked()); }},
         {ID_VIEW_STATUS_BAR, QT_TR_NOOP("&Status Bar"), {}, nullptr, W::Always, [this] { statusBar()->setVisible(action(ID_VIEW_STATUS_BAR)->isChecked()); }},
@@ -415,6 +416,7 @@ CChildFrame* CMainFrame::createFrame(CZemtarDoc* doc)
         updateMainCaption();
     });
     connect(view, &CZemtarView::statusText, message_, &QLabel::setText);
+    connect(frame->link(), &CLinkController::statusText, message_, &QLabel::setText);
     connect(doc, &CZemtarDoc::titleChanged, this, &CMainFrame::updateMainCaption);
     connect(view->undoStack(), &QUndoStack::canUndoChanged, this, &CMainFrame::updateEditActions);
     connect(view->undoStack(), &QUndoStack::canRedoChanged, this, &CMainFrame::updateEditActions);
@@ -672,7 +674,7 @@ void CMainFrame::onLanguage()
 bool CMainFrame::transferRunning() const
 {
     for (CChildFrame* f : childFrames())
-        if (f->view()->transferRunning())
+        if (f->link()->transferRunning())
             return true;
     return false;
 }

@@ -1,0 +1,152 @@
+#include "CLinkController.h"
+
+#include "CComSetupDlg.h"
+#include "CPowerDebugDlg.h"
+#include "CProcessDlg.h"
+#include "CVerifyDlg.h"
+#include "GuiLinkHost.h"
+#include "editors/ProductInfo.h"
+#include "fleet/Verify.h"
+#include "shell/Messages.h"
+#include "shell/PersistedSettings.h"
+#include "shell/ui/AppGlobals.h"
+#include "shell/ui/MessageBox.h"
+
+#include <QCheckBox>
+
+namespace zemtar::ui {
+
+CLinkController::CLinkController(Document doc, QObject* parent) : QObject(parent), doc_(std::move(doc)) {}
+
+void CLinkController::openProcessDialog(bool writing, bool verifying)
+{
+    m_bWriteMode = writing;
+    m_bVerifyMode = verifying;
+    if (!m_pProcessDlg) {
+        m_pProcessDlg = new CProcessDlg(doc_.window());
+        connect(m_pProcessDlg, &CProcessDlg::startTransfer, this, &CLinkController::OnStartTransfer, Qt::QueuedConnection);
+    }
+    const bool zh = g().chinese;
+    m_pProcessDlg->m_strCaption = verifying ? tr("Verify")
+                                  : writing ? (zh ? QString::fromUtf8("写数据") : QStringLiteral("Write Data"))
+                                            : (zh ? QString::fromUtf8("读数据") : QStringLiteral("Read Data"));
+    if (m_pProcessDlg->isVisible())
+        return; // the open window keeps its title
+    m_pProcessDlg->OnInitDialog();
+    m_pProcessDlg->showVerifyChoice(writing);
+    m_pProcessDlg->verifyBox()->setChecked(g().registry().value(QStringLiteral("VerifyAfterWrite")).value_or(0) != 0);
+    m_pProcessDlg->show();
+    m_pProcessDlg->raise();
+}
+
+void CLinkController::OnRead() { openProcessDialog(false); }
+void CLinkController::OnVerify()
+{
+    doc_.commit();
+    openProcessDialog(false, true);
+}
+
+bool CLinkController::verifyRadio(TransferEngine& engine)
+{
+    RadioImage back = doc_.image();
+    lastOutcome_ = engine.read(back);
+    if (lastOutcome_ != LinkOutcome::Success)
+        return false;
+    const QStringList diffs = fleet::differences(doc_.image(), back, productinfo::modelNames(g().setupIni));
+    emit statusText(diffs.isEmpty() ? tr("The radio on %1 holds exactly this document.").arg(m_link.m_strPort)
+                                    : tr("The radio on %1 differs from this document.").arg(m_link.m_strPort));
+    verifyResult_ = diffs;
+    return true;
+}
+void CLinkController::OnWrite()
+{
+    doc_.commit();
+    openProcessDialog(true);
+}
+
+void CLinkController::OnStartTransfer()
+{
+    CProcessDlg* dlg = m_pProcessDlg;
+    if (!dlg || running_)
+        return;
+    running_ = true;
+    dlg->setRunning(true);
+    doc_.commit();
+    if (m_bWriteMode || m_bVerifyMode)
+        doc_.store();
+    const bool verifyAfter = m_bWriteMode && dlg->verifyBox()->isChecked();
+    if (m_bWriteMode) {
+        PersistedSettings reg = g().registry();
+        reg.setValue(QStringLiteral("VerifyAfterWrite"), verifyAfter ? 1 : 0);
+    }
+    dlg->verifyBox()->setEnabled(false);
+    GuiLinkHost host(dlg);
+    host.cancelled = [dlg] { return dlg->m_bCancel; };
+    host.onProgress = [dlg](int v, int max) { dlg->setProgress(v, max); };
+    host.onStatus = [dlg](const QString& t) { dlg->setStatus(t); };
+    m_link.OpenPort(&g().setupIni);
+    TransferEngine engine(m_link, host, g().lang());
+    if (m_bWriteMode) {
+        lastOutcome_ = engine.write(doc_.image(), doc_.band());
+        if (lastOutcome_ != LinkOutcome::Success && engine.wroteAnything())
+            appMessage(doc_.window(), msg::partlyWritten(engine.rowsWritten(), TransferEngine::kWriteRows, g().lang()),
+                       QMessageBox::Ok, QMessageBox::Warning);
+        if (lastOutcome_ == LinkOutcome::Success)
+            emit statusText(tr("Written to the radio on %1").arg(m_link.m_strPort));
+        if (lastOutcome_ == LinkOutcome::Success && verifyAfter) {
+            dlg->setStatus(tr("Verifying"));
+            m_link.OpenPort(&g().setupIni);
+            TransferEngine reader(m_link, host, g().lang());
+            verifyRadio(reader);
+        }
+    } else if (m_bVerifyMode) {
+        verifyRadio(engine);
+    } else {
+        // The document changes only when the whole memory has arrived.
+        RadioImage image = doc_.image();
+        lastOutcome_ = engine.read(image);
+        if (lastOutcome_ == LinkOutcome::Success) {
+            if (engine.identity().bandValid())
+                radioBand_ = engine.identity().band();
+            doc_.change(tr("Read from radio"), [&] {
+                doc_.image() = image;
+                doc_.refill();
+            });
+            const QString read = tr("Read from the radio on %1: %2 rows").arg(m_link.m_strPort).arg(TransferEngine::kProgressMax);
+            const QString note = (doc_.bandNote ? doc_.bandNote() : QString());
+            emit statusText(note.isEmpty() ? read : read + QStringLiteral(". ") + note);
+        }
+    }
+    m_link.ClosePort();
+    dlg->setRunning(false);
+    dlg->hide();
+    running_ = false;
+    if (verifyResult_) {
+        const QStringList diffs = *verifyResult_;
+        verifyResult_.reset();
+        CVerifyDlg result(diffs, m_link.m_strPort, doc_.window());
+        result.exec();
+    }
+}
+
+void CLinkController::OnComSetup()
+{
+    CComSetupDlg dlg(m_link, doc_.window());
+    dlg.exec();
+}
+
+void CLinkController::OnPowerDebug(PowerCalibration::Kind kind)
+{
+    m_link.OpenPort(&g().setupIni);
+    GuiLinkHost host(doc_.window());
+    PowerCalibration cal(m_link, host, kind);
+    LinkOutcome entered = LinkOutcome::CommFailure;
+    doc_.change(tr("Power value"), [&] { entered = cal.enter(doc_.image()); });
+    if (entered != LinkOutcome::Success)
+        return;
+    CPowerDebugDlg dlg(cal, doc_.image().at(cal.parameters().imageOffset), doc_.window());
+    dlg.exec();
+    m_link.ClosePort();
+}
+
+} // namespace zemtar::ui

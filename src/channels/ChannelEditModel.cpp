@@ -5,7 +5,6 @@
 namespace zemtar {
 
 namespace {
-constexpr std::size_t kFlags = map::rec::kFlags12;
 constexpr std::size_t kEncode = map::rec::kEncodeEntry;
 constexpr std::size_t kDecode = map::rec::kDecodeEntry;
 constexpr int kDecodeWrap = 8;
@@ -49,7 +48,7 @@ QString ChannelEditModel::groupTitle() const
 
 void ChannelEditModel::load()
 {
-    const unsigned bits = img_.bits(recordOffset(channel_) + kFlags, 2, 0);
+    const unsigned bits = img_.bits(recordOffset(channel_), map::rec::kSignal);
     switch (bits) {
     case 0: choice_ = Choice::None; break;
     case 1: choice_ = Choice::Msk; break;
@@ -80,10 +79,10 @@ bool ChannelEditModel::setChoice(Choice c)
 {
     choice_ = c;
     showEntries();
-    const std::size_t at = recordOffset(channel_) + kFlags;
-    const std::uint8_t before = img_.at(at);
-    img_.setBits(at, 2, 0, unsigned(c));
-    return img_.at(at) != before;
+    const std::size_t at = recordOffset(channel_);
+    const std::uint8_t before = img_.at(at + map::rec::kSignal.byte);
+    img_.setBits(at, map::rec::kSignal, unsigned(c));
+    return img_.at(at + map::rec::kSignal.byte) != before;
 }
 
 int ChannelEditModel::entryValue(const QString& text) const

@@ -133,14 +133,13 @@ void ChannelTable::fillRow(int row, const RadioImage& img, Language lang)
             cells[std::size_t(c)].clear();
         return;
     }
-    const std::size_t f12 = o + rec::kFlags12, f13 = o + rec::kFlags13;
     cells[ColName] = name::read(img, o + rec::kName);
-    cells[ColPower] = field::powerText(img.bit(f13, 5), lang);
-    cells[ColWidth] = field::widthText(img.bit(f13, 4), lang);
-    cells[ColScan] = field::scanText(img.bit(f13, 3), lang);
-    cells[ColPttId] = field::pttIdText(img.bits(f12, 5, 4), lang);
-    cells[ColBusy] = field::busyText(img.bits(f13, 2, 1), lang);
-    cells[ColSignal] = field::signalText(img.bits(f12, 2, 0), lang);
+    cells[ColPower] = field::powerText(img.bits(o, rec::kPower) != 0, lang);
+    cells[ColWidth] = field::widthText(img.bits(o, rec::kWide) != 0, lang);
+    cells[ColScan] = field::scanText(img.bits(o, rec::kScan) != 0, lang);
+    cells[ColPttId] = field::pttIdText(img.bits(o, rec::kPttId), lang);
+    cells[ColBusy] = field::busyText(img.bits(o, rec::kBusy), lang);
+    cells[ColSignal] = field::signalText(img.bits(o, rec::kSignal), lang);
     cells[ColMore] = QStringLiteral(">>");
 }
 
@@ -155,7 +154,6 @@ void ChannelTable::storeRow(int row, RadioImage& img) const
     namespace rec = map::rec;
     const std::size_t o = recordOffset(row);
     const Row& c = rows_.at(std::size_t(row));
-    const std::size_t f12 = o + rec::kFlags12, f13 = o + rec::kFlags13;
 
     const qint64 rx = std::max<qint64>(0, freq::parseMHz(c[ColRx]));
     const qint64 tx = std::max<qint64>(0, freq::parseMHz(c[ColTx]));
@@ -167,35 +165,35 @@ void ChannelTable::storeRow(int row, RadioImage& img) const
         img.set(o + at + 1, b.high);
     }
     name::write(img, o + rec::kName, c[ColName]);
-    img.setBit(f13, 5, isAny(c[ColPower], {"High", "高"}));
-    img.setBit(f13, 4, isAny(c[ColWidth], {"Wide", "宽"}));
-    img.setBit(f13, 3, isAny(c[ColScan], {"Yes", "是"}));
+    img.setBits(o, rec::kPower, isAny(c[ColPower], {"High", "高"}) ? 1u : 0u);
+    img.setBits(o, rec::kWide, isAny(c[ColWidth], {"Wide", "宽"}) ? 1u : 0u);
+    img.setBits(o, rec::kScan, isAny(c[ColScan], {"Yes", "是"}) ? 1u : 0u);
 
     const QString& ptt = c[ColPttId];
     if (isAny(ptt, {"Off", "关"}))
-        img.setBits(f12, 5, 4, 0);
+        img.setBits(o, rec::kPttId, 0);
     else if (isAny(ptt, {"BOT", "发射开始"}))
-        img.setBits(f12, 5, 4, 1);
+        img.setBits(o, rec::kPttId, 1);
     else if (isAny(ptt, {"EOT", "发射结束"}))
-        img.setBits(f12, 5, 4, 2);
+        img.setBits(o, rec::kPttId, 2);
     else if (isAny(ptt, {"Both", "两者"}))
-        img.setBits(f12, 5, 4, 3);
+        img.setBits(o, rec::kPttId, 3);
 
     const QString& busy = c[ColBusy];
-    img.setBits(f13, 2, 1, isAny(busy, {"Off", "关"}) ? 0u : isAny(busy, {"Carrier", "Carrier Only", "载波"}) ? 1u : 2u);
+    img.setBits(o, rec::kBusy, isAny(busy, {"Off", "关"}) ? 0u : isAny(busy, {"Carrier", "Carrier Only", "载波"}) ? 1u : 2u);
 
     const QString& sig = c[ColSignal];
     if (isAny(sig, {"None", "无"}))
-        img.setBits(f12, 2, 0, 0);
+        img.setBits(o, rec::kSignal, 0);
     else if (sig == QStringLiteral("MSK"))
-        img.setBits(f12, 2, 0, 1);
+        img.setBits(o, rec::kSignal, 1);
     else if (sig == QStringLiteral("DTMF"))
-        img.setBits(f12, 2, 0, 2);
+        img.setBits(o, rec::kSignal, 2);
     else if (isAny(sig, {"2-Tone", "两音"}))
-        img.setBits(f12, 2, 0, 4);
+        img.setBits(o, rec::kSignal, 4);
 
     // Shift direction, from the two frequencies (an absent one counts as 0).
-    img.setBits(f13, 7, 6, tx > rx ? 2u : tx < rx ? 1u : 0u);
+    img.setBits(o, rec::kShift, tx > rx ? 2u : tx < rx ? 1u : 0u);
 }
 
 ReceiveCheck checkReceive(const QString& text, BandLimits band)

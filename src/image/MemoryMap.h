@@ -37,6 +37,27 @@ inline constexpr std::size_t kEncodeEntry = 14;
 inline constexpr std::size_t kDecodeEntry = 15;
 inline constexpr std::size_t kName = 16;
 inline constexpr std::size_t kNameSize = 8;
+
+// Bits hi..lo of one byte of the record.
+struct Bits {
+    std::size_t byte;
+    int hi, lo;
+    constexpr unsigned mask() const { return ((1u << (hi - lo + 1)) - 1u) << lo; }
+};
+inline constexpr Bits kPttId{kFlags12, 5, 4};
+inline constexpr Bits kSignal{kFlags12, 2, 0}; // 0 none, 1 MSK, 2 DTMF, 4 2-Tone
+inline constexpr Bits kShift{kFlags13, 7, 6};  // 0 none, 1 minus, 2 plus
+inline constexpr Bits kPower{kFlags13, 5, 5};  // 1 high
+inline constexpr Bits kWide{kFlags13, 4, 4};
+inline constexpr Bits kScan{kFlags13, 3, 3};
+inline constexpr Bits kBusy{kFlags13, 2, 1};  // 0 off, 1 carrier, 2 QT/DQT
+constexpr bool valid(Bits b) { return b.lo >= 0 && b.hi >= b.lo && b.hi < 8 && b.byte < kChannelRecordSize; }
+static_assert(valid(kPttId) && valid(kSignal) && valid(kShift) && valid(kPower) && valid(kWide) && valid(kScan) &&
+              valid(kBusy));
+// The fields of a byte do not overlap.
+static_assert((kPttId.mask() & kSignal.mask()) == 0);
+static_assert(((kShift.mask() & kPower.mask()) | (kPower.mask() & kWide.mask()) | (kWide.mask() & kScan.mask()) |
+               (kScan.mask() & kBusy.mask()) | (kShift.mask() & kBusy.mask())) == 0);
 } // namespace rec
 
 inline constexpr Area kRow129{0x0C18, 24};

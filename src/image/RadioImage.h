@@ -35,6 +35,9 @@ public:
     // Writes bits hi..lo of one byte; the other bits keep their values.
     void setBits(std::size_t offset, int hi, int lo, unsigned value);
     bool bit(std::size_t offset, int n) const { return bits(offset, n, n) != 0; }
+    // A named field of the record at `record` (MemoryMap's rec::Bits).
+    unsigned bits(std::size_t record, map::rec::Bits b) const { return bits(record + b.byte, b.hi, b.lo); }
+    void setBits(std::size_t record, map::rec::Bits b, unsigned value) { setBits(record + b.byte, b.hi, b.lo, value); }
     void setBit(std::size_t offset, int n, bool on) { setBits(offset, n, n, on ? 1u : 0u); }
 
     std::uint16_t be16(std::size_t offset) const;

@@ -3,6 +3,7 @@
 #include "shell/ui/CZemtarApp.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 #include <cstdio>
 #include <cstdlib>
@@ -35,6 +36,10 @@ int main(int argc, char** argv)
         if (zemtarApp.InitInstance(app.arguments(), QCoreApplication::applicationDirPath()))
             status = app.exec();
     }
-    zemtar::ui::resetGlobals(); // writes Setup.ini back when it changed
+    // Setup.ini is written back when it changed (a new language, say); a failure is said.
+    if (!zemtar::ui::g().setupIni.Save(false))
+        QMessageBox::warning(nullptr, QStringLiteral("Zemtar"),
+                             QStringLiteral("The settings could not be saved: %1").arg(zemtar::ui::g().setupIni.errorText()));
+    zemtar::ui::resetGlobals();
     return status;
 }

@@ -75,7 +75,7 @@ const CIniFile& setupIni()
     static bool loaded = false;
     if (!loaded) {
         loaded = true;
-        const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Setup.ini"));
+        const QString path = CIniFile::effectivePath(QStringLiteral("Setup.ini"), QCoreApplication::applicationDirPath());
         QByteArray content;
         QString error;
         if (QFileInfo::exists(path) && !readFileBounded(path, kMaxSetupSize, &content, &error))

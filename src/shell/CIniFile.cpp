@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QStringDecoder>
 
 namespace zemtar {
@@ -47,6 +48,28 @@ CIniFile::CIniFile(int growthStep) : growthStep_(growthStep > 0 ? growthStep : 4
 {
     sections_.reserve(std::size_t(growthStep_));
     sections_.push_back(Section{});
+}
+
+QString CIniFile::userCopyPath(const QString& fileName)
+{
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(QStringLiteral("zemtar/") + fileName);
+}
+
+QString CIniFile::effectivePath(const QString& fileName, const QString& programDir)
+{
+    const QString user = userCopyPath(fileName);
+    return QFileInfo(user).isFile() ? user : QDir(programDir).filePath(fileName);
+}
+
+QString CIniFile::writablePath(const QString& readPath, const QString& fileName)
+{
+    const QString user = userCopyPath(fileName);
+    if (readPath == user)
+        return user;
+    const QFileInfo info(readPath);
+    const bool writable = info.exists() ? info.isWritable() : QFileInfo(info.absolutePath()).isWritable();
+    return writable ? readPath : user;
 }
 
 CIniFile::~CIniFile()
@@ -235,6 +258,7 @@ bool CIniFile::Save(bool backup, QString* backupPath)
         for (qsizetype i = 0; i < s.keys.size(); ++i)
             out += s.keys[i] + (s.keys[i].isEmpty() ? QString() : QStringLiteral("=")) + s.values[i] + eol;
     }
+    QDir().mkpath(QFileInfo(path_).absolutePath()); // the user's configuration folder may not exist yet
     if (!writeFileAtomically(path_, out.toUtf8(), &errorText_))
         return false;
     dirty_ = false;

@@ -48,6 +48,16 @@ public:
     QString GetValueItem(const QString& section, const QString& key, int n, QChar separator) const;
 
     QString path() const { return path_; }
+    // Where Save writes from now on (the file read stays as it was).
+    void setPath(const QString& path) { path_ = path; }
+
+    // The settings file a program reads: the user's own copy ("<config>/zemtar/<name>") when
+    // it exists, else the one in `programDir`.
+    static QString userCopyPath(const QString& fileName);
+    static QString effectivePath(const QString& fileName, const QString& programDir);
+    // Where changes are written: the file read when it is the user's copy or can be written,
+    // else the user's copy (a program installed for all users cannot change its own folder).
+    static QString writablePath(const QString& readPath, const QString& fileName);
     QString errorText() const { return errorText_; }
     bool isDirty() const { return dirty_; }
     int sectionCount() const { return int(sections_.size()) - 1; }

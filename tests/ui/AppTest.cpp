@@ -13,6 +13,7 @@
 #include "shell/ui/MessageBox.h"
 #include "support/TestSupport.h"
 #include "UiFixture.h"
+#include "shell/CIniFile.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -339,6 +340,29 @@ private slots:
         app_.reset();
         resetGlobals();
         QVERIFY(test::readAll(appDir() + QStringLiteral("/Setup.ini")).contains("Language=Chinese"));
+    }
+
+    void theUsersOwnSetupIsReadFirstAndTakesTheChanges()
+    {
+        // An installed program: its Setup.ini says English; the user's copy says Chinese.
+        makeAppDir(QStringLiteral("English"));
+        const QString user = CIniFile::userCopyPath(QStringLiteral("Setup.ini"));
+        QDir().mkpath(QFileInfo(user).absolutePath());
+        zemtar::test::writeAll(user, QString::fromUtf8(kSetup).arg(QStringLiteral("Chinese")).toUtf8());
+        const QByteArray programCopy = test::readAll(appDir() + QStringLiteral("/Setup.ini"));
+        QVERIFY(startHere());
+        QVERIFY(g().chinese);
+        g().setupIni.SetValue(QStringLiteral("Setup"), QStringLiteral("Language"), QStringLiteral("English"));
+        app_.reset();
+        QVERIFY(g().setupIni.Save(false));
+        resetGlobals();
+        QVERIFY(test::readAll(user).contains("Language=English"));
+        QCOMPARE(test::readAll(appDir() + QStringLiteral("/Setup.ini")), programCopy); // the default stays
+        QFile::remove(user);
+        // A program folder that cannot be written sends the changes to the user's copy.
+        QCOMPARE(CIniFile::writablePath(QStringLiteral("/proc/no-such-folder/Setup.ini"), QStringLiteral("Setup.ini")), user);
+        QCOMPARE(CIniFile::writablePath(appDir() + QStringLiteral("/Setup.ini"), QStringLiteral("Setup.ini")),
+                 appDir() + QStringLiteral("/Setup.ini"));
     }
 
     void splashGoesOnAKeyAndSwallowsIt()

@@ -98,7 +98,10 @@ bool CZemtarApp::InitInstance(const QStringList& arguments, const QString& appDi
 {
     Globals& gl = g();
     gl.appDir = QDir(appDir).absolutePath();
-    gl.setupIni.Load(QStringLiteral("Setup.ini"), true, false, true, false, gl.appDir);
+    // The user's own copy when there is one; changes go where they can be written.
+    const QString setupPath = CIniFile::effectivePath(QStringLiteral("Setup.ini"), gl.appDir);
+    gl.setupIni.Load(setupPath, true, false, true, false);
+    gl.setupIni.setPath(CIniFile::writablePath(setupPath, QStringLiteral("Setup.ini")));
     gl.language = gl.setupIni.GetValue(QStringLiteral("Setup"), QStringLiteral("Language"));
     gl.chinese = gl.language == QStringLiteral("Chinese");
     gl.helpFile = gl.chinese ? QStringLiteral("chHelp.chm") : QStringLiteral("enHelp.chm");

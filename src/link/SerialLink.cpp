@@ -10,6 +10,9 @@
 #include <cstring>
 #include <csignal>
 #include <fcntl.h>
+#ifdef __linux__
+#include <linux/serial.h>
+#endif
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
@@ -157,6 +160,17 @@ bool SerialLink::openDevice(const QString& device)
     cfsetospeed(&tio, B9600);
     if (tcsetattr(fd_, TCSANOW, &tio) != 0)
         return fail(QString::fromLocal8Bit(std::strerror(errno)));
+#ifdef __linux__
+    // A USB serial adapter holds received bytes for its latency timer (16 ms on the common
+    // chips) before passing them on; a read makes about a thousand exchanges. Ask the driver
+    // to pass them at once. A device without the request (a pseudo-terminal) is left as it is.
+    serial_struct serial{};
+    lowLatency_ = false;
+    if (::ioctl(fd_, TIOCGSERIAL, &serial) == 0) {
+        serial.flags |= ASYNC_LOW_LATENCY;
+        lowLatency_ = ::ioctl(fd_, TIOCSSERIAL, &serial) == 0;
+    }
+#endif
     return true;
 }
 

@@ -45,6 +45,8 @@ public:
     qint64 bytesWritten() const { return written_; }
     qint64 bytesRead() const { return readCount_; }
     QString device() const { return device_; }
+    // Whether the driver took the request to pass received bytes on at once.
+    bool lowLatency() const { return lowLatency_; }
 
     // Whether a device can be opened right now (the Com Setup probe); opens and closes it.
     static bool probe(const QString& device);
@@ -59,6 +61,7 @@ private:
     void releaseLock();
 
     int fd_ = -1;
+    bool lowLatency_ = false;
     QString lock_; // the lock file this link created, removed on close
     QString device_;
     QString error_;

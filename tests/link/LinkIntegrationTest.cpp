@@ -5,6 +5,7 @@
 #include "link/SerialLink.h"
 #include "support/TestSupport.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QThread>
 #include <QTemporaryDir>
@@ -241,6 +242,27 @@ TEST_F(LinkIntegration, PowerAdjustmentMovesTheRadiosValue)
     const CliRun r = cli({QStringLiteral("power"), QStringLiteral("low"), QStringLiteral("--port"), sim.device});
     EXPECT_EQ(r.code, 4);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Not received enough byte")));
+}
+
+TEST_F(LinkIntegration, AnAdaptersLatencyTimerDelaysEveryAnswer)
+{
+    // The power mode's few exchanges (three answers), with and without a modelled 100 ms timer.
+    auto timed = [&](const QStringList& extra) {
+        Sim sim(dir, QStringList{QStringLiteral("--turnaround"), QStringLiteral("0")} + extra);
+        QElapsedTimer t;
+        t.start();
+        const CliRun r = cli({QStringLiteral("power"), QStringLiteral("high"), QStringLiteral("--port"), sim.device});
+        EXPECT_EQ(r.code, 0) << r.err.toStdString();
+        return t.elapsed();
+    };
+    const qint64 plain = timed({});
+    const qint64 slow = timed({QStringLiteral("--latency"), QStringLiteral("100")});
+    EXPECT_GE(slow - plain, 200) << plain << " ms without, " << slow << " ms with the timer";
+    // A pseudo-terminal has no latency setting: the link opens all the same.
+    Sim sim(dir, {});
+    SerialLink link;
+    ASSERT_TRUE(link.openDevice(sim.device)) << link.errorText().toStdString();
+    EXPECT_FALSE(link.lowLatency());
 }
 
 } // namespace

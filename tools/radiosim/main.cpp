@@ -50,6 +50,8 @@ const char* kUsage =
     "  --transcript FILE      log every byte each way with time stamps\n"
     "  --throttle             pace both directions like a 9600-baud wire\n"
     "  --turnaround MS        the radio's reply delay (default 2, 0 when throttled)\n"
+    "  --latency MS           a USB adapter's latency timer: each reply reaches the program\n"
+    "                         MS after its last byte (default 0)\n"
     "  --family LETTER        identification family letter (default U)\n"
     "  --model DIGITS         identification model digits (default 530)\n"
     "  --band LOW-HIGH        band in MHz (default 136-174)\n"
@@ -72,6 +74,7 @@ struct Options {
     bool havePassword = false;
     int high = 125, low = 100;
     int count = 1;
+    int latencyMs = 0;
 };
 
 bool parse(const QStringList& args, Options& o, QString& error)
@@ -106,6 +109,7 @@ bool parse(const QStringList& args, Options& o, QString& error)
         else if (a == QLatin1String("--from-dat")) { if (!(v = need(i))) return false; o.fromDat = *v; }
         else if (a == QLatin1String("--save")) { if (!(v = need(i))) return false; o.save = *v; }
         else if (a == QLatin1String("--transcript")) { if (!(v = need(i))) return false; o.transcript = *v; }
+        else if (a == QLatin1String("--latency")) { if (!(v = need(i)) || !number(*v, 0, 1000, o.latencyMs)) return false; }
         else if (a == QLatin1String("--count")) { if (!(v = need(i)) || !number(*v, 1, 64, o.count)) return false; }
         else if (a == QLatin1String("--turnaround")) { if (!(v = need(i)) || !number(*v, 0, 1000, o.turnaroundMs)) return false; }
         else if (a == QLatin1String("--power-high")) { if (!(v = need(i)) || !number(*v, 0, 255, o.high)) return false; }
@@ -294,6 +298,7 @@ int main(int argc, char** argv)
     }
 
     const qint64 byteNs = o.throttle ? 10LL * 1000000000LL / 9600 : 0; // 10 bits a byte
+    const qint64 latencyNs = qint64(o.latencyMs) * 1000000;
     const qint64 turnaroundNs = qint64(o.turnaroundMs >= 0 ? o.turnaroundMs : (o.throttle ? 0 : 2)) * 1000000;
     struct Timed {
         char byte;
@@ -315,6 +320,7 @@ int main(int argc, char** argv)
             lastActivity = now;
             const QByteArray reply = radio.feed(arrived);
             qint64 t = frameTime + turnaroundNs;
+            const std::size_t first = outgoing.size();
             for (char c : reply) {
                 t = std::max(t, lastOut) + byteNs;
                 if (byteNs == 0)
@@ -322,6 +328,11 @@ int main(int argc, char** argv)
                 outgoing.push_back({c, t});
                 lastOut = t;
             }
+            // An adapter's latency timer: the reply is handed over once the line has been
+            // quiet for the timer's period after its last byte.
+            if (latencyNs > 0 && outgoing.size() > first)
+                for (std::size_t k = first; k < outgoing.size(); ++k)
+                    outgoing[k].at = t + latencyNs;
         } else if (incoming.empty() && now - lastActivity > 200000000LL) {
             radio.idle();
             lastActivity = now;

@@ -121,163 +121,163 @@
 <context>
     <name>zemtar::ui::CFleetDlg</name>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="34"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="35"/>
         <source>Program Many Radios</source>
         <translation>批量写频</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="36"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="37"/>
         <source>Template: %1 (the active document)</source>
         <translation>模板：%1（当前文档）</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="38"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="39"/>
         <source>Units</source>
         <translation>单元</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="40"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="41"/>
         <source>Load Units...</source>
         <translation>载入单元表...</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="44"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="45"/>
         <source>Generate</source>
         <translation>生成</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="46"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="186"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="47"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="188"/>
         <source>No units yet.</source>
         <translation>尚无单元。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="50"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="51"/>
         <source>or generate:</source>
         <translation>或生成：</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="57"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="58"/>
         <source>Load Units</source>
         <translation>载入单元表</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="57"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="58"/>
         <source>Units table (*.csv)</source>
         <translation>单元表 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="63"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="65"/>
         <source>Ports</source>
         <translation>端口</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="77"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="79"/>
         <source>Next radio</source>
         <translation>下一台</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="93"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="95"/>
         <source>Ask before each radio (&quot;Next radio&quot; when it is connected)</source>
         <translation>每台对讲机前询问（接好后按“下一台”）</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="107"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="109"/>
         <source>Start</source>
         <translation>开始</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="110"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="112"/>
         <source>Stop</source>
         <translation>停止</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="114"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="116"/>
         <source>Save Log...</source>
         <translation>保存日志...</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="117"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="119"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="156"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="158"/>
         <source>The units cannot be used (%1):
 %2</source>
         <translation>单元无法使用（%1）：
 %2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="157"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="159"/>
         <source>
 and %1 more</source>
         <translation>
 另有 %1 项</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="164"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="166"/>
         <source>%1 unit(s): %2 ... %3; values: %4</source>
         <translation>%1 台：%2 ... %3；数值：%4</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="210"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="212"/>
         <source>Load or generate the units first.</source>
         <translation>请先载入或生成单元。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="221"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="223"/>
         <source>Tick at least one port.</source>
         <translation>请至少勾选一个端口。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="245"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="247"/>
         <source>unit %1: writing</source>
         <translation>单元 %1：写入中</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="258"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="260"/>
         <source>unit %1: verifying</source>
         <translation>单元 %1：校验中</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="264"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="266"/>
         <source>unit %1: %2</source>
         <translation>单元 %1：%2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="275"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="277"/>
         <source>connect the radio for unit %1</source>
         <translation>请接上单元 %1 的对讲机</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="303"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="305"/>
         <source>%1 of %2 units programmed and verified.</source>
         <translation>%2 台中已写入并校验 %1 台。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="305"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="307"/>
         <source>Not done: %1</source>
         <translation>未完成：%1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="308"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="310"/>
         <source>stopped</source>
         <translation>已停止</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="321"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="323"/>
         <source>Save Log</source>
         <translation>保存日志</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="321"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="323"/>
         <source>Log (*.csv)</source>
         <translation>日志 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="333"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="342"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="335"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="356"/>
         <source>The job is still running: Stop it first.</source>
         <translation>任务仍在进行：请先停止。</translation>
     </message>
@@ -310,245 +310,288 @@ and %1 more</source>
     </message>
 </context>
 <context>
+    <name>zemtar::ui::CLinkController</name>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="30"/>
+        <source>Verify</source>
+        <translation>校验</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="56"/>
+        <source>The radio on %1 holds exactly this document.</source>
+        <translation>%1 上的对讲机与本文档完全一致。</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="57"/>
+        <source>The radio on %1 differs from this document.</source>
+        <translation>%1 上的对讲机与本文档不同。</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="95"/>
+        <source>Written to the radio on %1</source>
+        <translation>已写入 %1 上的对讲机</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="97"/>
+        <source>Verifying</source>
+        <translation>正在校验</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="111"/>
+        <source>Read from radio</source>
+        <translation>从对讲机读取</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="115"/>
+        <source>Read from the radio on %1: %2 rows</source>
+        <translation>已从 %1 上的对讲机读取：%2 行</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="144"/>
+        <source>Power value</source>
+        <translation>功率值</translation>
+    </message>
+</context>
+<context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="118"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="125"/>
         <source>&amp;New</source>
         <translation>新建(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="119"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="126"/>
         <source>&amp;Open...</source>
         <translation>打开(&amp;O)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="120"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="127"/>
         <source>&amp;Close</source>
         <translation>关闭(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="125"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="132"/>
         <source>&amp;Save</source>
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="130"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="137"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="135"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="142"/>
         <source>&amp;Print...</source>
         <translation>打印(&amp;P)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="136"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="143"/>
         <source>Print Preview</source>
         <translation>打印预览</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="137"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="144"/>
         <source>P&amp;rint Setup...</source>
         <translation>打印设置(&amp;R)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="138"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
         <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="139"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="567"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="146"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="569"/>
         <source>Product Information</source>
         <translation>类型设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="140"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="147"/>
         <source>Channel Information</source>
         <translation>信道信息</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="141"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="142"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="148"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="149"/>
         <source>Optional Features</source>
         <translation>可选功能</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="144"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="151"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="152"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="146"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="147"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="153"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="154"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="148"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="149"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="155"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="156"/>
         <source>Two Tone</source>
         <translation>两音</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="150"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="151"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="157"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="158"/>
         <source>Key Assignment</source>
         <translation>侧键设定</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="153"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="160"/>
         <source>&amp;Undo</source>
         <translation>撤消(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="158"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="165"/>
         <source>&amp;Redo</source>
         <translation>重做(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="170"/>
         <source>Cu&amp;t</source>
         <translation>剪切(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="164"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="171"/>
         <source>&amp;Copy</source>
         <translation>复制(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="165"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="172"/>
         <source>&amp;Paste</source>
         <translation>粘贴(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="166"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="173"/>
         <source>&amp;Delete Channels</source>
         <translation>删除信道(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="167"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="174"/>
         <source>&amp;Read</source>
         <translation>读频(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="168"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="175"/>
         <source>&amp;Write</source>
         <translation>写频(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="169"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="176"/>
         <source>&amp;Verify</source>
         <translation>校验(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="170"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="177"/>
         <source>Program &amp;Many Radios...</source>
         <translation>批量写频(&amp;M)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="171"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="178"/>
         <source>High Power Debug</source>
         <translation>高功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="176"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="180"/>
         <source>Low Power Debug</source>
         <translation>低功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="181"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="182"/>
         <source>Com Setup</source>
         <translation>串口设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="182"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
         <source>&amp;Toolbar</source>
         <translation>工具栏(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
         <source>&amp;Status Bar</source>
         <translation>状态栏(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="186"/>
         <source>Control &amp;Bar</source>
         <translation>控制栏(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="186"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
         <source>&amp;Help Topics</source>
         <translation>帮助主题(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="188"/>
         <source>&amp;About ...</source>
         <translation>关于(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="188"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="189"/>
         <source>Help</source>
         <translation>帮助</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="227"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="228"/>
         <source>Toolbar</source>
         <translation>工具栏</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="242"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="243"/>
         <source>Ready</source>
         <translation>就绪</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="273"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="274"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="291"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="292"/>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="302"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="303"/>
         <source>&amp;Program</source>
         <translation>编程(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="308"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="309"/>
         <source>&amp;Setup</source>
         <translation>设置(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="312"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="313"/>
         <source>&amp;View</source>
         <translation>查看(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="317"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="318"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="541"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="543"/>
         <source>Save changes to %1?</source>
         <translation>保存对 %1 的修改吗？</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="605"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="607"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>没有可打印的内容：未选择任何部分，或没有已使用的信道。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="707"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="709"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>无法启动 %1。请重新启动 Zemtar 以使用新的语言。</translation>
     </message>
@@ -747,54 +790,14 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CZemtarView</name>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="145"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="141"/>
         <source>The band in this memory is not valid: frequencies are checked against the radio&apos;s band, %1.</source>
         <translation>此存储中的频段无效：频率按对讲机的频段 %1 检查。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="147"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="143"/>
         <source>The band in this memory is not valid: frequencies are checked against the receive range only.</source>
         <translation>此存储中的频段无效：频率只按接收范围检查。</translation>
-    </message>
-    <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="161"/>
-        <source>Verify</source>
-        <translation>校验</translation>
-    </message>
-    <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="187"/>
-        <source>The radio on %1 holds exactly this document.</source>
-        <translation>%1 上的对讲机与本文档完全一致。</translation>
-    </message>
-    <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="188"/>
-        <source>The radio on %1 differs from this document.</source>
-        <translation>%1 上的对讲机与本文档不同。</translation>
-    </message>
-    <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="226"/>
-        <source>Written to the radio on %1</source>
-        <translation>已写入 %1 上的对讲机</translation>
-    </message>
-    <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="228"/>
-        <source>Verifying</source>
-        <translation>正在校验</translation>
-    </message>
-    <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="242"/>
-        <source>Read from radio</source>
-        <translation>从对讲机读取</translation>
-    </message>
-    <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="247"/>
-        <source>Read from the radio on %1: %2 rows</source>
-        <translation>已从 %1 上的对讲机读取：%2 行</translation>
-    </message>
-    <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="276"/>
-        <source>Power value</source>
-        <translation>功率值</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="258"/>

@@ -121,163 +121,163 @@
 <context>
     <name>zemtar::ui::CFleetDlg</name>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="34"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="35"/>
         <source>Program Many Radios</source>
         <translation>Program Many Radios</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="36"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="37"/>
         <source>Template: %1 (the active document)</source>
         <translation>Template: %1 (the active document)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="38"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="39"/>
         <source>Units</source>
         <translation>Units</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="40"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="41"/>
         <source>Load Units...</source>
         <translation>Load Units...</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="44"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="45"/>
         <source>Generate</source>
         <translation>Generate</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="46"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="186"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="47"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="188"/>
         <source>No units yet.</source>
         <translation>No units yet.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="50"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="51"/>
         <source>or generate:</source>
         <translation>or generate:</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="57"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="58"/>
         <source>Load Units</source>
         <translation>Load Units</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="57"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="58"/>
         <source>Units table (*.csv)</source>
         <translation>Units table (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="63"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="65"/>
         <source>Ports</source>
         <translation>Ports</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="77"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="79"/>
         <source>Next radio</source>
         <translation>Next radio</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="93"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="95"/>
         <source>Ask before each radio (&quot;Next radio&quot; when it is connected)</source>
         <translation>Ask before each radio ("Next radio" when it is connected)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="107"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="109"/>
         <source>Start</source>
         <translation>Start</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="110"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="112"/>
         <source>Stop</source>
         <translation>Stop</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="114"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="116"/>
         <source>Save Log...</source>
         <translation>Save Log...</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="117"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="119"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="156"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="158"/>
         <source>The units cannot be used (%1):
 %2</source>
         <translation>The units cannot be used (%1):
 %2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="157"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="159"/>
         <source>
 and %1 more</source>
         <translation>
 and %1 more</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="164"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="166"/>
         <source>%1 unit(s): %2 ... %3; values: %4</source>
         <translation>%1 unit(s): %2 ... %3; values: %4</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="210"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="212"/>
         <source>Load or generate the units first.</source>
         <translation>Load or generate the units first.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="221"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="223"/>
         <source>Tick at least one port.</source>
         <translation>Tick at least one port.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="245"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="247"/>
         <source>unit %1: writing</source>
         <translation>unit %1: writing</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="258"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="260"/>
         <source>unit %1: verifying</source>
         <translation>unit %1: verifying</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="264"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="266"/>
         <source>unit %1: %2</source>
         <translation>unit %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="275"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="277"/>
         <source>connect the radio for unit %1</source>
         <translation>connect the radio for unit %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="303"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="305"/>
         <source>%1 of %2 units programmed and verified.</source>
         <translation>%1 of %2 units programmed and verified.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="305"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="307"/>
         <source>Not done: %1</source>
         <translation>Not done: %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="308"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="310"/>
         <source>stopped</source>
         <translation>stopped</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="321"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="323"/>
         <source>Save Log</source>
         <translation>Save Log</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="321"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="323"/>
         <source>Log (*.csv)</source>
         <translation>Log (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="333"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="342"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="335"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="356"/>
         <source>The job is still running: Stop it first.</source>
         <translation>The job is still running: Stop it first.</translation>
     </message>
@@ -310,245 +310,288 @@ and %1 more</translation>
     </message>
 </context>
 <context>
+    <name>zemtar::ui::CLinkController</name>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="30"/>
+        <source>Verify</source>
+        <translation>Verify</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="56"/>
+        <source>The radio on %1 holds exactly this document.</source>
+        <translation>The radio on %1 holds exactly this document.</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="57"/>
+        <source>The radio on %1 differs from this document.</source>
+        <translation>The radio on %1 differs from this document.</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="95"/>
+        <source>Written to the radio on %1</source>
+        <translation>Written to the radio on %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="97"/>
+        <source>Verifying</source>
+        <translation>Verifying</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="111"/>
+        <source>Read from radio</source>
+        <translation>Read from radio</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="115"/>
+        <source>Read from the radio on %1: %2 rows</source>
+        <translation>Read from the radio on %1: %2 rows</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="144"/>
+        <source>Power value</source>
+        <translation>Power value</translation>
+    </message>
+</context>
+<context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="118"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="125"/>
         <source>&amp;New</source>
         <translation>&amp;New</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="119"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="126"/>
         <source>&amp;Open...</source>
         <translation>&amp;Open...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="120"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="127"/>
         <source>&amp;Close</source>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="125"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="132"/>
         <source>&amp;Save</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="130"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="137"/>
         <source>Save &amp;As...</source>
         <translation>Save &amp;As...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="135"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="142"/>
         <source>&amp;Print...</source>
         <translation>&amp;Print...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="136"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="143"/>
         <source>Print Preview</source>
         <translation>Print Preview</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="137"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="144"/>
         <source>P&amp;rint Setup...</source>
         <translation>P&amp;rint Setup...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="138"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
         <source>E&amp;xit</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="139"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="567"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="146"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="569"/>
         <source>Product Information</source>
         <translation>Product Information</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="140"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="147"/>
         <source>Channel Information</source>
         <translation>Channel Information</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="141"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="142"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="148"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="149"/>
         <source>Optional Features</source>
         <translation>Optional Features</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="144"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="151"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="152"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="146"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="147"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="153"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="154"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="148"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="149"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="155"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="156"/>
         <source>Two Tone</source>
         <translation>Two Tone</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="150"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="151"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="157"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="158"/>
         <source>Key Assignment</source>
         <translation>Key Assignment</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="153"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="160"/>
         <source>&amp;Undo</source>
         <translation>&amp;Undo</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="158"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="165"/>
         <source>&amp;Redo</source>
         <translation>&amp;Redo</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="170"/>
         <source>Cu&amp;t</source>
         <translation>Cu&amp;t</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="164"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="171"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copy</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="165"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="172"/>
         <source>&amp;Paste</source>
         <translation>&amp;Paste</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="166"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="173"/>
         <source>&amp;Delete Channels</source>
         <translation>&amp;Delete Channels</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="167"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="174"/>
         <source>&amp;Read</source>
         <translation>&amp;Read</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="168"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="175"/>
         <source>&amp;Write</source>
         <translation>&amp;Write</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="169"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="176"/>
         <source>&amp;Verify</source>
         <translation>&amp;Verify</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="170"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="177"/>
         <source>Program &amp;Many Radios...</source>
         <translation>Program &amp;Many Radios...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="171"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="178"/>
         <source>High Power Debug</source>
         <translation>High Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="176"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="180"/>
         <source>Low Power Debug</source>
         <translation>Low Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="181"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="182"/>
         <source>Com Setup</source>
         <translation>Com Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="182"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
         <source>Language</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
         <source>&amp;Toolbar</source>
         <translation>&amp;Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
         <source>&amp;Status Bar</source>
         <translation>&amp;Status Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="186"/>
         <source>Control &amp;Bar</source>
         <translation>Control &amp;Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="186"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Help Topics</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="188"/>
         <source>&amp;About ...</source>
         <translation>&amp;About ...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="188"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="189"/>
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="227"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="228"/>
         <source>Toolbar</source>
         <translation>Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="242"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="243"/>
         <source>Ready</source>
         <translation>Ready</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="273"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="274"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="291"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="292"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="302"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="303"/>
         <source>&amp;Program</source>
         <translation>&amp;Program</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="308"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="309"/>
         <source>&amp;Setup</source>
         <translation>&amp;Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="312"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="313"/>
         <source>&amp;View</source>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="317"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="318"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="541"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="543"/>
         <source>Save changes to %1?</source>
         <translation>Save changes to %1?</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="605"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="607"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>There is nothing to print: no section is chosen, or the channels have no used channel.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="707"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="709"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>Could not start %1. Start Zemtar again to use the new language.</translation>
     </message>
@@ -747,54 +790,14 @@ and %1 more</translation>
 <context>
     <name>zemtar::ui::CZemtarView</name>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="145"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="141"/>
         <source>The band in this memory is not valid: frequencies are checked against the radio&apos;s band, %1.</source>
         <translation>The band in this memory is not valid: frequencies are checked against the radio's band, %1.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="147"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="143"/>
         <source>The band in this memory is not valid: frequencies are checked against the receive range only.</source>
         <translation>The band in this memory is not valid: frequencies are checked against the receive range only.</translation>
-    </message>
-    <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="161"/>
-        <source>Verify</source>
-        <translation>Verify</translation>
-    </message>
-    <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="187"/>
-        <source>The radio on %1 holds exactly this document.</source>
-        <translation>The radio on %1 holds exactly this document.</translation>
-    </message>
-    <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="188"/>
-        <source>The radio on %1 differs from this document.</source>
-        <translation>The radio on %1 differs from this document.</translation>
-    </message>
-    <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="226"/>
-        <source>Written to the radio on %1</source>
-        <translation>Written to the radio on %1</translation>
-    </message>
-    <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="228"/>
-        <source>Verifying</source>
-        <translation>Verifying</translation>
-    </message>
-    <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="242"/>
-        <source>Read from radio</source>
-        <translation>Read from radio</translation>
-    </message>
-    <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="247"/>
-        <source>Read from the radio on %1: %2 rows</source>
-        <translation>Read from the radio on %1: %2 rows</translation>
-    </message>
-    <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="276"/>
-        <source>Power value</source>
-        <translation>Power value</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="258"/>

@@ -17,6 +17,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QTextBrowser>
 #include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -189,6 +190,68 @@ private slots:
         });
         frame()->navigator()->choose(frame()->navigator()->root()->child(CNavigatorBar::KeyAssignment));
         QCOMPARE(image().at(0x12AA), std::uint8_t(0xA4));
+    }
+
+    void f1OpensTheGuideAtTheSectionOfEachWindow_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("section");
+        for (const char* lang : {"English", "Chinese"}) {
+            QTest::newRow(lang + QByteArray(" Optional Features")) << lang << int(CMainFrame::ID_OPTIONAL_FEATURES) << "optional-features";
+            QTest::newRow(lang + QByteArray(" DTMF")) << lang << int(CMainFrame::ID_DTMF) << "dtmf";
+            QTest::newRow(lang + QByteArray(" 2-Tone")) << lang << int(CMainFrame::ID_TWO_TONE) << "two-tone";
+            QTest::newRow(lang + QByteArray(" MSK")) << lang << int(CMainFrame::ID_MSK) << "msk";
+            QTest::newRow(lang + QByteArray(" Key Assignment")) << lang << int(CMainFrame::ID_KEY_ASSIGN) << "key-assignment";
+            QTest::newRow(lang + QByteArray(" Product Information")) << lang << int(CMainFrame::ID_PRODUCT_INFO) << "product-information";
+            QTest::newRow(lang + QByteArray(" Com Setup")) << lang << int(CMainFrame::ID_COM_SETUP) << "com-setup";
+            QTest::newRow(lang + QByteArray(" Language")) << lang << int(CMainFrame::ID_LANGUAGE) << "language";
+        }
+    }
+    void f1OpensTheGuideAtTheSectionOfEachWindow()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, command);
+        QFETCH(QString, section);
+        QVERIFY(start(language));
+        help::Request seen;
+        onNextModal([&](QWidget* w) {
+            QVERIFY(w);
+            // F1 wherever the focus is: on the window's first field, or on a button.
+            QWidget* target = w->focusWidget() ? w->focusWidget() : w;
+            QTest::keyClick(target, Qt::Key_F1);
+            seen = help::lastRequest();
+            // The guide's window is the dialog's own, so the dialog does not block it.
+            QVERIFY(help::browser() && help::browser()->window()->isVisible());
+            QVERIFY(help::browser()->source().toString().contains(language + QStringLiteral(".html")));
+            if (auto* d = qobject_cast<QDialog*>(w))
+                d->reject();
+        });
+        frame()->runCommand(command);
+        QCOMPARE(seen.section, section);
+        QVERIFY(seen.opened);
+        QVERIFY(seen.file.endsWith(language + QStringLiteral(".html")));
+    }
+
+    void helpTopicsAndEverySectionInBothGuides()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        frame()->runCommand(CMainFrame::ID_HELP_TOPICS);
+        QCOMPARE(help::lastRequest().section, QStringLiteral("start"));
+        QVERIFY(help::browser()->toPlainText().contains(QStringLiteral("Zemtar user guide")));
+        const QStringList sections = {"start", "main", "channels", "channel-edit", "product-information",
+                                      "optional-features", "dtmf", "two-tone", "msk", "key-assignment", "read-write",
+                                      "verify", "power", "com-setup", "fleet", "print", "language", "cli", "radiosim"};
+        for (const char* lang : {"English", "Chinese"}) {
+            const QString html = QString::fromUtf8(zemtar::test::readAll(appDir() + QStringLiteral("/guide/") + QLatin1String(lang) + QStringLiteral(".html")));
+            for (const QString& s : sections)
+                QVERIFY2(html.contains(QStringLiteral("<a name=\"%1\">").arg(s)), qPrintable(QLatin1String(lang) + u' ' + s));
+        }
+        // Every section the help contexts lead to is one of them.
+        for (int context : {0, 1009, 1013, 2025, 2127, 2133, 32777, 32799, 32800, 0x20000 + 128 - 0x10000})
+            QVERIFY2(sections.contains(help::sectionFor(context)), qPrintable(QString::number(context)));
+        QCOMPARE(help::sectionFor(1009), QStringLiteral("optional-features"));
+        QCOMPARE(help::sectionFor(0, QStringLiteral("fleetDialog")), QStringLiteral("fleet"));
     }
 
     void chineseListsAndF1()

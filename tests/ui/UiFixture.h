@@ -68,6 +68,9 @@ protected:
         QDir().mkpath(appDir());
         for (const char* qm : {"English.qm", "Chinese.qm"})
             QFile::copy(QStringLiteral(ZEMTAR_BIN_DIR "/") + QLatin1String(qm), appDir() + u'/' + QLatin1String(qm));
+        QDir().mkpath(appDir() + QStringLiteral("/guide"));
+        for (const QString& f : QDir(QStringLiteral(ZEMTAR_BIN_DIR "/guide")).entryList(QDir::Files))
+            QFile::copy(QStringLiteral(ZEMTAR_BIN_DIR "/guide/") + f, appDir() + QStringLiteral("/guide/") + f);
         if (withSetup)
             zemtar::test::writeAll(appDir() + QStringLiteral("/Setup.ini"), (QString::fromUtf8(kSetup).arg(language) + extraSetup_).toUtf8());
     }

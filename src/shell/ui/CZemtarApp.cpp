@@ -1,4 +1,7 @@
 #include "CZemtarApp.h"
+#include "HelpLauncher.h"
+
+#include <QKeyEvent>
 
 #include "AppGlobals.h"
 #include "CMainFrame.h"
@@ -94,6 +97,22 @@ QString CZemtarApp::languageModule(const QString& appDir, const QString& languag
     return {};
 }
 
+namespace {
+// F1 in any window opens the guide at that window's section; a window that knows better (the
+// focused field's own context) opens it again right after, at its own.
+class HelpKey : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_F1 && o->isWidgetType() &&
+            static_cast<QWidget*>(o)->window()->objectName() != QStringLiteral("mainFrame"))
+            help::show(0);
+        return false;
+    }
+};
+} // namespace
+
 bool CZemtarApp::InitInstance(const QStringList& arguments, const QString& appDir, bool showSplash)
 {
     Globals& gl = g();
@@ -114,6 +133,10 @@ bool CZemtarApp::InitInstance(const QStringList& arguments, const QString& appDi
     }
     QCoreApplication::installTranslator(&translator_);
     translatorInstalled_ = true;
+    if (!helpKey_) {
+        helpKey_ = new HelpKey(this);
+        qApp->installEventFilter(helpKey_);
+    }
     // Qt's own texts (file dialogs, standard buttons) in the same language, from Qt's
     // translations where the system has them.
     if (gl.chinese && qtTranslator_.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),

@@ -13,6 +13,9 @@
 #include "shell/ui/MessageBox.h"
 #include "support/TestSupport.h"
 #include "UiFixture.h"
+#include "shell/PersistedSettings.h"
+
+#include <QElapsedTimer>
 #include "shell/CIniFile.h"
 
 #include <QApplication>
@@ -392,6 +395,32 @@ private slots:
         QVERIFY(!reached);
         QTest::keyClick(&target, Qt::Key_B);
         QVERIFY(reached);
+    }
+
+    void theMainWindowIsBuiltWhileTheSplashIsUp()
+    {
+        makeAppDir(QStringLiteral("English"));
+        QImage(40, 30, QImage::Format_RGB32).save(appDir() + QStringLiteral("/startup.bmp"), "BMP");
+        const QString dat = makeDat("s.dat");
+        app_.reset();
+        resetGlobals();
+        app_ = std::make_unique<CZemtarApp>();
+        bool builtDuringSplash = false, shownDuringSplash = true;
+        QTimer::singleShot(600, [&] {
+            builtDuringSplash = app_->mainFrame() != nullptr;
+            shownDuringSplash = builtDuringSplash && app_->mainFrame()->isVisible();
+        });
+        QElapsedTimer t;
+        t.start();
+        QVERIFY(app_->InitInstance({QStringLiteral("zemtar"), dat}, appDir(), true));
+        const qint64 took = t.elapsed();
+        QVERIFY(builtDuringSplash);
+        QVERIFY(!shownDuringSplash);
+        QVERIFY(frame()->isVisible());
+        QVERIFY2(took >= 1000 && took < 1500, qPrintable(QString::number(took)));
+        // The recent-file list reaches the disk once the loop runs, not before the window.
+        QCOMPARE(frame()->recentFiles().value(0), dat);
+        QTRY_COMPARE(PersistedSettings::recentFileStore().recentFiles().value(0), dat);
     }
 };
 

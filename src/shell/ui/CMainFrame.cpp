@@ -37,6 +37,7 @@
 #include <QPrinter>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QTimer>
 #include <QUndoStack>
 
 namespace zemtar::ui {
@@ -91,6 +92,8 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
 
 CMainFrame::~CMainFrame()
 {
+    if (recentWritePending_)
+        writeRecentFiles();
     // Windows going away while the frame is torn down must not rebuild its menus.
     disconnect(mdi_, nullptr, this, nullptr);
     disconnect(navigator_, nullptr, this, nullptr);
@@ -549,7 +552,9 @@ bool CMainFrame::maybeSave(CChildFrame* frame)
 
 QStringList CMainFrame::recentFiles() const
 {
-    return PersistedSettings::recentFileStore().recentFiles().mid(0, kRecentFiles);
+    if (!recent_)
+        recent_ = PersistedSettings::recentFileStore().recentFiles().mid(0, kRecentFiles);
+    return *recent_;
 }
 
 void CMainFrame::addRecentFile(const QString& path)
@@ -557,8 +562,21 @@ void CMainFrame::addRecentFile(const QString& path)
     QStringList files = recentFiles();
     files.removeAll(path);
     files.prepend(path);
-    PersistedSettings::recentFileStore().setRecentFiles(files.mid(0, kRecentFiles));
+    recent_ = files.mid(0, kRecentFiles);
     rebuildMenus();
+    // The disk write waits for the event loop: it never delays a window (the first one
+    // above all); the last list asked for is the one written.
+    if (!recentWritePending_) {
+        recentWritePending_ = true;
+        QTimer::singleShot(0, this, &CMainFrame::writeRecentFiles);
+    }
+}
+
+void CMainFrame::writeRecentFiles()
+{
+    recentWritePending_ = false;
+    if (recent_)
+        PersistedSettings::recentFileStore().setRecentFiles(*recent_);
 }
 
 void CMainFrame::onProductInfo()

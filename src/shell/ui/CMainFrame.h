@@ -1,6 +1,8 @@
 #pragma once
 #include <QHash>
 #include <QMainWindow>
+
+#include <optional>
 #include <QMdiArea>
 #include <QPointer>
 
@@ -98,6 +100,9 @@ private:
     // title to it and clear the mark when it hides.
     QString caption_;
     bool captionModified_ = false;
+    mutable std::optional<QStringList> recent_; // the recent-file list, written when the loop runs
+    bool recentWritePending_ = false;
+    void writeRecentFiles();
     void createActions();
     void rebuildMenus();
     void createToolBar();

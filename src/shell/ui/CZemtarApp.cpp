@@ -143,20 +143,15 @@ bool CZemtarApp::InitInstance(const QStringList& arguments, const QString& appDi
                                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qtTranslator_);
 
+    QElapsedTimer splashTime;
+    splashTime.start();
     if (showSplash) {
         splash_ = std::make_unique<CSplashWnd>();
         m_bSplashShown = splash_->ShowSplashScreen();
-        if (m_bSplashShown) {
-            // Start-up waits a second with the picture on screen, which stays responsive.
-            QElapsedTimer t;
-            t.start();
-            while (t.elapsed() < 1000) {
-                QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-                QThread::msleep(10);
-            }
-        }
+        QCoreApplication::processEvents(); // the picture is painted before the window is built
     }
 
+    // The main window is built while the picture is up; it shows when the second is over.
     gl.displayName = gl.languageValue(QStringLiteral("Company"));
     frame_ = std::make_unique<CMainFrame>();
     const QStringList files = arguments.mid(1);
@@ -171,10 +166,17 @@ bool CZemtarApp::InitInstance(const QStringList& arguments, const QString& appDi
         frame_->newDocument();
     if (const QScreen* s = QGuiApplication::primaryScreen())
         frame_->setGeometry(s->availableGeometry()); // also where no window manager maximises
-    frame_->showMaximized();
     const QIcon icon(gl.appFile(QStringLiteral("title.ico")));
     if (!icon.isNull() && QFileInfo::exists(gl.appFile(QStringLiteral("title.ico"))))
         frame_->setWindowIcon(icon);
+    if (m_bSplashShown) {
+        // The rest of the second with the picture on screen, which stays responsive.
+        while (splashTime.elapsed() < 1000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+            QThread::msleep(10);
+        }
+    }
+    frame_->showMaximized();
     if (splash_)
         splash_->raise();
     return true;

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QThread>
 
 #include <chrono>
 #include <thread>
@@ -257,11 +258,14 @@ void Job::worker(int port)
 
 void Job::run()
 {
-    std::vector<std::thread> threads;
-    for (int p = 0; p < options_.ports.size(); ++p)
-        threads.emplace_back([this, p] { worker(p); });
-    for (std::thread& t : threads)
-        t.join();
+    // Qt threads: a port driven through Qt's serial port needs one.
+    std::vector<std::unique_ptr<QThread>> threads;
+    for (int p = 0; p < options_.ports.size(); ++p) {
+        threads.emplace_back(QThread::create([this, p] { worker(p); }));
+        threads.back()->start();
+    }
+    for (auto& t : threads)
+        t->wait();
 }
 
 } // namespace zemtar::fleet

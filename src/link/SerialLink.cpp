@@ -3,6 +3,7 @@
 #include "shell/CIniFile.h"
 
 #include <QElapsedTimer>
+#include <QSerialPort>
 #include <QFile>
 #include <QFileInfo>
 
@@ -29,7 +30,59 @@ constexpr int kWriteConstantMs = 50;
 constexpr int kWritePerByteMs = 50;
 } // namespace
 
+SerialLink::SerialLink() = default;
 SerialLink::~SerialLink() { close(); }
+
+SerialLink::Backend SerialLink::defaultBackend()
+{
+    const QByteArray chosen = qgetenv("ZEMTAR_SERIAL_BACKEND");
+    if (chosen == "qt")
+        return Backend::Qt;
+    if (chosen == "termios")
+        return Backend::Termios;
+#if defined(ZEMTAR_SERIAL_QT)
+    return Backend::Qt;
+#else
+    return Backend::Termios;
+#endif
+}
+
+bool SerialLink::openQt(const QString& device)
+{
+    // Qt's port takes the same lock file and exclusive mode as the terminal interface above.
+    auto port = std::make_unique<QSerialPort>();
+    port->setPortName(device);
+    if (!port->open(QIODevice::ReadWrite)) {
+        const bool busy = port->error() == QSerialPort::PermissionError || port->error() == QSerialPort::ResourceError;
+        error_ = QStringLiteral("%1: %2").arg(device, busy && QFileInfo::exists(device) ? QStringLiteral("in use by another program")
+                                                                                        : port->errorString());
+        return false;
+    }
+    const bool set = port->setBaudRate(QSerialPort::Baud9600) && port->setDataBits(QSerialPort::Data8) &&
+                     port->setParity(QSerialPort::NoParity) && port->setStopBits(QSerialPort::OneStop) &&
+                     port->setFlowControl(QSerialPort::NoFlowControl);
+    if (!set) {
+        error_ = QStringLiteral("%1: %2").arg(device, port->errorString());
+        return false;
+    }
+#ifdef Q_OS_UNIX
+    // The same exclusive use as the terminal backend: a lock every open of the device sees.
+    if (::flock(int(port->handle()), LOCK_EX | LOCK_NB) != 0) {
+        error_ = QStringLiteral("%1: in use by another program").arg(device);
+        return false;
+    }
+#endif
+    qt_ = std::move(port);
+    // The terminal programs' lock file as the other backend takes it (where Qt's own lock is
+    // the same file, it is ours already).
+    if (!takeLock(device)) {
+        const QString why = error_;
+        close();
+        error_ = why;
+        return false;
+    }
+    return true;
+}
 
 QString SerialLink::defaultDevice(int comNumber)
 {
@@ -128,6 +181,9 @@ bool SerialLink::openDevice(const QString& device)
     if (device.isEmpty())
         return fail(QStringLiteral("no device"));
     written_ = readCount_ = 0;
+    backend_ = defaultBackend();
+    if (backend_ == Backend::Qt)
+        return openQt(device);
     fd_ = ::open(device.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0)
         return fail(QString::fromLocal8Bit(std::strerror(errno)));
@@ -176,6 +232,10 @@ bool SerialLink::openDevice(const QString& device)
 
 void SerialLink::close()
 {
+    if (qt_) {
+        qt_->close();
+        qt_.reset();
+    }
     if (fd_ >= 0) {
         ::ioctl(fd_, TIOCNXCL);
         ::close(fd_);
@@ -187,6 +247,20 @@ void SerialLink::close()
 
 bool SerialLink::write(const QByteArray& bytes)
 {
+    if (qt_) {
+        const qint64 limit = kWriteConstantMs + qint64(kWritePerByteMs) * bytes.size();
+        if (qt_->write(bytes) != bytes.size())
+            return false;
+        QElapsedTimer timer;
+        timer.start();
+        while (qt_->bytesToWrite() > 0) {
+            const qint64 left = limit - timer.elapsed();
+            if (left <= 0 || !qt_->waitForBytesWritten(int(left)))
+                return false;
+        }
+        written_ += bytes.size();
+        return true;
+    }
     if (fd_ < 0)
         return false;
     QElapsedTimer timer;
@@ -213,6 +287,50 @@ bool SerialLink::write(const QByteArray& bytes)
 
 std::optional<QByteArray> SerialLink::read(int count)
 {
+    if (qt_) {
+        // The same semantics through Qt's port: the count, the interval after the first byte,
+        // the total time-out.
+        QByteArray got;
+        if (count <= 0)
+            return got;
+        QElapsedTimer total;
+        total.start();
+        const qint64 limit = kTotalConstantMs + qint64(kTotalPerByteMs) * count;
+        while (got.size() < count) {
+            if (qt_->bytesAvailable() > 0) {
+                const QByteArray part = qt_->read(count - got.size());
+                got += part;
+                readCount_ += part.size();
+                continue;
+            }
+#ifdef Q_OS_UNIX
+            pollfd p{int(qt_->handle()), POLLIN, 0};
+            if (::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL))) {
+                // The other end hung up, unless a last byte is still to be had.
+                char c = 0;
+                const ssize_t n = ::read(p.fd, &c, 1);
+                if (n <= 0 && !(n < 0 && (errno == EAGAIN || errno == EINTR)))
+                    return std::nullopt;
+                if (n == 1) {
+                    got.append(c);
+                    ++readCount_;
+                    continue;
+                }
+            }
+#endif
+            const qint64 left = limit - total.elapsed();
+            if (left <= 0)
+                break;
+            const int wait = int(got.isEmpty() ? left : std::min<qint64>(left, kIntervalMs));
+            if (!qt_->waitForReadyRead(wait)) {
+                if (qt_->error() == QSerialPort::ResourceError)
+                    return std::nullopt; // the device went away
+                if (!got.isEmpty())
+                    break; // interval time-out
+            }
+        }
+        return got;
+    }
     if (fd_ < 0)
         return std::nullopt;
     QByteArray got;
@@ -256,6 +374,10 @@ std::optional<QByteArray> SerialLink::read(int count)
 
 void SerialLink::purgeAll()
 {
+    if (qt_) {
+        qt_->clear(QSerialPort::AllDirections);
+        qt_->readAll();
+    }
     if (fd_ >= 0)
         tcflush(fd_, TCIOFLUSH);
 }
@@ -264,6 +386,10 @@ void SerialLink::clearQueues()
 {
     // Only what was received: bytes already handed to the driver for sending are on their
     // way to the radio, and dropping them would break the frame the radio is waiting for.
+    if (qt_) {
+        qt_->readAll(); // what Qt has taken in already
+        qt_->clear(QSerialPort::Input);
+    }
     if (fd_ >= 0)
         tcflush(fd_, TCIFLUSH);
 }

@@ -1,6 +1,10 @@
 #pragma once
 #include "Port.h"
 
+#include <memory>
+
+class QSerialPort;
+
 #include <QString>
 
 namespace zemtar {
@@ -12,7 +16,13 @@ class CIniFile;
 // [Ports] section of Setup.ini; a device path is accepted wherever a port is named.
 class SerialLink : public Port {
 public:
-    SerialLink() = default;
+    // How the port is driven: the terminal interface directly, or Qt's serial port (the
+    // portable one). Chosen at build time; $ZEMTAR_SERIAL_BACKEND ("termios" or "qt")
+    // overrides it where both are built.
+    enum class Backend { Termios, Qt };
+    static Backend defaultBackend();
+
+    SerialLink();
     ~SerialLink() override;
     SerialLink(const SerialLink&) = delete;
     SerialLink& operator=(const SerialLink&) = delete;
@@ -32,7 +42,7 @@ public:
     // Opens a device path directly (used by OpenPort and by tools that name a device).
     bool openDevice(const QString& device);
 
-    bool isOpen() const override { return fd_ >= 0; }
+    bool isOpen() const override { return fd_ >= 0 || qt_ != nullptr; }
     bool write(const QByteArray& bytes) override;
     std::optional<QByteArray> read(int count) override;
     void purgeAll() override;
@@ -60,6 +70,9 @@ private:
     bool takeLock(const QString& device);
     void releaseLock();
 
+    Backend backend_ = defaultBackend();
+    std::unique_ptr<QSerialPort> qt_; // the Qt backend's port while open
+    bool openQt(const QString& device);
     int fd_ = -1;
     bool lowLatency_ = false;
     QString lock_; // the lock file this link created, removed on close

@@ -124,6 +124,18 @@ int verifyAgainst(const QString& port, int retries, bool stats, const RadioImage
     return Differs;
 }
 
+// The --password option: at most six Latin-1 characters. Returns the exit status of a usage
+// error, if any.
+std::optional<int> passwordOption(const Args& a, const QString& cmd, std::optional<QByteArray>& password)
+{
+    if (auto pw = a.value(QStringLiteral("password"))) {
+        password = pw->toLatin1();
+        if (password->size() > 6 || *pw != QString::fromLatin1(*password))
+            return usageError(cmd, QStringLiteral("--password takes at most 6 characters"));
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 int cmdVerify(const QStringList& argv)
@@ -150,11 +162,8 @@ int cmdVerify(const QStringList& argv)
         return FileError;
     }
     std::optional<QByteArray> password;
-    if (auto pw = a.value(QStringLiteral("password"))) {
-        password = pw->toLatin1();
-        if (password->size() > 6 || *pw != QString::fromLatin1(*password))
-            return usageError(cmd, QStringLiteral("--password takes at most 6 characters"));
-    }
+    if (auto rc = passwordOption(a, cmd, password))
+        return *rc;
     return verifyAgainst(*a.value(QStringLiteral("port")), retries, a.has(QStringLiteral("stats")), image,
                          a.positional[0], password);
 }
@@ -178,12 +187,11 @@ int cmdRead(const QStringList& argv)
         return *rc;
     const auto port = a.value(QStringLiteral("port"));
     RadioImage image = RadioImage::newDocument();
-    if (auto pw = a.value(QStringLiteral("password"))) {
-        const QByteArray bytes = pw->toLatin1();
-        if (bytes.size() > 6 || *pw != QString::fromLatin1(bytes))
-            return usageError(cmd, QStringLiteral("--password takes at most 6 characters"));
-        image.setText(map::kPassword.offset, map::kPassword.size, bytes);
-    }
+    std::optional<QByteArray> password;
+    if (auto rc = passwordOption(a, cmd, password))
+        return *rc;
+    if (password)
+        image.setText(map::kPassword.offset, map::kPassword.size, *password);
     // Ten seconds of reading are not spent on a file that cannot be written.
     const QString outPath = a.positional[0];
     const QFileInfo outInfo(outPath);

@@ -2,6 +2,10 @@
 #include "image/RadioImage.h"
 #include "support/TestSupport.h"
 
+#include <QIODevice>
+
+#include <cstring>
+
 #include <gtest/gtest.h>
 
 using namespace zemtar;
@@ -145,3 +149,72 @@ TEST_F(DataFileTest, FailedSaveLeavesTheOldFileIntact)
 }
 
 } // namespace
+
+namespace {
+// A device that gives or takes `limit` bytes, then fails as a pulled cable or a full disk does.
+class FailingDevice : public QIODevice {
+public:
+    explicit FailingDevice(qint64 limit) : limit_(limit) { open(QIODevice::ReadWrite); }
+    bool isSequential() const override { return true; }
+    QByteArray written;
+
+protected:
+    qint64 readData(char* data, qint64 max) override
+    {
+        const qint64 n = std::min(max, limit_ - done_);
+        if (n <= 0) {
+            setErrorString(QStringLiteral("Input/output error"));
+            return -1;
+        }
+        std::memset(data, 0x5A, std::size_t(n));
+        done_ += n;
+        return n;
+    }
+    qint64 writeData(const char* data, qint64 len) override
+    {
+        const qint64 n = std::min(len, std::min<qint64>(limit_ - done_, 1000));
+        if (n <= 0) {
+            setErrorString(QStringLiteral("No space left on device"));
+            return -1;
+        }
+        written.append(data, n);
+        done_ += n;
+        return n;
+    }
+
+private:
+    qint64 limit_, done_ = 0;
+};
+} // namespace
+
+TEST(DataFileDevice, AFailurePartWayIsNamedAndLosesNothing)
+{
+    struct {
+        qint64 limit;
+        bool ok;
+        const char* readMessage;
+        const char* writeMessage;
+    } cases[] = {{6144, true, "", ""},
+                 {100000, true, "", ""},
+                 {4096, false, "Cannot read cable: Input/output error", "Cannot write cable: No space left on device (4096 of 6144 bytes written)"},
+                 {0, false, "Cannot read cable: Input/output error", "(0 of 6144 bytes written)"}};
+    for (const auto& c : cases) {
+        RadioImage image = RadioImage::newDocument();
+        const RadioImage before = image;
+        FailingDevice in(c.limit);
+        QString error;
+        EXPECT_EQ(DataFile::read(in, QStringLiteral("cable"), image, &error), c.ok) << c.limit;
+        if (c.ok) {
+            EXPECT_EQ(image.at(0), 0x5A);
+        } else {
+            EXPECT_EQ(image, before) << "a failed read must leave the image as it was";
+            EXPECT_EQ(error, QString::fromLatin1(c.readMessage));
+        }
+        FailingDevice out(c.limit);
+        EXPECT_EQ(DataFile::write(out, QStringLiteral("cable"), before, &error), c.ok) << c.limit;
+        if (c.ok)
+            EXPECT_EQ(out.written, before.toByteArray());
+        else
+            EXPECT_TRUE(error.contains(QString::fromLatin1(c.writeMessage))) << qPrintable(error);
+    }
+}

@@ -153,7 +153,7 @@ int cmdFleet(const QStringList& argv)
     std::mutex console;
     job.unitStarted = [&](int port, const QString& unit) {
         const std::lock_guard lock(console);
-        err(QStringLiteral("%1: unit %2 ...").arg(ports[port], unit));
+        err(QStringLiteral("%1: unit %2 ...").arg(std::as_const(ports)[port], unit));
     };
     job.unitEnded = [&](int, const fleet::LogEntry& e) {
         const std::lock_guard lock(console);
@@ -167,7 +167,7 @@ int cmdFleet(const QStringList& argv)
         job.nextRadio = [&](int port, const QString& unit) {
             const std::lock_guard lock(console);
             err(QStringLiteral("%1: connect the radio for unit %2 and press Enter (q and Enter: this port stops).")
-                    .arg(ports[port], unit));
+                    .arg(std::as_const(ports)[port], unit));
             std::string line;
             if (job.cancelled() || !std::getline(std::cin, line))
                 return false;

@@ -159,9 +159,9 @@ UnitOutcome Job::programOne(const QString& port, const RadioImage& image, const 
 }
 
 Job::Job(Options options, QList<QString> unitNames, QList<RadioImage> images)
-    : options_(std::move(options)), names_(std::move(unitNames)), images_(std::move(images))
+    : options_(std::move(options)), names_(unitNames.begin(), unitNames.end()), images_(images.begin(), images.end())
 {
-    for (int i = 0; i < names_.size(); ++i) {
+    for (int i = 0; i < int(names_.size()); ++i) {
         pending_ << i;
         attempts_ << 0;
     }
@@ -172,18 +172,18 @@ Job::~Job() = default;
 void Job::skip(const QSet<QString>& done)
 {
     const std::lock_guard lock(mutex_);
-    pending_.removeIf([&](int i) { return done.contains(names_[i]); });
+    pending_.removeIf([&](int i) { return done.contains(names_[std::size_t(i)]); });
 }
 
 QStringList Job::failedUnits() const
 {
     QStringList out;
     for (int i : failed_)
-        out << names_[i];
+        out << names_[std::size_t(i)];
     for (int i : retry_)
-        out << names_[i];
+        out << names_[std::size_t(i)];
     for (int i : pending_)
-        out << names_[i];
+        out << names_[std::size_t(i)];
     return out;
 }
 
@@ -201,13 +201,13 @@ std::optional<int> Job::takeNext()
 
 void Job::worker(int port)
 {
-    const QString portName = options_.ports[port];
+    const QString portName = std::as_const(options_.ports)[port];
     for (;;) {
         const std::optional<int> next = takeNext();
         if (!next)
             return;
         const int i = *next;
-        const QString& name = names_[i];
+        const QString& name = names_[std::size_t(i)];
         if (nextRadio && !nextRadio(port, name)) {
             const std::lock_guard lock(mutex_);
             pending_.prepend(i);
@@ -220,7 +220,7 @@ void Job::worker(int port)
         e.started = now();
         e.unit = name;
         e.port = portName;
-        const UnitOutcome o = programOne(portName, images_[i], options_, cancelled_, [&](int v, int max) {
+        const UnitOutcome o = programOne(portName, images_[std::size_t(i)], options_, cancelled_, [&](int v, int max) {
             if (progress)
                 progress(port, v, max);
         });
@@ -231,7 +231,7 @@ void Job::worker(int port)
         if (o.result == QStringLiteral("ok") && !options_.outDir.isEmpty()) {
             QString error;
             const QString path = QDir(options_.outDir).filePath(fileNameFor(name) + QStringLiteral(".dat"));
-            if (!DataFile::save(path, images_[i], &error))
+            if (!DataFile::save(path, images_[std::size_t(i)], &error))
                 e.message += QStringLiteral("; ") + error;
         }
         {

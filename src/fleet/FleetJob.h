@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 namespace zemtar {
 class CIniFile;
@@ -90,8 +91,10 @@ private:
     std::optional<int> takeNext();
 
     Options options_;
-    QList<QString> names_;
-    QList<RadioImage> images_;
+    // Read by every worker at once: containers without implicit sharing, so that no access
+    // detaches (copies) one under another thread's feet.
+    std::vector<QString> names_;
+    std::vector<RadioImage> images_;
     std::mutex mutex_;
     QList<int> pending_;
     QList<int> retry_;       // failed once, offered again at the end

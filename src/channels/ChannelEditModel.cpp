@@ -1,5 +1,6 @@
 #include "ChannelEditModel.h"
 
+#include "ChannelValues.h"
 #include "image/Encodings.h"
 
 namespace zemtar {
@@ -23,7 +24,7 @@ std::size_t ChannelEditModel::recordOffset(int channel)
 
 QStringList ChannelEditModel::choiceTexts(Language lang)
 {
-    return {field::noneText(lang), QStringLiteral("MSK"), QStringLiteral("DTMF"), QStringLiteral("2-Tone")};
+    return values::entries(ColSignal, lang);
 }
 
 int ChannelEditModel::choiceIndex() const

@@ -9,14 +9,6 @@ QString tr2(Language lang, const char* en, const char* zh)
     return QString::fromUtf8(lang == Language::Chinese ? zh : en);
 }
 
-bool isAny(const QString& text, std::initializer_list<const char*> options)
-{
-    for (const char* o : options)
-        if (text == QString::fromUtf8(o))
-            return true;
-    return false;
-}
-
 constexpr qint64 kRxMin = 6700000;
 constexpr qint64 kRxMax = 60000000;
 constexpr qint64 kTxMin = 6700000;
@@ -61,19 +53,9 @@ int ChannelTable::rowForLabel(const QString& label)
 
 QStringList ChannelTable::listEntries(int column, Language lang)
 {
-    const bool zh = lang == Language::Chinese;
-    auto l = [zh](QStringList en, QStringList cn) { return zh ? cn : en; };
-    switch (column) {
-    case ColDecode:
-    case ColEncode: return tone::list(lang);
-    case ColPower: return l({"Low", "High"}, {"低", "高"});
-    case ColWidth: return l({"Wide", "Narrow"}, {"宽", "窄"});
-    case ColScan: return l({"Yes", "No"}, {"是", "否"});
-    case ColPttId: return l({"Off", "BOT", "EOT", "Both"}, {"关", "发射开始", "发射结束", "两者"});
-    case ColBusy: return l({"Off", "Carrier", "QT/DQT"}, {"关", "载波", "QT/DQT"});
-    case ColSignal: return l({"None", "MSK", "DTMF", "2-Tone"}, {"无", "MSK", "DTMF", "2-Tone"});
-    default: return {};
-    }
+    if (column == ColDecode || column == ColEncode)
+        return tone::list(lang);
+    return values::entries(column, lang);
 }
 
 ChannelTable::Row ChannelTable::newChannelDefaults(Language lang)
@@ -82,12 +64,12 @@ ChannelTable::Row ChannelTable::newChannelDefaults(Language lang)
     r[ColDecode] = field::noneText(lang);
     r[ColEncode] = field::noneText(lang);
     r[ColName] = QString();
-    r[ColPower] = field::powerText(true, lang);
-    r[ColWidth] = field::widthText(true, lang);
-    r[ColScan] = field::scanText(true, lang);
-    r[ColPttId] = field::pttIdText(0, lang);
-    r[ColBusy] = field::busyText(0, lang);
-    r[ColSignal] = field::signalText(0, lang);
+    // High power, wide, scanned, everything else off.
+    r[ColPower] = values::text(ColPower, 1, lang);
+    r[ColWidth] = values::text(ColWidth, 1, lang);
+    r[ColScan] = values::text(ColScan, 1, lang);
+    for (int c : {ColPttId, ColBusy, ColSignal})
+        r[std::size_t(c)] = values::text(c, 0, lang);
     r[ColMore] = QStringLiteral(">>");
     return r;
 }
@@ -134,12 +116,8 @@ void ChannelTable::fillRow(int row, const RadioImage& img, Language lang)
         return;
     }
     cells[ColName] = name::read(img, o + rec::kName);
-    cells[ColPower] = field::powerText(img.bits(o, rec::kPower) != 0, lang);
-    cells[ColWidth] = field::widthText(img.bits(o, rec::kWide) != 0, lang);
-    cells[ColScan] = field::scanText(img.bits(o, rec::kScan) != 0, lang);
-    cells[ColPttId] = field::pttIdText(img.bits(o, rec::kPttId), lang);
-    cells[ColBusy] = field::busyText(img.bits(o, rec::kBusy), lang);
-    cells[ColSignal] = field::signalText(img.bits(o, rec::kSignal), lang);
+    for (int c : values::kListColumns)
+        cells[std::size_t(c)] = values::text(c, img.bits(o, values::bits(c)), lang);
     cells[ColMore] = QStringLiteral(">>");
 }
 
@@ -165,32 +143,13 @@ void ChannelTable::storeRow(int row, RadioImage& img) const
         img.set(o + at + 1, b.high);
     }
     name::write(img, o + rec::kName, c[ColName]);
-    img.setBits(o, rec::kPower, isAny(c[ColPower], {"High", "高"}) ? 1u : 0u);
-    img.setBits(o, rec::kWide, isAny(c[ColWidth], {"Wide", "宽"}) ? 1u : 0u);
-    img.setBits(o, rec::kScan, isAny(c[ColScan], {"Yes", "是"}) ? 1u : 0u);
-
-    const QString& ptt = c[ColPttId];
-    if (isAny(ptt, {"Off", "关"}))
-        img.setBits(o, rec::kPttId, 0);
-    else if (isAny(ptt, {"BOT", "发射开始"}))
-        img.setBits(o, rec::kPttId, 1);
-    else if (isAny(ptt, {"EOT", "发射结束"}))
-        img.setBits(o, rec::kPttId, 2);
-    else if (isAny(ptt, {"Both", "两者"}))
-        img.setBits(o, rec::kPttId, 3);
-
-    const QString& busy = c[ColBusy];
-    img.setBits(o, rec::kBusy, isAny(busy, {"Off", "关"}) ? 0u : isAny(busy, {"Carrier", "Carrier Only", "载波"}) ? 1u : 2u);
-
-    const QString& sig = c[ColSignal];
-    if (isAny(sig, {"None", "无"}))
-        img.setBits(o, rec::kSignal, 0);
-    else if (sig == QStringLiteral("MSK"))
-        img.setBits(o, rec::kSignal, 1);
-    else if (sig == QStringLiteral("DTMF"))
-        img.setBits(o, rec::kSignal, 2);
-    else if (isAny(sig, {"2-Tone", "两音"}))
-        img.setBits(o, rec::kSignal, 4);
+    for (int col : values::kListColumns) {
+        std::optional<unsigned> v = values::value(col, c[std::size_t(col)]);
+        if (!v)
+            v = values::valueOtherwise(col);
+        if (v)
+            img.setBits(o, values::bits(col), *v);
+    }
 
     // Shift direction, from the two frequencies (an absent one counts as 0).
     img.setBits(o, rec::kShift, tx > rx ? 2u : tx < rx ? 1u : 0u);

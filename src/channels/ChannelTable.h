@@ -3,6 +3,7 @@
 // the image and stored back into it. The channel view shows exactly these texts; the
 // rules for editing a cell live here too, so the view, the command-line tool and the
 // tests share them.
+#include "ChannelValues.h"
 #include "image/Encodings.h"
 #include "image/RadioImage.h"
 #include "image/Language.h"
@@ -15,23 +16,6 @@
 #include <optional>
 
 namespace zemtar {
-
-enum Column : int {
-    ColLabel = 0,
-    ColRx = 1,
-    ColTx = 2,
-    ColDecode = 3,
-    ColEncode = 4,
-    ColName = 5,
-    ColPower = 6,
-    ColWidth = 7,
-    ColScan = 8,
-    ColPttId = 9,
-    ColBusy = 10,
-    ColSignal = 11,
-    ColMore = 12,
-    ColumnCount = 13,
-};
 
 inline constexpr int kFirstRow = 1;
 inline constexpr int kLastRow = 129;  // the "Fr" row

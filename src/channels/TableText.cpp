@@ -179,10 +179,7 @@ RowCheck checkRow(const QStringList& fields, BandLimits limits, Language message
             if (v.size() > int(map::rec::kNameSize) || !isPrintableAscii(v))
                 refuse(c, QStringLiteral("channel name %1 must be at most 8 printable ASCII characters").arg(quoted(v)));
         } else {
-            QStringList allowed = ChannelTable::listEntries(c, Language::English) + ChannelTable::listEntries(c, Language::Chinese);
-            if (c == ColBusy)
-                allowed << QStringLiteral("Carrier Only");
-            if (!allowed.contains(v))
+            if (!values::value(c, v))
                 refuse(c, QStringLiteral("%1 is not a choice of the %2 column (%3)")
                               .arg(quoted(v), column, ChannelTable::listEntries(c, Language::English).join(QStringLiteral(", "))));
         }

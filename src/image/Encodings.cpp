@@ -236,7 +236,7 @@ const QStringList& list(Language lang)
 
 } // namespace tone
 
-// ---------------------------------------------------------------- bit fields
+// ---------------------------------------------------------------- shared texts
 
 namespace field {
 
@@ -246,38 +246,6 @@ static QString pick(Language lang, const char* en, const char* zh)
 }
 
 QString noneText(Language lang) { return pick(lang, "None", "无"); }
-QString powerText(bool high, Language lang) { return high ? pick(lang, "High", "高") : pick(lang, "Low", "低"); }
-QString widthText(bool wide, Language lang) { return wide ? pick(lang, "Wide", "宽") : pick(lang, "Narrow", "窄"); }
-QString scanText(bool add, Language lang) { return add ? pick(lang, "Yes", "是") : pick(lang, "No", "否"); }
-
-QString busyText(unsigned value, Language lang)
-{
-    switch (value) {
-    case 0: return pick(lang, "Off", "关");
-    case 1: return pick(lang, "Carrier Only", "载波");
-    default: return QStringLiteral("QT/DQT");
-    }
-}
-
-QString pttIdText(unsigned value, Language lang)
-{
-    switch (value & 3) {
-    case 0: return pick(lang, "Off", "关");
-    case 1: return pick(lang, "BOT", "发射开始");
-    case 2: return pick(lang, "EOT", "发射结束");
-    default: return pick(lang, "Both", "两者");
-    }
-}
-
-QString signalText(unsigned value, Language lang)
-{
-    switch (value & 7) {
-    case 0: return noneText(lang);
-    case 1: return QStringLiteral("MSK");
-    case 2: return QStringLiteral("DTMF");
-    default: return QStringLiteral("2-Tone");
-    }
-}
 
 } // namespace field
 

@@ -59,17 +59,9 @@ inline constexpr int kListSize = 261;
 
 } // namespace tone
 
-// ---- Bit fields of channel bytes 12 and 13 ----
+// ---- Texts shared by several fields ----
 namespace field {
 
-enum class Busy { Off = 0, Carrier = 1, QtDqt = 2 };
-
-QString powerText(bool high, Language lang);
-QString widthText(bool wide, Language lang);
-QString scanText(bool add, Language lang);
-QString busyText(unsigned value, Language lang);     // 0, 1, anything else
-QString pttIdText(unsigned value, Language lang);    // 0..3
-QString signalText(unsigned value, Language lang);   // 0 none, 1 MSK, 2 DTMF, 3..7 2-Tone
 QString noneText(Language lang);
 
 } // namespace field

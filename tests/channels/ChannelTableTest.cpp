@@ -213,6 +213,48 @@ TEST(CellCommit, TransmitNormalisationEmptyingAndEmptyRows)
         EXPECT_TRUE(t.cell(1, c).isEmpty()) << c;
 }
 
+TEST(ChannelValues, TextsInBothLanguages)
+{
+    using L = Language;
+    EXPECT_EQ(values::text(ColPower, 1, L::Chinese), u8("高"));
+    EXPECT_EQ(values::text(ColWidth, 0, L::English), u8("Narrow"));
+    EXPECT_EQ(values::text(ColScan, 0, L::Chinese), u8("否"));
+    const char* busyEn[] = {"Off", "Carrier Only", "QT/DQT", "QT/DQT"};
+    const char* busyZh[] = {"关", "载波", "QT/DQT", "QT/DQT"};
+    const char* pttZh[] = {"关", "发射开始", "发射结束", "两者"};
+    for (unsigned v = 0; v < 4; ++v) {
+        EXPECT_EQ(values::text(ColBusy, v, L::English), u8(busyEn[v]));
+        EXPECT_EQ(values::text(ColBusy, v, L::Chinese), u8(busyZh[v]));
+        EXPECT_EQ(values::text(ColPttId, v, L::Chinese), u8(pttZh[v]));
+    }
+    const char* sig[] = {"None", "MSK", "DTMF", "2-Tone", "2-Tone", "2-Tone", "2-Tone", "2-Tone"};
+    for (unsigned v = 0; v < 8; ++v)
+        EXPECT_EQ(values::text(ColSignal, v, L::English), u8(sig[v])) << v;
+    EXPECT_EQ(values::text(ColSignal, 0, L::Chinese), u8("无"));
+}
+
+// Every entry of every list, in either language, reads back as the value that shows it, and a
+// value's filled text is one the store understands.
+TEST(ChannelValues, EveryEntryAndFilledTextReadsBackAsItsValue)
+{
+    for (int column : values::kListColumns) {
+        const auto list = values::choices(column);
+        ASSERT_FALSE(list.empty()) << column;
+        for (Language lang : {Language::English, Language::Chinese}) {
+            const QStringList entries = ChannelTable::listEntries(column, lang);
+            ASSERT_EQ(entries.size(), qsizetype(list.size()));
+            for (qsizetype i = 0; i < entries.size(); ++i) {
+                EXPECT_EQ(values::value(column, entries[i]), list[std::size_t(i)].value) << column << " " << entries[i].toStdString();
+                const QString filled = values::text(column, list[std::size_t(i)].value, lang);
+                EXPECT_EQ(values::value(column, filled), list[std::size_t(i)].value) << filled.toStdString();
+            }
+        }
+        EXPECT_FALSE(values::value(column, u8("nonsense")).has_value());
+    }
+    EXPECT_FALSE(values::isListColumn(ColName));
+    EXPECT_TRUE(values::entries(ColRx, Language::English).isEmpty());
+}
+
 TEST(TypeAndBand, NewDocumentTakesPersistedTypeAndDefaultBand)
 {
     for (auto [persisted, stored] : {std::pair{std::optional<int>{}, 0}, std::pair{std::optional<int>{2}, 2},

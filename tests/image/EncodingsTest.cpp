@@ -126,26 +126,6 @@ TEST(Tone, ListHas261EntriesInOrderAndEachRoundTrips)
     }
 }
 
-TEST(Fields, TextsInBothLanguages)
-{
-    using L = Language;
-    EXPECT_EQ(field::powerText(true, L::Chinese), u8("高"));
-    EXPECT_EQ(field::widthText(false, L::English), u8("Narrow"));
-    EXPECT_EQ(field::scanText(false, L::Chinese), u8("否"));
-    const char* busyEn[] = {"Off", "Carrier Only", "QT/DQT", "QT/DQT"};
-    const char* busyZh[] = {"关", "载波", "QT/DQT", "QT/DQT"};
-    const char* pttZh[] = {"关", "发射开始", "发射结束", "两者"};
-    for (unsigned v = 0; v < 4; ++v) {
-        EXPECT_EQ(field::busyText(v, L::English), u8(busyEn[v]));
-        EXPECT_EQ(field::busyText(v, L::Chinese), u8(busyZh[v]));
-        EXPECT_EQ(field::pttIdText(v, L::Chinese), u8(pttZh[v]));
-    }
-    const char* sig[] = {"None", "MSK", "DTMF", "2-Tone", "2-Tone", "2-Tone", "2-Tone", "2-Tone"};
-    for (unsigned v = 0; v < 8; ++v)
-        EXPECT_EQ(field::signalText(v, L::English), u8(sig[v])) << v;
-    EXPECT_EQ(field::signalText(0, L::Chinese), u8("无"));
-}
-
 TEST(Name, StoresBytesPaddedWith0xFFAndReadsBackExactly)
 {
     RadioImage img;

@@ -561,8 +561,9 @@ void CZemtarView::showContextMenu(const QPoint& pos)
     menu.addAction(tr("Cut"), this, &CZemtarView::cutSelection);
     menu.addAction(tr("Paste"), this, &CZemtarView::paste);
     menu.addSeparator();
-    for (int column : {int(ColPower), int(ColWidth), int(ColScan), int(ColPttId), int(ColBusy), int(ColSignal),
-                       int(ColDecode), int(ColEncode)}) {
+    QList<int> columns(values::kListColumns.begin(), values::kListColumns.end());
+    columns << ColDecode << ColEncode;
+    for (int column : columns) {
         QMenu* sub = menu.addMenu(tr("Set %1").arg(ChannelTable::header(column, g().lang()).trimmed()));
         sub->setEnabled(!rows.isEmpty());
         const QStringList entries = ChannelTable::listEntries(column, g().lang());

@@ -2,6 +2,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 namespace zemtar::tabletext {
 
 namespace {
@@ -188,27 +190,71 @@ RowCheck checkRow(const QStringList& fields, BandLimits limits, Language message
     return r;
 }
 
+void dropHeader(QList<Line>& lines)
+{
+    if (lines.isEmpty())
+        return;
+    const QString first = lines.front().fields.value(0);
+    if (first == ChannelTable::header(ColLabel, Language::English) ||
+        first == ChannelTable::header(ColLabel, Language::Chinese))
+        lines.removeFirst();
+}
+
+ApplyResult applyRows(ChannelTable& table, const QList<RowEdit>& edits, BandLimits limits, Language lang,
+                      Language messageLanguage, const ChannelTable* sameAlso)
+{
+    ApplyResult result;
+    ChannelTable edited = table;
+    for (qsizetype i = 0; i < edits.size(); ++i) {
+        const RowEdit& e = edits[i];
+        auto sameAs = [&](const ChannelTable& t) {
+            for (int c = ColRx; c < kFieldCount; ++c)
+                if (t.cell(e.row, c) != e.fields.value(c - ColRx))
+                    return false;
+            return true;
+        };
+        if (sameAs(table) || (sameAlso && sameAs(*sameAlso)))
+            continue; // stays byte for byte as it is
+        const RowCheck check = checkRow(e.fields, limits, messageLanguage);
+        for (qsizetype k = 0; k < check.problems.size(); ++k)
+            result.problems << RowProblem{int(i), check.problemColumns.value(k, ColRx), check.problems[k]};
+        for (const QString& n : check.notes)
+            result.notes.append({int(i), n});
+        if (!check.ok())
+            continue;
+        // The texts a fill shows for what is stored.
+        RadioImage scratch;
+        ChannelTable one;
+        one.setRow(e.row, check.cells);
+        one.storeRow(e.row, scratch);
+        one.fillRow(e.row, scratch, lang);
+        edited.setRow(e.row, one.row(e.row));
+        result.changedRows << e.row;
+    }
+    if (result.ok())
+        table = edited;
+    else
+        result.changedRows.clear();
+    return result;
+}
+
 ImportResult importInto(RadioImage& img, const QString& text, Language messageLanguage)
 {
     ImportResult result;
     ChannelTable english, chinese;
     english.fillFromImage(img, Language::English);
     chinese.fillFromImage(img, Language::Chinese);
-    const BandLimits limits = BandLimits::of(band::read(img));
 
     QList<Line> lines = parse(text);
-    if (!lines.isEmpty()) {
-        const QString first = lines.front().fields.value(0);
-        if (first == ChannelTable::header(ColLabel, Language::English) ||
-            first == ChannelTable::header(ColLabel, Language::Chinese))
-            lines.removeFirst();
-    }
+    dropHeader(lines);
 
-    ChannelTable edited = english;
+    // Problems of a line's shape first, then the cells of the well-formed lines; reported in line order.
+    QList<std::pair<int, QString>> problems;
+    QList<RowEdit> edits;
+    QList<int> editLine;
     QSet<int> seen;
     for (const Line& line : lines) {
-        const QString where = QStringLiteral("line %1: ").arg(line.number);
-        auto problem = [&](const QString& why) { result.problems << where + why; };
+        auto problem = [&](const QString& why) { problems.append({line.number, why}); };
         if (line.fields.size() != kFieldCount) {
             problem(QStringLiteral("expected %1 fields, found %2").arg(kFieldCount).arg(line.fields.size()));
             continue;
@@ -223,28 +269,24 @@ ImportResult importInto(RadioImage& img, const QString& text, Language messageLa
             continue;
         }
         seen.insert(row);
-
-        auto sameAs = [&](const ChannelTable& t) {
-            for (int c = ColRx; c < kFieldCount; ++c)
-                if (t.cell(row, c) != line.fields[c])
-                    return false;
-            return true;
-        };
-        if (sameAs(english) || sameAs(chinese))
-            continue;
-
-        const RowCheck check = checkRow(line.fields.mid(ColRx), limits, messageLanguage);
-        for (const QString& p : check.problems)
-            problem(p);
-        for (const QString& n : check.notes)
-            result.notes << where + n;
-        if (check.ok()) {
-            edited.setRow(row, check.cells);
-            result.changedRows << row;
-        }
+        edits << RowEdit{row, line.fields.mid(ColRx)};
+        editLine << line.number;
     }
+
+    ChannelTable edited = english;
+    const ApplyResult applied =
+        applyRows(edited, edits, BandLimits::of(band::read(img)), Language::English, messageLanguage, &chinese);
+    for (const RowProblem& p : applied.problems)
+        problems.append({editLine[p.edit], p.text});
+    std::stable_sort(problems.begin(), problems.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    auto where = [](int line) { return QStringLiteral("line %1: ").arg(line); };
+    for (const auto& [line, why] : problems)
+        result.problems << where(line) + why;
+    for (const auto& [edit, note] : applied.notes)
+        result.notes << where(editLine[edit]) + note;
     if (!result.ok())
         return result;
+    result.changedRows = applied.changedRows;
     RadioImage updated = img;
     for (int row : result.changedRows)
         edited.storeRow(row, updated);

@@ -37,6 +37,32 @@ struct RowCheck {
 // other empty cells take the new-channel defaults, list cells must be entries of their list.
 RowCheck checkRow(const QStringList& fields, BandLimits limits, Language messageLanguage = Language::English);
 
+// A header line as the dump writes it (either language) is dropped from the front.
+void dropHeader(QList<Line>& lines);
+
+struct RowEdit {
+    int row = 0;        // the table row
+    QStringList fields; // the texts of columns 1..11
+};
+struct RowProblem {
+    int edit = 0;   // index into the edits
+    int column = 0; // the refused column
+    QString text;
+};
+struct ApplyResult {
+    QList<RowProblem> problems;
+    QList<int> changedRows;
+    QList<std::pair<int, QString>> notes; // (edit, note)
+    bool ok() const { return problems.isEmpty(); }
+};
+// The one way edited rows come into the table, from the clipboard or an imported file. An edit
+// that reads exactly as its row shows now (in `table`, or in `sameAlso` when given) changes
+// nothing; every other edit is checked with checkRow. Only when all of them pass are the
+// changed rows set into the table, in `lang`'s texts as a fill would show them; otherwise the
+// table stays as it was.
+ApplyResult applyRows(ChannelTable& table, const QList<RowEdit>& edits, BandLimits limits, Language lang,
+                      Language messageLanguage, const ChannelTable* sameAlso = nullptr);
+
 struct ImportResult {
     QStringList problems;  // "line N: ..." per refused line or cell
     QList<int> changedRows; // table rows stored into the image

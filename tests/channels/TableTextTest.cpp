@@ -126,4 +126,54 @@ TEST(TableText, AnyProblemRefusesTheWholeImportAndNamesEachLine)
     }
 }
 
+TEST(TableText, ApplyRowsSetsCheckedRowsInTheTablesLanguageOrNothing)
+{
+    const auto band = BandLimits::of({144, 145});
+    ChannelTable t;
+    t.fillFromImage(sampleImage(), Language::Chinese);
+    const ChannelTable before = t;
+    auto fields = [&](int row) {
+        QStringList f;
+        for (int c = ColRx; c < kFieldCount; ++c)
+            f << t.cell(row, c);
+        return f;
+    };
+    // Row 1 as it shows, row 3 new with English texts, row 2 renamed.
+    QStringList row3 = QStringList{u8("144.25")} + QStringList(kFieldCount - 2);
+    row3[ColBusy - ColRx] = u8("Carrier");
+    QStringList row2 = fields(2);
+    row2[ColName - ColRx] = u8("NEW");
+    ApplyResult r = applyRows(t, {{1, fields(1)}, {3, row3}, {2, row2}}, band, Language::Chinese, Language::English);
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(r.changedRows, (QList<int>{3, 2}));
+    EXPECT_EQ(t.row(1), before.row(1));
+    EXPECT_EQ(t.cell(3, ColBusy), u8("载波"));
+    EXPECT_EQ(t.cell(3, ColPower), u8("高"));
+    EXPECT_EQ(t.cell(2, ColName), u8("NEW"));
+
+    // One bad edit among good ones: the table stays as it was and the problem names its edit.
+    const ChannelTable good = t;
+    QStringList bad = fields(4);
+    bad[0] = u8("150");
+    row2[ColName - ColRx] = u8("OTHER");
+    r = applyRows(t, {{2, row2}, {4, bad}}, band, Language::Chinese, Language::English);
+    ASSERT_EQ(r.problems.size(), 1);
+    EXPECT_EQ(r.problems[0].edit, 1);
+    EXPECT_EQ(r.problems[0].column, int(ColRx));
+    EXPECT_TRUE(r.changedRows.isEmpty());
+    EXPECT_EQ(t.cell(2, ColName), u8("NEW"));
+    for (int row = kFirstRow; row <= kLastRow; ++row)
+        EXPECT_EQ(t.row(row), good.row(row));
+}
+
+TEST(TableText, ImportNamesProblemsInLineOrder)
+{
+    RadioImage img = sampleImage();
+    const ImportResult r = importInto(img, u8("4\t150\t\t\t\t\t\t\t\t\t\t\n4\t145\n5\t145\t\t67\t\t\t\t\t\t\t\t\n"));
+    ASSERT_EQ(r.problems.size(), 3);
+    EXPECT_TRUE(r.problems[0].startsWith(u8("line 1:")));
+    EXPECT_TRUE(r.problems[1].startsWith(u8("line 2: expected")));
+    EXPECT_TRUE(r.problems[2].startsWith(u8("line 3:")));
+}
+
 } // namespace

@@ -488,10 +488,7 @@ bool CZemtarView::pasteText(const QString& text)
 {
     hideEditors();
     QList<tabletext::Line> lines = tabletext::parse(text);
-    if (!lines.isEmpty() && ChannelTable::rowForLabel(lines.front().fields.value(0)) == 0 &&
-        (lines.front().fields.value(0) == ChannelTable::header(ColLabel, Language::English) ||
-         lines.front().fields.value(0) == ChannelTable::header(ColLabel, Language::Chinese)))
-        lines.removeFirst();
+    tabletext::dropHeader(lines);
     if (lines.isEmpty())
         return false;
     // Whole rows as the dump prints them (label first) go to the current row and below;
@@ -503,15 +500,16 @@ bool CZemtarView::pasteText(const QString& text)
     const int firstCol = rows ? ColRx : int(grid_->GetCol());
     ChannelTable t = table();
     QStringList problems;
+    QList<tabletext::RowEdit> edits;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const int row = firstRow + int(i);
         if (row > kLastRow) {
             problems << tr("The pasted rows reach beyond the last row (Fr).");
             break;
         }
-        QStringList fields;
+        tabletext::RowEdit edit{row, {}};
         for (int c = ColRx; c < tabletext::kFieldCount; ++c)
-            fields << t.cell(row, c);
+            edit.fields << t.cell(row, c);
         const QStringList pasted = rows ? lines[i].fields.mid(1) : lines[i].fields;
         for (qsizetype j = 0; j < pasted.size(); ++j) {
             const int c = firstCol + int(j);
@@ -519,31 +517,15 @@ bool CZemtarView::pasteText(const QString& text)
                 problems << tr("Row %1: the pasted cells reach beyond the last column.").arg(ChannelTable::rowLabel(row));
                 break;
             }
-            fields[c - ColRx] = pasted[j];
+            edit.fields[c - ColRx] = pasted[j];
         }
-        // An unchanged row stays exactly as it is.
-        bool same = true;
-        for (int c = ColRx; c < tabletext::kFieldCount; ++c)
-            same = same && fields[c - ColRx] == t.cell(row, c);
-        if (same)
-            continue;
-        const tabletext::RowCheck check = tabletext::checkRow(fields, band_, g().lang());
-        for (int k = 0; k < check.problems.size(); ++k)
-            problems << tr("Row %1, %2: %3")
-                            .arg(ChannelTable::rowLabel(row),
-                                 ChannelTable::header(check.problemColumns.value(k, ColRx), g().lang()).trimmed(),
-                                 check.problems[k]);
-        if (check.ok()) {
-            ChannelTable::Row cells = check.cells;
-            // The texts of the current language, as the table shows them after a fill.
-            RadioImage scratch;
-            ChannelTable one;
-            one.setRow(row, cells);
-            one.storeRow(row, scratch);
-            one.fillRow(row, scratch, g().lang());
-            t.setRow(row, one.row(row));
-        }
+        edits << edit;
     }
+    const tabletext::ApplyResult applied = tabletext::applyRows(t, edits, band_, g().lang(), g().lang());
+    for (const tabletext::RowProblem& p : applied.problems)
+        problems << tr("Row %1, %2: %3")
+                        .arg(ChannelTable::rowLabel(edits[p.edit].row),
+                             ChannelTable::header(p.column, g().lang()).trimmed(), p.text);
     if (!problems.isEmpty()) {
         messageBox(this, tr("Nothing was pasted:\n%1").arg(problems.join(u'\n')),
                    msg::text(msg::CautionTitle, g().lang()), QMessageBox::Ok, QMessageBox::Warning);

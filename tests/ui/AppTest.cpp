@@ -5,6 +5,7 @@
 #include "shell/Messages.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/CChildFrame.h"
+#include "shell/ui/CDocumentManager.h"
 #include "shell/ui/CMainFrame.h"
 #include "shell/ui/CNavigatorBar.h"
 #include "shell/ui/CZemtarApp.h"
@@ -192,7 +193,7 @@ private slots:
         QVERIFY(frame()->windowTitle().contains(QStringLiteral("ZR-530K")));
         // Saved unchanged: the very same bytes.
         QFile::remove(dat);
-        QVERIFY(frame()->saveDocument(frame()->activeChild(), false));
+        QVERIFY(frame()->documents()->saveDocument(frame()->activeChild(), false));
         QCOMPARE(test::readAll(dat), bytes);
     }
 
@@ -202,16 +203,28 @@ private slots:
         CChildFrame* first = frame()->activeChild();
         QVERIFY(g().newDocument);
         test::writeAll(file("short.dat"), QByteArray(100, 'x'));
-        QVERIFY(!frame()->openDocument(file("short.dat")));
+        QVERIFY(!frame()->documents()->openDocument(file("short.dat")));
         QCOMPARE(messages_.size(), 1);
         QVERIFY(messages_[0].text.contains(QStringLiteral("short.dat")));
         QCOMPARE(frame()->activeChild(), first);
-        QVERIFY(frame()->openDocument(makeDat("a.dat")));
+        QVERIFY(frame()->documents()->openDocument(makeDat("a.dat")));
         QTest::qWait(0);
         QCOMPARE(frame()->childFrames().size(), 1);
         QVERIFY(frame()->activeChild() != first);
         QVERIFY(!g().newDocument);
-        QCOMPARE(frame()->recentFiles().value(0), file("a.dat"));
+        QCOMPARE(frame()->documents()->recentFiles().value(0), file("a.dat"));
+
+        // A recent file gone from the disk leaves the File menu at once, and the stored list.
+        QVERIFY(frame()->documents()->openDocument(makeDat("b.dat")));
+        QFile::remove(file("a.dat"));
+        frame()->documents()->openRecent(file("a.dat"));
+        QVERIFY(!frame()->documents()->recentFiles().contains(file("a.dat")));
+        QStringList listed;
+        for (QAction* a : frame()->menuBar()->actions().value(0)->menu()->actions())
+            listed << a->data().toString();
+        QVERIFY(listed.contains(file("b.dat")));
+        QVERIFY(!listed.contains(file("a.dat")));
+        QTRY_VERIFY(!PersistedSettings::recentFileStore().recentFiles().contains(file("a.dat")));
     }
 
     void fileNewWarns()
@@ -257,7 +270,7 @@ private slots:
         frame()->activeView()->grid()->SetTextMatrix(1, ColName, QStringLiteral("CHANGED"));
         {
             test::FileSizeLimit limit(1000);
-            QVERIFY(!frame()->saveDocument(frame()->activeChild(), false));
+            QVERIFY(!frame()->documents()->saveDocument(frame()->activeChild(), false));
         }
         QCOMPARE(messages_.size(), 1);
         QVERIFY(messages_[0].text.contains(QStringLiteral("keep.dat")));
@@ -419,7 +432,7 @@ private slots:
         QVERIFY(frame()->isVisible());
         QVERIFY2(took >= 1000 && took < 1500, qPrintable(QString::number(took)));
         // The recent-file list reaches the disk once the loop runs, not before the window.
-        QCOMPARE(frame()->recentFiles().value(0), dat);
+        QCOMPARE(frame()->documents()->recentFiles().value(0), dat);
         QTRY_COMPARE(PersistedSettings::recentFileStore().recentFiles().value(0), dat);
     }
 };

@@ -6,6 +6,7 @@
 #include "channels/ui/CZemtarView.h"
 #include "shell/Messages.h"
 #include "shell/ui/CChildFrame.h"
+#include "shell/ui/CDocumentManager.h"
 #include "shell/ui/CZemtarDoc.h"
 
 #include <QComboBox>
@@ -185,7 +186,7 @@ private slots:
         frame()->runCommand(CMainFrame::ID_EDIT_REDO);
         frame()->runCommand(CMainFrame::ID_EDIT_REDO);
         QCOMPARE(cell(2, ColTx), QStringLiteral("144.60000"));
-        QVERIFY(frame()->saveDocument(child, false));
+        QVERIFY(frame()->documents()->saveDocument(child, false));
         QVERIFY(!child->isWindowModified());
         frame()->runCommand(CMainFrame::ID_EDIT_UNDO);
         QVERIFY(child->isWindowModified());
@@ -218,7 +219,7 @@ private slots:
         QVERIFY2(frame()->windowTitle().endsWith(QStringLiteral(" - Untitled[*]")), qPrintable(frame()->windowTitle()));
         typeFrequency(2, ColRx, QStringLiteral("144.1"), 3, ColRx);
         answers_ = {QMessageBox::Cancel};
-        QVERIFY(!frame()->maybeSave(frame()->activeChild()));
+        QVERIFY(!frame()->documents()->maybeSave(frame()->activeChild()));
         QCOMPARE(messages_.last().text, QStringLiteral("Save changes to Untitled?"));
     }
 

@@ -2,6 +2,7 @@
 
 #include "AppGlobals.h"
 #include "CChildFrame.h"
+#include "CDocumentManager.h"
 #include "CNavigatorBar.h"
 #include "CZemtarDoc.h"
 #include "Dialogs.h"
@@ -68,6 +69,11 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(QStringLiteral("Zemtar"));
     setAcceptDrops(true);
+    documents_ = new CDocumentManager(this);
+    documents_->showDocument = [this](CZemtarDoc* doc) { return createFrame(doc); };
+    documents_->activeFrame = [this] { return activeChild(); };
+    documents_->frames = [this] { return childFrames(); };
+    connect(documents_, &CDocumentManager::recentFilesChanged, this, &CMainFrame::rebuildMenus);
     mdi_ = new CMdiClientBackground(this);
     mdi_->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(mdi_);
@@ -92,8 +98,6 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
 
 CMainFrame::~CMainFrame()
 {
-    if (recentWritePending_)
-        writeRecentFiles();
     // Windows going away while the frame is torn down must not rebuild its menus.
     disconnect(mdi_, nullptr, this, nullptr);
     disconnect(navigator_, nullptr, this, nullptr);
@@ -125,8 +129,8 @@ void CMainFrame::createActions()
         return [this, what, makeDialog] { editDocument(tr(what), makeDialog); };
     };
     commands_ = {
-        {ID_FILE_NEW, QT_TR_NOOP("&New"), {QKeySequence(Qt::CTRL | Qt::Key_N)}, "new", W::Always, [this] { onFileNew(); }},
-        {ID_FILE_OPEN, QT_TR_NOOP("&Open..."), {QKeySequence(Qt::CTRL | Qt::Key_O)}, "open", W::Always, [this] { onFileOpen(); }},
+        {ID_FILE_NEW, QT_TR_NOOP("&New"), {QKeySequence(Qt::CTRL | Qt::Key_N)}, "new", W::Always, [this] { documents_->fileNew(); }},
+        {ID_FILE_OPEN, QT_TR_NOOP("&Open..."), {QKeySequence(Qt::CTRL | Qt::Key_O)}, "open", W::Always, [this] { documents_->fileOpen(); }},
         {ID_FILE_CLOSE, QT_TR_NOOP("&Close"), {}, nullptr, W::Document,
          [this] {
              if (CChildFrame* f = activeChild())
@@ -135,12 +139,12 @@ void CMainFrame::createActions()
         {ID_FILE_SAVE, QT_TR_NOOP("&Save"), {QKeySequence(Qt::CTRL | Qt::Key_S)}, "save", W::Document,
          [this] {
              if (CChildFrame* f = activeChild())
-                 saveDocument(f, false);
+                 documents_->saveDocument(f, false);
          }},
         {ID_FILE_SAVE_AS, QT_TR_NOOP("Save &As..."), {}, nullptr, W::Document,
          [this] {
              if (CChildFrame* f = activeChild())
-                 saveDocument(f, true);
+                 documents_->saveDocument(f, true);
          }},
         {ID_FILE_PRINT, QT_TR_NOOP("&Print..."), {QKeySequence(Qt::CTRL | Qt::Key_P)}, "print", W::Document, [this] { onPrint(false); }},
         {ID_FILE_PRINT_PREVIEW, QT_TR_NOOP("Print Preview"), {}, "preview", W::Document, [this] { onPrint(true); }},
@@ -211,17 +215,9 @@ void CMainFrame::createActions()
     }
     actions_[ID_CONTROL_BAR]->setIconVisibleInMenu(false); // the menu shows its check mark; the toolbar its icon
     connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMainFrame::updateEditActions);
-    for (int i = 0; i < kRecentFiles; ++i) {
+    for (int i = 0; i < CDocumentManager::kRecentFiles; ++i) {
         auto* a = new QAction(this);
-        connect(a, &QAction::triggered, this, [this, a] {
-            const QString path = a->data().toString();
-            if (!openDocument(path)) {
-                QStringList files = recentFiles();
-                files.removeAll(path);
-                PersistedSettings::recentFileStore().setRecentFiles(files);
-                rebuildMenus();
-            }
-        });
+        connect(a, &QAction::triggered, this, [this, a] { documents_->openRecent(a->data().toString()); });
         recentActions_ << a;
     }
 }
@@ -259,11 +255,11 @@ void CMainFrame::rebuildMenus()
     documentMenu_ = !childFrames().isEmpty();
     QMenuBar* bar = menuBar();
     bar->clear();
-    const QStringList recent = recentFiles();
+    const QStringList recent = documents_->recentFiles();
     auto addRecent = [&](QMenu* m) {
         if (recent.isEmpty())
             return;
-        for (int i = 0; i < kRecentFiles; ++i) {
+        for (int i = 0; i < CDocumentManager::kRecentFiles; ++i) {
             QAction* a = recentActions_[i];
             if (i < recent.size()) {
                 a->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(recent[i]).fileName()));
@@ -439,77 +435,6 @@ CChildFrame* CMainFrame::createFrame(CZemtarDoc* doc)
     return frame;
 }
 
-CChildFrame* CMainFrame::newDocument()
-{
-    auto* doc = new CZemtarDoc;
-    doc->OnNewDocument();
-    return createFrame(doc);
-}
-
-void CMainFrame::onFileNew()
-{
-    if (CChildFrame* active = activeChild()) {
-        if (appMessage(this, msg::text(msg::AllDataCleared, g().lang()), QMessageBox::Ok | QMessageBox::Cancel,
-                       QMessageBox::Warning) != QMessageBox::Ok)
-            return;
-        active->destroyFrame();
-    }
-    newDocument();
-}
-
-void CMainFrame::onFileOpen()
-{
-    const QString path = askFileName(this, false, QString());
-    if (!path.isEmpty())
-        openDocument(path);
-}
-
-bool CMainFrame::openDocument(const QString& path)
-{
-    auto* doc = new CZemtarDoc;
-    QString error;
-    if (!doc->OnOpenDocument(path, &error)) {
-        delete doc;
-        appMessage(this, error, QMessageBox::Ok, QMessageBox::Warning);
-        return false;
-    }
-    if (CChildFrame* previous = activeChild()) {
-        if (!maybeSave(previous)) {
-            delete doc;
-            return false;
-        }
-        previous->destroyFrame();
-    }
-    g().newDocument = false;
-    createFrame(doc);
-    addRecentFile(doc->pathName());
-    return true;
-}
-
-bool CMainFrame::saveDocument(CChildFrame* frame, bool askForName)
-{
-    CZemtarDoc* doc = frame->document();
-    QString path = doc->hasFile() ? doc->pathName() : QString();
-    if (askForName || path.isEmpty()) {
-        QString proposed = doc->pathName();
-        if (!proposed.isEmpty() && QFileInfo(proposed).suffix().isEmpty())
-            proposed += QStringLiteral(".dat");
-        path = askFileName(this, true, proposed);
-        if (path.isEmpty())
-            return false;
-        if (QFileInfo(path).suffix().isEmpty())
-            path += QStringLiteral(".dat");
-    }
-    QString error;
-    if (!doc->OnSaveDocument(path, &error)) {
-        appMessage(this, error, QMessageBox::Ok, QMessageBox::Warning);
-        return false;
-    }
-    addRecentFile(doc->pathName());
-    doc->setSaved();
-    return true;
-}
-
 void CMainFrame::updateMainCaption()
 {
     // The caption of the active document's view, then the document's name and its mark;
@@ -536,47 +461,6 @@ void CMainFrame::changeEvent(QEvent* e)
         setWindowTitle(caption_);
     else if (e->type() == QEvent::ModifiedChange && isWindowModified() != captionModified_)
         setWindowModified(captionModified_);
-}
-
-bool CMainFrame::maybeSave(CChildFrame* frame)
-{
-    if (!frame || !frame->document()->isModified())
-        return true;
-    const QString name = frame->document()->displayName();
-    const auto answer = appMessage(this, tr("Save changes to %1?").arg(name),
-                                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Question);
-    if (answer == QMessageBox::Cancel)
-        return false;
-    return answer == QMessageBox::Discard || saveDocument(frame, false);
-}
-
-QStringList CMainFrame::recentFiles() const
-{
-    if (!recent_)
-        recent_ = PersistedSettings::recentFileStore().recentFiles().mid(0, kRecentFiles);
-    return *recent_;
-}
-
-void CMainFrame::addRecentFile(const QString& path)
-{
-    QStringList files = recentFiles();
-    files.removeAll(path);
-    files.prepend(path);
-    recent_ = files.mid(0, kRecentFiles);
-    rebuildMenus();
-    // The disk write waits for the event loop: it never delays a window (the first one
-    // above all); the last list asked for is the one written.
-    if (!recentWritePending_) {
-        recentWritePending_ = true;
-        QTimer::singleShot(0, this, &CMainFrame::writeRecentFiles);
-    }
-}
-
-void CMainFrame::writeRecentFiles()
-{
-    recentWritePending_ = false;
-    if (recent_)
-        PersistedSettings::recentFileStore().setRecentFiles(*recent_);
 }
 
 void CMainFrame::onProductInfo()
@@ -704,12 +588,8 @@ void CMainFrame::closeEvent(QCloseEvent* e)
         startAppSetup_ = false;
         return;
     }
-    for (CChildFrame* f : childFrames()) {
-        if (!maybeSave(f)) {
-            e->ignore();
-            break;
-        }
-    }
+    if (!documents_->maybeSaveAll())
+        e->ignore();
     if (e->isAccepted())
         QMainWindow::closeEvent(e);
     if (!e->isAccepted()) {
@@ -739,7 +619,7 @@ void CMainFrame::dropEvent(QDropEvent* e)
 {
     for (const QUrl& url : e->mimeData()->urls()) {
         if (url.isLocalFile()) {
-            openDocument(url.toLocalFile());
+            documents_->openDocument(url.toLocalFile());
             break;
         }
     }

@@ -21,6 +21,7 @@ class QToolBar;
 namespace zemtar::ui {
 
 class CChildFrame;
+class CDocumentManager;
 class CNavigatorBar;
 class CZemtarDoc;
 class CZemtarView;
@@ -51,7 +52,6 @@ public:
         ID_MSK = 32790, ID_TWO_TONE = 32791, ID_HELP_TOPICS = 32793, ID_HIGH_POWER = 32797, ID_LOW_POWER = 32798,
         ID_LANGUAGE = 32799, ID_KEY_ASSIGN = 32800, ID_VERIFY = 32801, ID_FLEET = 32802,
     };
-    static constexpr int kRecentFiles = 4;
 
     explicit CMainFrame(QWidget* parent = nullptr);
     ~CMainFrame() override;
@@ -70,16 +70,10 @@ public:
     bool documentMenuShown() const { return documentMenu_; }
     bool transferRunning() const;
 
-    // File New without the warning: a fresh document in a new window.
-    CChildFrame* newDocument();
-    // Opens a data file; a refused file shows the reason and changes nothing.
-    bool openDocument(const QString& path);
-    bool saveDocument(CChildFrame* frame, bool askForName);
-    // A modified document asks whether to save it first; false when the user cancels.
-    bool maybeSave(CChildFrame* frame);
+    // Opening, saving and closing documents, the recent files.
+    CDocumentManager* documents() const { return documents_; }
     // The caption of the active document's view, its name and whether it is modified.
     void updateMainCaption();
-    QStringList recentFiles() const;
 
     // The printer of the session: Print Setup's page size and orientation stay on it.
     QPrinter* printer();
@@ -100,17 +94,11 @@ private:
     // title to it and clear the mark when it hides.
     QString caption_;
     bool captionModified_ = false;
-    mutable std::optional<QStringList> recent_; // the recent-file list, written when the loop runs
-    bool recentWritePending_ = false;
-    void writeRecentFiles();
     void createActions();
     void rebuildMenus();
     void createToolBar();
     void createStatusBar();
-    void addRecentFile(const QString& path);
     void onCategory(int category);
-    void onFileNew();
-    void onFileOpen();
     void onProductInfo();
     void onChannelInfo();
     void onFleet();
@@ -143,6 +131,7 @@ private:
     std::unique_ptr<QPrinter> printer_;
     QHash<int, QAction*> actions_;
     QList<QAction*> recentActions_;
+    CDocumentManager* documents_ = nullptr;
     CMdiClientBackground* mdi_;
     CNavigatorBar* navigator_;
     QToolBar* toolBar_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 
 #include "AppGlobals.h"
+#include "CDocumentManager.h"
 #include "CMainFrame.h"
 #include "MessageBox.h"
 #include "shell/Messages.h"
@@ -159,11 +160,11 @@ bool CZemtarApp::InitInstance(const QStringList& arguments, const QString& appDi
     for (const QString& a : files) {
         if (a.startsWith(u'-'))
             continue;
-        opened = frame_->openDocument(a);
+        opened = frame_->documents()->openDocument(a);
         break;
     }
     if (!opened)
-        frame_->newDocument();
+        frame_->documents()->newDocument();
     if (const QScreen* s = QGuiApplication::primaryScreen())
         frame_->setGeometry(s->availableGeometry()); // also where no window manager maximises
     const QIcon icon(gl.appFile(QStringLiteral("title.ico")));

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace zemtar::cli {
@@ -34,9 +35,10 @@ std::optional<QString> Args::value(const QString& name) const
     return std::nullopt;
 }
 
-Args parseArgs(const QStringList& args, const QStringList& valued, const QStringList& flagNames)
+Args parseArgs(const QString& command, const QStringList& args, const QStringList& valued, const QStringList& flagNames)
 {
     Args a;
+    a.command = command;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& s = args[i];
         if (s.startsWith(QStringLiteral("--")) && s.size() > 2) {
@@ -67,6 +69,23 @@ Args parseArgs(const QStringList& args, const QStringList& valued, const QString
         }
     }
     return a;
+}
+
+int runCommand(const Command& command, const QStringList& args)
+{
+    const QString name = QString::fromLatin1(command.name);
+    if (args.contains(QStringLiteral("--help"))) {
+        out(QString::fromUtf8(command.help));
+        return Ok;
+    }
+    const Args a = parseArgs(name, args, command.valued, command.flags);
+    if (!a.error.isEmpty())
+        return usageError(name, a.error);
+    const bool missing = std::any_of(command.required.begin(), command.required.end(),
+                                     [&](const QString& option) { return !a.value(option); });
+    if (missing || a.positional.size() != command.positionals)
+        return usageError(name, QString::fromLatin1(command.expected));
+    return command.run(a);
 }
 
 const CIniFile& setupIni()

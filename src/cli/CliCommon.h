@@ -25,18 +25,41 @@ enum Exit : int {
 void out(const QString& text); // stdout, UTF-8, as is
 void err(const QString& line); // stderr, one line
 
-// Options of one subcommand: positional arguments and "--name value" / "--flag" options.
+// The options of one subcommand as given: positional arguments and "--name value",
+// "--name=value" and "--flag" options, in their order.
 struct Args {
+    QString command;
     QStringList positional;
     QStringList flags;
     QList<std::pair<QString, QString>> values;
     QString error;
 
     bool has(const QString& flag) const { return flags.contains(flag); }
-    std::optional<QString> value(const QString& name) const;
+    std::optional<QString> value(const QString& name) const; // the first one given
 };
 // `valued` names the options that take a value; any other "--x" must be in `flagNames`.
-Args parseArgs(const QStringList& args, const QStringList& valued, const QStringList& flagNames);
+Args parseArgs(const QString& command, const QStringList& args, const QStringList& valued, const QStringList& flagNames);
+
+// One subcommand: its line in the overview, its --help, the options it takes, the options and
+// number of positional arguments it needs (with the usage error when they are not there), and
+// what it does once its options parse.
+struct Command {
+    const char* name;
+    const char* synopsis;
+    const char* summary;
+    const char* help;
+    QStringList valued;
+    QStringList flags;
+    QStringList required;
+    int positionals;
+    const char* expected;
+    int (*run)(const Args&);
+};
+// Parses and checks the options of `command` and runs it; --help anywhere prints its help.
+int runCommand(const Command& command, const QStringList& args);
+
+extern const Command newCommand, dumpCommand, importCommand, readCommand, writeCommand, powerCommand,
+    settingsCommand, printCommand, verifyCommand, fleetCommand;
 
 // "Setup.ini" beside the program, read once, without creating or changing it.
 inline constexpr qint64 kMaxSetupSize = 1 << 20;
@@ -52,16 +75,5 @@ int usageError(const QString& command, const QString& why);
 // One problem a line, the first twenty, then "and N more".
 inline constexpr int kMaxProblemsShown = 20;
 void printProblems(const QStringList& problems, const QString& prefix = {});
-
-int cmdNew(const QStringList& args);
-int cmdDump(const QStringList& args);
-int cmdImport(const QStringList& args);
-int cmdRead(const QStringList& args);
-int cmdWrite(const QStringList& args);
-int cmdPower(const QStringList& args);
-int cmdSettings(const QStringList& args);
-int cmdPrint(const QStringList& args);
-int cmdVerify(const QStringList& args);
-int cmdFleet(const QStringList& args);
 
 } // namespace zemtar::cli

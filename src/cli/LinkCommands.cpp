@@ -35,18 +35,17 @@ int exitFor(LinkOutcome o)
     }
 }
 
-bool retriesOption(const Args& a, const QString& cmd, int& retries, int& rc)
+// The --retries option; the exit status of a usage error, if any.
+std::optional<int> retriesOption(const Args& a, int& retries)
 {
     retries = 0;
     if (auto r = a.value(QStringLiteral("retries"))) {
         bool ok = false;
         retries = r->toInt(&ok);
-        if (!ok || retries < 0) {
-            rc = usageError(cmd, QStringLiteral("--retries takes a whole number, not \"%1\"").arg(*r));
-            return false;
-        }
+        if (!ok || retries < 0)
+            return usageError(a.command, QStringLiteral("--retries takes a whole number, not \"%1\"").arg(*r));
     }
-    return true;
+    return std::nullopt;
 }
 
 // Opens the named port ("com1".."com4" through Setup.ini, or a device path).
@@ -66,23 +65,6 @@ void printStats(const QElapsedTimer& t, const TerminalHost& host, const SerialLi
             .arg(host.sleptMs())
             .arg(link.bytesWritten())
             .arg(link.bytesRead()));
-}
-
-// Parses a link command's options: --port P (required), --retries N, and the given others.
-// Returns the exit status of a usage error, or nothing when the options are good.
-std::optional<int> linkArgs(const QString& cmd, const QStringList& argv, QStringList valued, const QStringList& flags,
-                            int positionals, const QString& expected, Args& a, int& retries)
-{
-    valued << QStringLiteral("port") << QStringLiteral("retries");
-    a = parseArgs(argv, valued, flags);
-    int rc = Ok;
-    if (!a.error.isEmpty())
-        return usageError(cmd, a.error);
-    if (!retriesOption(a, cmd, retries, rc))
-        return rc;
-    if (!a.value(QStringLiteral("port")) || a.positional.size() != positionals)
-        return usageError(cmd, expected);
-    return std::nullopt;
 }
 
 // Runs a read or write on the named port with a terminal host, timing it for --stats.
@@ -138,22 +120,11 @@ std::optional<int> passwordOption(const Args& a, const QString& cmd, std::option
 
 } // namespace
 
-int cmdVerify(const QStringList& argv)
+int cmdVerify(const Args& a)
 {
-    const QString cmd = QStringLiteral("verify");
-    if (argv.contains(QStringLiteral("--help"))) {
-        out(QStringLiteral(
-            "Usage: zemtar-cli verify --port P FILE.dat [--password TEXT] [--retries N]\n"
-            "Reads the radio on port P and compares every byte a write of FILE.dat would send.\n"
-            "Prints one line per difference (a channel's cell, a setting, or a byte no editor\n"
-            "shows). The radio's password must equal TEXT (default: the file's password).\n"
-            "Exit status 0 when the radio holds exactly the file, 6 when it differs.\n"));
-        return Ok;
-    }
-    Args a;
+    const QString& cmd = a.command;
     int retries = 0;
-    if (auto rc = linkArgs(cmd, argv, {QStringLiteral("password")}, {QStringLiteral("stats")}, 1,
-                           QStringLiteral("expected --port P and one data file"), a, retries))
+    if (auto rc = retriesOption(a, retries))
         return *rc;
     RadioImage image;
     QString error;
@@ -168,22 +139,11 @@ int cmdVerify(const QStringList& argv)
                          a.positional[0], password);
 }
 
-int cmdRead(const QStringList& argv)
+int cmdRead(const Args& a)
 {
-    const QString cmd = QStringLiteral("read");
-    if (argv.contains(QStringLiteral("--help"))) {
-        out(QStringLiteral(
-            "Usage: zemtar-cli read --port P OUT.dat [--password TEXT] [--retries N]\n"
-            "Reads the radio on port P (com1..com4 or a device path) into OUT.dat. The radio's\n"
-            "password must equal TEXT (default: none set). OUT.dat is written only when the\n"
-            "whole read succeeded. --retries answers Retry to that many communication errors;\n"
-            "--stats prints the time taken, the protocol's waits and the bytes exchanged.\n"));
-        return Ok;
-    }
-    Args a;
+    const QString& cmd = a.command;
     int retries = 0;
-    if (auto rc = linkArgs(cmd, argv, {QStringLiteral("password")}, {QStringLiteral("stats")}, 1,
-                           QStringLiteral("expected --port P and one output file"), a, retries))
+    if (auto rc = retriesOption(a, retries))
         return *rc;
     const auto port = a.value(QStringLiteral("port"));
     RadioImage image = RadioImage::newDocument();
@@ -230,21 +190,10 @@ int cmdRead(const QStringList& argv)
     return Ok;
 }
 
-int cmdWrite(const QStringList& argv)
+int cmdWrite(const Args& a)
 {
-    const QString cmd = QStringLiteral("write");
-    if (argv.contains(QStringLiteral("--help"))) {
-        out(QStringLiteral(
-            "Usage: zemtar-cli write --port P FILE.dat [--accept-band] [--verify] [--retries N]\n"
-            "Writes FILE.dat into the radio on port P. When the file's band reaches beyond the\n"
-            "radio's band the write stops, unless --accept-band is given. --verify reads the\n"
-            "radio back afterwards and compares, as verify does. --stats as for read.\n"));
-        return Ok;
-    }
-    Args a;
     int retries = 0;
-    if (auto rc = linkArgs(cmd, argv, {}, {QStringLiteral("accept-band"), QStringLiteral("stats"), QStringLiteral("verify")}, 1,
-                           QStringLiteral("expected --port P and one data file"), a, retries))
+    if (auto rc = retriesOption(a, retries))
         return *rc;
     const auto port = a.value(QStringLiteral("port"));
     RadioImage image;
@@ -270,24 +219,15 @@ int cmdWrite(const QStringList& argv)
     return exitFor(o);
 }
 
-int cmdPower(const QStringList& argv)
+int cmdPower(const Args& a)
 {
-    const QString cmd = QStringLiteral("power");
-    if (argv.contains(QStringLiteral("--help"))) {
-        out(QStringLiteral(
-            "Usage: zemtar-cli power high|low --port P [--set N] [--retries N]\n"
-            "Puts the radio into its power adjust mode, prints the value it reports, sends N\n"
-            "(1-250 high, 1-200 low) when --set is given, and takes the radio out of the mode.\n"));
-        return Ok;
-    }
-    Args a;
+    const QString& cmd = a.command;
     int retries = 0;
-    const QString expected = QStringLiteral("expected high or low and --port P");
-    if (auto rc = linkArgs(cmd, argv, {QStringLiteral("set")}, {}, 1, expected, a, retries))
+    if (auto rc = retriesOption(a, retries))
         return *rc;
     const auto port = a.value(QStringLiteral("port"));
     if (a.positional[0] != QStringLiteral("high") && a.positional[0] != QStringLiteral("low"))
-        return usageError(cmd, expected);
+        return usageError(cmd, QString::fromLatin1(powerCommand.expected));
     const auto kind = a.positional[0] == QStringLiteral("high") ? PowerCalibration::Kind::High : PowerCalibration::Kind::Low;
     std::optional<int> value;
     if (auto s = a.value(QStringLiteral("set"))) {
@@ -317,5 +257,39 @@ int cmdPower(const QStringList& argv)
     const bool closed = cal.close() == PowerCalibration::Close::Closed;
     return sent && closed ? Ok : CommFailure;
 }
+
+
+const Command verifyCommand{
+    "verify", "verify --port P FILE.dat", "compare a radio with a data file",
+    "Usage: zemtar-cli verify --port P FILE.dat [--password TEXT] [--retries N]\n"
+    "Reads the radio on port P and compares every byte a write of FILE.dat would send.\n"
+    "Prints one line per difference (a channel's cell, a setting, or a byte no editor\n"
+    "shows). The radio's password must equal TEXT (default: the file's password).\n"
+    "Exit status 0 when the radio holds exactly the file, 6 when it differs.\n",
+    {QStringLiteral("port"), QStringLiteral("retries"), QStringLiteral("password")}, {QStringLiteral("stats")}, {QStringLiteral("port")}, 1, "expected --port P and one data file", cmdVerify};
+
+const Command readCommand{
+    "read", "read --port P OUT.dat [--password TEXT]", "read a radio into a data file",
+    "Usage: zemtar-cli read --port P OUT.dat [--password TEXT] [--retries N]\n"
+    "Reads the radio on port P (com1..com4 or a device path) into OUT.dat. The radio's\n"
+    "password must equal TEXT (default: none set). OUT.dat is written only when the\n"
+    "whole read succeeded. --retries answers Retry to that many communication errors;\n"
+    "--stats prints the time taken, the protocol's waits and the bytes exchanged.\n",
+    {QStringLiteral("port"), QStringLiteral("retries"), QStringLiteral("password")}, {QStringLiteral("stats")}, {QStringLiteral("port")}, 1, "expected --port P and one output file", cmdRead};
+
+const Command writeCommand{
+    "write", "write --port P FILE.dat [--accept-band]", "write a data file into a radio",
+    "Usage: zemtar-cli write --port P FILE.dat [--accept-band] [--verify] [--retries N]\n"
+    "Writes FILE.dat into the radio on port P. When the file's band reaches beyond the\n"
+    "radio's band the write stops, unless --accept-band is given. --verify reads the\n"
+    "radio back afterwards and compares, as verify does. --stats as for read.\n",
+    {QStringLiteral("port"), QStringLiteral("retries")}, {QStringLiteral("accept-band"), QStringLiteral("stats"), QStringLiteral("verify")}, {QStringLiteral("port")}, 1, "expected --port P and one data file", cmdWrite};
+
+const Command powerCommand{
+    "power", "power high|low --port P [--set N]", "adjust the transmit power live",
+    "Usage: zemtar-cli power high|low --port P [--set N] [--retries N]\n"
+    "Puts the radio into its power adjust mode, prints the value it reports, sends N\n"
+    "(1-250 high, 1-200 low) when --set is given, and takes the radio out of the mode.\n",
+    {QStringLiteral("port"), QStringLiteral("retries"), QStringLiteral("set")}, {}, {QStringLiteral("port")}, 1, "expected high or low and --port P", cmdPower};
 
 } // namespace zemtar::cli

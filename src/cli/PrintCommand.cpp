@@ -8,23 +8,8 @@
 
 namespace zemtar::cli {
 
-int cmdPrint(const QStringList& argv)
+int cmdPrint(const Args& a)
 {
-    if (argv.contains(QStringLiteral("--help"))) {
-        out(QStringLiteral(
-            "Usage: zemtar-cli print FILE.dat OUT.pdf [--sections LIST] [--language English|Chinese]\n"
-            "                        [--page-size A4|Letter]\n"
-            "Writes the printed report of FILE.dat as a PDF file. LIST is a comma-separated\n"
-            "choice of dtmf, msk, optional, 2tone, channels, or all (default: optional,channels,\n"
-            "as the print dialog proposes). The footer names the \"Copyrights Owner\" of Setup.ini.\n"
-            "A selection with no page to print writes nothing (exit status 2).\n"));
-        return Ok;
-    }
-    const Args a = parseArgs(argv, {QStringLiteral("sections"), QStringLiteral("language"), QStringLiteral("page-size")}, {});
-    if (!a.error.isEmpty())
-        return usageError(QStringLiteral("print"), a.error);
-    if (a.positional.size() != 2)
-        return usageError(QStringLiteral("print"), QStringLiteral("expected a data file and an output file"));
     Language lang = Language::English;
     if (auto rc = languageOption(a, QStringLiteral("print"), lang))
         return *rc;
@@ -79,5 +64,16 @@ int cmdPrint(const QStringList& argv)
     err(QStringLiteral("%1: %2 page(s).").arg(a.positional[1]).arg(layout.total));
     return Ok;
 }
+
+
+const Command printCommand{
+    "print", "print FILE.dat OUT.pdf [--sections LIST]", "the printed report as a PDF file",
+    "Usage: zemtar-cli print FILE.dat OUT.pdf [--sections LIST] [--language English|Chinese]\n"
+    "                        [--page-size A4|Letter]\n"
+    "Writes the printed report of FILE.dat as a PDF file. LIST is a comma-separated\n"
+    "choice of dtmf, msk, optional, 2tone, channels, or all (default: optional,channels,\n"
+    "as the print dialog proposes). The footer names the \"Copyrights Owner\" of Setup.ini.\n"
+    "A selection with no page to print writes nothing (exit status 2).\n",
+    {QStringLiteral("sections"), QStringLiteral("language"), QStringLiteral("page-size")}, {}, {}, 2, "expected a data file and an output file", cmdPrint};
 
 } // namespace zemtar::cli

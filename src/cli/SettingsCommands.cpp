@@ -58,29 +58,8 @@ std::optional<QString> readText(const QString& path, int& rc)
 
 } // namespace
 
-int cmdSettings(const QStringList& argv)
+int cmdSettings(const Args& a)
 {
-    if (argv.contains(QStringLiteral("--help"))) {
-        out(QStringLiteral(
-            "Usage: zemtar-cli settings FILE.dat [--language English|Chinese]\n"
-            "       zemtar-cli settings FILE.dat --apply TEXT|- [--dry-run]\n"
-            "       zemtar-cli settings FILE.dat --set \"Section/Label=Value\" ... [--dry-run]\n"
-            "Prints every setting of the data file that has an editor, one [Section] per\n"
-            "dialog page and one Label=Value line per field, the values as the dialogs show\n"
-            "them (in the chosen language). --apply takes such a text (a file, or - for\n"
-            "standard input) and --set single values: sections and labels that are not given\n"
-            "stay as they are, a value equal to what is printed now keeps its bytes, any other\n"
-            "is checked and stored as its dialog would. Values are accepted in either language.\n"
-            "On any problem each is named and the file is not changed (exit status 2).\n"
-            "--dry-run says what would change without writing.\n"));
-        return Ok;
-    }
-    const Args a = parseArgs(argv, {QStringLiteral("language"), QStringLiteral("apply"), QStringLiteral("set")},
-                             {QStringLiteral("dry-run")});
-    if (!a.error.isEmpty())
-        return usageError(QStringLiteral("settings"), a.error);
-    if (a.positional.size() != 1)
-        return usageError(QStringLiteral("settings"), QStringLiteral("expected one data file"));
     Language lang = Language::English;
     if (auto rc = languageOption(a, QStringLiteral("settings"), lang))
         return *rc;
@@ -148,5 +127,21 @@ int cmdSettings(const QStringList& argv)
     err(QStringLiteral("%1: %2 setting(s) changed.").arg(datPath).arg(change.changes.size()));
     return Ok;
 }
+
+
+const Command settingsCommand{
+    "settings", "settings FILE.dat [--apply TEXT|--set S=V]", "print or change the settings as text",
+    "Usage: zemtar-cli settings FILE.dat [--language English|Chinese]\n"
+    "       zemtar-cli settings FILE.dat --apply TEXT|- [--dry-run]\n"
+    "       zemtar-cli settings FILE.dat --set \"Section/Label=Value\" ... [--dry-run]\n"
+    "Prints every setting of the data file that has an editor, one [Section] per\n"
+    "dialog page and one Label=Value line per field, the values as the dialogs show\n"
+    "them (in the chosen language). --apply takes such a text (a file, or - for\n"
+    "standard input) and --set single values: sections and labels that are not given\n"
+    "stay as they are, a value equal to what is printed now keeps its bytes, any other\n"
+    "is checked and stored as its dialog would. Values are accepted in either language.\n"
+    "On any problem each is named and the file is not changed (exit status 2).\n"
+    "--dry-run says what would change without writing.\n",
+    {QStringLiteral("language"), QStringLiteral("apply"), QStringLiteral("set")}, {QStringLiteral("dry-run")}, {}, 1, "expected one data file", cmdSettings};
 
 } // namespace zemtar::cli

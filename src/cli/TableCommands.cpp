@@ -13,21 +13,8 @@
 
 namespace zemtar::cli {
 
-int cmdNew(const QStringList& argv)
+int cmdNew(const Args& a)
 {
-    if (argv.contains(QStringLiteral("--help"))) {
-        out(QStringLiteral(
-            "Usage: zemtar-cli new OUT.dat [--type N]\n"
-            "Writes a new radio data file exactly as the application saves a new document:\n"
-            "the defaults, the band 144-145 MHz and radio type N (default: the last radio type\n"
-            "chosen in the application, or 0).\n"));
-        return Ok;
-    }
-    const Args a = parseArgs(argv, {QStringLiteral("type")}, {});
-    if (!a.error.isEmpty())
-        return usageError(QStringLiteral("new"), a.error);
-    if (a.positional.size() != 1)
-        return usageError(QStringLiteral("new"), QStringLiteral("expected one output file"));
     std::optional<int> type;
     if (auto t = a.value(QStringLiteral("type"))) {
         bool ok = false;
@@ -49,20 +36,8 @@ int cmdNew(const QStringList& argv)
     return Ok;
 }
 
-int cmdDump(const QStringList& argv)
+int cmdDump(const Args& a)
 {
-    if (argv.contains(QStringLiteral("--help"))) {
-        out(QStringLiteral(
-            "Usage: zemtar-cli dump FILE.dat [--language English|Chinese] [--csv]\n"
-            "Prints the channel table: a header line, then rows 1..128 and Fr, 12 fields each,\n"
-            "tab-separated (CSV with --csv), UTF-8. Changes nothing.\n"));
-        return Ok;
-    }
-    const Args a = parseArgs(argv, {QStringLiteral("language")}, {QStringLiteral("csv")});
-    if (!a.error.isEmpty())
-        return usageError(QStringLiteral("dump"), a.error);
-    if (a.positional.size() != 1)
-        return usageError(QStringLiteral("dump"), QStringLiteral("expected one data file"));
     Language lang = Language::English;
     if (auto rc = languageOption(a, QStringLiteral("dump"), lang))
         return *rc;
@@ -78,21 +53,8 @@ int cmdDump(const QStringList& argv)
     return Ok;
 }
 
-int cmdImport(const QStringList& argv)
+int cmdImport(const Args& a)
 {
-    if (argv.contains(QStringLiteral("--help"))) {
-        out(QStringLiteral(
-            "Usage: zemtar-cli import FILE.dat TABLE\n"
-            "Applies a channel table in the format of 'dump' (tab-separated or CSV) to FILE.dat.\n"
-            "Rows that are missing or unchanged stay byte for byte as they are; changed rows are\n"
-            "checked as the channel table checks typed values. On any problem nothing is written.\n"));
-        return Ok;
-    }
-    const Args a = parseArgs(argv, {}, {});
-    if (!a.error.isEmpty())
-        return usageError(QStringLiteral("import"), a.error);
-    if (a.positional.size() != 2)
-        return usageError(QStringLiteral("import"), QStringLiteral("expected a data file and a table file"));
     const QString datPath = a.positional[0], tablePath = a.positional[1];
     RadioImage img;
     QString error;
@@ -136,5 +98,29 @@ int cmdImport(const QStringList& argv)
     err(QStringLiteral("%1: %2 row(s) changed.").arg(datPath).arg(r.changedRows.size()));
     return Ok;
 }
+
+
+const Command newCommand{
+    "new", "new OUT.dat [--type N]", "write a new radio data file",
+    "Usage: zemtar-cli new OUT.dat [--type N]\n"
+    "Writes a new radio data file exactly as the application saves a new document:\n"
+    "the defaults, the band 144-145 MHz and radio type N (default: the last radio type\n"
+    "chosen in the application, or 0).\n",
+    {QStringLiteral("type")}, {}, {}, 1, "expected one output file", cmdNew};
+
+const Command dumpCommand{
+    "dump", "dump FILE.dat [--language L] [--csv]", "print the channel table",
+    "Usage: zemtar-cli dump FILE.dat [--language English|Chinese] [--csv]\n"
+    "Prints the channel table: a header line, then rows 1..128 and Fr, 12 fields each,\n"
+    "tab-separated (CSV with --csv), UTF-8. Changes nothing.\n",
+    {QStringLiteral("language")}, {QStringLiteral("csv")}, {}, 1, "expected one data file", cmdDump};
+
+const Command importCommand{
+    "import", "import FILE.dat TABLE", "apply an edited channel table",
+    "Usage: zemtar-cli import FILE.dat TABLE\n"
+    "Applies a channel table in the format of 'dump' (tab-separated or CSV) to FILE.dat.\n"
+    "Rows that are missing or unchanged stay byte for byte as they are; changed rows are\n"
+    "checked as the channel table checks typed values. On any problem nothing is written.\n",
+    {}, {}, {}, 2, "expected a data file and a table file", cmdImport};
 
 } // namespace zemtar::cli

@@ -12,26 +12,26 @@
 #include <unistd.h>
 #include <memory>
 
-#include <functional>
-#include <map>
 
 using namespace zemtar::cli;
 
-static const char* kUsage =
-    "Usage: zemtar-cli COMMAND [OPTIONS]\n"
-    "Commands:\n"
-    "  new OUT.dat [--type N]                     write a new radio data file\n"
-    "  dump FILE.dat [--language L] [--csv]       print the channel table\n"
-    "  import FILE.dat TABLE                      apply an edited channel table\n"
-    "  read --port P OUT.dat [--password TEXT]    read a radio into a data file\n"
-    "  write --port P FILE.dat [--accept-band]    write a data file into a radio\n"
-    "  power high|low --port P [--set N]          adjust the transmit power live\n"
-    "  settings FILE.dat [--apply TEXT|--set S=V] print or change the settings as text\n"
-    "  print FILE.dat OUT.pdf [--sections LIST]   the printed report as a PDF file\n"
-    "  verify --port P FILE.dat                   compare a radio with a data file\n"
-    "  fleet TEMPLATE.dat --units CSV --port P... program many radios, each its own unit\n"
-    "Each command has --help. Exit status: 0 success, 1 usage error, 2 invalid data,\n"
-    "3 file error, 4 communication failure, 5 refused, 6 the radio differs (verify).\n";
+namespace {
+
+const Command* const kCommands[] = {&newCommand,   &dumpCommand,     &importCommand, &readCommand,
+                                    &writeCommand, &powerCommand,    &settingsCommand, &printCommand,
+                                    &verifyCommand, &fleetCommand};
+
+QString usage()
+{
+    QString text = QStringLiteral("Usage: zemtar-cli COMMAND [OPTIONS]\nCommands:\n");
+    for (const Command* c : kCommands)
+        text += QStringLiteral("  %1 %2\n").arg(QString::fromLatin1(c->synopsis), -42).arg(QString::fromLatin1(c->summary));
+    return text + QStringLiteral(
+                      "Each command has --help. Exit status: 0 success, 1 usage error, 2 invalid data,\n"
+                      "3 file error, 4 communication failure, 5 refused, 6 the radio differs (verify).\n");
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -50,27 +50,14 @@ int main(int argc, char** argv)
     std::unique_ptr<QCoreApplication> app(drawing ? new QGuiApplication(argc, argv) : new QCoreApplication(argc, argv));
     QStringList args = app->arguments().mid(1);
     if (args.isEmpty() || args[0] == QStringLiteral("--help") || args[0] == QStringLiteral("-h")) {
-        (args.isEmpty() ? err : out)(QString::fromLatin1(kUsage));
+        (args.isEmpty() ? err : out)(usage());
         return args.isEmpty() ? Usage : Ok;
     }
-    const std::map<QString, std::function<int(const QStringList&)>> commands = {
-        {QStringLiteral("new"), cmdNew},
-        {QStringLiteral("dump"), cmdDump},
-        {QStringLiteral("import"), cmdImport},
-        {QStringLiteral("read"), cmdRead},
-        {QStringLiteral("write"), cmdWrite},
-        {QStringLiteral("power"), cmdPower},
-        {QStringLiteral("settings"), cmdSettings},
-        {QStringLiteral("print"), cmdPrint},
-        {QStringLiteral("verify"), cmdVerify},
-        {QStringLiteral("fleet"), cmdFleet},
-    };
     const QString name = args.takeFirst();
-    const auto it = commands.find(name);
-    if (it == commands.end()) {
-        err(QStringLiteral("zemtar-cli: unknown command \"%1\"").arg(name));
-        err(QString::fromLatin1(kUsage));
-        return Usage;
-    }
-    return it->second(args);
+    for (const Command* c : kCommands)
+        if (name == QLatin1String(c->name))
+            return runCommand(*c, args);
+    err(QStringLiteral("zemtar-cli: unknown command \"%1\"").arg(name));
+    err(usage());
+    return Usage;
 }

@@ -5,9 +5,9 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <csignal>
 #include <cstring>
 
 int main(int argc, char** argv)
@@ -38,8 +38,9 @@ int main(int argc, char** argv)
     }
     // Setup.ini is written back when it changed (a new language, say); a failure is said.
     if (!zemtar::ui::g().setupIni.Save(false))
-        QMessageBox::warning(nullptr, QStringLiteral("Zemtar"),
-                             QStringLiteral("The settings could not be saved: %1").arg(zemtar::ui::g().setupIni.errorText()));
+        QMessageBox::warning(
+            nullptr, QStringLiteral("Zemtar"),
+            QStringLiteral("The settings could not be saved: %1").arg(zemtar::ui::g().setupIni.errorText()));
     zemtar::ui::resetGlobals();
     return status;
 }

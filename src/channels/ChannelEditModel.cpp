@@ -22,28 +22,32 @@ std::size_t ChannelEditModel::recordOffset(int channel)
     return (channel == 0 ? std::size_t(128) : std::size_t(channel - 1)) * map::kRowSize;
 }
 
-QStringList ChannelEditModel::choiceTexts(Language lang)
-{
-    return values::entries(ColSignal, lang);
-}
+QStringList ChannelEditModel::choiceTexts(Language lang) { return values::entries(ColSignal, lang); }
 
 int ChannelEditModel::choiceIndex() const
 {
     switch (choice_) {
-    case Choice::None: return 0;
-    case Choice::Msk: return 1;
-    case Choice::Dtmf: return 2;
-    case Choice::TwoTone: return 3;
-    default: return -1;
+    case Choice::None:
+        return 0;
+    case Choice::Msk:
+        return 1;
+    case Choice::Dtmf:
+        return 2;
+    case Choice::TwoTone:
+        return 3;
+    default:
+        return -1;
     }
 }
 
 QString ChannelEditModel::groupTitle() const
 {
     if (choice_ == Choice::TwoTone)
-        return lang_ == Language::Chinese ? QString::fromUtf8("可选信号(2-Tone)") : QStringLiteral("Optional Signal(2-Tone)");
+        return lang_ == Language::Chinese ? QString::fromUtf8("可选信号(2-Tone)")
+                                          : QStringLiteral("Optional Signal(2-Tone)");
     if (choice_ == Choice::Msk)
-        return lang_ == Language::Chinese ? QString::fromUtf8("可选信号 (MSK)") : QStringLiteral("Optional Signal(MSK)");
+        return lang_ == Language::Chinese ? QString::fromUtf8("可选信号 (MSK)")
+                                          : QStringLiteral("Optional Signal(MSK)");
     return {};
 }
 
@@ -51,11 +55,21 @@ void ChannelEditModel::load()
 {
     const unsigned bits = img_.bits(recordOffset(channel_), map::rec::kSignal);
     switch (bits) {
-    case 0: choice_ = Choice::None; break;
-    case 1: choice_ = Choice::Msk; break;
-    case 2: choice_ = Choice::Dtmf; break;
-    case 4: choice_ = Choice::TwoTone; break;
-    default: choice_ = Choice::NoSelection; break;
+    case 0:
+        choice_ = Choice::None;
+        break;
+    case 1:
+        choice_ = Choice::Msk;
+        break;
+    case 2:
+        choice_ = Choice::Dtmf;
+        break;
+    case 4:
+        choice_ = Choice::TwoTone;
+        break;
+    default:
+        choice_ = Choice::NoSelection;
+        break;
     }
     showEntries();
 }
@@ -119,9 +133,15 @@ void ChannelEditModel::spinDecode(int delta)
     decode_ = entryText(n);
 }
 
-void ChannelEditModel::setEncodeText(const QString& text) { encode_ = entryText(std::min(entryValue(text), encodeMaximum())); }
+void ChannelEditModel::setEncodeText(const QString& text)
+{
+    encode_ = entryText(std::min(entryValue(text), encodeMaximum()));
+}
 
-void ChannelEditModel::setDecodeText(const QString& text) { decode_ = entryText(std::min(entryValue(text), kDecodeWrap)); }
+void ChannelEditModel::setDecodeText(const QString& text)
+{
+    decode_ = entryText(std::min(entryValue(text), kDecodeWrap));
+}
 
 void ChannelEditModel::storeEntries()
 {

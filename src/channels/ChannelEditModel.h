@@ -1,8 +1,8 @@
 #pragma once
 // The Channel Edit rules: a channel's optional signal and the MSK / 2-Tone entries it uses.
 // The dialog shows what this model says and hands it every user action.
-#include "image/RadioImage.h"
 #include "image/Language.h"
+#include "image/RadioImage.h"
 
 #include <QString>
 #include <QStringList>

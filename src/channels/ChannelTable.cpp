@@ -24,11 +24,11 @@ ChannelTable::ChannelTable()
 
 QString ChannelTable::header(int column, Language lang)
 {
-    static const char* const en[ColumnCount] = {"CH",       "Rx Frequency", "Tx Frequency", "QT/DQT Dec", "QT/DQT Enc",
-                                                "Chnnel Name", "Power",     " W/N ",        "Scan Add",   "PTT ID",
-                                                "Busy Lock", "Opt Signal",  "More"};
-    static const char* const zh[ColumnCount] = {"信道", "接收频率", "发射频率", "QT/DQT解码", "QT/DQT编码",
-                                                "信道名字", "功率", "宽/窄", "扫描添加", "PTT ID",
+    static const char* const en[ColumnCount] = {
+        "CH",    "Rx Frequency", "Tx Frequency", "QT/DQT Dec", "QT/DQT Enc", "Chnnel Name", "Power",
+        " W/N ", "Scan Add",     "PTT ID",       "Busy Lock",  "Opt Signal", "More"};
+    static const char* const zh[ColumnCount] = {"信道",     "接收频率", "发射频率", "QT/DQT解码", "QT/DQT编码",
+                                                "信道名字", "功率",     "宽/窄",    "扫描添加",   "PTT ID",
                                                 "繁忙锁定", "可选信号", "更多"};
     if (column < 0 || column >= ColumnCount)
         return {};
@@ -179,8 +179,7 @@ QString normaliseTransmit(const QString& text, bool receiveEmpty)
     return freq::format(units);
 }
 
-CommitResult commitCell(ChannelTable& table, int row, int column, const QString& text, BandLimits band,
-                        Language lang)
+CommitResult commitCell(ChannelTable& table, int row, int column, const QString& text, BandLimits band, Language lang)
 {
     switch (column) {
     case ColRx: {

@@ -5,8 +5,8 @@
 // tests share them.
 #include "ChannelValues.h"
 #include "image/Encodings.h"
-#include "image/RadioImage.h"
 #include "image/Language.h"
+#include "image/RadioImage.h"
 #include "shell/Messages.h"
 
 #include <QString>
@@ -18,7 +18,7 @@
 namespace zemtar {
 
 inline constexpr int kFirstRow = 1;
-inline constexpr int kLastRow = 129;  // the "Fr" row
+inline constexpr int kLastRow = 129;   // the "Fr" row
 inline constexpr int kTableRows = 130; // with the header row 0
 inline constexpr int kNameEditLength = 7;
 inline constexpr int kFrequencyEditLength = 9;
@@ -30,7 +30,7 @@ public:
     ChannelTable(); // empty cells, row labels in column 0
 
     static QString header(int column, Language lang);
-    static QString rowLabel(int row); // "1".."128", "Fr"
+    static QString rowLabel(int row);             // "1".."128", "Fr"
     static int rowForLabel(const QString& label); // 0 when not a row label
     static std::size_t recordOffset(int row) { return std::size_t(row - 1) * map::kRowSize; }
     // Entries of the in-place list of a column, in order (empty for columns without a list).
@@ -39,7 +39,10 @@ public:
     static Row newChannelDefaults(Language lang);
 
     const QString& cell(int row, int column) const { return rows_.at(std::size_t(row)).at(std::size_t(column)); }
-    void setCell(int row, int column, const QString& text) { rows_.at(std::size_t(row)).at(std::size_t(column)) = text; }
+    void setCell(int row, int column, const QString& text)
+    {
+        rows_.at(std::size_t(row)).at(std::size_t(column)) = text;
+    }
     const Row& row(int row) const { return rows_.at(std::size_t(row)); }
     void setRow(int row, const Row& cells);
 
@@ -62,7 +65,7 @@ struct ReceiveCheck {
     // 61447 not a number or outside 67-600 MHz, 61454 off the 5/6.25 kHz steps, 61446 outside
     // the band: checked in that order.
     std::optional<msg::Id> error;
-    QString text;                 // the value reformatted "%3.5f"
+    QString text; // the value reformatted "%3.5f"
     bool ok() const { return !error; }
 };
 ReceiveCheck checkReceive(const QString& text, BandLimits band);
@@ -77,8 +80,7 @@ struct CommitResult {
     std::optional<msg::Id> error;
     bool accepted() const { return !error; }
 };
-CommitResult commitCell(ChannelTable& table, int row, int column, const QString& text, BandLimits band,
-                        Language lang);
+CommitResult commitCell(ChannelTable& table, int row, int column, const QString& text, BandLimits band, Language lang);
 
 // ---- Radio type and band on the view's fill ----
 

@@ -22,9 +22,9 @@ struct List {
 };
 
 constexpr List kLists[] = {
-    {ColPower, kPower, rec::kPower, 0u},    {ColWidth, kWidth, rec::kWide, 0u},
-    {ColScan, kScan, rec::kScan, 0u},       {ColPttId, kPttId, rec::kPttId, std::nullopt},
-    {ColBusy, kBusy, rec::kBusy, 2u},       {ColSignal, kSignal, rec::kSignal, std::nullopt},
+    {ColPower, kPower, rec::kPower, 0u}, {ColWidth, kWidth, rec::kWide, 0u},
+    {ColScan, kScan, rec::kScan, 0u},    {ColPttId, kPttId, rec::kPttId, std::nullopt},
+    {ColBusy, kBusy, rec::kBusy, 2u},    {ColSignal, kSignal, rec::kSignal, std::nullopt},
 };
 
 const List* find(int column)

@@ -163,7 +163,8 @@ RowCheck checkRow(const QStringList& fields, BandLimits limits, Language message
     bool complete = false;
     freq::parseMHz(txText, &complete);
     if (!complete)
-        refuse(ColTx, QStringLiteral("transmit frequency %1: %2").arg(quoted(txText), msg::text(msg::DataFormat, messageLanguage)));
+        refuse(ColTx, QStringLiteral("transmit frequency %1: %2")
+                          .arg(quoted(txText), msg::text(msg::DataFormat, messageLanguage)));
     r.cells[ColTx] = normaliseTransmit(txText.isEmpty() ? rxText : txText, false);
     if (complete && !txText.isEmpty() && r.cells[ColTx] != freq::format(freq::parseMHz(txText)))
         r.notes << QStringLiteral("transmit frequency %1 is outside 67-512 MHz and is taken as %2")
@@ -179,11 +180,13 @@ RowCheck checkRow(const QStringList& fields, BandLimits limits, Language message
                 refuse(c, QStringLiteral("%1 is not a tone (%2 column)").arg(quoted(v), column));
         } else if (c == ColName) {
             if (v.size() > int(map::rec::kNameSize) || !isPrintableAscii(v))
-                refuse(c, QStringLiteral("channel name %1 must be at most 8 printable ASCII characters").arg(quoted(v)));
+                refuse(c,
+                       QStringLiteral("channel name %1 must be at most 8 printable ASCII characters").arg(quoted(v)));
         } else {
             if (!values::value(c, v))
                 refuse(c, QStringLiteral("%1 is not a choice of the %2 column (%3)")
-                              .arg(quoted(v), column, ChannelTable::listEntries(c, Language::English).join(QStringLiteral(", "))));
+                              .arg(quoted(v), column,
+                                   ChannelTable::listEntries(c, Language::English).join(QStringLiteral(", "))));
         }
         r.cells[std::size_t(c)] = v;
     }
@@ -261,7 +264,8 @@ ImportResult importInto(RadioImage& img, const QString& text, Language messageLa
         }
         const int row = ChannelTable::rowForLabel(line.fields[0]);
         if (row == 0) {
-            problem(QStringLiteral("%1 is not a row of the channel table (1 to 128 or Fr)").arg(quoted(line.fields[0])));
+            problem(
+                QStringLiteral("%1 is not a row of the channel table (1 to 128 or Fr)").arg(quoted(line.fields[0])));
             continue;
         }
         if (seen.contains(row)) {

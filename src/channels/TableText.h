@@ -29,7 +29,7 @@ struct RowCheck {
     ChannelTable::Row cells; // columns 1..12 as stored; all empty when the row becomes blank
     QStringList problems;
     QList<int> problemColumns; // the column of each problem
-    QStringList notes; // values taken otherwise than given (a transmit frequency outside 67-512 MHz)
+    QStringList notes;         // values taken otherwise than given (a transmit frequency outside 67-512 MHz)
     bool ok() const { return problems.isEmpty(); }
 };
 // Checks an edited row given as the texts of columns 1..11, as typed values are checked: an
@@ -64,7 +64,7 @@ ApplyResult applyRows(ChannelTable& table, const QList<RowEdit>& edits, BandLimi
                       Language messageLanguage, const ChannelTable* sameAlso = nullptr);
 
 struct ImportResult {
-    QStringList problems;  // "line N: ..." per refused line or cell
+    QStringList problems;   // "line N: ..." per refused line or cell
     QList<int> changedRows; // table rows stored into the image
     QStringList notes;      // "line N: ..." per value taken otherwise than given
     bool ok() const { return problems.isEmpty(); }

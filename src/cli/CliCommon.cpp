@@ -94,7 +94,8 @@ const CIniFile& setupIni()
     static bool loaded = false;
     if (!loaded) {
         loaded = true;
-        const QString path = CIniFile::effectivePath(QStringLiteral("Setup.ini"), QCoreApplication::applicationDirPath());
+        const QString path =
+            CIniFile::effectivePath(QStringLiteral("Setup.ini"), QCoreApplication::applicationDirPath());
         QByteArray content;
         QString error;
         if (QFileInfo::exists(path) && !readFileBounded(path, kMaxSetupSize, &content, &error))

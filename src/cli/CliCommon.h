@@ -38,7 +38,8 @@ struct Args {
     std::optional<QString> value(const QString& name) const; // the first one given
 };
 // `valued` names the options that take a value; any other "--x" must be in `flagNames`.
-Args parseArgs(const QString& command, const QStringList& args, const QStringList& valued, const QStringList& flagNames);
+Args parseArgs(const QString& command, const QStringList& args, const QStringList& valued,
+               const QStringList& flagNames);
 
 // One subcommand: its line in the overview, its --help, the options it takes, the options and
 // number of positional arguments it needs (with the usage error when they are not there), and
@@ -58,8 +59,8 @@ struct Command {
 // Parses and checks the options of `command` and runs it; --help anywhere prints its help.
 int runCommand(const Command& command, const QStringList& args);
 
-extern const Command newCommand, dumpCommand, importCommand, readCommand, writeCommand, powerCommand,
-    settingsCommand, printCommand, verifyCommand, fleetCommand;
+extern const Command newCommand, dumpCommand, importCommand, readCommand, writeCommand, powerCommand, settingsCommand,
+    printCommand, verifyCommand, fleetCommand;
 
 // "Setup.ini" beside the program, read once, without creating or changing it.
 inline constexpr qint64 kMaxSetupSize = 1 << 20;

@@ -13,11 +13,11 @@
 #include "shell/Messages.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QDateTime>
+#include <QDir>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 
 #include <functional>
 
@@ -28,10 +28,13 @@ namespace {
 int exitFor(LinkOutcome o)
 {
     switch (o) {
-    case LinkOutcome::Success: return Ok;
+    case LinkOutcome::Success:
+        return Ok;
     case LinkOutcome::Cancelled:
-    case LinkOutcome::BandRefused: return Refused;
-    default: return CommFailure;
+    case LinkOutcome::BandRefused:
+        return Refused;
+    default:
+        return CommFailure;
     }
 }
 
@@ -92,7 +95,8 @@ int verifyAgainst(const QString& port, int retries, bool stats, const RadioImage
     RadioImage back = image;
     if (password)
         back.setText(map::kPassword.offset, map::kPassword.size, *password);
-    const LinkOutcome o = runTransfer(port, retries, false, stats, [&](TransferEngine& engine) { return engine.read(back); });
+    const LinkOutcome o =
+        runTransfer(port, retries, false, stats, [&](TransferEngine& engine) { return engine.read(back); });
     if (o != LinkOutcome::Success)
         return exitFor(o);
     const QStringList diffs = fleet::differences(image, back, productinfo::modelNames(setupIni()));
@@ -160,7 +164,8 @@ int cmdRead(const Args& a)
         return FileError;
     }
     if (!outInfo.absoluteDir().exists()) {
-        err(QStringLiteral("Cannot write %1: the folder %2 does not exist. Nothing was read.").arg(outPath, outInfo.absolutePath()));
+        err(QStringLiteral("Cannot write %1: the folder %2 does not exist. Nothing was read.")
+                .arg(outPath, outInfo.absolutePath()));
         return FileError;
     }
     if (!QFileInfo(outInfo.absolutePath()).isWritable() || (outInfo.exists() && !outInfo.isWritable())) {
@@ -177,8 +182,8 @@ int cmdRead(const Args& a)
         // Keep what was read: beside the file if possible, else in the temporary folder.
         const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
         for (const QString& dir : {outInfo.absolutePath(), QDir::tempPath()}) {
-            const QString rescue = QDir(dir).filePath(outInfo.completeBaseName() + QStringLiteral(".recovered-") + stamp +
-                                                      QStringLiteral(".dat"));
+            const QString rescue = QDir(dir).filePath(outInfo.completeBaseName() + QStringLiteral(".recovered-") +
+                                                      stamp + QStringLiteral(".dat"));
             if (DataFile::save(rescue, image, nullptr)) {
                 err(QStringLiteral("The image read from the radio is kept in %1.").arg(rescue));
                 break;
@@ -203,8 +208,8 @@ int cmdWrite(const Args& a)
         return FileError;
     }
     std::optional<int> partly;
-    const LinkOutcome o = runTransfer(*port, retries, a.has(QStringLiteral("accept-band")), a.has(QStringLiteral("stats")),
-                                      [&](TransferEngine& engine) {
+    const LinkOutcome o = runTransfer(*port, retries, a.has(QStringLiteral("accept-band")),
+                                      a.has(QStringLiteral("stats")), [&](TransferEngine& engine) {
                                           const LinkOutcome r = engine.write(image, BandLimits::of(band::read(image)));
                                           if (r != LinkOutcome::Success && engine.wroteAnything())
                                               partly = engine.rowsWritten();
@@ -228,7 +233,8 @@ int cmdPower(const Args& a)
     const auto port = a.value(QStringLiteral("port"));
     if (a.positional[0] != QStringLiteral("high") && a.positional[0] != QStringLiteral("low"))
         return usageError(cmd, QString::fromLatin1(powerCommand.expected));
-    const auto kind = a.positional[0] == QStringLiteral("high") ? PowerCalibration::Kind::High : PowerCalibration::Kind::Low;
+    const auto kind =
+        a.positional[0] == QStringLiteral("high") ? PowerCalibration::Kind::High : PowerCalibration::Kind::Low;
     std::optional<int> value;
     if (auto s = a.value(QStringLiteral("set"))) {
         bool ok = false;
@@ -246,7 +252,8 @@ int cmdPower(const Args& a)
     const LinkOutcome o = cal.enter(scratch);
     if (o != LinkOutcome::Success)
         return exitFor(o);
-    out(QStringLiteral("%1 power value: %2\n").arg(kind == PowerCalibration::Kind::High ? QStringLiteral("High") : QStringLiteral("Low"))
+    out(QStringLiteral("%1 power value: %2\n")
+            .arg(kind == PowerCalibration::Kind::High ? QStringLiteral("High") : QStringLiteral("Low"))
             .arg(scratch.at(cal.parameters().imageOffset)));
     bool sent = true;
     if (value) {
@@ -258,38 +265,61 @@ int cmdPower(const Args& a)
     return sent && closed ? Ok : CommFailure;
 }
 
+const Command verifyCommand{"verify",
+                            "verify --port P FILE.dat",
+                            "compare a radio with a data file",
+                            "Usage: zemtar-cli verify --port P FILE.dat [--password TEXT] [--retries N]\n"
+                            "Reads the radio on port P and compares every byte a write of FILE.dat would send.\n"
+                            "Prints one line per difference (a channel's cell, a setting, or a byte no editor\n"
+                            "shows). The radio's password must equal TEXT (default: the file's password).\n"
+                            "Exit status 0 when the radio holds exactly the file, 6 when it differs.\n",
+                            {QStringLiteral("port"), QStringLiteral("retries"), QStringLiteral("password")},
+                            {QStringLiteral("stats")},
+                            {QStringLiteral("port")},
+                            1,
+                            "expected --port P and one data file",
+                            cmdVerify};
 
-const Command verifyCommand{
-    "verify", "verify --port P FILE.dat", "compare a radio with a data file",
-    "Usage: zemtar-cli verify --port P FILE.dat [--password TEXT] [--retries N]\n"
-    "Reads the radio on port P and compares every byte a write of FILE.dat would send.\n"
-    "Prints one line per difference (a channel's cell, a setting, or a byte no editor\n"
-    "shows). The radio's password must equal TEXT (default: the file's password).\n"
-    "Exit status 0 when the radio holds exactly the file, 6 when it differs.\n",
-    {QStringLiteral("port"), QStringLiteral("retries"), QStringLiteral("password")}, {QStringLiteral("stats")}, {QStringLiteral("port")}, 1, "expected --port P and one data file", cmdVerify};
+const Command readCommand{"read",
+                          "read --port P OUT.dat [--password TEXT]",
+                          "read a radio into a data file",
+                          "Usage: zemtar-cli read --port P OUT.dat [--password TEXT] [--retries N]\n"
+                          "Reads the radio on port P (com1..com4 or a device path) into OUT.dat. The radio's\n"
+                          "password must equal TEXT (default: none set). OUT.dat is written only when the\n"
+                          "whole read succeeded. --retries answers Retry to that many communication errors;\n"
+                          "--stats prints the time taken, the protocol's waits and the bytes exchanged.\n",
+                          {QStringLiteral("port"), QStringLiteral("retries"), QStringLiteral("password")},
+                          {QStringLiteral("stats")},
+                          {QStringLiteral("port")},
+                          1,
+                          "expected --port P and one output file",
+                          cmdRead};
 
-const Command readCommand{
-    "read", "read --port P OUT.dat [--password TEXT]", "read a radio into a data file",
-    "Usage: zemtar-cli read --port P OUT.dat [--password TEXT] [--retries N]\n"
-    "Reads the radio on port P (com1..com4 or a device path) into OUT.dat. The radio's\n"
-    "password must equal TEXT (default: none set). OUT.dat is written only when the\n"
-    "whole read succeeded. --retries answers Retry to that many communication errors;\n"
-    "--stats prints the time taken, the protocol's waits and the bytes exchanged.\n",
-    {QStringLiteral("port"), QStringLiteral("retries"), QStringLiteral("password")}, {QStringLiteral("stats")}, {QStringLiteral("port")}, 1, "expected --port P and one output file", cmdRead};
+const Command writeCommand{"write",
+                           "write --port P FILE.dat [--accept-band]",
+                           "write a data file into a radio",
+                           "Usage: zemtar-cli write --port P FILE.dat [--accept-band] [--verify] [--retries N]\n"
+                           "Writes FILE.dat into the radio on port P. When the file's band reaches beyond the\n"
+                           "radio's band the write stops, unless --accept-band is given. --verify reads the\n"
+                           "radio back afterwards and compares, as verify does. --stats as for read.\n",
+                           {QStringLiteral("port"), QStringLiteral("retries")},
+                           {QStringLiteral("accept-band"), QStringLiteral("stats"), QStringLiteral("verify")},
+                           {QStringLiteral("port")},
+                           1,
+                           "expected --port P and one data file",
+                           cmdWrite};
 
-const Command writeCommand{
-    "write", "write --port P FILE.dat [--accept-band]", "write a data file into a radio",
-    "Usage: zemtar-cli write --port P FILE.dat [--accept-band] [--verify] [--retries N]\n"
-    "Writes FILE.dat into the radio on port P. When the file's band reaches beyond the\n"
-    "radio's band the write stops, unless --accept-band is given. --verify reads the\n"
-    "radio back afterwards and compares, as verify does. --stats as for read.\n",
-    {QStringLiteral("port"), QStringLiteral("retries")}, {QStringLiteral("accept-band"), QStringLiteral("stats"), QStringLiteral("verify")}, {QStringLiteral("port")}, 1, "expected --port P and one data file", cmdWrite};
-
-const Command powerCommand{
-    "power", "power high|low --port P [--set N]", "adjust the transmit power live",
-    "Usage: zemtar-cli power high|low --port P [--set N] [--retries N]\n"
-    "Puts the radio into its power adjust mode, prints the value it reports, sends N\n"
-    "(1-250 high, 1-200 low) when --set is given, and takes the radio out of the mode.\n",
-    {QStringLiteral("port"), QStringLiteral("retries"), QStringLiteral("set")}, {}, {QStringLiteral("port")}, 1, "expected high or low and --port P", cmdPower};
+const Command powerCommand{"power",
+                           "power high|low --port P [--set N]",
+                           "adjust the transmit power live",
+                           "Usage: zemtar-cli power high|low --port P [--set N] [--retries N]\n"
+                           "Puts the radio into its power adjust mode, prints the value it reports, sends N\n"
+                           "(1-250 high, 1-200 low) when --set is given, and takes the radio out of the mode.\n",
+                           {QStringLiteral("port"), QStringLiteral("retries"), QStringLiteral("set")},
+                           {},
+                           {QStringLiteral("port")},
+                           1,
+                           "expected high or low and --port P",
+                           cmdPower};
 
 } // namespace zemtar::cli

@@ -18,7 +18,8 @@ int cmdPrint(const Args& a)
         if (s->compare(QStringLiteral("Letter"), Qt::CaseInsensitive) == 0)
             size = QPageSize::Letter;
         else if (s->compare(QStringLiteral("A4"), Qt::CaseInsensitive) != 0)
-            return usageError(QStringLiteral("print"), QStringLiteral("--page-size takes A4 or Letter, not \"%1\"").arg(*s));
+            return usageError(QStringLiteral("print"),
+                              QStringLiteral("--page-size takes A4 or Letter, not \"%1\"").arg(*s));
     }
     report::Selection on = report::defaultSelection();
     if (auto list = a.value(QStringLiteral("sections"))) {
@@ -33,8 +34,10 @@ int cmdPrint(const Args& a)
             }
             const int i = int(names.indexOf(n));
             if (i < 0)
-                return usageError(QStringLiteral("print"),
-                                  QStringLiteral("--sections takes dtmf, msk, optional, 2tone, channels or all, not \"%1\"").arg(item));
+                return usageError(
+                    QStringLiteral("print"),
+                    QStringLiteral("--sections takes dtmf, msk, optional, 2tone, channels or all, not \"%1\"")
+                        .arg(item));
             on[std::size_t(i)] = true;
         }
     }
@@ -48,7 +51,8 @@ int cmdPrint(const Args& a)
     table.fillFromImage(img, lang);
     const report::Layout layout = report::paginate(on, table);
     if (layout.total == 0) {
-        err(QStringLiteral("Nothing to print: the sections chosen have no page (no section, or channels without a used channel)."));
+        err(QStringLiteral(
+            "Nothing to print: the sections chosen have no page (no section, or channels without a used channel)."));
         return InvalidData;
     }
     report::Input in;
@@ -65,15 +69,20 @@ int cmdPrint(const Args& a)
     return Ok;
 }
 
-
-const Command printCommand{
-    "print", "print FILE.dat OUT.pdf [--sections LIST]", "the printed report as a PDF file",
-    "Usage: zemtar-cli print FILE.dat OUT.pdf [--sections LIST] [--language English|Chinese]\n"
-    "                        [--page-size A4|Letter]\n"
-    "Writes the printed report of FILE.dat as a PDF file. LIST is a comma-separated\n"
-    "choice of dtmf, msk, optional, 2tone, channels, or all (default: optional,channels,\n"
-    "as the print dialog proposes). The footer names the \"Copyrights Owner\" of Setup.ini.\n"
-    "A selection with no page to print writes nothing (exit status 2).\n",
-    {QStringLiteral("sections"), QStringLiteral("language"), QStringLiteral("page-size")}, {}, {}, 2, "expected a data file and an output file", cmdPrint};
+const Command printCommand{"print",
+                           "print FILE.dat OUT.pdf [--sections LIST]",
+                           "the printed report as a PDF file",
+                           "Usage: zemtar-cli print FILE.dat OUT.pdf [--sections LIST] [--language English|Chinese]\n"
+                           "                        [--page-size A4|Letter]\n"
+                           "Writes the printed report of FILE.dat as a PDF file. LIST is a comma-separated\n"
+                           "choice of dtmf, msk, optional, 2tone, channels, or all (default: optional,channels,\n"
+                           "as the print dialog proposes). The footer names the \"Copyrights Owner\" of Setup.ini.\n"
+                           "A selection with no page to print writes nothing (exit status 2).\n",
+                           {QStringLiteral("sections"), QStringLiteral("language"), QStringLiteral("page-size")},
+                           {},
+                           {},
+                           2,
+                           "expected a data file and an output file",
+                           cmdPrint};
 
 } // namespace zemtar::cli

@@ -40,14 +40,17 @@ std::optional<QString> readText(const QString& path, int& rc)
         }
     }
     if (raw.size() > kMaxSettingsText) {
-        err(QStringLiteral("%1: the settings text is larger than %2 bytes").arg(stdinput ? QStringLiteral("standard input") : path).arg(kMaxSettingsText));
+        err(QStringLiteral("%1: the settings text is larger than %2 bytes")
+                .arg(stdinput ? QStringLiteral("standard input") : path)
+                .arg(kMaxSettingsText));
         rc = InvalidData;
         return std::nullopt;
     }
     QStringDecoder utf8(QStringDecoder::Utf8);
     QString text = utf8(raw);
     if (utf8.hasError()) {
-        err(QStringLiteral("%1: the settings text is not UTF-8").arg(stdinput ? QStringLiteral("standard input") : path));
+        err(QStringLiteral("%1: the settings text is not UTF-8")
+                .arg(stdinput ? QStringLiteral("standard input") : path));
         rc = InvalidData;
         return std::nullopt;
     }
@@ -128,20 +131,25 @@ int cmdSettings(const Args& a)
     return Ok;
 }
 
-
-const Command settingsCommand{
-    "settings", "settings FILE.dat [--apply TEXT|--set S=V]", "print or change the settings as text",
-    "Usage: zemtar-cli settings FILE.dat [--language English|Chinese]\n"
-    "       zemtar-cli settings FILE.dat --apply TEXT|- [--dry-run]\n"
-    "       zemtar-cli settings FILE.dat --set \"Section/Label=Value\" ... [--dry-run]\n"
-    "Prints every setting of the data file that has an editor, one [Section] per\n"
-    "dialog page and one Label=Value line per field, the values as the dialogs show\n"
-    "them (in the chosen language). --apply takes such a text (a file, or - for\n"
-    "standard input) and --set single values: sections and labels that are not given\n"
-    "stay as they are, a value equal to what is printed now keeps its bytes, any other\n"
-    "is checked and stored as its dialog would. Values are accepted in either language.\n"
-    "On any problem each is named and the file is not changed (exit status 2).\n"
-    "--dry-run says what would change without writing.\n",
-    {QStringLiteral("language"), QStringLiteral("apply"), QStringLiteral("set")}, {QStringLiteral("dry-run")}, {}, 1, "expected one data file", cmdSettings};
+const Command settingsCommand{"settings",
+                              "settings FILE.dat [--apply TEXT|--set S=V]",
+                              "print or change the settings as text",
+                              "Usage: zemtar-cli settings FILE.dat [--language English|Chinese]\n"
+                              "       zemtar-cli settings FILE.dat --apply TEXT|- [--dry-run]\n"
+                              "       zemtar-cli settings FILE.dat --set \"Section/Label=Value\" ... [--dry-run]\n"
+                              "Prints every setting of the data file that has an editor, one [Section] per\n"
+                              "dialog page and one Label=Value line per field, the values as the dialogs show\n"
+                              "them (in the chosen language). --apply takes such a text (a file, or - for\n"
+                              "standard input) and --set single values: sections and labels that are not given\n"
+                              "stay as they are, a value equal to what is printed now keeps its bytes, any other\n"
+                              "is checked and stored as its dialog would. Values are accepted in either language.\n"
+                              "On any problem each is named and the file is not changed (exit status 2).\n"
+                              "--dry-run says what would change without writing.\n",
+                              {QStringLiteral("language"), QStringLiteral("apply"), QStringLiteral("set")},
+                              {QStringLiteral("dry-run")},
+                              {},
+                              1,
+                              "expected one data file",
+                              cmdSettings};
 
 } // namespace zemtar::cli

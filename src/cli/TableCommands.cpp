@@ -20,7 +20,8 @@ int cmdNew(const Args& a)
         bool ok = false;
         const int n = t->toInt(&ok);
         if (!ok || n < 0 || n > 255)
-            return usageError(QStringLiteral("new"), QStringLiteral("--type takes a number from 0 to 255, not \"%1\"").arg(*t));
+            return usageError(QStringLiteral("new"),
+                              QStringLiteral("--type takes a number from 0 to 255, not \"%1\"").arg(*t));
         type = n;
     } else {
         type = PersistedSettings(appName()).value(QStringLiteral("Type"));
@@ -99,28 +100,45 @@ int cmdImport(const Args& a)
     return Ok;
 }
 
+const Command newCommand{"new",
+                         "new OUT.dat [--type N]",
+                         "write a new radio data file",
+                         "Usage: zemtar-cli new OUT.dat [--type N]\n"
+                         "Writes a new radio data file exactly as the application saves a new document:\n"
+                         "the defaults, the band 144-145 MHz and radio type N (default: the last radio type\n"
+                         "chosen in the application, or 0).\n",
+                         {QStringLiteral("type")},
+                         {},
+                         {},
+                         1,
+                         "expected one output file",
+                         cmdNew};
 
-const Command newCommand{
-    "new", "new OUT.dat [--type N]", "write a new radio data file",
-    "Usage: zemtar-cli new OUT.dat [--type N]\n"
-    "Writes a new radio data file exactly as the application saves a new document:\n"
-    "the defaults, the band 144-145 MHz and radio type N (default: the last radio type\n"
-    "chosen in the application, or 0).\n",
-    {QStringLiteral("type")}, {}, {}, 1, "expected one output file", cmdNew};
+const Command dumpCommand{"dump",
+                          "dump FILE.dat [--language L] [--csv]",
+                          "print the channel table",
+                          "Usage: zemtar-cli dump FILE.dat [--language English|Chinese] [--csv]\n"
+                          "Prints the channel table: a header line, then rows 1..128 and Fr, 12 fields each,\n"
+                          "tab-separated (CSV with --csv), UTF-8. Changes nothing.\n",
+                          {QStringLiteral("language")},
+                          {QStringLiteral("csv")},
+                          {},
+                          1,
+                          "expected one data file",
+                          cmdDump};
 
-const Command dumpCommand{
-    "dump", "dump FILE.dat [--language L] [--csv]", "print the channel table",
-    "Usage: zemtar-cli dump FILE.dat [--language English|Chinese] [--csv]\n"
-    "Prints the channel table: a header line, then rows 1..128 and Fr, 12 fields each,\n"
-    "tab-separated (CSV with --csv), UTF-8. Changes nothing.\n",
-    {QStringLiteral("language")}, {QStringLiteral("csv")}, {}, 1, "expected one data file", cmdDump};
-
-const Command importCommand{
-    "import", "import FILE.dat TABLE", "apply an edited channel table",
-    "Usage: zemtar-cli import FILE.dat TABLE\n"
-    "Applies a channel table in the format of 'dump' (tab-separated or CSV) to FILE.dat.\n"
-    "Rows that are missing or unchanged stay byte for byte as they are; changed rows are\n"
-    "checked as the channel table checks typed values. On any problem nothing is written.\n",
-    {}, {}, {}, 2, "expected a data file and a table file", cmdImport};
+const Command importCommand{"import",
+                            "import FILE.dat TABLE",
+                            "apply an edited channel table",
+                            "Usage: zemtar-cli import FILE.dat TABLE\n"
+                            "Applies a channel table in the format of 'dump' (tab-separated or CSV) to FILE.dat.\n"
+                            "Rows that are missing or unchanged stay byte for byte as they are; changed rows are\n"
+                            "checked as the channel table checks typed values. On any problem nothing is written.\n",
+                            {},
+                            {},
+                            {},
+                            2,
+                            "expected a data file and a table file",
+                            cmdImport};
 
 } // namespace zemtar::cli

@@ -51,9 +51,11 @@ LinkHost::Answer TerminalHost::ask(const QString& text, Caption, Buttons buttons
     finishProgress();
     err(text.trimmed());
     switch (buttons) {
-    case Buttons::Ok: return Answer::Ok;
+    case Buttons::Ok:
+        return Answer::Ok;
     case Buttons::OkCancel:
-        err(acceptBand_ ? QStringLiteral("(continuing: --accept-band)") : QStringLiteral("(cancelled; --accept-band continues)"));
+        err(acceptBand_ ? QStringLiteral("(continuing: --accept-band)")
+                        : QStringLiteral("(cancelled; --accept-band continues)"));
         return acceptBand_ ? Answer::Ok : Answer::Cancel;
     case Buttons::RetryCancel:
         if (retries_ > 0 && !g_interrupted) {

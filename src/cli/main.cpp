@@ -8,27 +8,25 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <memory>
-
 
 using namespace zemtar::cli;
 
 namespace {
 
-const Command* const kCommands[] = {&newCommand,   &dumpCommand,     &importCommand, &readCommand,
-                                    &writeCommand, &powerCommand,    &settingsCommand, &printCommand,
-                                    &verifyCommand, &fleetCommand};
+const Command* const kCommands[] = {&newCommand,   &dumpCommand,     &importCommand, &readCommand,   &writeCommand,
+                                    &powerCommand, &settingsCommand, &printCommand,  &verifyCommand, &fleetCommand};
 
 QString usage()
 {
     QString text = QStringLiteral("Usage: zemtar-cli COMMAND [OPTIONS]\nCommands:\n");
     for (const Command* c : kCommands)
-        text += QStringLiteral("  %1 %2\n").arg(QString::fromLatin1(c->synopsis), -42).arg(QString::fromLatin1(c->summary));
-    return text + QStringLiteral(
-                      "Each command has --help. Exit status: 0 success, 1 usage error, 2 invalid data,\n"
-                      "3 file error, 4 communication failure, 5 refused, 6 the radio differs (verify).\n");
+        text +=
+            QStringLiteral("  %1 %2\n").arg(QString::fromLatin1(c->synopsis), -42).arg(QString::fromLatin1(c->summary));
+    return text + QStringLiteral("Each command has --help. Exit status: 0 success, 1 usage error, 2 invalid data,\n"
+                                 "3 file error, 4 communication failure, 5 refused, 6 the radio differs (verify).\n");
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 #pragma once
 // The Product Information editor: which radio model the image is for and the band it covers.
 #include "image/Encodings.h"
-#include "image/RadioImage.h"
 #include "image/Language.h"
+#include "image/RadioImage.h"
 
 #include <QString>
 #include <QStringList>

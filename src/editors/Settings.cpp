@@ -64,8 +64,9 @@ Page makeOptionalFeatures()
         [](std::uint8_t v, Language) { return QString::number((v & 0x07) + 1); },
         [](int i) { return std::uint8_t(i); });
     f[of::KeyLock] = fields::listOnBits(
-        s, QStringLiteral("Key Lock"), u("键盘锁"), 1003, b1265, 2, 2, {QStringLiteral("Manual"), QStringLiteral("Auto")},
-        ul({"手动", "自动"}), [](unsigned v) { return v ? 0 : 1; }, [](int i) { return i == 0 ? 1u : 0u; });
+        s, QStringLiteral("Key Lock"), u("键盘锁"), 1003, b1265, 2, 2,
+        {QStringLiteral("Manual"), QStringLiteral("Auto")}, ul({"手动", "自动"}), [](unsigned v) { return v ? 0 : 1; },
+        [](int i) { return i == 0 ? 1u : 0u; });
     f[of::PriorityChannel] = numberList(
         s, QStringLiteral("Priority Channel"), "优先信道", 1004, priority, numbers(1, 128), {},
         [](std::uint8_t v, Language) { return QString::number(v); }, [](int i) { return std::uint8_t(i + 1); });
@@ -83,8 +84,10 @@ Page makeOptionalFeatures()
         [](std::uint8_t v, Language) { return QString::number(v); }, [](int i) { return std::uint8_t(i); });
     f[of::Step] = numberList(
         s, QStringLiteral("Step"), "步进", 1007, step,
-        {QStringLiteral("5k"), QStringLiteral("6.25k"), QStringLiteral("10k"), QStringLiteral("12.5k"), QStringLiteral("25k")},
-        {}, [](std::uint8_t v, Language) {
+        {QStringLiteral("5k"), QStringLiteral("6.25k"), QStringLiteral("10k"), QStringLiteral("12.5k"),
+         QStringLiteral("25k")},
+        {},
+        [](std::uint8_t v, Language) {
             static const char* names[] = {"5k", "6.25k", "10k", "12.5k", "25k"};
             return QString::fromLatin1(names[std::min(v & 0x07, 4)]);
         },
@@ -122,19 +125,23 @@ Page makeOptionalFeatures()
         QStringList zh = QStringList{u("关")} + numbers(1, 9);
         f[of::VoxGain] = numberList(
             s, QStringLiteral("Vox Gain Level"), "声控等级", 1015, vox, en, zh,
-            [](std::uint8_t v, Language l) { return (v & 0x0F) == 0 ? fields::checkText(false, l) : QString::number(v & 0x0F); },
+            [](std::uint8_t v, Language l) {
+                return (v & 0x0F) == 0 ? fields::checkText(false, l) : QString::number(v & 0x0F);
+            },
             [](int i) { return std::uint8_t(i); });
     }
     f[of::PttIdType] = fields::listOnBits(
-        s, QStringLiteral("PTT ID Type"), u("PTT ID类型"), 1019, b12A8, 2, 2, {QStringLiteral("DTMF"), QStringLiteral("MSK")},
-        {}, [](unsigned v) { return v ? 0 : 1; }, [](int i) { return i == 0 ? 1u : 0u; });
+        s, QStringLiteral("PTT ID Type"), u("PTT ID类型"), 1019, b12A8, 2, 2,
+        {QStringLiteral("DTMF"), QStringLiteral("MSK")}, {}, [](unsigned v) { return v ? 0 : 1; },
+        [](int i) { return i == 0 ? 1u : 0u; });
     f[of::PttIdType].changed = [](const QString&, QStringList& page) {
         page[of::PttIdBegin].clear();
         page[of::PttIdEnd].clear();
     };
-    f[of::FrequencyMode] = fields::listOnBits(s, QStringLiteral("Frequency Mode"), u("频率模式"), 1104, b12A8, 3, 3,
-                                              {QStringLiteral("On"), QStringLiteral("Off")}, ul({"开", "关"}),
-                                              [](unsigned v) { return v ? 0 : 1; }, [](int i) { return i == 0 ? 1u : 0u; });
+    f[of::FrequencyMode] = fields::listOnBits(
+        s, QStringLiteral("Frequency Mode"), u("频率模式"), 1104, b12A8, 3, 3,
+        {QStringLiteral("On"), QStringLiteral("Off")}, ul({"开", "关"}), [](unsigned v) { return v ? 0 : 1; },
+        [](int i) { return i == 0 ? 1u : 0u; });
     f[of::MskType] = fields::listOnBits(s, QStringLiteral("MSK Type"), u("MSK类型"), 1112, b12AB, 0, 0,
                                         {QStringLiteral("MSK-I"), QStringLiteral("MSK-II")}, {});
     f[of::DisplayPttId] = fields::checkOnBit(s, QStringLiteral("Display PTT ID"), u("显示PTT ID"), 1011, b1264, 7);
@@ -158,9 +165,9 @@ Page makeOptionalFeatures()
     f[of::PttIdEnd] = fields::paddedText(s, QStringLiteral("End of Transmit"), u("发射结束"), 1021,
                                          map::kOptionalText2.offset, 16, true, pttChars, true);
     f[of::PttIdBegin].maxLength = f[of::PttIdEnd].maxLength = 7;
-    f[of::DataPassword] =
-        fields::paddedText(s, QStringLiteral("Data Password"), u("数据密码"), 1114, map::kPassword.offset, 6, false,
-                           [](QChar c, const QStringList&) { return fields::isDigit(c); }, true);
+    f[of::DataPassword] = fields::paddedText(
+        s, QStringLiteral("Data Password"), u("数据密码"), 1114, map::kPassword.offset, 6, false,
+        [](QChar c, const QStringList&) { return fields::isDigit(c); }, true);
     return Page(s, u("可选功能"), std::move(f));
 }
 
@@ -218,9 +225,9 @@ const Page& keyAssignPage()
 {
     static const Page page = [] {
         Field f = fields::listOnBits(
-            QStringLiteral("Key Assignment"), QStringLiteral("Side Key"), u("侧键"), 32800, map::kKeyAssignment.offset, 1,
-            0, sideKeyItems(Language::English), sideKeyItems(Language::Chinese), [](unsigned v) { return 3 - int(v); },
-            [](int i) { return unsigned(3 - i); });
+            QStringLiteral("Key Assignment"), QStringLiteral("Side Key"), u("侧键"), 32800, map::kKeyAssignment.offset,
+            1, 0, sideKeyItems(Language::English), sideKeyItems(Language::Chinese),
+            [](unsigned v) { return 3 - int(v); }, [](int i) { return unsigned(3 - i); });
         return Page(QStringLiteral("Key Assignment"), u("侧键设定"), {f});
     }();
     return page;

@@ -8,9 +8,31 @@ namespace zemtar::editors {
 // Field indices of the Optional Features page, in the order of the settings text.
 namespace of {
 enum : int {
-    BackLight, BackLightColor, DisplayMode, KeyLock, PriorityChannel, ScanMode, SquelchLevel, Step, Tot, Voice,
-    VoxGain, PttIdType, FrequencyMode, MskType, DisplayPttId, Beep, BatterySaver, Scrambler, KeypadLock,
-    RepeaterMskInvert, CancelCodeSquelch, PttIdBegin, PttIdEnd, DataPassword, Count
+    BackLight,
+    BackLightColor,
+    DisplayMode,
+    KeyLock,
+    PriorityChannel,
+    ScanMode,
+    SquelchLevel,
+    Step,
+    Tot,
+    Voice,
+    VoxGain,
+    PttIdType,
+    FrequencyMode,
+    MskType,
+    DisplayPttId,
+    Beep,
+    BatterySaver,
+    Scrambler,
+    KeypadLock,
+    RepeaterMskInvert,
+    CancelCodeSquelch,
+    PttIdBegin,
+    PttIdEnd,
+    DataPassword,
+    Count
 };
 }
 const fields::Page& optionalFeaturesPage();
@@ -19,7 +41,7 @@ const fields::Page& optionalFeaturesPage();
 namespace msk {
 enum : int { IdCode, Call1, Count = Call1 + 9 };
 inline constexpr int kCallCount = 9;
-}
+} // namespace msk
 const fields::Page& mskIdPage();       // [MSK]: the ID code
 const fields::Page& mskCallListPage(); // [MSK Call List]: "1".."9"
 
@@ -32,7 +54,7 @@ QStringList sideKeyItems(Language lang);
 namespace dtmf {
 enum : int { Speed, FirstDigitDelay, FirstDigitTime, StarHashTime, SideTone, EncodeCount };
 enum : int { IdCode, GroupCode, StunActivation, StunCode, StunType, DecodeCount };
-}
+} // namespace dtmf
 const fields::Page& dtmfEncodePage();
 const fields::Page& dtmfDecodePage();
 const fields::Page& dtmfCallListPage();
@@ -44,7 +66,7 @@ enum : int { FirstDelay, SecondDelay, LongToneDelay, ToneInterval, TxRiseDelay, 
 enum : int { ATone, BTone, DecodeFirstDelay, DecodeSecondDelay, Interval, DecodeLongToneDelay, DecodeCount };
 inline constexpr int kEntries = 32;
 inline constexpr int kCodes = 8;
-}
+} // namespace twotone
 const fields::Page& twoToneEncodePage();
 const fields::Page& twoToneEncodeListPage();
 const fields::Page& twoToneDecodePage(int code); // 1..8

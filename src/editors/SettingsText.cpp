@@ -192,7 +192,8 @@ std::optional<SettingAssignment> parseSettingOption(const QString& option, const
     const auto value = unquote(option.mid(eq + 1).trimmed(), &error);
     if (!value)
         return std::nullopt;
-    return SettingAssignment{where, option.left(slash).trimmed(), option.mid(slash + 1, eq - slash - 1).trimmed(), *value};
+    return SettingAssignment{where, option.left(slash).trimmed(), option.mid(slash + 1, eq - slash - 1).trimmed(),
+                             *value};
 }
 
 // ------------------------------------------------------------------ applying
@@ -263,8 +264,8 @@ SettingsChange applySettings(RadioImage& img, const QList<SettingAssignment>& as
                     }
                     continue;
                 }
-                const QStringList parts = l.fields.size() == 1 ? QStringList{t.a->value}
-                                                               : t.a->value.split(QLatin1Char(','));
+                const QStringList parts =
+                    l.fields.size() == 1 ? QStringList{t.a->value} : t.a->value.split(QLatin1Char(','));
                 const QString path = l.section + QLatin1Char('/') + l.key;
                 if (parts.size() != int(l.fields.size())) {
                     result.problems << QStringLiteral("%1: %2: expected %3 values separated by commas")
@@ -308,9 +309,12 @@ SettingsChange applySettings(RadioImage& img, const QList<SettingAssignment>& as
             page.storeDerived(out, texts);
     }
     // Problems in the order of the lines (and options) that caused them.
-    auto lineOf = [](const QString& p) { return p.section(QLatin1Char(' '), 1, 1).section(QLatin1Char(':'), 0, 0).toInt(); };
+    auto lineOf = [](const QString& p) {
+        return p.section(QLatin1Char(' '), 1, 1).section(QLatin1Char(':'), 0, 0).toInt();
+    };
     for (QStringList* l : {&result.problems, &result.notes})
-        std::stable_sort(l->begin(), l->end(), [&](const QString& a, const QString& b) { return lineOf(a) < lineOf(b); });
+        std::stable_sort(l->begin(), l->end(),
+                         [&](const QString& a, const QString& b) { return lineOf(a) < lineOf(b); });
     if (result.problems.isEmpty())
         img = out;
     return result;

@@ -78,8 +78,8 @@ Page makeDtmfEncode()
     const QString s = QStringLiteral("DTMF Encode");
     const std::size_t b1308 = map::kDtmfEncode.offset;
     std::vector<Field> f;
-    Field speed = integerField(s, QStringLiteral("DTMF Speed(digit/s)"), "DTMF速率(位/秒)", 1084, 2, speedNormalised,
-                               speedSpin);
+    Field speed =
+        integerField(s, QStringLiteral("DTMF Speed(digit/s)"), "DTMF速率(位/秒)", 1084, 2, speedNormalised, speedSpin);
     speed.read = [=](const RadioImage& img, const Context&) {
         static const int speeds[] = {6, 8, 10, 15};
         return QString::number(speeds[img.bits(b1308, 1, 0)]);
@@ -102,9 +102,10 @@ Page makeDtmfEncode()
         {"* and # Digit Time(ms)", "*和#持续时间(毫秒)", 1087, 4, b1308 + 3, false},
     };
     for (const Timed& t : timed) {
-        Field x = t.delay ? integerField(s, QString::fromLatin1(t.key), t.zh, t.help, t.maxLength, delayNormalised, delaySpin)
-                          : integerField(s, QString::fromLatin1(t.key), t.zh, t.help, t.maxLength, digitTimeNormalised,
-                                         digitTimeSpin);
+        Field x =
+            t.delay ? integerField(s, QString::fromLatin1(t.key), t.zh, t.help, t.maxLength, delayNormalised, delaySpin)
+                    : integerField(s, QString::fromLatin1(t.key), t.zh, t.help, t.maxLength, digitTimeNormalised,
+                                   digitTimeSpin);
         const std::size_t o = t.offset;
         x.read = [o](const RadioImage& img, const Context&) { return QString::number((img.at(o) & 0x1F) * 50); };
         x.writeText = [o](RadioImage& img, const QString& text) { img.set(o, std::uint8_t(text.toLong() / 50)); };
@@ -142,14 +143,16 @@ Page makeDtmfDecode()
         f[dtmf::GroupCode] = g;
     }
     f[dtmf::StunActivation] = fields::checkOnBit(s, QStringLiteral("Stun Activation"), u("遥毙激活"), 1103, b12A8, 4);
-    auto stunOn = [](const QStringList& page) { return fields::parseCheck(page.value(dtmf::StunActivation)).value_or(false); };
+    auto stunOn = [](const QStringList& page) {
+        return fields::parseCheck(page.value(dtmf::StunActivation)).value_or(false);
+    };
     f[dtmf::StunCode] = fields::paddedText(s, QStringLiteral("Stun Code"), u("遥毙码"), 1082, map::kDtmfDecode2.offset,
                                            10, true, dtmfChars);
     f[dtmf::StunCode].enabled = stunOn;
-    f[dtmf::StunType] = fields::listOnBits(s, QStringLiteral("Stun Type"), u("遥毙类型"), 1083, b12A8, 5, 5,
-                                           {QStringLiteral("Tx inhibit"), QStringLiteral("Transceiver inhibit")},
-                                           {u("禁止发射"), u("禁止收发")}, [](unsigned v) { return v ? 0 : 1; },
-                                           [](int i) { return i == 0 ? 1u : 0u; });
+    f[dtmf::StunType] = fields::listOnBits(
+        s, QStringLiteral("Stun Type"), u("遥毙类型"), 1083, b12A8, 5, 5,
+        {QStringLiteral("Tx inhibit"), QStringLiteral("Transceiver inhibit")}, {u("禁止发射"), u("禁止收发")},
+        [](unsigned v) { return v ? 0 : 1; }, [](int i) { return i == 0 ? 1u : 0u; });
     f[dtmf::StunType].enabled = stunOn;
     f[dtmf::StunType].printText = [](const QString& t, const Context&) {
         return t == QStringLiteral("Tx inhibit") ? QStringLiteral("Tx inbibit") : t;
@@ -161,8 +164,8 @@ Page makeDtmfCallList()
 {
     std::vector<Field> f;
     for (int n = 1; n <= 9; ++n)
-        f.push_back(fields::paddedText(QStringLiteral("DTMF Fast Call List"), QString::number(n), QString::number(n), 1125,
-                                       map::kDtmfFastCalls.offset + std::size_t(n - 1) * map::kRowSize, 16, true,
+        f.push_back(fields::paddedText(QStringLiteral("DTMF Fast Call List"), QString::number(n), QString::number(n),
+                                       1125, map::kDtmfFastCalls.offset + std::size_t(n - 1) * map::kRowSize, 16, true,
                                        dtmfChars));
     return Page(QStringLiteral("CallList"), u("呼叫列表"), std::move(f));
 }
@@ -204,7 +207,9 @@ Field toneField(const QString& section, const QString& key, const char* zh, int 
     Field f = tenthsField(section, key, zh, help, 6, kToneMin, kToneMax);
     f.read = [main](const RadioImage& img, const Context&) { return fields::formatFixed(img.be16(main), 1); };
     f.writeText = [main](RadioImage& img, const QString& t) { img.setBe16(main, std::uint16_t(tenths(t))); };
-    f.derive = [derived](RadioImage& img, const QString& t) { img.setBe16(derived, periodCount(kDecodeClock, tenths(t))); };
+    f.derive = [derived](RadioImage& img, const QString& t) {
+        img.setBe16(derived, periodCount(kDecodeClock, tenths(t)));
+    };
     return f;
 }
 
@@ -227,13 +232,14 @@ Page makeTwoToneDecode(int k)
     std::vector<Field> f;
     f.push_back(toneField(s, QStringLiteral("A Tone(HZ)"), "A音(HZ)", 1037, main, derived));
     f.push_back(toneField(s, QStringLiteral("B Tone(HZ)"), "B音(HZ)", 1038, main + 2, derived + 2));
-    f.push_back(secondsField(s, QStringLiteral("The first delay time(s)"), "第一延迟时间(秒)", 1039, 4, 5, 100, main + 4,
-                             derived + 4));
+    f.push_back(secondsField(s, QStringLiteral("The first delay time(s)"), "第一延迟时间(秒)", 1039, 4, 5, 100,
+                             main + 4, derived + 4));
     f.push_back(secondsField(s, QStringLiteral("The second delay time(s)"), "第二延迟时间(秒)", 1040, 4, 5, 100,
                              main + 5, derived + 5));
-    f.push_back(secondsField(s, QStringLiteral("Interval time(s)"), "间隔时间(秒)", 1041, 3, 0, 20, main + 6, derived + 6));
-    f.push_back(secondsField(s, QStringLiteral("Long tone delay time(s)"), "长音延迟时间(秒)", 1042, 4, 5, 100, main + 7,
-                             derived + 7));
+    f.push_back(
+        secondsField(s, QStringLiteral("Interval time(s)"), "间隔时间(秒)", 1041, 3, 0, 20, main + 6, derived + 6));
+    f.push_back(secondsField(s, QStringLiteral("Long tone delay time(s)"), "长音延迟时间(秒)", 1042, 4, 5, 100,
+                             main + 7, derived + 7));
     return Page(s, s, std::move(f));
 }
 
@@ -260,7 +266,8 @@ Page makeTwoToneEncode()
     // The timing bytes and their copies; constant, so the lambdas below need not capture them.
     static constexpr std::size_t t = map::kTwoToneTiming.offset, copy = map::kTwoToneTimingCopy.offset;
     std::vector<Field> f;
-    f.push_back(secondsField(s, QStringLiteral("The first delay time(s)"), "第一延迟时间(秒)", 1250, 4, 5, 100, t, copy));
+    f.push_back(
+        secondsField(s, QStringLiteral("The first delay time(s)"), "第一延迟时间(秒)", 1250, 4, 5, 100, t, copy));
     f.push_back(secondsField(s, QStringLiteral("The second delay time(s)"), "第二延迟时间(秒)", 1251, 4, 5, 100, t + 1,
                              copy + 1));
     f.push_back(secondsField(s, QStringLiteral("Long tone delay time(s)"), "长音延迟时间(秒)", 1252, 4, 5, 100, t + 2,
@@ -287,9 +294,13 @@ Page makeTwoToneEncode()
     };
     f.push_back(rise);
     Field beep = fields::checkOnBit(s, QStringLiteral("Short beep tone"), u("短提示音"), 1061, t + 7, 0);
-    beep.read = [](const RadioImage& img, const Context& ctx) { return fields::checkText(img.at(t + 7) != 0, ctx.lang); };
+    beep.read = [](const RadioImage& img, const Context& ctx) {
+        return fields::checkText(img.at(t + 7) != 0, ctx.lang);
+    };
     beep.writeCheck = [](RadioImage& img, bool on) { img.set(t + 7, on ? 1 : 0); };
-    beep.printText = [](const QString& v, const Context&) { return v == QStringLiteral("On") ? QStringLiteral("ON") : v; };
+    beep.printText = [](const QString& v, const Context&) {
+        return v == QStringLiteral("On") ? QStringLiteral("ON") : v;
+    };
     f.push_back(beep);
     return Page(QStringLiteral("Encode"), u("编码"), std::move(f));
 }
@@ -304,7 +315,8 @@ Page makeTwoToneEncodeList()
             const std::size_t o = map::kTwoToneEncode.offset + rel, period = map::kTwoTonePeriods.offset + rel;
             Field c = number(s, QString::number(e + 1), tone == 0 ? "音频1" : "音频2", 1135, 6, decimalChars);
             c.normalise = [](const QString& v) {
-                return v.trimmed().isEmpty() ? QString() : fields::formatFixed(clampTenths(tenths(v), kToneMin, kToneMax), 1);
+                return v.trimmed().isEmpty() ? QString()
+                                             : fields::formatFixed(clampTenths(tenths(v), kToneMin, kToneMax), 1);
             };
             c.read = [o](const RadioImage& img, const Context&) {
                 return img.at(o) == 0xFF && img.at(o + 1) == 0xFF ? QString() : fields::formatFixed(img.be16(o), 1);

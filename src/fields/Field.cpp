@@ -110,7 +110,9 @@ Field checkOnBit(QString section, QString key, QString zh, int help, std::size_t
     f.labelZh = std::move(zh);
     f.kind = Kind::Check;
     f.help = help;
-    f.read = [=](const RadioImage& img, const Context& ctx) { return checkText(img.bit(offset, bit) != inverted, ctx.lang); };
+    f.read = [=](const RadioImage& img, const Context& ctx) {
+        return checkText(img.bit(offset, bit) != inverted, ctx.lang);
+    };
     f.writeCheck = [=](RadioImage& img, bool on) { img.setBit(offset, bit, on != inverted); };
     return f;
 }
@@ -280,7 +282,8 @@ Page::Accepted Page::accept(int i, const QString& value, const QStringList& page
             return {{}, QStringLiteral("\"%1\" is longer than %2 characters").arg(value).arg(f.maxLength)};
         for (QChar c : t)
             if (!accepts(i, c, page))
-                return {{}, QStringLiteral("\"%1\" holds \"%2\", which this field does not take").arg(value, QString(c))};
+                return {{},
+                        QStringLiteral("\"%1\" holds \"%2\", which this field does not take").arg(value, QString(c))};
         if (f.refuse)
             if (const auto why = f.refuse(t, ctx))
                 return {{}, *why};

@@ -25,9 +25,9 @@ struct Context {
 };
 
 struct Field {
-    QString section;   // section of the settings text, e.g. "Optional Features"
-    QString key;       // the English label, the key of the settings text
-    QString labelZh;   // the Chinese label (empty: the English one)
+    QString section; // section of the settings text, e.g. "Optional Features"
+    QString key;     // the English label, the key of the settings text
+    QString labelZh; // the Chinese label (empty: the English one)
     Kind kind = Kind::Text;
     int help = 0;      // help context: the control identifier
     int maxLength = 0; // characters a text or number box takes (0: no limit)
@@ -89,20 +89,19 @@ QString formatFixed(long v, int decimals);
 
 // A list of items on bits hi..lo of one byte: the value v shows item show(v) (clamped into
 // the list), and item i stores value store(i). Without functions, value = index.
-Field listOnBits(QString section, QString key, QString zh, int help, std::size_t offset, int hi, int lo,
-                 QStringList en, QStringList zhItems, std::function<int(unsigned)> show = {},
-                 std::function<unsigned(int)> store = {});
+Field listOnBits(QString section, QString key, QString zh, int help, std::size_t offset, int hi, int lo, QStringList en,
+                 QStringList zhItems, std::function<int(unsigned)> show = {}, std::function<unsigned(int)> store = {});
 // A check box on one bit; `inverted`: the box is ticked when the bit is clear.
 Field checkOnBit(QString section, QString key, QString zh, int help, std::size_t offset, int bit,
                  bool inverted = false);
 // A text of at most `length` bytes, 0xFF padded, read up to the first 0xFF (or 0x00 when
 // `zeroEnds`).
-Field paddedText(QString section, QString key, QString zh, int help, std::size_t offset, int length,
-                 bool upperCase, std::function<bool(QChar, const QStringList&)> accepts, bool zeroEnds = false);
+Field paddedText(QString section, QString key, QString zh, int help, std::size_t offset, int length, bool upperCase,
+                 std::function<bool(QChar, const QStringList&)> accepts, bool zeroEnds = false);
 
 // ---- Character predicates of the key filters ----
 bool isDigit(QChar c);
-bool isHexDigit(QChar c);  // 0-9, A-F
-bool isDtmfChar(QChar c);  // 0-9, A-D, "*", "#"
+bool isHexDigit(QChar c); // 0-9, A-F
+bool isDtmfChar(QChar c); // 0-9, A-D, "*", "#"
 
 } // namespace zemtar::fields

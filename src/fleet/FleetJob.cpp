@@ -34,7 +34,8 @@ QString logHeader()
 
 QString logLine(const LogEntry& e)
 {
-    return tabletext::joinLine({e.started, e.ended, e.unit, e.port, e.identity, e.result, e.message}, tabletext::Format::Csv);
+    return tabletext::joinLine({e.started, e.ended, e.unit, e.port, e.identity, e.result, e.message},
+                               tabletext::Format::Csv);
 }
 
 QSet<QString> doneUnits(const QString& logText)
@@ -105,7 +106,12 @@ private:
     std::function<void(int, int)> progress_;
 };
 
-QString now() { return QDateTime::currentDateTime().toOffsetFromUtc(QDateTime::currentDateTime().offsetFromUtc()).toString(Qt::ISODate); }
+QString now()
+{
+    return QDateTime::currentDateTime()
+        .toOffsetFromUtc(QDateTime::currentDateTime().offsetFromUtc())
+        .toString(Qt::ISODate);
+}
 
 } // namespace
 
@@ -130,7 +136,10 @@ UnitOutcome Job::programOne(const QString& port, const RadioImage& image, const 
     if (w != LinkOutcome::Success) {
         failed(w, QStringLiteral("write"));
         if (engine.wroteAnything())
-            out.message += QStringLiteral(" (") + msg::partlyWritten(engine.rowsWritten(), TransferEngine::kWriteRows, Language::English).trimmed() + u')';
+            out.message +=
+                QStringLiteral(" (") +
+                msg::partlyWritten(engine.rowsWritten(), TransferEngine::kWriteRows, Language::English).trimmed() +
+                u')';
         return out;
     }
     // Read it back: the radio's whole memory into a scratch copy, then the written bytes compared.
@@ -153,7 +162,9 @@ UnitOutcome Job::programOne(const QString& port, const RadioImage& image, const 
         out.message = QStringLiteral("written and verified");
     } else {
         out.result = QStringLiteral("differs");
-        out.message = QStringLiteral("%1 difference(s) after writing: %2").arg(out.differences.size()).arg(out.differences.front());
+        out.message = QStringLiteral("%1 difference(s) after writing: %2")
+                          .arg(out.differences.size())
+                          .arg(out.differences.front());
     }
     return out;
 }

@@ -97,10 +97,10 @@ private:
     std::vector<RadioImage> images_;
     std::mutex mutex_;
     QList<int> pending_;
-    QList<int> retry_;       // failed once, offered again at the end
-    QList<int> failed_;      // failed for good
+    QList<int> retry_;  // failed once, offered again at the end
+    QList<int> failed_; // failed for good
     QList<int> attempts_;
-    int running_ = 0;        // units in progress
+    int running_ = 0; // units in progress
     std::atomic<bool> cancelled_{false};
     std::atomic<int> succeeded_{0};
     std::mutex logMutex_;

@@ -51,7 +51,10 @@ UnitsTable parseUnits(const QString& text)
         const qsizetype slash = name.indexOf(u'/');
         Column c;
         if (slash <= 0 || slash == name.size() - 1) {
-            t.problems << QStringLiteral("line %1, column %2: \"%3\" is not Section/Label").arg(header.number).arg(i + 1).arg(name);
+            t.problems << QStringLiteral("line %1, column %2: \"%3\" is not Section/Label")
+                              .arg(header.number)
+                              .arg(i + 1)
+                              .arg(name);
         } else {
             c.section = name.left(slash).trimmed();
             c.key = name.mid(slash + 1).trimmed();
@@ -62,7 +65,10 @@ UnitsTable parseUnits(const QString& text)
                                   .arg(i + 1)
                                   .arg(name);
             if (t.columns.contains(name))
-                t.problems << QStringLiteral("line %1, column %2: \"%3\" is given twice").arg(header.number).arg(i + 1).arg(name);
+                t.problems << QStringLiteral("line %1, column %2: \"%3\" is given twice")
+                                  .arg(header.number)
+                                  .arg(i + 1)
+                                  .arg(name);
         }
         t.columns << name;
         columns << c;
@@ -72,7 +78,10 @@ UnitsTable parseUnits(const QString& text)
     for (qsizetype l = 1; l < lines.size(); ++l) {
         const tabletext::Line& line = lines[l];
         if (line.fields.size() > header.fields.size()) {
-            t.problems << QStringLiteral("line %1: %2 fields, the header has %3").arg(line.number).arg(line.fields.size()).arg(header.fields.size());
+            t.problems << QStringLiteral("line %1: %2 fields, the header has %3")
+                              .arg(line.number)
+                              .arg(line.fields.size())
+                              .arg(header.fields.size());
             continue;
         }
         Unit u;
@@ -120,7 +129,8 @@ UnitsTable sequenceUnits(const QStringList& sequences)
         const qulonglong from = first.toULongLong(&ok1, base), to = last.toULongLong(&ok2, base);
         if (!ok1 || !ok2 || to < from || to - from >= 100000) {
             t.problems << QStringLiteral("%1: \"%2..%3\" is not a rising range of %4 numbers (at most 100000 steps)")
-                              .arg(where, first, last, base == 16 ? QStringLiteral("hexadecimal") : QStringLiteral("decimal"));
+                              .arg(where, first, last,
+                                   base == 16 ? QStringLiteral("hexadecimal") : QStringLiteral("decimal"));
             continue;
         }
         const bool upper = first.toUpper() == first && last.toUpper() == last;
@@ -142,7 +152,9 @@ UnitsTable sequenceUnits(const QStringList& sequences)
     }
     for (const QStringList& v : values)
         if (v.size() != values.front().size()) {
-            t.problems << QStringLiteral("the sequences have different lengths (%1 and %2 steps)").arg(values.front().size()).arg(v.size());
+            t.problems << QStringLiteral("the sequences have different lengths (%1 and %2 steps)")
+                              .arg(values.front().size())
+                              .arg(v.size());
             return t;
         }
     for (const auto& [section, key] : targets)
@@ -205,7 +217,9 @@ UnitImage applyUnit(const RadioImage& templ, const Unit& unit, const QStringList
                                   .arg(where, ChannelTable::rowLabel(it.key()),
                                        ChannelTable::header(column, Language::English).trimmed(), check.problems[k]);
             }
-            text += tabletext::joinLine(QStringList{ChannelTable::rowLabel(it.key())} + it.value(), tabletext::Format::Tsv) + u'\n';
+            text += tabletext::joinLine(QStringList{ChannelTable::rowLabel(it.key())} + it.value(),
+                                        tabletext::Format::Tsv) +
+                    u'\n';
         }
         if (r.problems.isEmpty()) {
             const tabletext::ImportResult imported = tabletext::importInto(img, text);

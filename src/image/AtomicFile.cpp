@@ -18,7 +18,8 @@ std::optional<QString> notWritableTarget(const QString& path)
         return std::nullopt;
     if (info.isDir())
         return QStringLiteral("%1 is a folder: nothing was written.").arg(path);
-    return QStringLiteral("%1 is not a regular file (a device, a pipe or a broken link): nothing was written.").arg(path);
+    return QStringLiteral("%1 is not a regular file (a device, a pipe or a broken link): nothing was written.")
+        .arg(path);
 }
 
 std::optional<QString> notReadableFile(const QString& path)
@@ -67,8 +68,7 @@ bool writeFileAtomically(const QString& path, const QByteArray& data, QString* e
     errno = 0;
     // Unbuffered, so that a short write shows up here rather than being lost in a flush
     // whose failure the commit does not report.
-    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(data) == data.size() &&
-        file.commit())
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(data) == data.size() && file.commit())
         return true;
     const int err = errno;
     QString reason = file.errorString();

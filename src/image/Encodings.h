@@ -1,7 +1,7 @@
 #pragma once
 // Encodings of the channel record fields and their display texts.
-#include "RadioImage.h"
 #include "Language.h"
+#include "RadioImage.h"
 
 #include <QString>
 #include <QStringList>

@@ -27,12 +27,12 @@ inline constexpr std::size_t kChannelRows = 129; // 128 channels + "Fr"
 
 // Offsets inside one channel record.
 namespace rec {
-inline constexpr std::size_t kRx = 0;        // 4 bytes BCD, LSB first
-inline constexpr std::size_t kTx = 4;        // 4 bytes BCD, LSB first
-inline constexpr std::size_t kDecodeTone = 8; // L, H
+inline constexpr std::size_t kRx = 0;          // 4 bytes BCD, LSB first
+inline constexpr std::size_t kTx = 4;          // 4 bytes BCD, LSB first
+inline constexpr std::size_t kDecodeTone = 8;  // L, H
 inline constexpr std::size_t kEncodeTone = 10; // L, H
-inline constexpr std::size_t kFlags12 = 12;  // PTT ID 5-4, optional signal 2-0
-inline constexpr std::size_t kFlags13 = 13;  // shift 7-6, power 5, wide 4, scan 3, busy 2-1
+inline constexpr std::size_t kFlags12 = 12;    // PTT ID 5-4, optional signal 2-0
+inline constexpr std::size_t kFlags13 = 13;    // shift 7-6, power 5, wide 4, scan 3, busy 2-1
 inline constexpr std::size_t kEncodeEntry = 14;
 inline constexpr std::size_t kDecodeEntry = 15;
 inline constexpr std::size_t kName = 16;
@@ -50,7 +50,7 @@ inline constexpr Bits kShift{kFlags13, 7, 6};  // 0 none, 1 minus, 2 plus
 inline constexpr Bits kPower{kFlags13, 5, 5};  // 1 high
 inline constexpr Bits kWide{kFlags13, 4, 4};
 inline constexpr Bits kScan{kFlags13, 3, 3};
-inline constexpr Bits kBusy{kFlags13, 2, 1};  // 0 off, 1 carrier, 2 QT/DQT
+inline constexpr Bits kBusy{kFlags13, 2, 1}; // 0 off, 1 carrier, 2 QT/DQT
 constexpr bool valid(Bits b) { return b.lo >= 0 && b.hi >= b.lo && b.hi < 8 && b.byte < kChannelRecordSize; }
 static_assert(valid(kPttId) && valid(kSignal) && valid(kShift) && valid(kPower) && valid(kWide) && valid(kScan) &&
               valid(kBusy));
@@ -78,8 +78,8 @@ inline constexpr Area kDtmfDecodeChar{0x132F, 1};
 inline constexpr Area kDtmfDecode2{0x1338, 10};
 inline constexpr Area kDtmfDecodeExtra{0x1347, 1};
 inline constexpr Area kDtmfFastCalls{0x1380, 9 * kRowSize};
-inline constexpr Area kTwoToneEncode{0x1500, 8 * kRowSize};  // rows 224-231, columns 0-15
-inline constexpr Area kTwoToneDecode{0x15C0, 4 * kRowSize};  // rows 232-235
+inline constexpr Area kTwoToneEncode{0x1500, 8 * kRowSize}; // rows 224-231, columns 0-15
+inline constexpr Area kTwoToneDecode{0x15C0, 4 * kRowSize}; // rows 232-235
 inline constexpr Area kTwoToneTiming{0x1620, 8};
 inline constexpr Area kTwoTonePeriods{0x1680, 8 * kRowSize};
 inline constexpr Area kTwoToneDecode2{0x1740, 4 * kRowSize};
@@ -109,7 +109,6 @@ inline constexpr std::size_t kBlockSize = 8;
 inline constexpr std::size_t kRadioMemorySize = 4096;
 inline constexpr std::size_t kFullRowsEnd = 130;   // rows [0,130) move all three blocks
 inline constexpr std::size_t kHalfRowsBegin = 195; // rows [195,256) move two blocks
-static_assert(kFullRowsEnd * 3 * kBlockSize + (kRowCount - kHalfRowsBegin) * 2 * kBlockSize ==
-              kRadioMemorySize);
+static_assert(kFullRowsEnd * 3 * kBlockSize + (kRowCount - kHalfRowsBegin) * 2 * kBlockSize == kRadioMemorySize);
 
 } // namespace zemtar::map

@@ -83,7 +83,8 @@ QByteArray RadioImage::text(std::size_t offset, std::size_t maxLen) const
 void RadioImage::setText(std::size_t offset, std::size_t maxLen, const QByteArray& text)
 {
     for (std::size_t i = 0; i < maxLen; ++i)
-        set(offset + i, i < static_cast<std::size_t>(text.size()) ? static_cast<std::uint8_t>(text[qsizetype(i)]) : 0xFF);
+        set(offset + i,
+            i < static_cast<std::size_t>(text.size()) ? static_cast<std::uint8_t>(text[qsizetype(i)]) : 0xFF);
 }
 
 QByteArray RadioImage::toByteArray() const

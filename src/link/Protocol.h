@@ -48,8 +48,8 @@ inline std::vector<Block> blocks(int lastRow)
     std::uint16_t address = 0;
     auto add = [&](int row, int count) {
         for (int t = 0; t < count; ++t) {
-            out.push_back(Block{std::size_t(row) * map::kRowSize + std::size_t(t) * kBlockLength, address, row,
-                                t == count - 1});
+            out.push_back(
+                Block{std::size_t(row) * map::kRowSize + std::size_t(t) * kBlockLength, address, row, t == count - 1});
             address = std::uint16_t(address + kBlockLength);
         }
     };

@@ -3,13 +3,13 @@
 #include "shell/CIniFile.h"
 
 #include <QElapsedTimer>
-#include <QSerialPort>
 #include <QFile>
 #include <QFileInfo>
+#include <QSerialPort>
 
 #include <cerrno>
-#include <cstring>
 #include <csignal>
+#include <cstring>
 #include <fcntl.h>
 #ifdef __linux__
 #include <linux/serial.h>
@@ -54,8 +54,9 @@ bool SerialLink::openQt(const QString& device)
     port->setPortName(device);
     if (!port->open(QIODevice::ReadWrite)) {
         const bool busy = port->error() == QSerialPort::PermissionError || port->error() == QSerialPort::ResourceError;
-        error_ = QStringLiteral("%1: %2").arg(device, busy && QFileInfo::exists(device) ? QStringLiteral("in use by another program")
-                                                                                        : port->errorString());
+        error_ = QStringLiteral("%1: %2").arg(device, busy && QFileInfo::exists(device)
+                                                          ? QStringLiteral("in use by another program")
+                                                          : port->errorString());
         return false;
     }
     const bool set = port->setBaudRate(QSerialPort::Baud9600) && port->setDataBits(QSerialPort::Data8) &&
@@ -88,11 +89,16 @@ QString SerialLink::defaultDevice(int comNumber)
 {
     // USB programming cables show up as ttyUSB (FTDI, PL2303, CH340) or ttyACM devices.
     switch (comNumber) {
-    case 1: return QStringLiteral("/dev/ttyUSB0");
-    case 2: return QStringLiteral("/dev/ttyUSB1");
-    case 3: return QStringLiteral("/dev/ttyACM0");
-    case 4: return QStringLiteral("/dev/ttyS0");
-    default: return {};
+    case 1:
+        return QStringLiteral("/dev/ttyUSB0");
+    case 2:
+        return QStringLiteral("/dev/ttyUSB1");
+    case 3:
+        return QStringLiteral("/dev/ttyACM0");
+    case 4:
+        return QStringLiteral("/dev/ttyS0");
+    default:
+        return {};
     }
 }
 
@@ -113,7 +119,8 @@ QString SerialLink::lockFile(const QString& device)
 {
     QString dir = qEnvironmentVariable("ZEMTAR_LOCK_DIR");
     if (dir.isEmpty())
-        dir = QFileInfo(QStringLiteral("/run/lock")).isDir() ? QStringLiteral("/run/lock") : QStringLiteral("/var/lock");
+        dir =
+            QFileInfo(QStringLiteral("/run/lock")).isDir() ? QStringLiteral("/run/lock") : QStringLiteral("/var/lock");
     QString real = QFileInfo(device).canonicalFilePath();
     if (real.isEmpty())
         real = device;
@@ -148,7 +155,8 @@ bool SerialLink::takeLock(const QString& device)
         if (ok && pid > 0 && pid == qint64(::getpid()))
             return true;
         if (ok && pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM)) {
-            error_ = QStringLiteral("%1: in use by another program (process %2 holds %3)").arg(device).arg(pid).arg(path);
+            error_ =
+                QStringLiteral("%1: in use by another program (process %2 holds %3)").arg(device).arg(pid).arg(path);
             return false;
         }
         ::unlink(p.constData());

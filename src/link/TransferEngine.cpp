@@ -141,8 +141,8 @@ std::optional<LinkOutcome> TransferEngine::setUpLink(bool writing, BandLimits do
         if (tries_ > 5)
             return fail(msg::ProgramInterrupt);
         ++tries_;
-        if (host_.ask(msg::text(msg::CommError, lang_), Caption::Application, Buttons::RetryCancel,
-                      Icon::Warning) != Answer::Retry)
+        if (host_.ask(msg::text(msg::CommError, lang_), Caption::Application, Buttons::RetryCancel, Icon::Warning) !=
+            Answer::Retry)
             return end(LinkOutcome::CommFailure);
         tries_ = 1;
     }

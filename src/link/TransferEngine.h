@@ -3,9 +3,9 @@
 #include "LinkHost.h"
 #include "Port.h"
 #include "image/Encodings.h"
-#include "shell/Messages.h"
-#include "image/RadioImage.h"
 #include "image/Language.h"
+#include "image/RadioImage.h"
+#include "shell/Messages.h"
 
 #include <QByteArray>
 
@@ -23,8 +23,8 @@ enum class LinkOutcome {
 
 struct RadioIdentity {
     QByteArray bytes;
-    bool matches() const;  // family 'U', 'K' or 'R', model "530"
-    Band band() const;     // bytes 5-7, laid out like the image's band bytes
+    bool matches() const; // family 'U', 'K' or 'R', model "530"
+    Band band() const;    // bytes 5-7, laid out like the image's band bytes
     bool bandValid() const;
 };
 

@@ -40,7 +40,7 @@ void opening(Canvas& c, const Units& u, const QString& title)
 
 // Rows of (label, value) in two columns of the body font.
 struct Row {
-    int y;           // in body lines: -y * B
+    int y; // in body lines: -y * B
     QString label;
     QString value;
 };
@@ -152,14 +152,13 @@ void drawTwoToneDecode(Canvas& c, const Units& u, const Input& in)
         const int y0 = -9 * u.B * (g / 2);
         const QStringList v = editors::twoToneDecodePage(g + 1).printTexts(*in.image, ctx);
         c.text(3 * u.H + cx, y0 - 4 * u.B, QStringLiteral("2-Tone %1:").arg(g + 1));
-        const std::pair<const char*, const char*> labels[] = {
-            {"A Tone (Hz):", "A 音 (Hz):"},
-            {"B Tone (Hz):", "B 音 (Hz):"},
-            {"The first delay time (s):", "第一音频持续时间 (s):"},
-            {"The second delay time (s):", "第二音频持续时间 (s)"},
-            {"Long tone delay time (s):", "长音持续时间 (s):"},
-            {"Interval time (s):", "音频间隔时间 (s):"}};
-        const int fields[] = {t::ATone, t::BTone, t::DecodeFirstDelay, t::DecodeSecondDelay, t::DecodeLongToneDelay,
+        const std::pair<const char*, const char*> labels[] = {{"A Tone (Hz):", "A 音 (Hz):"},
+                                                              {"B Tone (Hz):", "B 音 (Hz):"},
+                                                              {"The first delay time (s):", "第一音频持续时间 (s):"},
+                                                              {"The second delay time (s):", "第二音频持续时间 (s)"},
+                                                              {"Long tone delay time (s):", "长音持续时间 (s):"},
+                                                              {"Interval time (s):", "音频间隔时间 (s):"}};
+        const int fields[] = {t::ATone,   t::BTone, t::DecodeFirstDelay, t::DecodeSecondDelay, t::DecodeLongToneDelay,
                               t::Interval};
         for (int r = 0; r < 6; ++r) {
             const int y = y0 - (5 + r) * u.B;
@@ -301,12 +300,18 @@ PageRef pageAt(const Layout& layout, int p)
     }
     const int a = p + skipped; // the page's number in the full report
     switch (a) {
-    case 1: return {PageKind::Dtmf, 0};
-    case 2: return {PageKind::Msk, 0};
-    case 3: return {PageKind::Optional, 0};
-    case 4: return {PageKind::TwoToneDecode, 0};
-    case 5: return {PageKind::TwoToneEncode, 0};
-    default: return {PageKind::Channels, p - layout.beforeChannels};
+    case 1:
+        return {PageKind::Dtmf, 0};
+    case 2:
+        return {PageKind::Msk, 0};
+    case 3:
+        return {PageKind::Optional, 0};
+    case 4:
+        return {PageKind::TwoToneDecode, 0};
+    case 5:
+        return {PageKind::TwoToneEncode, 0};
+    default:
+        return {PageKind::Channels, p - layout.beforeChannels};
     }
 }
 
@@ -318,12 +323,24 @@ void drawPage(Canvas& c, const Layout& layout, int p, const Input& in)
         c.line(5 * u.H, y, 60 * u.H, y);
     const PageRef ref = pageAt(layout, p);
     switch (ref.kind) {
-    case PageKind::Dtmf: drawDtmf(c, u, in); break;
-    case PageKind::Msk: drawMsk(c, u, in); break;
-    case PageKind::Optional: drawOptional(c, u, in); break;
-    case PageKind::TwoToneDecode: drawTwoToneDecode(c, u, in); break;
-    case PageKind::TwoToneEncode: drawTwoToneEncode(c, u, in); break;
-    case PageKind::Channels: drawChannels(c, u, layout, ref.channelPage, in); break;
+    case PageKind::Dtmf:
+        drawDtmf(c, u, in);
+        break;
+    case PageKind::Msk:
+        drawMsk(c, u, in);
+        break;
+    case PageKind::Optional:
+        drawOptional(c, u, in);
+        break;
+    case PageKind::TwoToneDecode:
+        drawTwoToneDecode(c, u, in);
+        break;
+    case PageKind::TwoToneEncode:
+        drawTwoToneEncode(c, u, in);
+        break;
+    case PageKind::Channels:
+        drawChannels(c, u, layout, ref.channelPage, in);
+        break;
     }
     // The footer, in the body font the section left selected.
     c.text(10 * u.H, -36 * u.L, in.owner);

@@ -124,8 +124,8 @@ bool CIniFile::Load(const QString& fileName, bool writeBackAtExit, bool /*ignore
         return false;
     }
     QFile file(full);
-    const bool opened = file.exists() ? file.open(QIODevice::ReadOnly)
-                                      : file.open(QIODevice::ReadWrite); // creates, never truncates
+    const bool opened =
+        file.exists() ? file.open(QIODevice::ReadOnly) : file.open(QIODevice::ReadWrite); // creates, never truncates
     if (!opened) {
         errorText_ = QStringLiteral("Cannot open %1: %2").arg(full, file.errorString());
         return false;

@@ -23,8 +23,8 @@ public:
     // Loads `fileName`; a relative name is taken inside `baseDir` (the program's folder;
     // the current folder when empty). A missing file is created empty. Returns false when
     // the file cannot be opened or read (what was read before a read error is kept).
-    bool Load(const QString& fileName, bool writeBackAtExit, bool ignored, bool caseInsensitive,
-              bool backupBeforeWrite, const QString& baseDir = {});
+    bool Load(const QString& fileName, bool writeBackAtExit, bool ignored, bool caseInsensitive, bool backupBeforeWrite,
+              const QString& baseDir = {});
     // Replaces the contents with the entries of `content` as Load reads a file, without
     // binding to a file (SetValue then does nothing; used for parsing in isolation).
     void Parse(const QByteArray& content);

@@ -10,19 +10,23 @@ static QString pick(Language lang, const char* en, const char* zh)
 QString text(Id id, Language lang)
 {
     switch (id) {
-    case OutOfRange: return pick(lang, "Out of range，please input again.", "超出范围，请重新输入。");
-    case DataFormat: return pick(lang, "Error Data Format，please input again.", "数据格式错误，请重新输入。");
-    case NotEnoughBytes: return QStringLiteral("Not received enough byte");
+    case OutOfRange:
+        return pick(lang, "Out of range，please input again.", "超出范围，请重新输入。");
+    case DataFormat:
+        return pick(lang, "Error Data Format，please input again.", "数据格式错误，请重新输入。");
+    case NotEnoughBytes:
+        return QStringLiteral("Not received enough byte");
     case CommError:
         return pick(lang, "Communication Error，Please check all the connections and the radio power",
                     "通讯错误，请检查所有连接线和对讲机电源");
-    case AllDataCleared: return pick(lang, "All data will be Cleared!", "所有数据将被清除！");
+    case AllDataCleared:
+        return pick(lang, "All data will be Cleared!", "所有数据将被清除！");
     case PortOpenFailed:
-        return pick(lang,
-                    "Could not Open the Port,Please check whether the Port are occupied or the device are ok",
+        return pick(lang, "Could not Open the Port,Please check whether the Port are occupied or the device are ok",
                     "无法打开端口，请检查端口是否被占用或设备是否正常");
     case ProgramInterrupt:
-        return pick(lang, "Program Interrupt，Please reset the radio and try again", "编程中断，请重新启动对讲机后再试");
+        return pick(lang, "Program Interrupt，Please reset the radio and try again",
+                    "编程中断，请重新启动对讲机后再试");
     case BandOverRange:
         return pick(lang,
                     "\n\nThe frequency band over the range of the radio.\nClick the OK button to continue,or "
@@ -31,8 +35,10 @@ QString text(Id id, Language lang)
     case StepError:
         return pick(lang, "Error data Value，please input according the step value(6.25K/5k).",
                     "数据值错误，请按步进值(6.25K/5K)输入。");
-    case ErrorTryAgain: return QStringLiteral("Error had happen ,need try again");
-    case CautionTitle: return pick(lang, "Caution", "警告");
+    case ErrorTryAgain:
+        return QStringLiteral("Error had happen ,need try again");
+    case CautionTitle:
+        return pick(lang, "Caution", "警告");
     }
     return {};
 }
@@ -48,7 +54,9 @@ QString passwordError() { return QStringLiteral("Password Erroe!"); }
 QString partlyWritten(int rows, int total, Language lang)
 {
     if (lang == Language::Chinese)
-        return QString::fromUtf8("对讲机中只有部分写入的数据（%2 行中的 %1 行）。使用前请重新写频。").arg(rows).arg(total);
+        return QString::fromUtf8("对讲机中只有部分写入的数据（%2 行中的 %1 行）。使用前请重新写频。")
+            .arg(rows)
+            .arg(total);
     return QStringLiteral("The radio holds a partly written image (%1 of %2 rows). Write again before using it.")
         .arg(rows)
         .arg(total);

@@ -17,8 +17,8 @@ std::unique_ptr<QSettings> open(const QString& group)
     return std::make_unique<QSettings>(QStringLiteral("HKEY_CURRENT_USER\\") + QString(group).replace(u'/', u'\\'),
                                        QSettings::NativeFormat);
 #else
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                        QStringLiteral("/zemtar");
+    const QString dir =
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/zemtar");
     QDir().mkpath(dir);
     auto s = std::make_unique<QSettings>(dir + QStringLiteral("/registry.ini"), QSettings::IniFormat);
     s->beginGroup(group);

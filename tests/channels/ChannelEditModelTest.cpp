@@ -56,17 +56,17 @@ TEST_P(ChannelEditShows, TheChannelsSignalAndEntries)
     EXPECT_EQ(img, before); // opening writes nothing
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ChannelEditShows,
-    ::testing::Values(ShowCase{0x04, 5, 3, Choice::TwoTone, "5", "3", true, true},
-                      ShowCase{0x04, 33, 9, Choice::TwoTone, "33", "9", true, true},
-                      ShowCase{0x04, 34, 10, Choice::TwoTone, "None", "None", true, true},
-                      ShowCase{0x04, 0, 0, Choice::TwoTone, "None", "None", true, true},
-                      ShowCase{0x31, 9, 3, Choice::Msk, "9", "None", true, false},
-                      ShowCase{0x01, 10, 3, Choice::Msk, "None", "None", true, false},
-                      ShowCase{0x02, 0xFF, 0xFF, Choice::Dtmf, "None", "None", false, false},
-                      ShowCase{0x00, 0xFF, 0xFF, Choice::None, "None", "None", false, false},
-                      ShowCase{0x03, 0xFF, 0xFF, Choice::NoSelection, "None", "None", false, false}));
+INSTANTIATE_TEST_SUITE_P(Cases, ChannelEditShows,
+                         ::testing::Values(ShowCase{0x04, 5, 3, Choice::TwoTone, "5", "3", true, true},
+                                           ShowCase{0x04, 33, 9, Choice::TwoTone, "33", "9", true, true},
+                                           ShowCase{0x04, 34, 10, Choice::TwoTone, "None", "None", true, true},
+                                           ShowCase{0x04, 0, 0, Choice::TwoTone, "None", "None", true, true},
+                                           ShowCase{0x31, 9, 3, Choice::Msk, "9", "None", true, false},
+                                           ShowCase{0x01, 10, 3, Choice::Msk, "None", "None", true, false},
+                                           ShowCase{0x02, 0xFF, 0xFF, Choice::Dtmf, "None", "None", false, false},
+                                           ShowCase{0x00, 0xFF, 0xFF, Choice::None, "None", "None", false, false},
+                                           ShowCase{0x03, 0xFF, 0xFF, Choice::NoSelection, "None", "None", false,
+                                                    false}));
 
 TEST(ChannelEdit, OkStoresEntriesByChoice)
 {
@@ -108,7 +108,8 @@ TEST(ChannelEdit, SpinsWrapAndLeavingNormalises)
     EXPECT_EQ(m.decodeText(), u8("无"));
     m.spinDecode(-1);
     EXPECT_EQ(m.decodeText(), u8("8"));
-    for (auto [typed, shown] : {std::pair{"40", "32"}, std::pair{"0", "无"}, std::pair{"ab", "无"}, std::pair{"7", "7"}}) {
+    for (auto [typed, shown] :
+         {std::pair{"40", "32"}, std::pair{"0", "无"}, std::pair{"ab", "无"}, std::pair{"7", "7"}}) {
         m.setEncodeText(u8(typed));
         EXPECT_EQ(m.encodeText(), u8(shown)) << typed;
     }

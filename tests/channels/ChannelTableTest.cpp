@@ -14,13 +14,13 @@ RadioImage knownImage()
 {
     RadioImage img = RadioImage::newDocument();
     img.setBytes(0, {0x00, 0x25, 0x51, 0x14, 0x00, 0x25, 0x57, 0x14, 0x70, 0x06, 0x23, 0x80,
-                     0x21, 0xBA, 0x03, 0xFF, 'C', 'A', 'L', 'L', 0xFF, 0xFF, 0xFF, 0xFF});
+                     0x21, 0xBA, 0x03, 0xFF, 'C',  'A',  'L',  'L',  0xFF, 0xFF, 0xFF, 0xFF});
     // Channel 2: receive only, with a decode tone, oddball flag values.
     img.setBytes(24, {0x00, 0x50, 0x00, 0x44, 0xFF, 0xFF, 0xFF, 0xFF, 0x41, 0x25, 0xFF, 0xFF,
-                      0x07, 0xFF, 0x01, 0x02, 'X', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+                      0x07, 0xFF, 0x01, 0x02, 'X',  0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
     // Fr row: busy lock 3, optional signal 6, low power, narrow, no scan.
     img.setBytes(128 * 24, {0x00, 0x00, 0x00, 0x44, 0x00, 0x00, 0x00, 0x44, 0xFF, 0xFF, 0xFF, 0xFF,
-                            0x36, 0x06, 0x09, 0x04, 'F', 'R', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+                            0x36, 0x06, 0x09, 0x04, 'F',  'R',  0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
     band::write(img, {136, 470});
     return img;
 }
@@ -49,8 +49,10 @@ TEST(ChannelTable, FillShowsEveryFieldInBothLanguages)
         std::array<const char*, 13> fr;
     } cases[] = {
         {Language::English,
-         {"1", "145.12500", "145.72500", "67.0", "D023N", "CALL", "High", "Wide", "Yes", "EOT", "Carrier Only", "MSK", ">>"},
-         {"Fr", "440.00000", "440.00000", "None", "None", "FR", "Low", "Narrow", "No", "Both", "QT/DQT", "2-Tone", ">>"}},
+         {"1", "145.12500", "145.72500", "67.0", "D023N", "CALL", "High", "Wide", "Yes", "EOT", "Carrier Only", "MSK",
+          ">>"},
+         {"Fr", "440.00000", "440.00000", "None", "None", "FR", "Low", "Narrow", "No", "Both", "QT/DQT", "2-Tone",
+          ">>"}},
         {Language::Chinese,
          {"1", "145.12500", "145.72500", "67.0", "D023N", "CALL", "高", "宽", "是", "发射结束", "载波", "MSK", ">>"},
          {"Fr", "440.00000", "440.00000", "无", "无", "FR", "低", "窄", "否", "两者", "QT/DQT", "2-Tone", ">>"}},
@@ -163,7 +165,8 @@ TEST(CellCommit, TypingIntoEmptyRowCreatesAChannelWithDefaults)
     ChannelTable t;
     const auto band = BandLimits::of({144, 145});
     EXPECT_TRUE(commitCell(t, 3, ColRx, u8("145.125"), band, Language::English).accepted());
-    const char* expect[] = {"3", "145.12500", "145.12500", "None", "None", "", "High", "Wide", "Yes", "Off", "Off", "None", ">>"};
+    const char* expect[] = {"3",    "145.12500", "145.12500", "None", "None", "",  "High",
+                            "Wide", "Yes",       "Off",       "Off",  "None", ">>"};
     for (int c = 0; c < ColumnCount; ++c)
         EXPECT_EQ(t.cell(3, c), u8(expect[c])) << c;
     // A second receive frequency only replaces that cell.
@@ -200,8 +203,9 @@ TEST(CellCommit, TransmitNormalisationEmptyingAndEmptyRows)
     EXPECT_TRUE(t.cell(1, ColMore).isEmpty());
 
     commitCell(t, 1, ColRx, u8("144.1"), band, Language::English);
-    for (auto [typed, shown] : {std::pair{"520", "67.00000"}, std::pair{"", "67.00000"}, std::pair{"66.99999", "67.00000"},
-                                std::pair{"512", "512.00000"}, std::pair{"433.1", "433.10000"}}) {
+    for (auto [typed, shown] :
+         {std::pair{"520", "67.00000"}, std::pair{"", "67.00000"}, std::pair{"66.99999", "67.00000"},
+          std::pair{"512", "512.00000"}, std::pair{"433.1", "433.10000"}}) {
         commitCell(t, 1, ColTx, u8(typed), band, Language::English);
         EXPECT_EQ(t.cell(1, ColTx), u8(shown)) << typed;
     }
@@ -244,7 +248,8 @@ TEST(ChannelValues, EveryEntryAndFilledTextReadsBackAsItsValue)
             const QStringList entries = ChannelTable::listEntries(column, lang);
             ASSERT_EQ(entries.size(), qsizetype(list.size()));
             for (qsizetype i = 0; i < entries.size(); ++i) {
-                EXPECT_EQ(values::value(column, entries[i]), list[std::size_t(i)].value) << column << " " << entries[i].toStdString();
+                EXPECT_EQ(values::value(column, entries[i]), list[std::size_t(i)].value)
+                    << column << " " << entries[i].toStdString();
                 const QString filled = values::text(column, list[std::size_t(i)].value, lang);
                 EXPECT_EQ(values::value(column, filled), list[std::size_t(i)].value) << filled.toStdString();
             }

@@ -86,11 +86,13 @@ TEST(TableText, ImportStoresChangedRowsWithDefaultsForEmptyCells)
     EXPECT_EQ(r.changedRows, (QList<int>{3, 1, 129}));
     ChannelTable t;
     t.fillFromImage(img, Language::English);
-    const char* row3[] = {"3", "144.01250", "144.01250", "67.0", "None", "REPEAT", "Low", "Wide", "Yes", "BOT", "Carrier Only", "DTMF", ">>"};
+    const char* row3[] = {"3",    "144.01250", "144.01250", "67.0",         "None", "REPEAT", "Low",
+                          "Wide", "Yes",       "BOT",       "Carrier Only", "DTMF", ">>"};
     for (int c = 0; c < ColumnCount; ++c)
         EXPECT_EQ(t.cell(3, c), u8(row3[c])) << c;
     EXPECT_TRUE(t.isEmptyRow(1));
-    const char* fr[] = {"Fr", "145.50000", "440.00000", "D023I", "None", "FR", "High", "Narrow", "No", "Both", "Carrier Only", "2-Tone", ">>"};
+    const char* fr[] = {"Fr",     "145.50000", "440.00000", "D023I",        "None",   "FR", "High",
+                        "Narrow", "No",        "Both",      "Carrier Only", "2-Tone", ">>"};
     for (int c = 0; c < ColumnCount; ++c)
         EXPECT_EQ(t.cell(kLastRow, c), u8(fr[c])) << c;
     // Row 2 was not in the table: untouched.
@@ -104,7 +106,8 @@ TEST(TableText, AnyProblemRefusesTheWholeImportAndNamesEachLine)
         const char* table;
         const char* expect;
     } cases[] = {
-        {"4\t145.123\t\t\t\t\t\t\t\t\t\t\n", "line 1: Error data Value，please input according the step value(6.25K/5k)."},
+        {"4\t145.123\t\t\t\t\t\t\t\t\t\t\n",
+         "line 1: Error data Value，please input according the step value(6.25K/5k)."},
         {"4\t150\t\t\t\t\t\t\t\t\t\t\n", "line 1: Out of range，please input again."},
         {"4\t45\t\t\t\t\t\t\t\t\t\t\n", "line 1: Error Data Format，please input again."},
         {"4\t145.1x\t\t\t\t\t\t\t\t\t\t\n", "line 1: Error Data Format"},

@@ -43,9 +43,9 @@ TEST(OptionalFeatures, NewDocumentShowsTheDefaultsInBothLanguages)
 {
     const RadioImage img = RadioImage::newDocument();
     const QStringList en = optionalFeaturesPage().load(img, kEn);
-    const std::vector<const char*> expectedEn = {"Auto", "Purple", "1",   "Manual", "1",  "TO", "5",  "25k",
-                                    "Off",  "Chinese", "Off", "DTMF", "On", "MSK-II", "On", "On",
-                                    "On",   "Off",   "Off", "Off",  "On", "",   "",   ""};
+    const std::vector<const char*> expectedEn = {"Auto", "Purple",  "1",   "Manual", "1",  "TO",     "5",  "25k",
+                                                 "Off",  "Chinese", "Off", "DTMF",   "On", "MSK-II", "On", "On",
+                                                 "On",   "Off",     "Off", "Off",    "On", "",       "",   ""};
     ASSERT_EQ(en.size(), of::Count);
     for (int i = 0; i < of::Count; ++i)
         EXPECT_EQ(en[i], QString::fromLatin1(expectedEn[std::size_t(i)])) << i;
@@ -68,10 +68,10 @@ TEST(OptionalFeatures, CraftedBytesShowAsTheDialogShowsThem)
         int field;
         const char* text;
     } cases[] = {
-        {0x1265, 0x3D, of::BackLight, "On"},      // bits 4-5 = 3
+        {0x1265, 0x3D, of::BackLight, "On"}, // bits 4-5 = 3
         {0x1265, 0xC0, of::BackLightColor, "Blue"},
         {0x1266, 0x04, of::DisplayMode, "5"},
-        {0x1266, 0xFE, of::DisplayMode, "7"},      // bits 0-2 = 6: no item shows it
+        {0x1266, 0xFE, of::DisplayMode, "7"}, // bits 0-2 = 6: no item shows it
         {0x1260, 10, of::Tot, "300"},
         {0x1260, 9, of::Tot, "270"},
         {0x1263, 0x07, of::Step, "25k"},
@@ -80,9 +80,9 @@ TEST(OptionalFeatures, CraftedBytesShowAsTheDialogShowsThem)
         {0x1262, 0x10, of::VoxGain, "Off"},
         {0x1261, 0x0C, of::SquelchLevel, "12"},
         {0x12A9, 0x00, of::PriorityChannel, "0"},
-        {0x1264, 0x60, of::ScanMode, "SE"},       // bits 5-6 = 3
+        {0x1264, 0x60, of::ScanMode, "SE"}, // bits 5-6 = 3
         {0x1264, 0x00, of::Voice, "Off"},
-        {0x12A8, 0x7F, of::KeypadLock, "On"},     // inverted
+        {0x12A8, 0x7F, of::KeypadLock, "On"}, // inverted
         {0x12AB, 0x00, of::MskType, "MSK-I"},
     };
     for (const Case& c : cases) {
@@ -109,19 +109,32 @@ TEST(OptionalFeatures, StoringAValueTouchesOnlyItsBits)
         std::uint8_t mask;  // the bits the field owns at offset
         std::uint8_t value; // their value after the store
     } cases[] = {
-        {of::BackLight, "Off", 0x1265, 0x30, 0x00},      {of::BackLight, "On", 0x1265, 0x30, 0x20},
-        {of::BackLightColor, "Orange", 0x1265, 0xC0, 0x40}, {of::KeyLock, "Auto", 0x1265, 0x04, 0x00},
-        {of::KeyLock, "Manual", 0x1265, 0x04, 0x04},     {of::ScanMode, "CO", 0x1264, 0x60, 0x20},
-        {of::DisplayMode, "3", 0x1266, 0xFF, 0x02},      {of::PriorityChannel, "128", 0x12A9, 0xFF, 128},
-        {of::SquelchLevel, "9", 0x1261, 0xFF, 9},        {of::Step, "12.5k", 0x1263, 0xFF, 3},
-        {of::Tot, "Off", 0x1260, 0xFF, 0},               {of::Tot, "270", 0x1260, 0xFF, 9},
-        {of::VoxGain, "Off", 0x1262, 0xFF, 0},           {of::VoxGain, "7", 0x1262, 0xFF, 7},
-        {of::PttIdType, "MSK", 0x12A8, 0x04, 0x00},      {of::PttIdType, "DTMF", 0x12A8, 0x04, 0x04},
-        {of::FrequencyMode, "Off", 0x12A8, 0x08, 0x00},  {of::MskType, "MSK-II", 0x12AB, 0x01, 0x01},
-        {of::DisplayPttId, "Off", 0x1264, 0x80, 0x00},   {of::Beep, "On", 0x1264, 0x08, 0x08},
-        {of::BatterySaver, "Off", 0x12A8, 0x01, 0x00},   {of::Scrambler, "On", 0x1264, 0x10, 0x10},
-        {of::KeypadLock, "On", 0x12A8, 0x80, 0x00},      {of::KeypadLock, "Off", 0x12A8, 0x80, 0x80},
-        {of::RepeaterMskInvert, "On", 0x12AB, 0x02, 0x02}, {of::CancelCodeSquelch, "Off", 0x12AB, 0x04, 0x00},
+        {of::BackLight, "Off", 0x1265, 0x30, 0x00},
+        {of::BackLight, "On", 0x1265, 0x30, 0x20},
+        {of::BackLightColor, "Orange", 0x1265, 0xC0, 0x40},
+        {of::KeyLock, "Auto", 0x1265, 0x04, 0x00},
+        {of::KeyLock, "Manual", 0x1265, 0x04, 0x04},
+        {of::ScanMode, "CO", 0x1264, 0x60, 0x20},
+        {of::DisplayMode, "3", 0x1266, 0xFF, 0x02},
+        {of::PriorityChannel, "128", 0x12A9, 0xFF, 128},
+        {of::SquelchLevel, "9", 0x1261, 0xFF, 9},
+        {of::Step, "12.5k", 0x1263, 0xFF, 3},
+        {of::Tot, "Off", 0x1260, 0xFF, 0},
+        {of::Tot, "270", 0x1260, 0xFF, 9},
+        {of::VoxGain, "Off", 0x1262, 0xFF, 0},
+        {of::VoxGain, "7", 0x1262, 0xFF, 7},
+        {of::PttIdType, "MSK", 0x12A8, 0x04, 0x00},
+        {of::PttIdType, "DTMF", 0x12A8, 0x04, 0x04},
+        {of::FrequencyMode, "Off", 0x12A8, 0x08, 0x00},
+        {of::MskType, "MSK-II", 0x12AB, 0x01, 0x01},
+        {of::DisplayPttId, "Off", 0x1264, 0x80, 0x00},
+        {of::Beep, "On", 0x1264, 0x08, 0x08},
+        {of::BatterySaver, "Off", 0x12A8, 0x01, 0x00},
+        {of::Scrambler, "On", 0x1264, 0x10, 0x10},
+        {of::KeypadLock, "On", 0x12A8, 0x80, 0x00},
+        {of::KeypadLock, "Off", 0x12A8, 0x80, 0x80},
+        {of::RepeaterMskInvert, "On", 0x12AB, 0x02, 0x02},
+        {of::CancelCodeSquelch, "Off", 0x12AB, 0x04, 0x00},
     };
     for (unsigned seed = 1; seed <= 8; ++seed) {
         for (const Case& c : cases) {
@@ -322,7 +335,8 @@ TEST(SettingsText, AnyProblemLeavesTheImageAndNamesTheLine)
         {"[Optional Features]\nBack Lite=On\n", "line 2: Optional Features/Back Lite: unknown setting"},
         {"[Optional Features]\nBack Light=Bright\n", "line 2: Optional Features/Back Light: \"Bright\" is not one of"},
         {"[Optional Features]\nBeep=maybe\n", "line 2: Optional Features/Beep: \"maybe\" is neither On nor Off"},
-        {"[Optional Features]\nData Password=12345a\n", "line 2: Optional Features/Data Password: \"12345a\" holds \"a\""},
+        {"[Optional Features]\nData Password=12345a\n",
+         "line 2: Optional Features/Data Password: \"12345a\" holds \"a\""},
         {"[Optional Features]\nData Password=1234567\n", "longer than 6 characters"},
         {"[Optional Features]\nBeginning of Transmit=12E\n", "holds \"E\""}, // DTMF type
         {"[Product Information]\nField=146-145\n", "line 2: Product Information/Field: Frequency input error"},
@@ -347,7 +361,8 @@ TEST(SettingsText, AnyProblemLeavesTheImageAndNamesTheLine)
 
 TEST(SettingsText, SetOptionsNameSectionAndLabel)
 {
-    const auto s = parseSettingOption(QStringLiteral("Optional Features/Time-Out Timer(TOT)(s) = 60"), QStringLiteral("--set 1"));
+    const auto s =
+        parseSettingOption(QStringLiteral("Optional Features/Time-Out Timer(TOT)(s) = 60"), QStringLiteral("--set 1"));
     ASSERT_TRUE(s);
     EXPECT_EQ(s->section, QStringLiteral("Optional Features"));
     EXPECT_EQ(s->key, QStringLiteral("Time-Out Timer(TOT)(s)"));

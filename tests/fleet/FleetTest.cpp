@@ -77,16 +77,18 @@ TEST(Units, TableProblemsNameTheLineAndColumnAndNothingPasses)
         QStringList problems = t.problems;
         if (problems.isEmpty())
             problems = checkUnits(templ, t.units, kModels, nullptr);
-        EXPECT_TRUE(problems.join(u'\n').contains(QString::fromUtf8(c.problem))) << c.table << "\n" << qPrintable(problems.join(u'\n'));
+        EXPECT_TRUE(problems.join(u'\n').contains(QString::fromUtf8(c.problem))) << c.table << "\n"
+                                                                                 << qPrintable(problems.join(u'\n'));
     }
 }
 
 TEST(Units, AUnitChangesExactlyItsValues)
 {
     const RadioImage templ = templateImage();
-    const UnitsTable t = parseUnits(QStringLiteral("Unit,MSK/ID Code,DTMF Decode/ID Code,Channel 5/Rx Frequency,Channel 12/Chnnel Name\n"
-                                                   "north,1001,123,145.5,\n"
-                                                   "south,,,,\"DOOR\"\n"));
+    const UnitsTable t =
+        parseUnits(QStringLiteral("Unit,MSK/ID Code,DTMF Decode/ID Code,Channel 5/Rx Frequency,Channel 12/Chnnel Name\n"
+                                  "north,1001,123,145.5,\n"
+                                  "south,,,,\"DOOR\"\n"));
     ASSERT_TRUE(t.ok()) << qPrintable(t.problems.join(u'\n'));
     QList<RadioImage> images;
     ASSERT_TRUE(checkUnits(templ, t.units, kModels, &images).isEmpty());
@@ -112,7 +114,9 @@ TEST(Units, SequencesStepInDecimalOrHexadecimalKeepingTheWidth)
     } cases[] = {
         {{QStringLiteral("MSK/ID Code=0998..1001")}, {"0998", "0999", "1000", "1001"}, ""},
         {{QStringLiteral("MSK/ID Code=00FE..0101")}, {"00FE", "00FF", "0100", "0101"}, ""},
-        {{QStringLiteral("MSK/ID Code=10..12"), QStringLiteral("DTMF Decode/ID Code=210..212")}, {"10", "11", "12"}, ""},
+        {{QStringLiteral("MSK/ID Code=10..12"), QStringLiteral("DTMF Decode/ID Code=210..212")},
+         {"10", "11", "12"},
+         ""},
         {{QStringLiteral("MSK/ID Code=10..12"), QStringLiteral("DTMF Decode/ID Code=1..2")}, {}, "different lengths"},
         {{QStringLiteral("MSK/ID Code=20..10")}, {}, "not a rising range"},
         {{QStringLiteral("MSK/ID Code")}, {}, "is not Section/Label=FIRST..LAST"},
@@ -123,9 +127,11 @@ TEST(Units, SequencesStepInDecimalOrHexadecimalKeepingTheWidth)
         for (const Unit& u : t.units)
             names << u.name;
         EXPECT_EQ(names, c.names) << qPrintable(c.sequences.join(u' '));
-        EXPECT_EQ(t.problems.join(u'\n').contains(QString::fromUtf8(c.problem)), true) << qPrintable(t.problems.join(u'\n'));
+        EXPECT_EQ(t.problems.join(u'\n').contains(QString::fromUtf8(c.problem)), true)
+            << qPrintable(t.problems.join(u'\n'));
     }
-    const UnitsTable two = sequenceUnits({QStringLiteral("MSK/ID Code=10..12"), QStringLiteral("DTMF Decode/ID Code=210..212")});
+    const UnitsTable two =
+        sequenceUnits({QStringLiteral("MSK/ID Code=10..12"), QStringLiteral("DTMF Decode/ID Code=210..212")});
     ASSERT_EQ(two.units.size(), 3);
     EXPECT_EQ(two.units[2].settings[1].value, QStringLiteral("212"));
 }
@@ -139,8 +145,8 @@ TEST(Verify, DifferencesAreNamedAsAUserKnowsThem)
     commitCell(t, 12, ColRx, QStringLiteral("145.5"), BandLimits::of({144, 145}), Language::English);
     t.storeIntoImage(radio);
     setSetting(radio, "Optional Features/Back Light=On");
-    radio.set(0x0C20, 0x3F);          // a byte no editor shows (row 129)
-    radio.set(0x0C40, 0x11);          // never written: not compared
+    radio.set(0x0C20, 0x3F); // a byte no editor shows (row 129)
+    radio.set(0x0C40, 0x11); // never written: not compared
     const QStringList d = differences(file, radio, kModels);
     ASSERT_EQ(d.size(), 3) << qPrintable(d.join(u'\n'));
     EXPECT_EQ(d[0], QStringLiteral("channel 12: Rx Frequency: 145.12500 in the file, 145.50000 in the radio"));
@@ -161,8 +167,9 @@ TEST(FleetLog, LinesRoundTripAndOnlyOkCountsAsDone)
 {
     QTemporaryDir dir;
     const QString log = dir.filePath(QStringLiteral("log.csv"));
-    LogEntry e{QStringLiteral("t0"), QStringLiteral("t1"), QStringLiteral("unit, \"7\""), QStringLiteral("com1"),
-               QStringLiteral("55 35"), QStringLiteral("ok"), QStringLiteral("written and verified")};
+    LogEntry e{
+        QStringLiteral("t0"),    QStringLiteral("t1"), QStringLiteral("unit, \"7\""),         QStringLiteral("com1"),
+        QStringLiteral("55 35"), QStringLiteral("ok"), QStringLiteral("written and verified")};
     ASSERT_TRUE(appendLogLine(log, logLine(e), nullptr));
     e.unit = QStringLiteral("8");
     e.result = QStringLiteral("failed");
@@ -262,12 +269,14 @@ TEST(VerifyCli, ExitCodesAndOneLinePerDifference)
     r = cli({QStringLiteral("verify"), QStringLiteral("--port"), radio.devices[0], b});
     EXPECT_EQ(r.code, 6) << qPrintable(r.err);
     EXPECT_EQ(r.out.count(u'\n'), 2) << qPrintable(r.out);
-    EXPECT_TRUE(r.out.contains(QStringLiteral("Optional Features/Back Light: On in the file, Auto in the radio"))) << qPrintable(r.out);
+    EXPECT_TRUE(r.out.contains(QStringLiteral("Optional Features/Back Light: On in the file, Auto in the radio")))
+        << qPrintable(r.out);
     EXPECT_TRUE(r.out.contains(QStringLiteral("0x0C20: 3F in the file, FF in the radio"))) << qPrintable(r.out);
     // Written with --verify, the radio holds b; a wrong password refuses the read.
     r = cli({QStringLiteral("write"), QStringLiteral("--verify"), QStringLiteral("--port"), radio.devices[0], b});
     EXPECT_EQ(r.code, 0) << qPrintable(r.err);
-    r = cli({QStringLiteral("verify"), QStringLiteral("--port"), radio.devices[0], b, QStringLiteral("--password"), QStringLiteral("999")});
+    r = cli({QStringLiteral("verify"), QStringLiteral("--port"), radio.devices[0], b, QStringLiteral("--password"),
+             QStringLiteral("999")});
     EXPECT_EQ(r.code, 4) << qPrintable(r.err);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Password Erroe!"))) << qPrintable(r.err);
 }
@@ -281,14 +290,17 @@ TEST(FleetCli, FourRadiosEachEndWithTheTemplatePlusTheirUnit)
     ASSERT_EQ(radios.devices.size(), 4);
     const QString log = dir.filePath(QStringLiteral("log.csv")), out = dir.filePath(QStringLiteral("units"));
     // A bad value anywhere: nothing starts.
-    CliRun r = cli(QStringList{QStringLiteral("fleet"), templ, QStringLiteral("--sequence"), QStringLiteral("MSK/ID Code=9998..10001"),
-                            QStringLiteral("--log"), log, QStringLiteral("--yes")} + portArgs(radios.devices));
+    CliRun r = cli(QStringList{QStringLiteral("fleet"), templ, QStringLiteral("--sequence"),
+                               QStringLiteral("MSK/ID Code=9998..10001"), QStringLiteral("--log"), log,
+                               QStringLiteral("--yes")} +
+                   portArgs(radios.devices));
     EXPECT_EQ(r.code, 2);
     EXPECT_TRUE(r.err.contains(QStringLiteral("Nothing was written"))) << qPrintable(r.err);
     EXPECT_FALSE(QFile::exists(log));
 
-    r = cli(QStringList{QStringLiteral("fleet"), templ, QStringLiteral("--sequence"), QStringLiteral("MSK/ID Code=1001..1012"),
-                        QStringLiteral("--log"), log, QStringLiteral("--out"), out, QStringLiteral("--yes")} +
+    r = cli(QStringList{QStringLiteral("fleet"), templ, QStringLiteral("--sequence"),
+                        QStringLiteral("MSK/ID Code=1001..1012"), QStringLiteral("--log"), log, QStringLiteral("--out"),
+                        out, QStringLiteral("--yes")} +
             portArgs(radios.devices));
     ASSERT_EQ(r.code, 0) << qPrintable(r.err);
     const QList<LogLine> lines = readLog(log);
@@ -323,11 +335,13 @@ TEST(FleetCli, AFaultFailsThatUnitOnlyAndAStoppedJobResumes)
     const QString templ = dir.filePath(QStringLiteral("t.dat"));
     ASSERT_TRUE(DataFile::save(templ, templateImage(), nullptr));
     Radios good({QStringLiteral("--turnaround"), QStringLiteral("0")});
-    Radios faulty({QStringLiteral("--turnaround"), QStringLiteral("0"), QStringLiteral("--fault"), QStringLiteral("nak@40")});
+    Radios faulty(
+        {QStringLiteral("--turnaround"), QStringLiteral("0"), QStringLiteral("--fault"), QStringLiteral("nak@40")});
     const QString log = dir.filePath(QStringLiteral("log.csv"));
-    CliRun r = cli(QStringList{QStringLiteral("fleet"), templ, QStringLiteral("--sequence"), QStringLiteral("MSK/ID Code=2001..2006"),
-                            QStringLiteral("--log"), log, QStringLiteral("--yes")} +
-                portArgs(good.devices + faulty.devices));
+    CliRun r = cli(QStringList{QStringLiteral("fleet"), templ, QStringLiteral("--sequence"),
+                               QStringLiteral("MSK/ID Code=2001..2006"), QStringLiteral("--log"), log,
+                               QStringLiteral("--yes")} +
+                   portArgs(good.devices + faulty.devices));
     EXPECT_EQ(r.code, 0) << qPrintable(r.err);
     int failed = 0;
     QSet<QString> ok;
@@ -348,7 +362,8 @@ TEST(FleetCli, AFaultFailsThatUnitOnlyAndAStoppedJobResumes)
     QProcess job;
     job.start(binDir() + QStringLiteral("/zemtar-cli"),
               {QStringLiteral("fleet"), templ, QStringLiteral("--sequence"), QStringLiteral("MSK/ID Code=3001..3004"),
-               QStringLiteral("--log"), log2, QStringLiteral("--yes"), QStringLiteral("--port"), slow.devices.value(0)});
+               QStringLiteral("--log"), log2, QStringLiteral("--yes"), QStringLiteral("--port"),
+               slow.devices.value(0)});
     QElapsedTimer t;
     t.start();
     while (readLog(log2).isEmpty() && t.elapsed() < 60000)
@@ -359,7 +374,8 @@ TEST(FleetCli, AFaultFailsThatUnitOnlyAndAStoppedJobResumes)
     const int before = int(readLog(log2).size());
     EXPECT_GE(before, 1);
     r = cli({QStringLiteral("fleet"), templ, QStringLiteral("--sequence"), QStringLiteral("MSK/ID Code=3001..3004"),
-             QStringLiteral("--resume"), log2, QStringLiteral("--yes"), QStringLiteral("--port"), slow.devices.value(0)});
+             QStringLiteral("--resume"), log2, QStringLiteral("--yes"), QStringLiteral("--port"),
+             slow.devices.value(0)});
     EXPECT_EQ(r.code, 0) << qPrintable(r.err);
     QMap<QString, int> okCount;
     for (const LogLine& l : readLog(log2))

@@ -24,15 +24,16 @@ TEST_P(ParseMHz, IsExactDecimal)
     EXPECT_EQ(complete, GetParam().complete) << GetParam().text;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ParseMHz,
-    ::testing::Values(ParseCase{"145.125", 14512500, true}, ParseCase{"145.12500", 14512500, true},
-                      ParseCase{"67", 6700000, true}, ParseCase{"", 0, true}, ParseCase{"  438.00625 ", 43800625, true},
-                      ParseCase{"145.123459", 14512345, true}, // truncated beyond 10 Hz
-                      ParseCase{"0.1", 10000, true}, ParseCase{".5", 50000, true}, ParseCase{"5.", 500000, true},
-                      ParseCase{"-1", -100000, true}, ParseCase{"abc", 0, false}, ParseCase{"146.5x", 14650000, false},
-                      ParseCase{"1.7976931348623157e308", 179769, false},
-                      ParseCase{"99999999999999999999999", qint64(1) << 50, true}));
+INSTANTIATE_TEST_SUITE_P(Cases, ParseMHz,
+                         ::testing::Values(ParseCase{"145.125", 14512500, true}, ParseCase{"145.12500", 14512500, true},
+                                           ParseCase{"67", 6700000, true}, ParseCase{"", 0, true},
+                                           ParseCase{"  438.00625 ", 43800625, true},
+                                           ParseCase{"145.123459", 14512345, true}, // truncated beyond 10 Hz
+                                           ParseCase{"0.1", 10000, true}, ParseCase{".5", 50000, true},
+                                           ParseCase{"5.", 500000, true}, ParseCase{"-1", -100000, true},
+                                           ParseCase{"abc", 0, false}, ParseCase{"146.5x", 14650000, false},
+                                           ParseCase{"1.7976931348623157e308", 179769, false},
+                                           ParseCase{"99999999999999999999999", qint64(1) << 50, true}));
 
 TEST(Frequency, FormatsWithFiveDecimals)
 {
@@ -163,14 +164,14 @@ TEST(Band, BytesThatAreNotAPairOfMHzValuesAreInvalid)
     struct {
         std::array<std::uint8_t, 3> bytes;
         bool valid;
-    } cases[] = {{{0xFF, 0xFF, 0xFF}, false}, // a blank radio
-                 {{0x1A, 0x14, 0x45}, false}, // a digit above 9
-                 {{0x14, 0x14, 0x4F}, false},
-                 {{0x47, 0x40, 0x00}, false}, // upper edge below the lower
-                 {{0x14, 0x14, 0x44}, true},  // one MHz wide
+    } cases[] = {{{0xFF, 0xFF, 0xFF}, false},                              // a blank radio
+                 {{0x1A, 0x14, 0x45}, false},                              // a digit above 9
+                 {{0x14, 0x14, 0x4F}, false}, {{0x47, 0x40, 0x00}, false}, // upper edge below the lower
+                 {{0x14, 0x14, 0x44}, true},                               // one MHz wide
                  {{0x00, 0x00, 0x00}, true}};
     for (const auto& c : cases)
-        EXPECT_EQ(band::valid(c.bytes[0], c.bytes[1], c.bytes[2]), c.valid) << int(c.bytes[0]) << ' ' << int(c.bytes[2]);
+        EXPECT_EQ(band::valid(c.bytes[0], c.bytes[1], c.bytes[2]), c.valid)
+            << int(c.bytes[0]) << ' ' << int(c.bytes[2]);
 }
 
 } // namespace

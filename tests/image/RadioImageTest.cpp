@@ -1,5 +1,5 @@
-#include "image/DataFile.h"
 #include "image/RadioImage.h"
+#include "image/DataFile.h"
 #include "support/TestSupport.h"
 
 #include <QIODevice>
@@ -196,7 +196,8 @@ TEST(DataFileDevice, AFailurePartWayIsNamedAndLosesNothing)
         const char* writeMessage;
     } cases[] = {{6144, true, "", ""},
                  {100000, true, "", ""},
-                 {4096, false, "Cannot read cable: Input/output error", "Cannot write cable: No space left on device (4096 of 6144 bytes written)"},
+                 {4096, false, "Cannot read cable: Input/output error",
+                  "Cannot write cable: No space left on device (4096 of 6144 bytes written)"},
                  {0, false, "Cannot read cable: Input/output error", "(0 of 6144 bytes written)"}};
     for (const auto& c : cases) {
         RadioImage image = RadioImage::newDocument();

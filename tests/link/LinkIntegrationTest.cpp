@@ -7,8 +7,8 @@
 
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QThread>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -90,7 +90,8 @@ TEST_F(LinkIntegration, WriteThenReadGivesTheImageBackAndFramesFollowTheProtocol
 {
     const RadioImage source = patternImage();
     ASSERT_TRUE(DataFile::save(path("source.dat"), source, nullptr));
-    Sim sim(dir, {QStringLiteral("--power-high"), QStringLiteral("77"), QStringLiteral("--power-low"), QStringLiteral("66")});
+    Sim sim(dir, {QStringLiteral("--power-high"), QStringLiteral("77"), QStringLiteral("--power-low"),
+                  QStringLiteral("66")});
     ASSERT_FALSE(sim.device.isEmpty());
 
     const CliRun w = cli({QStringLiteral("write"), QStringLiteral("--port"), sim.device, path("source.dat")});
@@ -177,7 +178,10 @@ TEST_F(LinkIntegration, FaultsGiveTheirMessageAndLeaveFilesAsTheyWere)
         int code;
         const char* message;
     } cases[] = {
-        {{QStringLiteral("--wrong-id")}, "read", 4, "Becuase the type of radio does not match,\ncommunications is interrupt."},
+        {{QStringLiteral("--wrong-id")},
+         "read",
+         4,
+         "Becuase the type of radio does not match,\ncommunications is interrupt."},
         {{"--password", "1234"}, "read", 4, "Password Erroe!"},
         {{"--fault", "missing@20"}, "read", 4, "Program Interrupt，Please reset the radio and try again"},
         {{"--fault", "short@5"}, "read", 4, "Program Interrupt"},
@@ -192,8 +196,8 @@ TEST_F(LinkIntegration, FaultsGiveTheirMessageAndLeaveFilesAsTheyWere)
         Sim sim(dir, c.simArgs);
         ASSERT_FALSE(sim.device.isEmpty());
         const CliRun r = c.command == QLatin1String("read")
-                          ? cli({c.command, QStringLiteral("--port"), sim.device, path("out.dat")})
-                          : cli({c.command, QStringLiteral("--port"), sim.device, path("doc.dat")});
+                             ? cli({c.command, QStringLiteral("--port"), sim.device, path("out.dat")})
+                             : cli({c.command, QStringLiteral("--port"), sim.device, path("doc.dat")});
         EXPECT_EQ(r.code, c.code) << c.simArgs.join(u' ').toStdString() << ": " << r.err.toStdString();
         EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.message))) << r.err.toStdString();
         EXPECT_FALSE(QFile::exists(path("out.dat")));
@@ -205,7 +209,7 @@ TEST_F(LinkIntegration, SilentRadioRetriesOnRequest)
 {
     Sim sim(dir, {QStringLiteral("--ignore-wakeups"), QStringLiteral("16")});
     const CliRun r = cli({QStringLiteral("read"), QStringLiteral("--port"), sim.device, path("out.dat"),
-                       QStringLiteral("--retries"), QStringLiteral("1")});
+                          QStringLiteral("--retries"), QStringLiteral("1")});
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(QStringLiteral("Communication Error")));
     EXPECT_TRUE(QFile::exists(path("out.dat")));
@@ -229,7 +233,7 @@ TEST_F(LinkIntegration, PowerAdjustmentMovesTheRadiosValue)
     {
         Sim sim(dir, {QStringLiteral("--power-high"), QStringLiteral("120")});
         const CliRun r = cli({QStringLiteral("power"), QStringLiteral("high"), QStringLiteral("--port"), sim.device,
-                           QStringLiteral("--set"), QStringLiteral("201")});
+                              QStringLiteral("--set"), QStringLiteral("201")});
         EXPECT_EQ(r.code, 0) << r.err.toStdString();
         EXPECT_TRUE(r.out.contains(QStringLiteral("High power value: 120")));
         sim.stop();
@@ -275,7 +279,8 @@ TEST(FastRadio, ZeroTurnaroundNeverLosesAnAnswer)
     QTemporaryDir dir;
     const QString dat = dir.filePath(QStringLiteral("a.dat"));
     ASSERT_TRUE(DataFile::save(dat, patternImage(), nullptr));
-    Sim sim(dir, {QStringLiteral("--turnaround"), QStringLiteral("0"), QStringLiteral("--band"), QStringLiteral("136-174")});
+    Sim sim(dir,
+            {QStringLiteral("--turnaround"), QStringLiteral("0"), QStringLiteral("--band"), QStringLiteral("136-174")});
     ASSERT_FALSE(sim.device.isEmpty());
     // Each write is some 500 exchanges, each power adjustment about a dozen.
     for (int i = 0; i < 3; ++i) {
@@ -309,7 +314,8 @@ TEST(PartialWrite, AFailedBlockOrAStopRequestSaysHowMuchTheRadioHolds)
     {
         Sim sim(dir, {QStringLiteral("--throttle")});
         QProcess p;
-        p.start(binDir() + QStringLiteral("/zemtar-cli"), {QStringLiteral("write"), QStringLiteral("--port"), sim.device, dat});
+        p.start(binDir() + QStringLiteral("/zemtar-cli"),
+                {QStringLiteral("write"), QStringLiteral("--port"), sim.device, dat});
         ASSERT_TRUE(p.waitForStarted());
         QThread::msleep(2500); // well into the blocks
         p.terminate();         // SIGTERM cancels as Ctrl+C does

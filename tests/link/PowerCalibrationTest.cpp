@@ -30,8 +30,10 @@ TEST(Power, EnterUpdateCloseForBothKinds)
         int reported;
         int sent;
         int expected;
-    } cases[] = {{Kind::High, 0x17F1, 140, 200, 200}, {Kind::Low, 0x17F0, 90, 60, 60},
-                 {Kind::High, 0x17F1, 140, 300, 250}, {Kind::Low, 0x17F0, 90, 0, 1}};
+    } cases[] = {{Kind::High, 0x17F1, 140, 200, 200},
+                 {Kind::Low, 0x17F0, 90, 60, 60},
+                 {Kind::High, 0x17F1, 140, 300, 250},
+                 {Kind::Low, 0x17F0, 90, 0, 1}};
     for (const Case& c : cases) {
         Rig rig;
         PowerCalibration cal(rig.port, rig.host, c.kind);

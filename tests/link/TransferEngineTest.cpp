@@ -1,5 +1,5 @@
-#include "link/Protocol.h"
 #include "link/TransferEngine.h"
+#include "link/Protocol.h"
 #include "shell/Messages.h"
 #include "support/SimPort.h"
 
@@ -137,7 +137,7 @@ TEST(Transfer, IdentificationFamiliesAndModels)
         const char* model;
         bool wrong;
         bool accepted;
-    } cases[] = {{'U', "530", false, true}, {'K', "530", false, true}, {'R', "530", false, true},
+    } cases[] = {{'U', "530", false, true}, {'K', "530", false, true},  {'R', "530", false, true},
                  {'K', "530", true, false}, {'X', "530", false, false}, {'U', "503", false, false}};
     for (const Case& c : cases) {
         sim::Config cfg;
@@ -202,9 +202,15 @@ TEST(Transfer, BlockFaultsEndWithProgramInterruptAndLeaveTheDocument)
         int block;
         bool writing;
     } cases[] = {
-        {Fault::Missing, 10, false}, {Fault::Short, 10, false}, {Fault::Nak, 10, false}, {Fault::HangUp, 400, false},
-        {Fault::Short, 508, false}, // a short answer to the password request is not a password error
-        {Fault::Missing, 10, true},  {Fault::Nak, 3, true},     {Fault::HangUp, 509, true},
+        {Fault::Missing, 10, false},
+        {Fault::Short, 10, false},
+        {Fault::Nak, 10, false},
+        {Fault::HangUp, 400, false},
+        {Fault::Short, 508, false}, // a short answer to the password request is not a
+                                    // password error
+        {Fault::Missing, 10, true},
+        {Fault::Nak, 3, true},
+        {Fault::HangUp, 509, true},
     };
     for (const Case& c : cases) {
         sim::Config cfg;

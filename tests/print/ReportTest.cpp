@@ -79,12 +79,18 @@ TEST(Report, PaginationAndPageKinds)
         int total;
         std::vector<PageKind> kinds;
     } cases[] = {
-        {"defaults, 12 channels", defaultSelection(), 12, 4,
+        {"defaults, 12 channels",
+         defaultSelection(),
+         12,
+         4,
          {PageKind::Optional, PageKind::Channels, PageKind::Channels, PageKind::Channels}},
         {"only 2-Tone", only({TwoTone}), 12, 2, {PageKind::TwoToneDecode, PageKind::TwoToneEncode}},
         {"only channels, none used", only({Channels}), 0, 0, {}},
         {"nothing", Selection{}, 12, 0, {}},
-        {"everything, 3 channels", Selection{true, true, true, true, true}, 3, 6,
+        {"everything, 3 channels",
+         Selection{true, true, true, true, true},
+         3,
+         6,
          {PageKind::Dtmf, PageKind::Msk, PageKind::Optional, PageKind::TwoToneDecode, PageKind::TwoToneEncode,
           PageKind::Channels}},
         {"MSK and channels", only({Msk, Channels}), 5, 2, {PageKind::Msk, PageKind::Channels}},
@@ -114,8 +120,10 @@ TEST(Report, ChannelPagesCoverEveryUsedRowOnceEvenAtTheEndOfALongTable)
                 if (x.x == 4 * (11906 / 66)) // the block headings
                     printed.push_back(x.text);
         }
-        ASSERT_EQ(int(printed.size()), used) << used << ": " << QStringList(printed.begin(), printed.end()).join(u' ').toStdString();
-        EXPECT_EQ(printed.back(), used == 129 ? QStringLiteral("Channel FR:") : QStringLiteral("Channel %1:").arg(used));
+        ASSERT_EQ(int(printed.size()), used)
+            << used << ": " << QStringList(printed.begin(), printed.end()).join(u' ').toStdString();
+        EXPECT_EQ(printed.back(),
+                  used == 129 ? QStringLiteral("Channel FR:") : QStringLiteral("Channel %1:").arg(used));
     }
     // 129 used rows: the 26th channel page holds rows 126 to 129.
     const Layout l = paginate(only({Channels}), tableWithRows(firstRows(129)));
@@ -156,9 +164,9 @@ TEST(Report, AChannelPagePrintsOnlyUsedRowsInOrder)
 TEST(Report, SettingsPagesPrintTheEditorsTexts)
 {
     RadioImage img = RadioImage::newDocument();
-    img.set(0x1308, 0x03); // speed 15
-    img.set(0x1260, 4);    // time-out 120
-    img.set(0x1265, 0x55); // back light Auto, colour Orange
+    img.set(0x1308, 0x03);                      // speed 15
+    img.set(0x1260, 4);                         // time-out 120
+    img.set(0x1265, 0x55);                      // back light Auto, colour Orange
     img.setBytes(0x12D8, {'B', 'E', 'E', 'F'}); // MSK call list entry 4
     img.set(0x1264, img.at(0x1264) & ~0x04);    // voice off
     img.set(0x12A8, 0xFF);                      // ... with its language bit set

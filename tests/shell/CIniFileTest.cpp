@@ -56,17 +56,17 @@ TEST_F(IniTest, LookupRules)
         const char* expect;
     } cases[] = {
         {"", "top", "", "1"},
-        {"Setup", "Language", "", "Chinese"},      // last equal key wins
-        {"SETUP", "LANGUAGE", "", "Chinese"},      // names ignore case
-        {"Setup", "Path", "", "C:"},               // cut at "//"
-        {"Setup", "Note", "", "word "},            // cut keeps the blank before the remark
+        {"Setup", "Language", "", "Chinese"}, // last equal key wins
+        {"SETUP", "LANGUAGE", "", "Chinese"}, // names ignore case
+        {"Setup", "Path", "", "C:"},          // cut at "//"
+        {"Setup", "Note", "", "word "},       // cut keeps the blank before the remark
         {"Setup", "Tabbed", "", "a"},
         {"Setup", "Block", "", "v"},
         {"Setup", "BareWord", "x", ""},
-        {"Setup", "comment", "d", "d"},            // comment lines are not entries
+        {"Setup", "comment", "d", "d"}, // comment lines are not entries
         {"Setup", "c", "d", "d"},
-        {"Setup", "AppName", " def ", "def"},      // second "Setup" is never seen; default trimmed
-        {"Missing", "Key", " def ", " def "},      // no section: default unchanged
+        {"Setup", "AppName", " def ", "def"}, // second "Setup" is never seen; default trimmed
+        {"Missing", "Key", " def ", " def "}, // no section: default unchanged
         {" Setup ", "Language", "", "Spaced"},
         {"中文", "键", "", "值"},
     };

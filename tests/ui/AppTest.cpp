@@ -1,8 +1,10 @@
 // The application's windows, driven as a user would, with message boxes answered by the test.
+#include "UiFixture.h"
 #include "channels/ui/CZemtarView.h"
 #include "editors/ui/CProductInfoDlg.h"
 #include "image/DataFile.h"
 #include "shell/Messages.h"
+#include "shell/PersistedSettings.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/CChildFrame.h"
 #include "shell/ui/CDocumentManager.h"
@@ -13,18 +15,16 @@
 #include "shell/ui/Dialogs.h"
 #include "shell/ui/MessageBox.h"
 #include "support/TestSupport.h"
-#include "UiFixture.h"
-#include "shell/PersistedSettings.h"
 
-#include <QElapsedTimer>
 #include "shell/CIniFile.h"
+#include <QElapsedTimer>
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QMenuBar>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -46,14 +46,25 @@ private slots:
         QTest::addColumn<QString>("firstCategory");
         QTest::addColumn<QString>("header");
         QTest::addColumn<QString>("caption");
-        QTest::newRow("English") << "English" << true << "&File" << "Product Information" << "CH" << "Channel Information";
-        QTest::newRow("Chinese") << "Chinese" << true << u8("文件(&F)") << u8("类型设置") << u8("信道") << u8("信道信息");
+        QTest::newRow("English") << "English" << true << "&File"
+                                 << "Product Information"
+                                 << "CH"
+                                 << "Channel Information";
+        QTest::newRow("Chinese") << "Chinese" << true << u8("文件(&F)") << u8("类型设置") << u8("信道")
+                                 << u8("信道信息");
         // The flag compares exactly, so texts stay English; the module is found as on a
         // file system that ignores case.
-        QTest::newRow("lower-case chinese") << "chinese" << true << u8("文件(&F)") << "Product Information" << "CH"
+        QTest::newRow("lower-case chinese") << "chinese" << true << u8("文件(&F)") << "Product Information"
+                                            << "CH"
                                             << "Channel Information";
-        QTest::newRow("no language") << "" << false << "" << "" << "" << "";
-        QTest::newRow("unknown language") << "Klingon" << false << "" << "" << "" << "";
+        QTest::newRow("no language") << "" << false << ""
+                                     << ""
+                                     << ""
+                                     << "";
+        QTest::newRow("unknown language") << "Klingon" << false << ""
+                                          << ""
+                                          << ""
+                                          << "";
     }
     void startUp()
     {
@@ -136,8 +147,10 @@ private slots:
         const struct {
             CNavigatorBar::Category category;
             const char* dialog;
-        } editors[] = {{CNavigatorBar::OptionalFeatures, "optionalFeaturesDialog"}, {CNavigatorBar::Dtmf, "dtmfDialog"},
-                       {CNavigatorBar::Msk, "mskDialog"}, {CNavigatorBar::TwoTone, "twoToneDialog"},
+        } editors[] = {{CNavigatorBar::OptionalFeatures, "optionalFeaturesDialog"},
+                       {CNavigatorBar::Dtmf, "dtmfDialog"},
+                       {CNavigatorBar::Msk, "mskDialog"},
+                       {CNavigatorBar::TwoTone, "twoToneDialog"},
                        {CNavigatorBar::KeyAssignment, "keyAssignDialog"}};
         for (const auto& e : editors) {
             onNextModal([&](QWidget* w) { opened = w ? w->objectName() : QString(); });
@@ -284,7 +297,9 @@ private slots:
         RadioImage& img = view->GetDocument()->image();
         {
             CProductInfoDlg dlg(img, frame());
-            connect(&dlg, &CProductInfoDlg::bandChanged, view, [view](qint64 lo, qint64 hi) { view->setBandLimits({lo, hi}); });
+            connect(&dlg, &CProductInfoDlg::bandChanged, view, [view](qint64 lo, qint64 hi) {
+                view->setBandLimits({lo, hi});
+            });
             QCOMPARE(dlg.modelList()->count(), 3);
             QCOMPARE(dlg.lowEdit()->text(), QStringLiteral("144"));
             dlg.modelList()->setCurrentIndex(2);
@@ -376,7 +391,8 @@ private slots:
         QCOMPARE(test::readAll(appDir() + QStringLiteral("/Setup.ini")), programCopy); // the default stays
         QFile::remove(user);
         // A program folder that cannot be written sends the changes to the user's copy.
-        QCOMPARE(CIniFile::writablePath(QStringLiteral("/proc/no-such-folder/Setup.ini"), QStringLiteral("Setup.ini")), user);
+        QCOMPARE(CIniFile::writablePath(QStringLiteral("/proc/no-such-folder/Setup.ini"), QStringLiteral("Setup.ini")),
+                 user);
         QCOMPARE(CIniFile::writablePath(appDir() + QStringLiteral("/Setup.ini"), QStringLiteral("Setup.ini")),
                  appDir() + QStringLiteral("/Setup.ini"));
     }

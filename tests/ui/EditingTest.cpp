@@ -1,20 +1,20 @@
 // Editing the channel table as a user does: typing, lists, messages, undo, the clipboard,
 // many rows at once, and the Channel Edit dialog.
 #include "UiFixture.h"
-#include "channels/ui/CChannelEditDlg.h"
 #include "channels/TableText.h"
+#include "channels/ui/CChannelEditDlg.h"
 #include "channels/ui/CZemtarView.h"
 #include "shell/Messages.h"
 #include "shell/ui/CChildFrame.h"
 #include "shell/ui/CDocumentManager.h"
 #include "shell/ui/CZemtarDoc.h"
 
-#include <QComboBox>
-#include <QProcess>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QProcess>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QUndoStack>
@@ -62,7 +62,8 @@ private slots:
     {
         QVERIFY(start(QStringLiteral("English")));
         typeFrequency(1, ColRx, QStringLiteral("145.125"), 2, ColRx);
-        const char* expect[] = {"1", "145.12500", "145.12500", "None", "None", "", "High", "Wide", "Yes", "Off", "Off", "None", ">>"};
+        const char* expect[] = {"1",    "145.12500", "145.12500", "None", "None", "",  "High",
+                                "Wide", "Yes",       "Off",       "Off",  "None", ">>"};
         for (int c = 0; c < ColumnCount; ++c)
             QCOMPARE(cell(1, c), u8(expect[c]));
         QVERIFY(frame()->activeChild()->isWindowModified());
@@ -247,12 +248,14 @@ private slots:
         go(10, ColPower);
         QVERIFY(!view()->pasteText(QStringLiteral("High\tWide\nMedium\tWide\n")));
         QCOMPARE(messages_.size(), 1);
-        QVERIFY(messages_[0].text.contains(QStringLiteral("Row 11, Power: \"Medium\" is not a choice of the Power column")));
+        QVERIFY(messages_[0].text.contains(
+            QStringLiteral("Row 11, Power: \"Medium\" is not a choice of the Power column")));
         for (int r = kFirstRow; r <= kLastRow; ++r)
             QCOMPARE(view()->table().row(r), before.row(r));
         go(10, ColRx);
         QVERIFY(!view()->pasteText(QStringLiteral("145.123\n")));
-        QVERIFY(messages_.last().text.contains(QStringLiteral("Row 10, Rx Frequency: ") + msg::text(msg::StepError, Language::English)));
+        QVERIFY(messages_.last().text.contains(QStringLiteral("Row 10, Rx Frequency: ") +
+                                               msg::text(msg::StepError, Language::English)));
         QCOMPARE(view()->undoStack()->count(), 1);
         go(10, ColPower);
         QVERIFY(view()->pasteText(QStringLiteral("High\nHigh\n")));
@@ -406,7 +409,7 @@ private slots:
         view()->setOnSelectedRows(ColPower, QStringLiteral("Low"));
         for (int r = 1; r <= 10; ++r)
             QCOMPARE(cell(r, ColPower), QStringLiteral("Low"));
-        QVERIFY(cell(11, ColPower).isEmpty()); // unused rows stay empty
+        QVERIFY(cell(11, ColPower).isEmpty());         // unused rows stay empty
         frame()->runCommand(CMainFrame::ID_EDIT_UNDO); // one step
         for (int r = 1; r <= 10; ++r)
             QCOMPARE(cell(r, ColPower), QStringLiteral("High"));

@@ -5,10 +5,10 @@
 #include "editors/Settings.h"
 #include "editors/ui/CDtmfDlg.h"
 #include "editors/ui/CKeyAssignDlg.h"
-#include "editors/ui/CTwoToneDlg.h"
 #include "editors/ui/CMskDlg.h"
-#include "editors/ui/CProductInfoDlg.h"
 #include "editors/ui/COptionalFeaturesDlg.h"
+#include "editors/ui/CProductInfoDlg.h"
+#include "editors/ui/CTwoToneDlg.h"
 #include "shell/ui/CChildFrame.h"
 #include "shell/ui/CNavigatorBar.h"
 #include "shell/ui/CZemtarDoc.h"
@@ -17,14 +17,14 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QTextBrowser>
 #include <QDialogButtonBox>
+#include <QLibraryInfo>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QLibraryInfo>
-#include <QMenuBar>
 #include <QTabWidget>
+#include <QTextBrowser>
 #include <QTreeWidgetItem>
 #include <QUndoStack>
 
@@ -198,12 +198,15 @@ private slots:
         QTest::addColumn<int>("command");
         QTest::addColumn<QString>("section");
         for (const char* lang : {"English", "Chinese"}) {
-            QTest::newRow(lang + QByteArray(" Optional Features")) << lang << int(CMainFrame::ID_OPTIONAL_FEATURES) << "optional-features";
+            QTest::newRow(lang + QByteArray(" Optional Features"))
+                << lang << int(CMainFrame::ID_OPTIONAL_FEATURES) << "optional-features";
             QTest::newRow(lang + QByteArray(" DTMF")) << lang << int(CMainFrame::ID_DTMF) << "dtmf";
             QTest::newRow(lang + QByteArray(" 2-Tone")) << lang << int(CMainFrame::ID_TWO_TONE) << "two-tone";
             QTest::newRow(lang + QByteArray(" MSK")) << lang << int(CMainFrame::ID_MSK) << "msk";
-            QTest::newRow(lang + QByteArray(" Key Assignment")) << lang << int(CMainFrame::ID_KEY_ASSIGN) << "key-assignment";
-            QTest::newRow(lang + QByteArray(" Product Information")) << lang << int(CMainFrame::ID_PRODUCT_INFO) << "product-information";
+            QTest::newRow(lang + QByteArray(" Key Assignment"))
+                << lang << int(CMainFrame::ID_KEY_ASSIGN) << "key-assignment";
+            QTest::newRow(lang + QByteArray(" Product Information"))
+                << lang << int(CMainFrame::ID_PRODUCT_INFO) << "product-information";
             QTest::newRow(lang + QByteArray(" Com Setup")) << lang << int(CMainFrame::ID_COM_SETUP) << "com-setup";
             QTest::newRow(lang + QByteArray(" Language")) << lang << int(CMainFrame::ID_LANGUAGE) << "language";
         }
@@ -239,13 +242,31 @@ private slots:
         frame()->runCommand(CMainFrame::ID_HELP_TOPICS);
         QCOMPARE(help::lastRequest().section, QStringLiteral("start"));
         QVERIFY(help::browser()->toPlainText().contains(QStringLiteral("Zemtar user guide")));
-        const QStringList sections = {"start", "main", "channels", "channel-edit", "product-information",
-                                      "optional-features", "dtmf", "two-tone", "msk", "key-assignment", "read-write",
-                                      "verify", "power", "com-setup", "fleet", "print", "language", "cli", "radiosim"};
+        const QStringList sections = {"start",
+                                      "main",
+                                      "channels",
+                                      "channel-edit",
+                                      "product-information",
+                                      "optional-features",
+                                      "dtmf",
+                                      "two-tone",
+                                      "msk",
+                                      "key-assignment",
+                                      "read-write",
+                                      "verify",
+                                      "power",
+                                      "com-setup",
+                                      "fleet",
+                                      "print",
+                                      "language",
+                                      "cli",
+                                      "radiosim"};
         for (const char* lang : {"English", "Chinese"}) {
-            const QString html = QString::fromUtf8(zemtar::test::readAll(appDir() + QStringLiteral("/guide/") + QLatin1String(lang) + QStringLiteral(".html")));
+            const QString html = QString::fromUtf8(zemtar::test::readAll(
+                appDir() + QStringLiteral("/guide/") + QLatin1String(lang) + QStringLiteral(".html")));
             for (const QString& s : sections)
-                QVERIFY2(html.contains(QStringLiteral("<a name=\"%1\">").arg(s)), qPrintable(QLatin1String(lang) + u' ' + s));
+                QVERIFY2(html.contains(QStringLiteral("<a name=\"%1\">").arg(s)),
+                         qPrintable(QLatin1String(lang) + u' ' + s));
         }
         // Every section the help contexts lead to is one of them.
         for (int context : {0, 1009, 1013, 2025, 2127, 2133, 32777, 32799, 32800, 0x20000 + 128 - 0x10000})
@@ -333,8 +354,8 @@ private slots:
             saveShot(d, QStringLiteral("two-tone-encode-Chinese"));
             d->tabs()->setCurrentIndex(1);
             d->decodeTabs()->setCurrentIndex(4); // 2-Tone5
-            auto* a = qobject_cast<QAbstractSpinBox*>(
-                d->decodeTabs()->currentWidget()->findChild<QWidget*>(QStringLiteral("field%1").arg(editors::twotone::ATone)));
+            auto* a = qobject_cast<QAbstractSpinBox*>(d->decodeTabs()->currentWidget()->findChild<QWidget*>(
+                QStringLiteral("field%1").arg(editors::twotone::ATone)));
             QVERIFY(a);
             a->setFocus();
             QTest::keyClick(a, Qt::Key_Down);
@@ -421,7 +442,8 @@ private slots:
         QVERIFY(!on(CMainFrame::ID_EDIT_UNDO));
         QVERIFY(on(CMainFrame::ID_EDIT_REDO));
         frame()->runCommand(CMainFrame::ID_FILE_CLOSE); // the channel window goes out of sight
-        for (int id : {CMainFrame::ID_EDIT_CUT, CMainFrame::ID_EDIT_COPY, CMainFrame::ID_EDIT_PASTE, CMainFrame::ID_EDIT_DELETE})
+        for (int id :
+             {CMainFrame::ID_EDIT_CUT, CMainFrame::ID_EDIT_COPY, CMainFrame::ID_EDIT_PASTE, CMainFrame::ID_EDIT_DELETE})
             QVERIFY(!on(id));
         QVERIFY(!frame()->action(CMainFrame::ID_CONTROL_BAR)->isIconVisibleInMenu());
         QVERIFY(frame()->action(CMainFrame::ID_CONTROL_BAR)->isChecked());
@@ -449,8 +471,8 @@ private slots:
         for (auto c : {CNavigatorBar::OptionalFeatures, CNavigatorBar::Dtmf, CNavigatorBar::Msk, CNavigatorBar::TwoTone,
                        CNavigatorBar::KeyAssignment})
             QVERIFY(!frame()->navigator()->root()->child(c)->isDisabled());
-        for (int id : {CMainFrame::ID_OPTIONAL_FEATURES, CMainFrame::ID_DTMF, CMainFrame::ID_MSK, CMainFrame::ID_TWO_TONE,
-                       CMainFrame::ID_KEY_ASSIGN})
+        for (int id : {CMainFrame::ID_OPTIONAL_FEATURES, CMainFrame::ID_DTMF, CMainFrame::ID_MSK,
+                       CMainFrame::ID_TWO_TONE, CMainFrame::ID_KEY_ASSIGN})
             QVERIFY(frame()->action(id)->isEnabled());
     }
 };

@@ -2,32 +2,32 @@
 #include "UiFixture.h"
 #include "channels/ui/CZemtarView.h"
 #include "editors/Settings.h"
-#include "link/SerialLink.h"
-#include "link/ui/CComSetupDlg.h"
-#include "link/ui/CPowerDebugDlg.h"
-#include "link/ui/CLinkController.h"
-#include "link/ui/CProcessDlg.h"
-#include "link/ui/CVerifyDlg.h"
 #include "fleet/FleetJob.h"
 #include "fleet/ui/CFleetDlg.h"
+#include "link/SerialLink.h"
+#include "link/ui/CComSetupDlg.h"
+#include "link/ui/CLinkController.h"
+#include "link/ui/CPowerDebugDlg.h"
+#include "link/ui/CProcessDlg.h"
+#include "link/ui/CVerifyDlg.h"
 #include "link/ui/GuiLinkHost.h"
-#include "shell/ui/CChildFrame.h"
 #include "shell/Messages.h"
+#include "shell/ui/CChildFrame.h"
 #include "shell/ui/CZemtarDoc.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
-#include <QPlainTextEdit>
-#include <QSignalSpy>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QTimer>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalSpy>
+#include <QTimer>
 
 using namespace zemtar;
 using namespace zemtar::ui;
@@ -188,10 +188,12 @@ private slots:
             blank.set(map::kBand.offset + i, 0xFF);
         blank.set(map::kRadioType.offset, 0xFF);
         QVERIFY(DataFile::save(file("blank.dat"), blank, nullptr));
-        startWithRadio({QStringLiteral("--from-dat"), file("blank.dat"), QStringLiteral("--band"), QStringLiteral("136-174")});
+        startWithRadio(
+            {QStringLiteral("--from-dat"), file("blank.dat"), QStringLiteral("--band"), QStringLiteral("136-174")});
         transfer(false);
         QVERIFY(messages_.isEmpty());
-        QVERIFY2(frame()->windowTitle().contains(QStringLiteral("Type:unknown  Fre:unknown")), qPrintable(frame()->windowTitle()));
+        QVERIFY2(frame()->windowTitle().contains(QStringLiteral("Type:unknown  Fre:unknown")),
+                 qPrintable(frame()->windowTitle()));
         QVERIFY(frame()->statusMessage().contains(QStringLiteral("checked against the radio's band, 136-174MHz")));
         CZemtarView* view = frame()->activeView();
         QCOMPARE(view->bandLimits().low, 13600000);
@@ -241,7 +243,8 @@ private slots:
 
     void verifyComparesTheDocumentAndWriteCanVerify()
     {
-        startWithRadio({QStringLiteral("--from-dat"), makeDat("radio.dat"), QStringLiteral("--turnaround"), QStringLiteral("0")});
+        startWithRadio(
+            {QStringLiteral("--from-dat"), makeDat("radio.dat"), QStringLiteral("--turnaround"), QStringLiteral("0")});
         transfer(false);
         QStringList r = verifyResult(CMainFrame::ID_VERIFY);
         QCOMPARE(r, QStringList{QStringLiteral("The radio holds exactly this document.")});
@@ -267,8 +270,9 @@ private slots:
 
     void programManyRadiosRunsEachPortAndWaitsForNextRadio()
     {
-        sim_.start(QStringLiteral(ZEMTAR_BIN_DIR "/zemtar-radiosim"),
-                   {QStringLiteral("--count"), QStringLiteral("2"), QStringLiteral("--turnaround"), QStringLiteral("0")});
+        sim_.start(
+            QStringLiteral(ZEMTAR_BIN_DIR "/zemtar-radiosim"),
+            {QStringLiteral("--count"), QStringLiteral("2"), QStringLiteral("--turnaround"), QStringLiteral("0")});
         QStringList devices;
         for (int i = 0; i < 100 && devices.size() < 2; ++i) {
             sim_.waitForReadyRead(100);
@@ -278,7 +282,8 @@ private slots:
         QCOMPARE(devices.size(), 2);
         extraSetup_ = QStringLiteral("[Ports]\ncom1=%1\ncom2=%2\n").arg(devices[0], devices[1]);
         QVERIFY(start(QStringLiteral("English")));
-        CFleetDlg dlg(frame()->activeDocument()->image(), frame()->activeDocument()->displayName(), g().setupIni, frame());
+        CFleetDlg dlg(frame()->activeDocument()->image(), frame()->activeDocument()->displayName(), g().setupIni,
+                      frame());
         dlg.show();
         dlg.sequenceEdit()->setText(QStringLiteral("MSK/ID Code=123456"));
         QVERIFY(!dlg.generateUnits()); // refused with its reason, nothing to start
@@ -356,9 +361,9 @@ private slots:
         CZemtarView* view = frame()->activeView();
         {
             CComSetupDlg dlg(frame()->activeChild()->link()->m_link, frame());
-            QVERIFY(dlg.button(0)->isEnabled());   // the simulated radio
-            QVERIFY(!dlg.button(1)->isEnabled());  // no such device
-            QVERIFY(dlg.button(1)->isChecked());   // still the stored choice, greyed
+            QVERIFY(dlg.button(0)->isEnabled());  // the simulated radio
+            QVERIFY(!dlg.button(1)->isEnabled()); // no such device
+            QVERIFY(dlg.button(1)->isChecked());  // still the stored choice, greyed
             dlg.button(0)->setChecked(true);
             dlg.accept();
         }
@@ -368,8 +373,8 @@ private slots:
 
     void quickClicksOnThePowerBarSendTheValueShownLast()
     {
-        startWithRadio({QStringLiteral("--power-low"), QStringLiteral("94"), QStringLiteral("--transcript"),
-                        file("power.txt")});
+        startWithRadio(
+            {QStringLiteral("--power-low"), QStringLiteral("94"), QStringLiteral("--transcript"), file("power.txt")});
         QString shown;
         onNextModal([&](QWidget* w) {
             auto* dlg = qobject_cast<CPowerDebugDlg*>(w);

@@ -31,8 +31,7 @@ inline const char* kSetup = "[Setup]\nLanguage=%1\nAppName=ZemtarTest\nType1=ZR-
 
 // Runs `f` on the next modal dialog to appear (within 10 s), then closes it if it is still
 // open. Without a dialog, `f` gets nullptr.
-template <class F>
-void onNextModal(F f)
+template <class F> void onNextModal(F f)
 {
     auto* timer = new QTimer;
     auto waited = std::make_shared<int>(0);
@@ -72,7 +71,8 @@ protected:
         for (const QString& f : QDir(QStringLiteral(ZEMTAR_BIN_DIR "/guide")).entryList(QDir::Files))
             QFile::copy(QStringLiteral(ZEMTAR_BIN_DIR "/guide/") + f, appDir() + QStringLiteral("/guide/") + f);
         if (withSetup)
-            zemtar::test::writeAll(appDir() + QStringLiteral("/Setup.ini"), (QString::fromUtf8(kSetup).arg(language) + extraSetup_).toUtf8());
+            zemtar::test::writeAll(appDir() + QStringLiteral("/Setup.ini"),
+                                   (QString::fromUtf8(kSetup).arg(language) + extraSetup_).toUtf8());
     }
     bool start(const QString& language, const QStringList& args = {}, bool withSetup = true)
     {
@@ -109,7 +109,6 @@ protected:
         return file(name);
     }
 
-
 private slots:
     void initTestCase()
     {
@@ -130,7 +129,6 @@ private slots:
         app_.reset();
         resetGlobals();
     }
-
 };
 
 } // namespace zemtar::ui::uitest

@@ -31,7 +31,8 @@ void radio(QPainter& p, QRectF r)
     p.setBrush(QColor(0x10, 0x10, 0x10));
     for (int row = 0; row < 3; ++row)
         for (int col = 0; col < 4; ++col)
-            p.drawEllipse(QPointF(r.x() + w * (0.3 + col * 0.13), r.y() + h * (0.64 + row * 0.1)), w * 0.035, w * 0.035);
+            p.drawEllipse(QPointF(r.x() + w * (0.3 + col * 0.13), r.y() + h * (0.64 + row * 0.1)), w * 0.035,
+                          w * 0.035);
     p.setBrush(kOrange);
     p.drawEllipse(QPointF(r.x() + w * 0.7, r.y() + h * 0.31), w * 0.05, w * 0.05);
     p.restore();
@@ -143,13 +144,20 @@ int main(int argc, char** argv)
 
     const QString icons = out + QStringLiteral("/icons/");
     const int n = 32;
-    icon(n, [](QPainter& p, qreal s) { page(p, s); p.setPen(QPen(kOrange, s / 10)); p.drawLine(QPointF(s * 0.5, s * 0.45), QPointF(s * 0.5, s * 0.75)); p.drawLine(QPointF(s * 0.35, s * 0.6), QPointF(s * 0.65, s * 0.6)); }).save(icons + "new.png");
+    icon(n, [](QPainter& p, qreal s) {
+        page(p, s);
+        p.setPen(QPen(kOrange, s / 10));
+        p.drawLine(QPointF(s * 0.5, s * 0.45), QPointF(s * 0.5, s * 0.75));
+        p.drawLine(QPointF(s * 0.35, s * 0.6), QPointF(s * 0.65, s * 0.6));
+    }).save(icons + "new.png");
     icon(n, [](QPainter& p, qreal s) {
         p.setPen(QPen(QColor(0x8a, 0x6a, 0x1a), s / 24));
         p.setBrush(QColor(0xf5, 0xc8, 0x4c));
         p.drawRoundedRect(QRectF(s * 0.08, s * 0.25, s * 0.84, s * 0.62), s * 0.05, s * 0.05);
         p.setBrush(QColor(0xfb, 0xdf, 0x8a));
-        QPolygonF front; front << QPointF(s * 0.16, s * 0.45) << QPointF(s * 0.98, s * 0.45) << QPointF(s * 0.86, s * 0.87) << QPointF(s * 0.08, s * 0.87);
+        QPolygonF front;
+        front << QPointF(s * 0.16, s * 0.45) << QPointF(s * 0.98, s * 0.45) << QPointF(s * 0.86, s * 0.87)
+              << QPointF(s * 0.08, s * 0.87);
         p.drawPolygon(front);
     }).save(icons + "open.png");
     icon(n, [](QPainter& p, qreal s) {
@@ -161,8 +169,14 @@ int main(int argc, char** argv)
         p.setBrush(QColor(0xdd, 0xe4, 0xee));
         p.drawRect(QRectF(s * 0.22, s * 0.55, s * 0.56, s * 0.35));
     }).save(icons + "save.png");
-    icon(n, [](QPainter& p, qreal s) { radio(p, QRectF(0, s * 0.04, s * 0.62, s * 0.92)); arrow(p, s, true, QColor(0x2e, 0x9e, 0x4f)); }).save(icons + "read.png");
-    icon(n, [](QPainter& p, qreal s) { radio(p, QRectF(0, s * 0.04, s * 0.62, s * 0.92)); arrow(p, s, false, QColor(0xd2, 0x3c, 0x2a)); }).save(icons + "write.png");
+    icon(n, [](QPainter& p, qreal s) {
+        radio(p, QRectF(0, s * 0.04, s * 0.62, s * 0.92));
+        arrow(p, s, true, QColor(0x2e, 0x9e, 0x4f));
+    }).save(icons + "read.png");
+    icon(n, [](QPainter& p, qreal s) {
+        radio(p, QRectF(0, s * 0.04, s * 0.62, s * 0.92));
+        arrow(p, s, false, QColor(0xd2, 0x3c, 0x2a));
+    }).save(icons + "write.png");
     icon(n, [](QPainter& p, qreal s) {
         p.setPen(QPen(kDark, s / 24));
         p.setBrush(Qt::white);

@@ -6,10 +6,7 @@ namespace zemtar::sim {
 
 QString hex(const QByteArray& bytes) { return QString::fromLatin1(bytes.toHex(' ').toUpper()); }
 
-SimRadio::SimRadio(Config config) : cfg_(std::move(config)), memory_(kMemorySize, char(0xFF))
-{
-    setPowers(125, 100);
-}
+SimRadio::SimRadio(Config config) : cfg_(std::move(config)), memory_(kMemorySize, char(0xFF)) { setPowers(125, 100); }
 
 void SimRadio::setPowers(int high, int low)
 {

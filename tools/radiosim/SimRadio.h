@@ -16,9 +16,9 @@ struct Config {
     char family = 'U';
     QByteArray model = QByteArrayLiteral("530");
     Band band{136, 174};
-    int ignoreWakeUps = 0;        // no answer to the first N wake-ups
-    bool wrongIdentity = false;   // answer with model "531"
-    bool noConfirm = false;       // no answer to the PC's confirmation
+    int ignoreWakeUps = 0;      // no answer to the first N wake-ups
+    bool wrongIdentity = false; // answer with model "531"
+    bool noConfirm = false;     // no answer to the PC's confirmation
     enum class BlockFault { None, Missing, Short, Nak, HangUp };
     BlockFault blockFault = BlockFault::None;
     int faultBlock = -1;          // radio address / 8 of the block that fails

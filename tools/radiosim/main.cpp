@@ -37,33 +37,32 @@ qint64 nowNs()
     return qint64(ts.tv_sec) * 1000000000 + ts.tv_nsec;
 }
 
-const char* kUsage =
-    "Usage: zemtar-radiosim [OPTIONS]\n"
-    "A simulated radio on a pseudo-terminal. Prints the device to use, then answers the\n"
-    "programming protocol until interrupted.\n"
-    "  --count N              N radios on N pseudo-terminals (one device line each);\n"
-    "                         --save, --transcript and --link then get .1 .. .N appended\n"
-    "  --link PATH            also make PATH a symbolic link to the device\n"
-    "  --memory FILE          load the radio's 4096-byte memory (raw) from FILE\n"
-    "  --from-dat FILE        load the memory from a 6144-byte data file\n"
-    "  --save FILE            save the memory to FILE after every write and at exit\n"
-    "  --transcript FILE      log every byte each way with time stamps\n"
-    "  --throttle             pace both directions like a 9600-baud wire\n"
-    "  --turnaround MS        the radio's reply delay (default 2, 0 when throttled)\n"
-    "  --latency MS           a USB adapter's latency timer: each reply reaches the program\n"
-    "                         MS after its last byte (default 0)\n"
-    "  --family LETTER        identification family letter (default U)\n"
-    "  --model DIGITS         identification model digits (default 530)\n"
-    "  --band LOW-HIGH        band in MHz (default 136-174)\n"
-    "  --password TEXT        the radio's password (6 characters at most)\n"
-    "  --power-high N --power-low N   the power values (default 125 and 100)\n"
-    "Faults:\n"
-    "  --ignore-wakeups N     no answer to the first N wake-ups\n"
-    "  --wrong-id             identify as model 531\n"
-    "  --no-confirm           no answer to the confirmation\n"
-    "  --fault KIND@K         at block K (radio address / 8): missing, short, nak or hangup\n"
-    "  --short-power-reply    a 3-byte reply to the power mode\n"
-    "  --no-power-ack         no answer to power value updates\n";
+const char* kUsage = "Usage: zemtar-radiosim [OPTIONS]\n"
+                     "A simulated radio on a pseudo-terminal. Prints the device to use, then answers the\n"
+                     "programming protocol until interrupted.\n"
+                     "  --count N              N radios on N pseudo-terminals (one device line each);\n"
+                     "                         --save, --transcript and --link then get .1 .. .N appended\n"
+                     "  --link PATH            also make PATH a symbolic link to the device\n"
+                     "  --memory FILE          load the radio's 4096-byte memory (raw) from FILE\n"
+                     "  --from-dat FILE        load the memory from a 6144-byte data file\n"
+                     "  --save FILE            save the memory to FILE after every write and at exit\n"
+                     "  --transcript FILE      log every byte each way with time stamps\n"
+                     "  --throttle             pace both directions like a 9600-baud wire\n"
+                     "  --turnaround MS        the radio's reply delay (default 2, 0 when throttled)\n"
+                     "  --latency MS           a USB adapter's latency timer: each reply reaches the program\n"
+                     "                         MS after its last byte (default 0)\n"
+                     "  --family LETTER        identification family letter (default U)\n"
+                     "  --model DIGITS         identification model digits (default 530)\n"
+                     "  --band LOW-HIGH        band in MHz (default 136-174)\n"
+                     "  --password TEXT        the radio's password (6 characters at most)\n"
+                     "  --power-high N --power-low N   the power values (default 125 and 100)\n"
+                     "Faults:\n"
+                     "  --ignore-wakeups N     no answer to the first N wake-ups\n"
+                     "  --wrong-id             identify as model 531\n"
+                     "  --no-confirm           no answer to the confirmation\n"
+                     "  --fault KIND@K         at block K (radio address / 8): missing, short, nak or hangup\n"
+                     "  --short-power-reply    a 3-byte reply to the power mode\n"
+                     "  --no-power-ack         no answer to power value updates\n";
 
 struct Options {
     Config cfg;
@@ -99,44 +98,91 @@ bool parse(const QStringList& args, Options& o, QString& error)
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         std::optional<QString> v;
-        if (a == QLatin1String("--throttle")) o.throttle = true;
-        else if (a == QLatin1String("--wrong-id")) o.cfg.wrongIdentity = true;
-        else if (a == QLatin1String("--no-confirm")) o.cfg.noConfirm = true;
-        else if (a == QLatin1String("--short-power-reply")) o.cfg.shortPowerReply = true;
-        else if (a == QLatin1String("--no-power-ack")) o.cfg.noPowerAck = true;
-        else if (a == QLatin1String("--link")) { if (!(v = need(i))) return false; o.link = *v; }
-        else if (a == QLatin1String("--memory")) { if (!(v = need(i))) return false; o.memory = *v; }
-        else if (a == QLatin1String("--from-dat")) { if (!(v = need(i))) return false; o.fromDat = *v; }
-        else if (a == QLatin1String("--save")) { if (!(v = need(i))) return false; o.save = *v; }
-        else if (a == QLatin1String("--transcript")) { if (!(v = need(i))) return false; o.transcript = *v; }
-        else if (a == QLatin1String("--latency")) { if (!(v = need(i)) || !number(*v, 0, 1000, o.latencyMs)) return false; }
-        else if (a == QLatin1String("--count")) { if (!(v = need(i)) || !number(*v, 1, 64, o.count)) return false; }
-        else if (a == QLatin1String("--turnaround")) { if (!(v = need(i)) || !number(*v, 0, 1000, o.turnaroundMs)) return false; }
-        else if (a == QLatin1String("--power-high")) { if (!(v = need(i)) || !number(*v, 0, 255, o.high)) return false; }
-        else if (a == QLatin1String("--power-low")) { if (!(v = need(i)) || !number(*v, 0, 255, o.low)) return false; }
-        else if (a == QLatin1String("--ignore-wakeups")) { if (!(v = need(i)) || !number(*v, 0, 1000000, o.cfg.ignoreWakeUps)) return false; }
-        else if (a == QLatin1String("--family")) {
-            if (!(v = need(i))) return false;
-            if (v->size() != 1) { error = QStringLiteral("--family takes one letter"); return false; }
+        if (a == QLatin1String("--throttle"))
+            o.throttle = true;
+        else if (a == QLatin1String("--wrong-id"))
+            o.cfg.wrongIdentity = true;
+        else if (a == QLatin1String("--no-confirm"))
+            o.cfg.noConfirm = true;
+        else if (a == QLatin1String("--short-power-reply"))
+            o.cfg.shortPowerReply = true;
+        else if (a == QLatin1String("--no-power-ack"))
+            o.cfg.noPowerAck = true;
+        else if (a == QLatin1String("--link")) {
+            if (!(v = need(i)))
+                return false;
+            o.link = *v;
+        } else if (a == QLatin1String("--memory")) {
+            if (!(v = need(i)))
+                return false;
+            o.memory = *v;
+        } else if (a == QLatin1String("--from-dat")) {
+            if (!(v = need(i)))
+                return false;
+            o.fromDat = *v;
+        } else if (a == QLatin1String("--save")) {
+            if (!(v = need(i)))
+                return false;
+            o.save = *v;
+        } else if (a == QLatin1String("--transcript")) {
+            if (!(v = need(i)))
+                return false;
+            o.transcript = *v;
+        } else if (a == QLatin1String("--latency")) {
+            if (!(v = need(i)) || !number(*v, 0, 1000, o.latencyMs))
+                return false;
+        } else if (a == QLatin1String("--count")) {
+            if (!(v = need(i)) || !number(*v, 1, 64, o.count))
+                return false;
+        } else if (a == QLatin1String("--turnaround")) {
+            if (!(v = need(i)) || !number(*v, 0, 1000, o.turnaroundMs))
+                return false;
+        } else if (a == QLatin1String("--power-high")) {
+            if (!(v = need(i)) || !number(*v, 0, 255, o.high))
+                return false;
+        } else if (a == QLatin1String("--power-low")) {
+            if (!(v = need(i)) || !number(*v, 0, 255, o.low))
+                return false;
+        } else if (a == QLatin1String("--ignore-wakeups")) {
+            if (!(v = need(i)) || !number(*v, 0, 1000000, o.cfg.ignoreWakeUps))
+                return false;
+        } else if (a == QLatin1String("--family")) {
+            if (!(v = need(i)))
+                return false;
+            if (v->size() != 1) {
+                error = QStringLiteral("--family takes one letter");
+                return false;
+            }
             o.cfg.family = v->at(0).toLatin1();
         } else if (a == QLatin1String("--model")) {
-            if (!(v = need(i))) return false;
-            if (v->size() != 3) { error = QStringLiteral("--model takes three digits"); return false; }
+            if (!(v = need(i)))
+                return false;
+            if (v->size() != 3) {
+                error = QStringLiteral("--model takes three digits");
+                return false;
+            }
             o.cfg.model = v->toLatin1();
         } else if (a == QLatin1String("--band")) {
-            if (!(v = need(i))) return false;
+            if (!(v = need(i)))
+                return false;
             const QStringList p = v->split(u'-');
-            if (p.size() != 2 || !number(p[0], 0, 999, o.cfg.band.lowMHz) || !number(p[1], 0, 999, o.cfg.band.highMHz)) {
+            if (p.size() != 2 || !number(p[0], 0, 999, o.cfg.band.lowMHz) ||
+                !number(p[1], 0, 999, o.cfg.band.highMHz)) {
                 error = QStringLiteral("--band takes LOW-HIGH in MHz, such as 136-174");
                 return false;
             }
         } else if (a == QLatin1String("--password")) {
-            if (!(v = need(i))) return false;
+            if (!(v = need(i)))
+                return false;
             o.password = v->toLatin1();
-            if (o.password.size() > 6) { error = QStringLiteral("--password takes at most 6 characters"); return false; }
+            if (o.password.size() > 6) {
+                error = QStringLiteral("--password takes at most 6 characters");
+                return false;
+            }
             o.havePassword = true;
         } else if (a == QLatin1String("--fault")) {
-            if (!(v = need(i))) return false;
+            if (!(v = need(i)))
+                return false;
             const QStringList p = v->split(u'@');
             const QStringList kinds = {"missing", "short", "nak", "hangup"};
             int block = 0;
@@ -176,7 +222,8 @@ int main(int argc, char** argv)
     }
     Options o;
     QString error;
-    const bool explicitPowers = args.contains(QStringLiteral("--power-high")) || args.contains(QStringLiteral("--power-low"));
+    const bool explicitPowers =
+        args.contains(QStringLiteral("--power-high")) || args.contains(QStringLiteral("--power-low"));
     if (!parse(args, o, error)) {
         std::fprintf(stderr, "zemtar-radiosim: %s\n%s", qPrintable(error), kUsage);
         return 1;

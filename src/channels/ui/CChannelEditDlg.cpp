@@ -4,8 +4,8 @@
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/HelpLauncher.h"
 
-#include <QComboBox>
 #include "shell/ui/MessageBox.h"
+#include <QComboBox>
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -104,7 +104,8 @@ void CChannelEditDlg::onChoice(int index)
     if (loading_ || index < 0)
         return;
     static const ChannelEditModel::Choice choices[] = {ChannelEditModel::Choice::None, ChannelEditModel::Choice::Msk,
-                                                       ChannelEditModel::Choice::Dtmf, ChannelEditModel::Choice::TwoTone};
+                                                       ChannelEditModel::Choice::Dtmf,
+                                                       ChannelEditModel::Choice::TwoTone};
     model_->setChoice(choices[index]);
     if (refillTable)
         refillTable();

@@ -1,8 +1,8 @@
 #include "CMSFlexGrid.h"
 
 #include <QAbstractButton>
-#include <QItemSelection>
 #include <QHeaderView>
+#include <QItemSelection>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>

@@ -71,9 +71,9 @@ private:
     QColor fixedColor_ = Qt::black;
     QHash<long, Qt::Alignment> alignment_;
     long leavingRow_ = -1, leavingCol_ = -1; // while LeaveCell runs: the cell being left
-    bool selectingRows_ = false;               // a current-cell change that enters no cell
-    long anchorRow_ = 1;                       // where a Shift extension of rows starts
-    bool draggingRows_ = false;                // the mouse went down on a row number
+    bool selectingRows_ = false;             // a current-cell change that enters no cell
+    long anchorRow_ = 1;                     // where a Shift extension of rows starts
+    bool draggingRows_ = false;              // the mouse went down on a row number
 };
 
 } // namespace zemtar::ui

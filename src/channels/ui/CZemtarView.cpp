@@ -1,9 +1,9 @@
 #include "CZemtarView.h"
 
 #include "editors/ProductInfo.h"
+#include "shell/Messages.h"
 #include "shell/PersistedSettings.h"
 #include "shell/ui/AppGlobals.h"
-#include "shell/Messages.h"
 #include "shell/ui/CZemtarDoc.h"
 #include "shell/ui/MessageBox.h"
 
@@ -138,9 +138,10 @@ QString CZemtarView::bandNote() const
     if (band::valid(doc_->image()))
         return {};
     const std::optional<Band> identified = radioBand ? radioBand() : std::nullopt;
-    return identified ? tr("The band in this memory is not valid: frequencies are checked against the radio's band, %1.")
-                            .arg(band::text(*identified))
-                      : tr("The band in this memory is not valid: frequencies are checked against the receive range only.");
+    return identified
+               ? tr("The band in this memory is not valid: frequencies are checked against the radio's band, %1.")
+                     .arg(band::text(*identified))
+               : tr("The band in this memory is not valid: frequencies are checked against the receive range only.");
 }
 
 void CZemtarView::StoreTableIntoImage() { table().storeIntoImage(doc_->image()); }

@@ -109,14 +109,22 @@ QComboBox* CZemtarView::listEditor(int column) const
 {
     switch (column) {
     case ColDecode:
-    case ColEncode: return toneList_;
-    case ColPower: return powerList_;
-    case ColWidth: return widthList_;
-    case ColScan: return scanList_;
-    case ColPttId: return pttList_;
-    case ColBusy: return busyList_;
-    case ColSignal: return signalList_;
-    default: return nullptr;
+    case ColEncode:
+        return toneList_;
+    case ColPower:
+        return powerList_;
+    case ColWidth:
+        return widthList_;
+    case ColScan:
+        return scanList_;
+    case ColPttId:
+        return pttList_;
+    case ColBusy:
+        return busyList_;
+    case ColSignal:
+        return signalList_;
+    default:
+        return nullptr;
     }
 }
 
@@ -236,8 +244,8 @@ bool CZemtarView::commitCell(long row, long col, bool onEnter)
     const CommitResult result = zemtar::commitCell(t, int(row), int(col), text, band_, g().lang());
     if (!result.accepted()) {
         const QMessageBox::Icon icon = *result.error == msg::DataFormat ? QMessageBox::Critical : QMessageBox::Warning;
-        messageBox(this, msg::text(*result.error, g().lang()), msg::text(msg::CautionTitle, g().lang()), QMessageBox::Ok,
-                   icon);
+        messageBox(this, msg::text(*result.error, g().lang()), msg::text(msg::CautionTitle, g().lang()),
+                   QMessageBox::Ok, icon);
         // The refused value stays in its cell's editor (emptied after Enter); the row is kept.
         auto* edit = static_cast<QLineEdit*>(editor);
         const QString keep = onEnter ? QString() : text;
@@ -419,7 +427,8 @@ void CZemtarView::deleteSelectedRows()
 
 void CZemtarView::copySelection()
 {
-    if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget()); edit && (edit == nameEdit_ || edit == freqEdit_)) {
+    if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        edit && (edit == nameEdit_ || edit == freqEdit_)) {
         edit->copy();
         return;
     }
@@ -477,7 +486,8 @@ void CZemtarView::cutSelection()
 
 void CZemtarView::paste()
 {
-    if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget()); edit && (edit == nameEdit_ || edit == freqEdit_)) {
+    if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        edit && (edit == nameEdit_ || edit == freqEdit_)) {
         edit->paste();
         return;
     }
@@ -514,7 +524,8 @@ bool CZemtarView::pasteText(const QString& text)
         for (qsizetype j = 0; j < pasted.size(); ++j) {
             const int c = firstCol + int(j);
             if (c > ColSignal) {
-                problems << tr("Row %1: the pasted cells reach beyond the last column.").arg(ChannelTable::rowLabel(row));
+                problems
+                    << tr("Row %1: the pasted cells reach beyond the last column.").arg(ChannelTable::rowLabel(row));
                 break;
             }
             edit.fields[c - ColRx] = pasted[j];

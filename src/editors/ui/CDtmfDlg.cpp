@@ -5,9 +5,9 @@
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QLabel>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -50,7 +50,8 @@ CDtmfDlg::CDtmfDlg(RadioImage& image, Language lang, QWidget* parent) : CFieldDi
     for (int n = 0; n < 9; ++n)
         cells.push_back({n});
     grid_ = calls_->makeGrid(cells, {tr("Num"), tr("Fast Call List")}, list);
-    grid_->setMinimumHeight(grid_->horizontalHeader()->height() + 9 * grid_->verticalHeader()->defaultSectionSize() + 4);
+    grid_->setMinimumHeight(grid_->horizontalHeader()->height() + 9 * grid_->verticalHeader()->defaultSectionSize() +
+                            4);
     auto* ll = new QVBoxLayout(list);
     ll->addWidget(grid_);
 

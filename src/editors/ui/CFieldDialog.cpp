@@ -18,10 +18,7 @@ FieldBinder* CFieldDialog::bind(const fields::Page& page)
     return b;
 }
 
-void CFieldDialog::addPage(QWidget* page, const QList<FieldBinder*>& binders)
-{
-    pages_.append({page, binders});
-}
+void CFieldDialog::addPage(QWidget* page, const QList<FieldBinder*>& binders) { pages_.append({page, binders}); }
 
 void CFieldDialog::pageShown()
 {

@@ -33,7 +33,8 @@ CMskDlg::CMskDlg(RadioImage& image, Language lang, QWidget* parent) : CFieldDial
     for (int j = 0; j < editors::msk::kCallCount; ++j)
         cells.push_back({j});
     grid_ = calls_->makeGrid(cells, {tr("Num"), tr("Call List")}, group);
-    grid_->setMinimumHeight(grid_->horizontalHeader()->height() + 9 * grid_->verticalHeader()->defaultSectionSize() + 4);
+    grid_->setMinimumHeight(grid_->horizontalHeader()->height() + 9 * grid_->verticalHeader()->defaultSectionSize() +
+                            4);
     auto* gl = new QVBoxLayout(group);
     gl->addWidget(grid_);
 

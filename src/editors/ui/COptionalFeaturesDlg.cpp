@@ -24,9 +24,9 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(RadioImage& image, Language lang, QWi
     // and the data password.
     auto* lists = new QGroupBox(this);
     auto* lg = new QGridLayout(lists);
-    const int listFields[] = {of::BackLight, of::BackLightColor, of::DisplayMode, of::KeyLock, of::PriorityChannel,
-                              of::ScanMode, of::SquelchLevel, of::Step, of::Tot, of::Voice, of::VoxGain,
-                              of::PttIdType, of::FrequencyMode, of::MskType};
+    const int listFields[] = {of::BackLight, of::BackLightColor, of::DisplayMode,   of::KeyLock, of::PriorityChannel,
+                              of::ScanMode,  of::SquelchLevel,   of::Step,          of::Tot,     of::Voice,
+                              of::VoxGain,   of::PttIdType,      of::FrequencyMode, of::MskType};
     for (int k = 0; k < int(std::size(listFields)); ++k) {
         const int i = listFields[k];
         const int row = k % 7, col = (k / 7) * 2;

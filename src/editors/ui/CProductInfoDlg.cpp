@@ -54,8 +54,8 @@ CProductInfoDlg::CProductInfoDlg(RadioImage& image, QWidget* parent) : QDialog(p
     layout->addWidget(group);
     layout->addWidget(buttons);
 
-    const auto fields = productinfo::load(image_, productinfo::modelNames(g().setupIni),
-                                          g().registry().value(QStringLiteral("Type")));
+    const auto fields =
+        productinfo::load(image_, productinfo::modelNames(g().setupIni), g().registry().value(QStringLiteral("Type")));
     model_->addItems(fields.models);
     model_->setCurrentIndex(fields.selected);
     low_->setText(QString::number(fields.lowMHz));
@@ -74,7 +74,8 @@ void CProductInfoDlg::accept()
         return;
     }
     const Band band{f.lowMHz, f.highMHz};
-    emit captionChanged(windowCaption(g().languageValue(QStringLiteral("AppName")), model_->currentText(), band, g().lang()));
+    emit captionChanged(
+        windowCaption(g().languageValue(QStringLiteral("AppName")), model_->currentText(), band, g().lang()));
     const BandLimits limits = BandLimits::of(band);
     emit bandChanged(limits.low, limits.high);
     g().registry().setValue(QStringLiteral("Type"), f.selected);
@@ -84,8 +85,8 @@ void CProductInfoDlg::accept()
 void CProductInfoDlg::keyPressEvent(QKeyEvent* e)
 {
     if (e->key() == Qt::Key_F1) {
-        static const QHash<QString, int> ids = {{QStringLiteral("model"), 1013}, {QStringLiteral("low"), 1113},
-                                                {QStringLiteral("high"), 1114}};
+        static const QHash<QString, int> ids = {
+            {QStringLiteral("model"), 1013}, {QStringLiteral("low"), 1113}, {QStringLiteral("high"), 1114}};
         help::show(focusWidget() ? ids.value(focusWidget()->objectName(), 0) : 0);
         return;
     }

@@ -5,8 +5,8 @@
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QLabel>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QTabWidget>
 #include <QVBoxLayout>
 

@@ -239,7 +239,8 @@ QWidget* FieldBinder::make(int i, QWidget* parent, bool spin)
     return w;
 }
 
-FieldGrid* FieldBinder::makeGrid(const std::vector<std::vector<int>>& cells, const QStringList& headers, QWidget* parent)
+FieldGrid* FieldBinder::makeGrid(const std::vector<std::vector<int>>& cells, const QStringList& headers,
+                                 QWidget* parent)
 {
     auto* g = new FieldGrid(this, cells, headers, parent);
     grids_.push_back(g);

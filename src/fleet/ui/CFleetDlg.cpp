@@ -12,8 +12,8 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -225,7 +225,8 @@ bool CFleetDlg::start()
     }
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(dir);
-    logPath_ = QDir(dir).filePath(QStringLiteral("fleet-%1.csv").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
+    logPath_ = QDir(dir).filePath(
+        QStringLiteral("fleet-%1.csv").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
     options.logPath = logPath_;
     options.setup = &setup_;
     options.models = models_;
@@ -242,42 +243,55 @@ bool CFleetDlg::start()
     }
     // The workers report from their threads: everything shown goes through the event loop.
     job_->unitStarted = [this](int port, const QString& unit) {
-        QMetaObject::invokeMethod(this, [this, port, unit] {
-            Row& r = rows_[jobPorts_[port]];
-            r.unit->setText(tr("unit %1: writing").arg(unit));
-            r.current = unit;
-            r.verifying = false;
-            r.next->setEnabled(false);
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this, port, unit] {
+                Row& r = rows_[jobPorts_[port]];
+                r.unit->setText(tr("unit %1: writing").arg(unit));
+                r.current = unit;
+                r.verifying = false;
+                r.next->setEnabled(false);
+            },
+            Qt::QueuedConnection);
     };
     job_->progress = [this](int port, int value, int maximum) {
-        QMetaObject::invokeMethod(this, [this, port, value, maximum] {
-            Row& r = rows_[jobPorts_[port]];
-            r.bar->setMaximum(maximum);
-            r.bar->setValue(value);
-            if (!r.verifying && value > maximum / 2) {
-                r.verifying = true;
-                r.unit->setText(tr("unit %1: verifying").arg(r.current));
-            }
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this, port, value, maximum] {
+                Row& r = rows_[jobPorts_[port]];
+                r.bar->setMaximum(maximum);
+                r.bar->setValue(value);
+                if (!r.verifying && value > maximum / 2) {
+                    r.verifying = true;
+                    r.unit->setText(tr("unit %1: verifying").arg(r.current));
+                }
+            },
+            Qt::QueuedConnection);
     };
     job_->unitEnded = [this](int port, const fleet::LogEntry& e) {
-        QMetaObject::invokeMethod(this, [this, port, e] {
-            rows_[jobPorts_[port]].unit->setText(tr("unit %1: %2").arg(e.unit, e.result));
-            appendLog(e);
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this, port, e] {
+                rows_[jobPorts_[port]].unit->setText(tr("unit %1: %2").arg(e.unit, e.result));
+                appendLog(e);
+            },
+            Qt::QueuedConnection);
     };
     job_->problem = [this](const QString& p) {
-        QMetaObject::invokeMethod(this, [this, p] { log_->appendPlainText(p); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, p] { log_->appendPlainText(p); }, Qt::QueuedConnection);
     };
     if (ask_->isChecked()) {
         job_->nextRadio = [this](int port, const QString& unit) {
-            QMetaObject::invokeMethod(this, [this, port, unit] {
-                Row& r = rows_[jobPorts_[port]];
-                r.unit->setText(tr("connect the radio for unit %1").arg(unit));
-                r.next->setEnabled(true);
-                r.next->setFocus();
-            }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this,
+                [this, port, unit] {
+                    Row& r = rows_[jobPorts_[port]];
+                    r.unit->setText(tr("connect the radio for unit %1").arg(unit));
+                    r.next->setEnabled(true);
+                    r.next->setFocus();
+                },
+                Qt::QueuedConnection);
             std::unique_lock lock(waitMutex_);
             waitCv_.wait(lock, [&] { return go_[port] || job_->cancelled(); });
             go_[port] = false;
@@ -320,7 +334,8 @@ void CFleetDlg::onFinished()
 
 void CFleetDlg::saveLog()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Save Log"), QStringLiteral("fleet-log.csv"), tr("Log (*.csv)"));
+    const QString path =
+        QFileDialog::getSaveFileName(this, tr("Save Log"), QStringLiteral("fleet-log.csv"), tr("Log (*.csv)"));
     if (path.isEmpty())
         return;
     QString error;

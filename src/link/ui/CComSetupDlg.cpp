@@ -4,8 +4,8 @@
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/HelpLauncher.h"
 
-#include <QButtonGroup>
 #include "shell/ui/MessageBox.h"
+#include <QButtonGroup>
 
 #include <QDialogButtonBox>
 #include <QGroupBox>

@@ -7,7 +7,6 @@ class QRadioButton;
 
 namespace zemtar::ui {
 
-
 // Chooses the serial port: com1..com4, greyed when the device cannot be opened now.
 class CComSetupDlg : public QDialog {
     Q_OBJECT

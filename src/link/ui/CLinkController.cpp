@@ -24,7 +24,8 @@ void CLinkController::openProcessDialog(bool writing, bool verifying)
     m_bVerifyMode = verifying;
     if (!m_pProcessDlg) {
         m_pProcessDlg = new CProcessDlg(doc_.window());
-        connect(m_pProcessDlg, &CProcessDlg::startTransfer, this, &CLinkController::OnStartTransfer, Qt::QueuedConnection);
+        connect(m_pProcessDlg, &CProcessDlg::startTransfer, this, &CLinkController::OnStartTransfer,
+                Qt::QueuedConnection);
     }
     const bool zh = g().chinese;
     m_pProcessDlg->m_strCaption = verifying ? tr("Verify")
@@ -112,7 +113,8 @@ void CLinkController::OnStartTransfer()
                 doc_.image() = image;
                 doc_.refill();
             });
-            const QString read = tr("Read from the radio on %1: %2 rows").arg(m_link.m_strPort).arg(TransferEngine::kProgressMax);
+            const QString read =
+                tr("Read from the radio on %1: %2 rows").arg(m_link.m_strPort).arg(TransferEngine::kProgressMax);
             const QString note = (doc_.bandNote ? doc_.bandNote() : QString());
             emit statusText(note.isEmpty() ? read : read + QStringLiteral(". ") + note);
         }

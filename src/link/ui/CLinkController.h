@@ -22,10 +22,10 @@ class CLinkController : public QObject {
 public:
     struct Document {
         std::function<RadioImage&()> image;
-        std::function<void()> commit;  // the editor in progress into the table
-        std::function<void()> store;   // the table into the image
+        std::function<void()> commit; // the editor in progress into the table
+        std::function<void()> store;  // the table into the image
         std::function<void(const QString& what, const std::function<void()>& change)> change; // one undo step
-        std::function<void()> refill;  // after a read replaced the image
+        std::function<void()> refill; // after a read replaced the image
         std::function<BandLimits()> band;
         std::function<QWidget*()> window;
         std::function<QString()> bandNote; // what the status bar says of a band the image does not give

@@ -40,10 +40,18 @@ CPowerDebugDlg::CPowerDebugDlg(PowerCalibration& calibration, int storedValue, Q
     m_nPower = m_ctlPower->value();
     connect(m_ctlPower, &QScrollBar::actionTriggered, this, [this](int action) {
         switch (action) {
-        case QAbstractSlider::SliderSingleStepSub: m_nPower -= 1; break;
-        case QAbstractSlider::SliderSingleStepAdd: m_nPower += 1; break;
-        case QAbstractSlider::SliderMove: m_nPower = m_ctlPower->sliderPosition(); break;
-        default: m_nPower = m_ctlPower->sliderPosition(); break;
+        case QAbstractSlider::SliderSingleStepSub:
+            m_nPower -= 1;
+            break;
+        case QAbstractSlider::SliderSingleStepAdd:
+            m_nPower += 1;
+            break;
+        case QAbstractSlider::SliderMove:
+            m_nPower = m_ctlPower->sliderPosition();
+            break;
+        default:
+            m_nPower = m_ctlPower->sliderPosition();
+            break;
         }
         m_nPower = std::clamp(m_nPower, 1, cal_.parameters().maximum);
         m_ctlPower->setSliderPosition(m_nPower);

@@ -12,10 +12,11 @@ CVerifyDlg::CVerifyDlg(const QStringList& differences, const QString& port, QWid
 {
     setObjectName(QStringLiteral("verifyDialog"));
     setWindowTitle(tr("Verify"));
-    summary_ = new QLabel(differences.isEmpty()
-                              ? tr("The radio holds exactly this document.")
-                              : tr("The radio on %1 differs from this document in %2 place(s):").arg(port).arg(differences.size()),
-                          this);
+    summary_ = new QLabel(
+        differences.isEmpty()
+            ? tr("The radio holds exactly this document.")
+            : tr("The radio on %1 differs from this document in %2 place(s):").arg(port).arg(differences.size()),
+        this);
     summary_->setObjectName(QStringLiteral("summary"));
     list_ = new QPlainTextEdit(this);
     list_->setObjectName(QStringLiteral("differences"));

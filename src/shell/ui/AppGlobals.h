@@ -2,8 +2,8 @@
 // The program-wide state the start-up sequence fixes: the settings file, the language, the
 // help file, the program's folder, the application's display name and the new-document flag.
 // Only the window layer reads it; core functions get what they need as arguments.
-#include "shell/CIniFile.h"
 #include "image/Language.h"
+#include "shell/CIniFile.h"
 #include "shell/PersistedSettings.h"
 
 #include <QString>
@@ -13,12 +13,12 @@
 namespace zemtar::ui {
 
 struct Globals {
-    CIniFile setupIni;       // "Setup.ini" beside the program
-    QString language;        // its [Setup] Language value
-    bool chinese = false;    // true exactly when that value is "Chinese"
-    QString helpFile;        // "chHelp.chm" or "enHelp.chm"
-    QString appDir;          // the program's folder
-    QString displayName;     // caption of message boxes: the language section's "Company"
+    CIniFile setupIni;        // "Setup.ini" beside the program
+    QString language;         // its [Setup] Language value
+    bool chinese = false;     // true exactly when that value is "Chinese"
+    QString helpFile;         // "chHelp.chm" or "enHelp.chm"
+    QString appDir;           // the program's folder
+    QString displayName;      // caption of message boxes: the language section's "Company"
     bool newDocument = false; // set by a new document, cleared by Open, a read and Channel Edit
 
     Language lang() const { return chinese ? Language::Chinese : Language::English; }

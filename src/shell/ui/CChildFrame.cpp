@@ -27,7 +27,9 @@ CChildFrame::CChildFrame(CZemtarDoc* doc, CZemtarView* view, QWidget* parent)
     d.image = [this]() -> RadioImage& { return doc_->image(); };
     d.commit = [this] { view_->commitEditor(); };
     d.store = [this] { view_->StoreTableIntoImage(); };
-    d.change = [this](const QString& what, const std::function<void()>& change) { view_->changeDocument(what, change); };
+    d.change = [this](const QString& what, const std::function<void()>& change) {
+        view_->changeDocument(what, change);
+    };
     d.refill = [this] {
         g().newDocument = false;
         view_->FillTableFromImage();

@@ -106,8 +106,9 @@ bool CDocumentManager::maybeSave(CChildFrame* frame)
     if (!frame || !frame->document()->isModified())
         return true;
     const QString name = frame->document()->displayName();
-    const auto answer = appMessage(window_, tr("Save changes to %1?").arg(name),
-                                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Question);
+    const auto answer =
+        appMessage(window_, tr("Save changes to %1?").arg(name),
+                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Question);
     if (answer == QMessageBox::Cancel)
         return false;
     return answer == QMessageBox::Discard || saveDocument(frame, false);

@@ -10,36 +10,36 @@
 #include "MessageBox.h"
 #include "channels/ui/CZemtarView.h"
 #include "editors/ui/CDtmfDlg.h"
-#include "print/PainterCanvas.h"
-#include "fleet/ui/CFleetDlg.h"
-#include "link/ui/CLinkController.h"
-#include "print/ui/CPrintListDlg.h"
 #include "editors/ui/CKeyAssignDlg.h"
-#include "editors/ui/CTwoToneDlg.h"
 #include "editors/ui/CMskDlg.h"
 #include "editors/ui/COptionalFeaturesDlg.h"
 #include "editors/ui/CProductInfoDlg.h"
+#include "editors/ui/CTwoToneDlg.h"
+#include "fleet/ui/CFleetDlg.h"
+#include "link/ui/CLinkController.h"
+#include "print/PainterCanvas.h"
+#include "print/ui/CPrintListDlg.h"
 #include "shell/Messages.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
-#include <QKeyEvent>
-#include <QtGui/qevent.h>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QProcess>
-#include <QStatusBar>
-#include <QToolBar>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
-#include <QClipboard>
-#include <QGuiApplication>
+#include <QProcess>
+#include <QStatusBar>
 #include <QTimer>
+#include <QToolBar>
 #include <QUndoStack>
+#include <QtGui/qevent.h>
 
 namespace zemtar::ui {
 
@@ -129,71 +129,182 @@ void CMainFrame::createActions()
         return [this, what, makeDialog] { editDocument(tr(what), makeDialog); };
     };
     commands_ = {
-        {ID_FILE_NEW, QT_TR_NOOP("&New"), {QKeySequence(Qt::CTRL | Qt::Key_N)}, "new", W::Always, [this] { documents_->fileNew(); }},
-        {ID_FILE_OPEN, QT_TR_NOOP("&Open..."), {QKeySequence(Qt::CTRL | Qt::Key_O)}, "open", W::Always, [this] { documents_->fileOpen(); }},
-        {ID_FILE_CLOSE, QT_TR_NOOP("&Close"), {}, nullptr, W::Document,
+        {ID_FILE_NEW,
+         QT_TR_NOOP("&New"),
+         {QKeySequence(Qt::CTRL | Qt::Key_N)},
+         "new",
+         W::Always,
+         [this] { documents_->fileNew(); }},
+        {ID_FILE_OPEN,
+         QT_TR_NOOP("&Open..."),
+         {QKeySequence(Qt::CTRL | Qt::Key_O)},
+         "open",
+         W::Always,
+         [this] { documents_->fileOpen(); }},
+        {ID_FILE_CLOSE,
+         QT_TR_NOOP("&Close"),
+         {},
+         nullptr,
+         W::Document,
          [this] {
              if (CChildFrame* f = activeChild())
                  f->close();
          }},
-        {ID_FILE_SAVE, QT_TR_NOOP("&Save"), {QKeySequence(Qt::CTRL | Qt::Key_S)}, "save", W::Document,
+        {ID_FILE_SAVE,
+         QT_TR_NOOP("&Save"),
+         {QKeySequence(Qt::CTRL | Qt::Key_S)},
+         "save",
+         W::Document,
          [this] {
              if (CChildFrame* f = activeChild())
                  documents_->saveDocument(f, false);
          }},
-        {ID_FILE_SAVE_AS, QT_TR_NOOP("Save &As..."), {}, nullptr, W::Document,
+        {ID_FILE_SAVE_AS,
+         QT_TR_NOOP("Save &As..."),
+         {},
+         nullptr,
+         W::Document,
          [this] {
              if (CChildFrame* f = activeChild())
                  documents_->saveDocument(f, true);
          }},
-        {ID_FILE_PRINT, QT_TR_NOOP("&Print..."), {QKeySequence(Qt::CTRL | Qt::Key_P)}, "print", W::Document, [this] { onPrint(false); }},
+        {ID_FILE_PRINT,
+         QT_TR_NOOP("&Print..."),
+         {QKeySequence(Qt::CTRL | Qt::Key_P)},
+         "print",
+         W::Document,
+         [this] { onPrint(false); }},
         {ID_FILE_PRINT_PREVIEW, QT_TR_NOOP("Print Preview"), {}, "preview", W::Document, [this] { onPrint(true); }},
         {ID_FILE_PRINT_SETUP, QT_TR_NOOP("P&rint Setup..."), {}, nullptr, W::Always, [this] { onPrintSetup(); }},
         {ID_APP_EXIT, QT_TR_NOOP("E&xit"), {}, nullptr, W::Always, [this] { close(); }},
         {ID_PRODUCT_INFO, QT_TR_NOOP("Product Information"), {}, nullptr, W::Document, [this] { onProductInfo(); }},
         {ID_CHANNEL_INFO, QT_TR_NOOP("Channel Information"), {}, nullptr, W::Document, [this] { onChannelInfo(); }},
-        {ID_OPTIONAL_FEATURES, QT_TR_NOOP("Optional Features"), {}, nullptr, W::Document,
+        {ID_OPTIONAL_FEATURES,
+         QT_TR_NOOP("Optional Features"),
+         {},
+         nullptr,
+         W::Document,
          editor(QT_TR_NOOP("Optional Features"),
                 [](RadioImage& img, QWidget* parent) { COptionalFeaturesDlg(img, g().lang(), parent).exec(); })},
-        {ID_DTMF, QT_TR_NOOP("DTMF"), {}, nullptr, W::Document,
-         editor(QT_TR_NOOP("DTMF"), [](RadioImage& img, QWidget* parent) { CDtmfDlg(img, g().lang(), parent).exec(); })},
-        {ID_MSK, QT_TR_NOOP("MSK"), {}, nullptr, W::Document,
+        {ID_DTMF,
+         QT_TR_NOOP("DTMF"),
+         {},
+         nullptr,
+         W::Document,
+         editor(QT_TR_NOOP("DTMF"),
+                [](RadioImage& img, QWidget* parent) { CDtmfDlg(img, g().lang(), parent).exec(); })},
+        {ID_MSK,
+         QT_TR_NOOP("MSK"),
+         {},
+         nullptr,
+         W::Document,
          editor(QT_TR_NOOP("MSK"), [](RadioImage& img, QWidget* parent) { CMskDlg(img, g().lang(), parent).exec(); })},
-        {ID_TWO_TONE, QT_TR_NOOP("Two Tone"), {}, nullptr, W::Document,
-         editor(QT_TR_NOOP("Two Tone"), [](RadioImage& img, QWidget* parent) { CTwoToneDlg(img, g().lang(), parent).exec(); })},
-        {ID_KEY_ASSIGN, QT_TR_NOOP("Key Assignment"), {}, nullptr, W::Document,
+        {ID_TWO_TONE,
+         QT_TR_NOOP("Two Tone"),
+         {},
+         nullptr,
+         W::Document,
+         editor(QT_TR_NOOP("Two Tone"),
+                [](RadioImage& img, QWidget* parent) { CTwoToneDlg(img, g().lang(), parent).exec(); })},
+        {ID_KEY_ASSIGN,
+         QT_TR_NOOP("Key Assignment"),
+         {},
+         nullptr,
+         W::Document,
          editor(QT_TR_NOOP("Key Assignment"),
                 [](RadioImage& img, QWidget* parent) { CKeyAssignDlg(img, g().lang(), parent).exec(); })},
-        {ID_EDIT_UNDO, QT_TR_NOOP("&Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)}, nullptr, W::Document,
+        {ID_EDIT_UNDO,
+         QT_TR_NOOP("&Undo"),
+         {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)},
+         nullptr,
+         W::Document,
          [this] {
              if (CZemtarView* v = activeView())
                  v->undoStack()->undo();
          }},
-        {ID_EDIT_REDO, QT_TR_NOOP("&Redo"), {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}, nullptr, W::Document,
+        {ID_EDIT_REDO,
+         QT_TR_NOOP("&Redo"),
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+         nullptr,
+         W::Document,
          [this] {
              if (CZemtarView* v = activeView())
                  v->undoStack()->redo();
          }},
-        {ID_EDIT_CUT, QT_TR_NOOP("Cu&t"), {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)}, nullptr, W::Document, view(&CZemtarView::cutSelection)},
-        {ID_EDIT_COPY, QT_TR_NOOP("&Copy"), {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)}, nullptr, W::Document, view(&CZemtarView::copySelection)},
-        {ID_EDIT_PASTE, QT_TR_NOOP("&Paste"), {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)}, nullptr, W::Document, view(&CZemtarView::paste)},
-        {ID_EDIT_DELETE, QT_TR_NOOP("&Delete Channels"), {}, nullptr, W::Document, view(&CZemtarView::deleteSelectedRows)},
-        {ID_READ, QT_TR_NOOP("&Read"), {QKeySequence(Qt::CTRL | Qt::Key_R)}, "read", W::Document, link([](CLinkController* l) { l->OnRead(); })},
-        {ID_WRITE, QT_TR_NOOP("&Write"), {QKeySequence(Qt::CTRL | Qt::Key_W)}, "write", W::Document, link([](CLinkController* l) { l->OnWrite(); })},
+        {ID_EDIT_CUT,
+         QT_TR_NOOP("Cu&t"),
+         {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)},
+         nullptr,
+         W::Document,
+         view(&CZemtarView::cutSelection)},
+        {ID_EDIT_COPY,
+         QT_TR_NOOP("&Copy"),
+         {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)},
+         nullptr,
+         W::Document,
+         view(&CZemtarView::copySelection)},
+        {ID_EDIT_PASTE,
+         QT_TR_NOOP("&Paste"),
+         {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)},
+         nullptr,
+         W::Document,
+         view(&CZemtarView::paste)},
+        {ID_EDIT_DELETE,
+         QT_TR_NOOP("&Delete Channels"),
+         {},
+         nullptr,
+         W::Document,
+         view(&CZemtarView::deleteSelectedRows)},
+        {ID_READ,
+         QT_TR_NOOP("&Read"),
+         {QKeySequence(Qt::CTRL | Qt::Key_R)},
+         "read",
+         W::Document,
+         link([](CLinkController* l) { l->OnRead(); })},
+        {ID_WRITE,
+         QT_TR_NOOP("&Write"),
+         {QKeySequence(Qt::CTRL | Qt::Key_W)},
+         "write",
+         W::Document,
+         link([](CLinkController* l) { l->OnWrite(); })},
         {ID_VERIFY, QT_TR_NOOP("&Verify"), {}, nullptr, W::Document, link([](CLinkController* l) { l->OnVerify(); })},
         {ID_FLEET, QT_TR_NOOP("Program &Many Radios..."), {}, nullptr, W::Document, [this] { onFleet(); }},
-        {ID_HIGH_POWER, QT_TR_NOOP("High Power Debug"), {}, nullptr, W::Document,
-         link([](CLinkController* l) { l->OnPowerDebug(PowerCalibration::Kind::High); })},
-        {ID_LOW_POWER, QT_TR_NOOP("Low Power Debug"), {}, nullptr, W::Document,
-         link([](CLinkController* l) { l->OnPowerDebug(PowerCalibration::Kind::Low); })},
-        {ID_COM_SETUP, QT_TR_NOOP("Com Setup"), {}, nullptr, W::Document, link([](CLinkController* l) { l->OnComSetup(); })},
+        {ID_HIGH_POWER, QT_TR_NOOP("High Power Debug"), {}, nullptr, W::Document, link([](CLinkController* l) {
+             l->OnPowerDebug(PowerCalibration::Kind::High);
+         })},
+        {ID_LOW_POWER, QT_TR_NOOP("Low Power Debug"), {}, nullptr, W::Document, link([](CLinkController* l) {
+             l->OnPowerDebug(PowerCalibration::Kind::Low);
+         })},
+        {ID_COM_SETUP, QT_TR_NOOP("Com Setup"), {}, nullptr, W::Document, link([](CLinkController* l) {
+             l->OnComSetup();
+         })},
         {ID_LANGUAGE, QT_TR_NOOP("Language"), {}, nullptr, W::Always, [this] { onLanguage(); }},
-        {ID_VIEW_TOOLBAR, QT_TR_NOOP("&Toolbar"), {}, nullptr, W::Always, [this] { toolBar_->setVisible(action(ID_VIEW_TOOLBAR)->isChecked()); }},
-        {ID_VIEW_STATUS_BAR, QT_TR_NOOP("&Status Bar"), {}, nullptr, W::Always, [this] { statusBar()->setVisible(action(ID_VIEW_STATUS_BAR)->isChecked()); }},
-        {ID_CONTROL_BAR, QT_TR_NOOP("Control &Bar"), {QKeySequence(Qt::CTRL | Qt::Key_B)}, "navigator", W::Always, [this] { navigator_->setVisible(!navigator_->isVisible()); }},
+        {ID_VIEW_TOOLBAR,
+         QT_TR_NOOP("&Toolbar"),
+         {},
+         nullptr,
+         W::Always,
+         [this] { toolBar_->setVisible(action(ID_VIEW_TOOLBAR)->isChecked()); }},
+        {ID_VIEW_STATUS_BAR,
+         QT_TR_NOOP("&Status Bar"),
+         {},
+         nullptr,
+         W::Always,
+         [this] { statusBar()->setVisible(action(ID_VIEW_STATUS_BAR)->isChecked()); }},
+        {ID_CONTROL_BAR,
+         QT_TR_NOOP("Control &Bar"),
+         {QKeySequence(Qt::CTRL | Qt::Key_B)},
+         "navigator",
+         W::Always,
+         [this] { navigator_->setVisible(!navigator_->isVisible()); }},
         {ID_HELP_TOPICS, QT_TR_NOOP("&Help Topics"), {}, "help", W::Always, [] { help::showTopics(); }},
         {ID_APP_ABOUT, QT_TR_NOOP("&About ..."), {}, "about", W::Always, [this] { onAbout(); }},
-        {ID_HELP, QT_TR_NOOP("Help"), {QKeySequence(Qt::Key_F1)}, nullptr, W::Always, [] { help::show(kMainHelpContext); }},
+        {ID_HELP,
+         QT_TR_NOOP("Help"),
+         {QKeySequence(Qt::Key_F1)},
+         nullptr,
+         W::Always,
+         [] { help::show(kMainHelpContext); }},
     };
     for (const CommandRow& d : commands_) {
         auto* a = new QAction(tr(d.text), this);
@@ -227,9 +338,9 @@ void CMainFrame::createToolBar()
     toolBar_ = addToolBar(tr("Toolbar"));
     toolBar_->setObjectName(QStringLiteral("toolBar"));
     toolBar_->setIconSize(QSize(24, 24));
-    for (int id : {int(ID_FILE_NEW), int(ID_FILE_OPEN), int(ID_FILE_SAVE), 0, int(ID_READ), int(ID_WRITE), 0,
-                   int(ID_FILE_PRINT), int(ID_FILE_PRINT_PREVIEW), 0, int(ID_CONTROL_BAR), int(ID_HELP_TOPICS),
-                   int(ID_APP_ABOUT)}) {
+    for (int id :
+         {int(ID_FILE_NEW), int(ID_FILE_OPEN), int(ID_FILE_SAVE), 0, int(ID_READ), int(ID_WRITE), 0, int(ID_FILE_PRINT),
+          int(ID_FILE_PRINT_PREVIEW), 0, int(ID_CONTROL_BAR), int(ID_HELP_TOPICS), int(ID_APP_ABOUT)}) {
         if (id == 0)
             toolBar_->addSeparator();
         else
@@ -300,7 +411,8 @@ void CMainFrame::rebuildMenus()
                        int(ID_TWO_TONE), int(ID_KEY_ASSIGN)})
             edit->addAction(action(id));
         QMenu* program = bar->addMenu(tr("&Program"));
-        for (int id : {int(ID_READ), int(ID_WRITE), int(ID_VERIFY), int(ID_HIGH_POWER), int(ID_LOW_POWER), 0, int(ID_FLEET)})
+        for (int id :
+             {int(ID_READ), int(ID_WRITE), int(ID_VERIFY), int(ID_HIGH_POWER), int(ID_LOW_POWER), 0, int(ID_FLEET)})
             if (id == 0)
                 program->addSeparator();
             else
@@ -347,7 +459,8 @@ void CMainFrame::updateNavigator()
         for (const CommandRow& k : commands_)
             if (k.id == commands[c])
                 cmd = &k;
-        navigator_->setEnabledCategory(CNavigatorBar::Category(c), cmd && cmd->when != CommandRow::When::Never && bool(cmd->run));
+        navigator_->setEnabledCategory(CNavigatorBar::Category(c),
+                                       cmd && cmd->when != CommandRow::When::Never && bool(cmd->run));
     }
 }
 
@@ -475,8 +588,9 @@ void CMainFrame::onProductInfo()
                 f->setProperty(kCaptionProperty, caption);
             updateMainCaption();
         });
-        connect(&dlg, &CProductInfoDlg::bandChanged, view,
-                [view](qint64 low, qint64 high) { view->setBandLimits({low, high}); });
+        connect(&dlg, &CProductInfoDlg::bandChanged, view, [view](qint64 low, qint64 high) {
+            view->setBandLimits({low, high});
+        });
         dlg.exec();
     });
 }

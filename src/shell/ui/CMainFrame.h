@@ -2,9 +2,9 @@
 #include <QHash>
 #include <QMainWindow>
 
-#include <optional>
 #include <QMdiArea>
 #include <QPointer>
+#include <optional>
 
 #include "image/RadioImage.h"
 
@@ -33,7 +33,6 @@ public:
     explicit CMdiClientBackground(QWidget* parent = nullptr);
     // "background.bmp" beside the program, else the built-in picture.
     static QPixmap backgroundPixmap();
-
 };
 
 // The main window: menus, toolbar, status bar, the navigator and the documents' windows.
@@ -42,15 +41,44 @@ class CMainFrame : public QMainWindow {
 public:
     // Command identifiers of the menus and the accelerator table.
     enum Command : int {
-        ID_FILE_NEW = 57600, ID_FILE_OPEN = 57601, ID_FILE_CLOSE = 57602, ID_FILE_SAVE = 57603,
-        ID_FILE_SAVE_AS = 57604, ID_FILE_PRINT_SETUP = 57606, ID_FILE_PRINT = 57607, ID_FILE_PRINT_PREVIEW = 57609,
-        ID_APP_EXIT = 57665, ID_APP_ABOUT = 57664, ID_VIEW_TOOLBAR = 59392, ID_VIEW_STATUS_BAR = 59393,
-        ID_EDIT_COPY = 57634, ID_EDIT_CUT = 57635, ID_EDIT_PASTE = 57637, ID_EDIT_UNDO = 57643, ID_EDIT_REDO = 57644, ID_EDIT_DELETE = 57632, ID_HELP = 57670,
-        ID_NEXT_PANE = 57680, ID_PREV_PANE = 57681,
-        ID_CONTROL_BAR = 32772, ID_READ = 32773, ID_WRITE = 32774, ID_COM_SETUP = 32777,
-        ID_PRODUCT_INFO = 32786, ID_CHANNEL_INFO = 32787, ID_OPTIONAL_FEATURES = 32788, ID_DTMF = 32789,
-        ID_MSK = 32790, ID_TWO_TONE = 32791, ID_HELP_TOPICS = 32793, ID_HIGH_POWER = 32797, ID_LOW_POWER = 32798,
-        ID_LANGUAGE = 32799, ID_KEY_ASSIGN = 32800, ID_VERIFY = 32801, ID_FLEET = 32802,
+        ID_FILE_NEW = 57600,
+        ID_FILE_OPEN = 57601,
+        ID_FILE_CLOSE = 57602,
+        ID_FILE_SAVE = 57603,
+        ID_FILE_SAVE_AS = 57604,
+        ID_FILE_PRINT_SETUP = 57606,
+        ID_FILE_PRINT = 57607,
+        ID_FILE_PRINT_PREVIEW = 57609,
+        ID_APP_EXIT = 57665,
+        ID_APP_ABOUT = 57664,
+        ID_VIEW_TOOLBAR = 59392,
+        ID_VIEW_STATUS_BAR = 59393,
+        ID_EDIT_COPY = 57634,
+        ID_EDIT_CUT = 57635,
+        ID_EDIT_PASTE = 57637,
+        ID_EDIT_UNDO = 57643,
+        ID_EDIT_REDO = 57644,
+        ID_EDIT_DELETE = 57632,
+        ID_HELP = 57670,
+        ID_NEXT_PANE = 57680,
+        ID_PREV_PANE = 57681,
+        ID_CONTROL_BAR = 32772,
+        ID_READ = 32773,
+        ID_WRITE = 32774,
+        ID_COM_SETUP = 32777,
+        ID_PRODUCT_INFO = 32786,
+        ID_CHANNEL_INFO = 32787,
+        ID_OPTIONAL_FEATURES = 32788,
+        ID_DTMF = 32789,
+        ID_MSK = 32790,
+        ID_TWO_TONE = 32791,
+        ID_HELP_TOPICS = 32793,
+        ID_HIGH_POWER = 32797,
+        ID_LOW_POWER = 32798,
+        ID_LANGUAGE = 32799,
+        ID_KEY_ASSIGN = 32800,
+        ID_VERIFY = 32801,
+        ID_FLEET = 32802,
     };
 
     explicit CMainFrame(QWidget* parent = nullptr);
@@ -120,7 +148,7 @@ private:
     };
     // The navigator's categories, in its order, and the command each one runs.
     static constexpr int kCategoryCommands[] = {ID_PRODUCT_INFO, ID_CHANNEL_INFO, ID_OPTIONAL_FEATURES, ID_DTMF,
-                                                ID_MSK, ID_TWO_TONE, ID_KEY_ASSIGN};
+                                                ID_MSK,          ID_TWO_TONE,     ID_KEY_ASSIGN};
     static constexpr int kMainHelpContext = 0x20000 + 128 - 0x10000;
     void updateNavigator();
     void updateEditActions();

@@ -15,9 +15,14 @@ QStringList CNavigatorBar::categoryTexts(bool chinese)
 {
     if (chinese)
         return {QString::fromUtf8("类型设置"), QString::fromUtf8("信道信息"), QString::fromUtf8("可选功能"),
-                QStringLiteral("DTMF"), QStringLiteral("MSK"), QStringLiteral("2-Tone"), QString::fromUtf8("侧键设定")};
-    return {QStringLiteral("Product Information"), QStringLiteral("Channel Information"),
-            QStringLiteral("Optional Features"), QStringLiteral("DTMF"), QStringLiteral("MSK"), QStringLiteral("2-Tone"),
+                QStringLiteral("DTMF"),        QStringLiteral("MSK"),         QStringLiteral("2-Tone"),
+                QString::fromUtf8("侧键设定")};
+    return {QStringLiteral("Product Information"),
+            QStringLiteral("Channel Information"),
+            QStringLiteral("Optional Features"),
+            QStringLiteral("DTMF"),
+            QStringLiteral("MSK"),
+            QStringLiteral("2-Tone"),
             QStringLiteral("Key Assignment")};
 }
 
@@ -26,7 +31,8 @@ CNavigatorBar::CNavigatorBar(QWidget* parent) : QDockWidget(parent)
     setObjectName(QStringLiteral("navigatorBar"));
     setWindowTitle(QStringLiteral("IE Control Bar"));
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
-    setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::TopDockWidgetArea | Qt::BottomDockWidgetArea);
+    setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::TopDockWidgetArea |
+                    Qt::BottomDockWidgetArea);
     const QString company = g().languageValue(QStringLiteral("company"));
 
     // Header: the company name and a close button.
@@ -92,9 +98,6 @@ void CNavigatorBar::setEnabledCategory(Category c, bool on)
         it->setDisabled(!on);
 }
 
-void CNavigatorBar::limitWidth(int frameClientWidth)
-{
-    setMaximumWidth(std::max(kMinWidth, frameClientWidth / 2));
-}
+void CNavigatorBar::limitWidth(int frameClientWidth) { setMaximumWidth(std::max(kMinWidth, frameClientWidth / 2)); }
 
 } // namespace zemtar::ui

@@ -11,11 +11,11 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -68,7 +68,8 @@ bool CSplashWnd::eventFilter(QObject*, QEvent* e)
             return true; // the click or key that removed the picture goes no further
         }
         return false;
-    default: return false;
+    default:
+        return false;
     }
 }
 

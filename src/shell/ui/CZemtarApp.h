@@ -48,7 +48,7 @@ public:
 
 private:
     QTranslator translator_;
-    QTranslator qtTranslator_; // Qt's own texts
+    QTranslator qtTranslator_;   // Qt's own texts
     QObject* helpKey_ = nullptr; // F1 in every window
     bool translatorInstalled_ = false;
     std::unique_ptr<CSplashWnd> splash_;

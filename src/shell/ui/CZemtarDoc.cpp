@@ -13,10 +13,7 @@ CZemtarDoc::CZemtarDoc(QObject* parent) : QObject(parent), undo_(new QUndoStack(
     connect(undo_, &QUndoStack::cleanChanged, this, [this](bool clean) { emit modifiedChanged(!clean); });
 }
 
-QString CZemtarDoc::displayName() const
-{
-    return hasFile_ ? QFileInfo(pathName_).fileName() : tr("Untitled");
-}
+QString CZemtarDoc::displayName() const { return hasFile_ ? QFileInfo(pathName_).fileName() : tr("Untitled"); }
 
 bool CZemtarDoc::isModified() const { return !undo_->isClean(); }
 

@@ -115,8 +115,9 @@ QTextBrowser* guideBrowser()
 
 void open(int context, const QString& section)
 {
-    const QString file = g().appFile(QStringLiteral("guide/") + (g().chinese ? QStringLiteral("Chinese") : QStringLiteral("English")) +
-                                     QStringLiteral(".html"));
+    const QString file =
+        g().appFile(QStringLiteral("guide/") + (g().chinese ? QStringLiteral("Chinese") : QStringLiteral("English")) +
+                    QStringLiteral(".html"));
     Request r{file, context, section, false};
     if (QFileInfo::exists(file)) {
         QTextBrowser* b = guideBrowser();

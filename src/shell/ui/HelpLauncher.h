@@ -11,8 +11,8 @@ namespace help {
 
 struct Request {
     QString file;
-    int context = -1;   // -1: the default topic
-    QString section;    // the guide's anchor shown
+    int context = -1; // -1: the default topic
+    QString section;  // the guide's anchor shown
     bool opened = false;
 };
 

@@ -22,15 +22,24 @@ void setMessageHook(MessageHook h) { hook() = std::move(h); }
 static QString buttonText(int standardButton, const QString& fallback)
 {
     switch (standardButton) {
-    case QMessageBox::Ok: return QCoreApplication::translate("Buttons", "OK");
-    case QMessageBox::Cancel: return QCoreApplication::translate("Buttons", "Cancel");
-    case QMessageBox::Yes: return QCoreApplication::translate("Buttons", "&Yes");
-    case QMessageBox::No: return QCoreApplication::translate("Buttons", "&No");
-    case QMessageBox::Retry: return QCoreApplication::translate("Buttons", "&Retry");
-    case QMessageBox::Save: return QCoreApplication::translate("Buttons", "&Save");
-    case QMessageBox::Discard: return QCoreApplication::translate("Buttons", "&Don't Save");
-    case QMessageBox::Close: return QCoreApplication::translate("Buttons", "Close");
-    default: return fallback;
+    case QMessageBox::Ok:
+        return QCoreApplication::translate("Buttons", "OK");
+    case QMessageBox::Cancel:
+        return QCoreApplication::translate("Buttons", "Cancel");
+    case QMessageBox::Yes:
+        return QCoreApplication::translate("Buttons", "&Yes");
+    case QMessageBox::No:
+        return QCoreApplication::translate("Buttons", "&No");
+    case QMessageBox::Retry:
+        return QCoreApplication::translate("Buttons", "&Retry");
+    case QMessageBox::Save:
+        return QCoreApplication::translate("Buttons", "&Save");
+    case QMessageBox::Discard:
+        return QCoreApplication::translate("Buttons", "&Don't Save");
+    case QMessageBox::Close:
+        return QCoreApplication::translate("Buttons", "Close");
+    default:
+        return fallback;
     }
 }
 

@@ -17,6 +17,11 @@ public:
     ChannelEditModel(RadioImage& image, int channel, Language lang);
 
     static constexpr int kMaxChannel = 128;
+    // Help contexts of the dialog's boxes.
+    static constexpr int kHelpChannel = 1023;
+    static constexpr int kHelpChoice = 1137;
+    static constexpr int kHelpMskEntry = 2025;
+    static constexpr int kHelpTwoToneEntry = 2026;
     // Channel 0 is the "Fr" row (image row 128); 1..128 are image rows 0..127.
     static std::size_t recordOffset(int channel);
     static int channelForTableRow(int tableRow) { return tableRow == 129 ? 0 : tableRow; }
@@ -29,6 +34,7 @@ public:
     bool groupVisible() const { return choice_ == Choice::Msk || choice_ == Choice::TwoTone; }
     bool decodeVisible() const { return choice_ == Choice::TwoTone; }
     QString groupTitle() const;
+    int entryHelp() const { return choice_ == Choice::Msk ? kHelpMskEntry : kHelpTwoToneEntry; }
     int encodeMaximum() const { return choice_ == Choice::TwoTone ? 32 : 9; }
     QString encodeText() const { return encode_; }
     QString decodeText() const { return decode_; }
@@ -39,6 +45,8 @@ public:
     // Spin buttons: step and wrap; the new text is shown.
     void spinEncode(int delta);
     void spinDecode(int delta);
+    // The number an entry's text stands for: 0 for "None"/"无" and anything not a number.
+    int entryValue(const QString& text) const;
     // Leaving an edit: the typed text normalised.
     void setEncodeText(const QString& text);
     void setDecodeText(const QString& text);
@@ -53,7 +61,6 @@ private:
     void load();
     void showEntries();
     void storeEntries();
-    int entryValue(const QString& text) const; // "None"/"无" and non-numbers are 0
     QString entryText(int value) const;
 
     RadioImage& img_;

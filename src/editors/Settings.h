@@ -78,7 +78,9 @@ const std::vector<fields::Page>& signallingPages();
 // Product Information: the radio type (shown as its model name from `models`) and the band.
 namespace pi {
 enum : int { Type, Band, Count };
-}
+// The dialog shows the band in two boxes: the low edge has the band field's help, the high edge its own.
+inline constexpr int kHighEdgeHelp = 1114;
+} // namespace pi
 fields::Page productInfoPage(const QStringList& models);
 
 } // namespace zemtar::editors

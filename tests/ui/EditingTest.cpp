@@ -450,11 +450,32 @@ private slots:
             QVERIFY(dlg);
             seen = true;
             QCOMPARE(dlg->channelSpin()->value(), 0); // the "Fr" row
+            QTest::keyClick(dlg->channelSpin(), Qt::Key_PageDown);
+            QCOMPARE(dlg->channelSpin()->value(), 128); // below 0 is the last channel
+            QTest::keyClick(dlg->channelSpin(), Qt::Key_Up);
+            QCOMPARE(dlg->channelSpin()->value(), 0);
+            dlg->channelSpin()->setValue(125);
+            QTest::keyClick(dlg->channelSpin(), Qt::Key_PageUp);
+            QCOMPARE(dlg->channelSpin()->value(), 0);
+            QTest::keyClick(dlg->channelSpin(), Qt::Key_Up);
+            QCOMPARE(dlg->channelSpin()->value(), 1);
+            QTest::keyClick(dlg->channelSpin(), Qt::Key_Down);
+            QCOMPARE(dlg->channelSpin()->value(), 0);
             QVERIFY(!dlg->group()->isVisible());
             dlg->choiceList()->setCurrentIndex(1); // MSK
             QVERIFY(dlg->group()->isVisible());
             QVERIFY(!dlg->decodeSpin()->isVisible());
             QCOMPARE(dlg->encodeSpin()->maximum(), 9);
+            // The keys step as the radio's dialog does: past the end is "None", below None the last.
+            dlg->encodeSpin()->setValue(8);
+            QTest::keyClick(dlg->encodeSpin(), Qt::Key_Up);
+            QCOMPARE(dlg->encodeSpin()->value(), 9);
+            dlg->encodeSpin()->setValue(3);
+            QTest::keyClick(dlg->encodeSpin(), Qt::Key_PageUp); // ten steps: past the end
+            QCOMPARE(dlg->encodeSpin()->value(), 0);
+            QCOMPARE(dlg->model().encodeText(), dlg->encodeSpin()->specialValueText());
+            QTest::keyClick(dlg->encodeSpin(), Qt::Key_Down);
+            QCOMPARE(dlg->encodeSpin()->value(), 9);
             dlg->encodeSpin()->setValue(3);
             saveShot(dlg, QStringLiteral("channel-edit-") + g().language);
             dlg->accept();

@@ -19,11 +19,33 @@
 namespace zemtar::ui {
 
 namespace {
-QSpinBox* entrySpin(QWidget* parent, const char* name)
+
+// A spin box whose arrows, Page keys and wheel step as the model's rules say (the stepping
+// and wrapping of the radio's own dialog), not as the box's range would.
+class RuleSpinBox : public QSpinBox {
+public:
+    using QSpinBox::QSpinBox;
+    std::function<int(int value, int steps)> step;
+
+    void stepBy(int steps) override
+    {
+        if (step)
+            setValue(step(value(), steps));
+        else
+            QSpinBox::stepBy(steps);
+    }
+
+protected:
+    StepEnabled stepEnabled() const override
+    {
+        return step ? (StepUpEnabled | StepDownEnabled) : QSpinBox::stepEnabled();
+    }
+};
+
+RuleSpinBox* entrySpin(QWidget* parent, const char* name)
 {
-    auto* s = new QSpinBox(parent);
+    auto* s = new RuleSpinBox(parent);
     s->setObjectName(QString::fromLatin1(name));
-    s->setWrapping(true);
     s->setSpecialValueText(field::noneText(g().lang())); // 0 shows "None"
     s->setMinimumWidth(90);
     return s;
@@ -35,17 +57,28 @@ CChannelEditDlg::CChannelEditDlg(RadioImage& image, int channel, QWidget* parent
 {
     setObjectName(QStringLiteral("channelEditDialog"));
     setWindowTitle(tr("Channel Edit"));
-    channel_ = new QSpinBox(this);
+    auto* channelSpin = new RuleSpinBox(this);
+    channelSpin->step = [](int value, int steps) { return ChannelEditModel::steppedChannel(value, steps); };
+    channel_ = channelSpin;
     channel_->setObjectName(QStringLiteral("channel"));
     channel_->setRange(0, ChannelEditModel::kMaxChannel);
-    channel_->setWrapping(true); // 0 <-> 128
     channel_->setSpecialValueText(QStringLiteral("0 (Fr)"));
     choice_ = new QComboBox(this);
     choice_->setObjectName(QStringLiteral("choice"));
     choice_->addItems(ChannelEditModel::choiceTexts(g().lang()));
     group_ = new QGroupBox(this);
-    encode_ = entrySpin(group_, "encode");
-    decode_ = entrySpin(group_, "decode");
+    auto* encode = entrySpin(group_, "encode");
+    encode->step = [this](int, int steps) {
+        model_->spinEncode(steps);
+        return model_->entryValue(model_->encodeText());
+    };
+    auto* decode = entrySpin(group_, "decode");
+    decode->step = [this](int, int steps) {
+        model_->spinDecode(steps);
+        return model_->entryValue(model_->decodeText());
+    };
+    encode_ = encode;
+    decode_ = decode;
     decode_->setRange(0, 8);
     decodeLabel_ = new QLabel(tr("Decode"), group_);
     auto* gl = new QFormLayout(group_);
@@ -91,9 +124,8 @@ void CChannelEditDlg::showModel()
     group_->setVisible(m.groupVisible());
     group_->setTitle(m.groupTitle());
     encode_->setRange(0, m.encodeMaximum());
-    auto value = [](const QString& t) { return t.toInt(); }; // "None" is 0
-    encode_->setValue(value(m.encodeText()));
-    decode_->setValue(value(m.decodeText()));
+    encode_->setValue(m.entryValue(m.encodeText()));
+    decode_->setValue(m.entryValue(m.decodeText()));
     decode_->setVisible(m.decodeVisible());
     decodeLabel_->setVisible(m.decodeVisible());
     loading_ = false;
@@ -135,11 +167,11 @@ void CChannelEditDlg::keyPressEvent(QKeyEvent* e)
         const bool entry = f && (f == encode_ || f == decode_ || f->parent() == encode_ || f->parent() == decode_);
         int context = 0;
         if (entry)
-            context = model_->choice() == ChannelEditModel::Choice::Msk ? 2025 : 2026;
+            context = model_->entryHelp();
         else if (f == channel_ || (f && f->parent() == channel_))
-            context = 1023;
+            context = ChannelEditModel::kHelpChannel;
         else if (f == choice_)
-            context = 1137;
+            context = ChannelEditModel::kHelpChoice;
         help::show(context);
         return;
     }

@@ -2,6 +2,7 @@
 
 #include "channels/ChannelTable.h"
 #include "editors/ProductInfo.h"
+#include "editors/Settings.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/HelpLauncher.h"
 #include "shell/ui/MessageBox.h"
@@ -85,8 +86,10 @@ void CProductInfoDlg::accept()
 void CProductInfoDlg::keyPressEvent(QKeyEvent* e)
 {
     if (e->key() == Qt::Key_F1) {
-        static const QHash<QString, int> ids = {
-            {QStringLiteral("model"), 1013}, {QStringLiteral("low"), 1113}, {QStringLiteral("high"), 1114}};
+        const fields::Page page = editors::productInfoPage({});
+        const QHash<QString, int> ids = {{QStringLiteral("model"), page.field(editors::pi::Type).help},
+                                         {QStringLiteral("low"), page.field(editors::pi::Band).help},
+                                         {QStringLiteral("high"), editors::pi::kHighEdgeHelp}};
         help::show(focusWidget() ? ids.value(focusWidget()->objectName(), 0) : 0);
         return;
     }

@@ -4,42 +4,42 @@
 <context>
     <name>Buttons</name>
     <message>
-        <location filename="../../src/shell/ui/MessageBox.cpp" line="25"/>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="26"/>
         <source>OK</source>
         <translation>确定</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/MessageBox.cpp" line="26"/>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="28"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/MessageBox.cpp" line="27"/>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="30"/>
         <source>&amp;Yes</source>
         <translation>是(&amp;Y)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/MessageBox.cpp" line="28"/>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="32"/>
         <source>&amp;No</source>
         <translation>否(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/MessageBox.cpp" line="29"/>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="34"/>
         <source>&amp;Retry</source>
         <translation>重试(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/MessageBox.cpp" line="30"/>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="36"/>
         <source>&amp;Save</source>
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/MessageBox.cpp" line="31"/>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="38"/>
         <source>&amp;Don&apos;t Save</source>
         <translation>不保存(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/MessageBox.cpp" line="32"/>
+        <location filename="../../src/shell/ui/MessageBox.cpp" line="40"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
@@ -47,27 +47,27 @@
 <context>
     <name>zemtar::ui::CChannelEditDlg</name>
     <message>
-        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="37"/>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="59"/>
         <source>Channel Edit</source>
         <translation>信道编辑</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="50"/>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="83"/>
         <source>Decode</source>
         <translation>解码</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="52"/>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="85"/>
         <source>Encode</source>
         <translation>编码</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="55"/>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="88"/>
         <source>Channel</source>
         <translation>信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="56"/>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="89"/>
         <source>Optional Signal</source>
         <translation>可选信号</translation>
     </message>
@@ -88,7 +88,7 @@
 <context>
     <name>zemtar::ui::CDocumentManager</name>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="109"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="110"/>
         <source>Save changes to %1?</source>
         <translation>保存对 %1 的修改吗？</translation>
     </message>
@@ -96,32 +96,32 @@
 <context>
     <name>zemtar::ui::CDtmfDlg</name>
     <message>
-        <location filename="../../src/editors/ui/CDtmfDlg.cpp" line="40"/>
+        <location filename="../../src/editors/ui/CDtmfDlg.cpp" line="31"/>
         <source>Stun</source>
         <translation>遥毙</translation>
     </message>
     <message>
-        <location filename="../../src/editors/ui/CDtmfDlg.cpp" line="52"/>
+        <location filename="../../src/editors/ui/CDtmfDlg.cpp" line="43"/>
         <source>Num</source>
         <translation>编号</translation>
     </message>
     <message>
-        <location filename="../../src/editors/ui/CDtmfDlg.cpp" line="52"/>
+        <location filename="../../src/editors/ui/CDtmfDlg.cpp" line="43"/>
         <source>Fast Call List</source>
         <translation>快速呼叫列表</translation>
     </message>
     <message>
-        <location filename="../../src/editors/ui/CDtmfDlg.cpp" line="57"/>
+        <location filename="../../src/editors/ui/CDtmfDlg.cpp" line="49"/>
         <source>Encode</source>
         <translation>编码</translation>
     </message>
     <message>
-        <location filename="../../src/editors/ui/CDtmfDlg.cpp" line="58"/>
+        <location filename="../../src/editors/ui/CDtmfDlg.cpp" line="50"/>
         <source>Decode</source>
         <translation>解码</translation>
     </message>
     <message>
-        <location filename="../../src/editors/ui/CDtmfDlg.cpp" line="59"/>
+        <location filename="../../src/editors/ui/CDtmfDlg.cpp" line="51"/>
         <source>CallList</source>
         <translation>呼叫列表</translation>
     </message>
@@ -239,53 +239,53 @@ and %1 more</source>
         <translation>请至少勾选一个端口。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="247"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="250"/>
         <source>unit %1: writing</source>
         <translation>单元 %1：写入中</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="260"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="266"/>
         <source>unit %1: verifying</source>
         <translation>单元 %1：校验中</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="266"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="275"/>
         <source>unit %1: %2</source>
         <translation>单元 %1：%2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="277"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="290"/>
         <source>connect the radio for unit %1</source>
         <translation>请接上单元 %1 的对讲机</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="305"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="319"/>
         <source>%1 of %2 units programmed and verified.</source>
         <translation>%2 台中已写入并校验 %1 台。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="307"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="321"/>
         <source>Not done: %1</source>
         <translation>未完成：%1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="310"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="324"/>
         <source>stopped</source>
         <translation>已停止</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="323"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="338"/>
         <source>Save Log</source>
         <translation>保存日志</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="323"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="338"/>
         <source>Log (*.csv)</source>
         <translation>日志 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="335"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="356"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="350"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="371"/>
         <source>The job is still running: Stop it first.</source>
         <translation>任务仍在进行：请先停止。</translation>
     </message>
@@ -293,12 +293,12 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CKeyAssignDlg</name>
     <message>
-        <location filename="../../src/editors/ui/CKeyAssignDlg.cpp" line="17"/>
+        <location filename="../../src/editors/ui/CKeyAssignDlg.cpp" line="16"/>
         <source>Key Assignment</source>
         <translation>侧键设定</translation>
     </message>
     <message>
-        <location filename="../../src/editors/ui/CKeyAssignDlg.cpp" line="20"/>
+        <location filename="../../src/editors/ui/CKeyAssignDlg.cpp" line="18"/>
         <source>Side Key</source>
         <translation>侧键</translation>
     </message>
@@ -320,42 +320,42 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CLinkController</name>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="30"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="31"/>
         <source>Verify</source>
         <translation>校验</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="56"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="57"/>
         <source>The radio on %1 holds exactly this document.</source>
         <translation>%1 上的对讲机与本文档完全一致。</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="57"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="58"/>
         <source>The radio on %1 differs from this document.</source>
         <translation>%1 上的对讲机与本文档不同。</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="95"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="96"/>
         <source>Written to the radio on %1</source>
         <translation>已写入 %1 上的对讲机</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="97"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="98"/>
         <source>Verifying</source>
         <translation>正在校验</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="111"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="112"/>
         <source>Read from radio</source>
         <translation>从对讲机读取</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="115"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="117"/>
         <source>Read from the radio on %1: %2 rows</source>
         <translation>已从 %1 上的对讲机读取：%2 行</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="144"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="146"/>
         <source>Power value</source>
         <translation>功率值</translation>
     </message>
@@ -363,238 +363,238 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="132"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="133"/>
         <source>&amp;New</source>
         <translation>新建(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="133"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="139"/>
         <source>&amp;Open...</source>
         <translation>打开(&amp;O)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="134"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
         <source>&amp;Close</source>
         <translation>关闭(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="139"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="154"/>
         <source>&amp;Save</source>
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="144"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="149"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="172"/>
         <source>&amp;Print...</source>
         <translation>打印(&amp;P)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="150"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="177"/>
         <source>Print Preview</source>
         <translation>打印预览</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="151"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="178"/>
         <source>P&amp;rint Setup...</source>
         <translation>打印设置(&amp;R)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="152"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="179"/>
         <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="153"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="471"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="180"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="584"/>
         <source>Product Information</source>
         <translation>类型设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="154"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="181"/>
         <source>Channel Information</source>
         <translation>信道信息</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="155"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="156"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
         <source>Optional Features</source>
         <translation>可选功能</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="158"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="159"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="190"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="194"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="160"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="161"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="197"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="201"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="162"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="203"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="207"/>
         <source>Two Tone</source>
         <translation>两音</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="164"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="165"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="210"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="214"/>
         <source>Key Assignment</source>
         <translation>侧键设定</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="167"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="217"/>
         <source>&amp;Undo</source>
         <translation>撤消(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="172"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="226"/>
         <source>&amp;Redo</source>
         <translation>重做(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="177"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="235"/>
         <source>Cu&amp;t</source>
         <translation>剪切(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="178"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="241"/>
         <source>&amp;Copy</source>
         <translation>复制(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="179"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="247"/>
         <source>&amp;Paste</source>
         <translation>粘贴(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="180"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="253"/>
         <source>&amp;Delete Channels</source>
         <translation>删除信道(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="181"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="259"/>
         <source>&amp;Read</source>
         <translation>读频(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="182"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="265"/>
         <source>&amp;Write</source>
         <translation>写频(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="270"/>
         <source>&amp;Verify</source>
         <translation>校验(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="271"/>
         <source>Program &amp;Many Radios...</source>
         <translation>批量写频(&amp;M)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="272"/>
         <source>High Power Debug</source>
         <translation>高功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="275"/>
         <source>Low Power Debug</source>
         <translation>低功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="189"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="278"/>
         <source>Com Setup</source>
         <translation>串口设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="190"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="281"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="191"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="283"/>
         <source>&amp;Toolbar</source>
         <translation>工具栏(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="192"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="289"/>
         <source>&amp;Status Bar</source>
         <translation>状态栏(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="193"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="295"/>
         <source>Control &amp;Bar</source>
         <translation>控制栏(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="194"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="300"/>
         <source>&amp;Help Topics</source>
         <translation>帮助主题(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="195"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="301"/>
         <source>&amp;About ...</source>
         <translation>关于(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="196"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="303"/>
         <source>Help</source>
         <translation>帮助</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="227"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="338"/>
         <source>Toolbar</source>
         <translation>工具栏</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="242"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="353"/>
         <source>Ready</source>
         <translation>就绪</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="273"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="384"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="291"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="402"/>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="302"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="413"/>
         <source>&amp;Program</source>
         <translation>编程(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="308"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="420"/>
         <source>&amp;Setup</source>
         <translation>设置(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="312"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="424"/>
         <source>&amp;View</source>
         <translation>查看(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="317"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="429"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="509"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="623"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>没有可打印的内容：未选择任何部分，或没有已使用的信道。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="607"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="721"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>无法启动 %1。请重新启动 Zemtar 以使用新的语言。</translation>
     </message>
@@ -602,13 +602,13 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CMskDlg</name>
     <message>
-        <location filename="../../src/editors/ui/CMskDlg.cpp" line="31"/>
-        <location filename="../../src/editors/ui/CMskDlg.cpp" line="35"/>
+        <location filename="../../src/editors/ui/CMskDlg.cpp" line="29"/>
+        <location filename="../../src/editors/ui/CMskDlg.cpp" line="33"/>
         <source>Call List</source>
         <translation>呼叫列表</translation>
     </message>
     <message>
-        <location filename="../../src/editors/ui/CMskDlg.cpp" line="35"/>
+        <location filename="../../src/editors/ui/CMskDlg.cpp" line="33"/>
         <source>Num</source>
         <translation>编号</translation>
     </message>
@@ -616,7 +616,7 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CNavigatorBar</name>
     <message>
-        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="48"/>
+        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="54"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
@@ -624,12 +624,12 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::COptionalFeaturesDlg</name>
     <message>
-        <location filename="../../src/editors/ui/COptionalFeaturesDlg.cpp" line="19"/>
+        <location filename="../../src/editors/ui/COptionalFeaturesDlg.cpp" line="18"/>
         <source>Optional Features</source>
         <translation>可选功能</translation>
     </message>
     <message>
-        <location filename="../../src/editors/ui/COptionalFeaturesDlg.cpp" line="46"/>
+        <location filename="../../src/editors/ui/COptionalFeaturesDlg.cpp" line="44"/>
         <source>PTT ID</source>
         <translation>PTT ID</translation>
     </message>
@@ -711,22 +711,22 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CProductInfoDlg</name>
     <message>
-        <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="25"/>
+        <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="26"/>
         <source>Product Information</source>
         <translation>类型设置</translation>
     </message>
     <message>
-        <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="26"/>
+        <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="27"/>
         <source>Type Setting</source>
         <translation>类型设置</translation>
     </message>
     <message>
-        <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="47"/>
+        <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="48"/>
         <source>Type</source>
         <translation>类型</translation>
     </message>
     <message>
-        <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="48"/>
+        <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="49"/>
         <source>Field</source>
         <translation>频段</translation>
     </message>
@@ -734,27 +734,27 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CTwoToneDlg</name>
     <message>
-        <location filename="../../src/editors/ui/CTwoToneDlg.cpp" line="37"/>
+        <location filename="../../src/editors/ui/CTwoToneDlg.cpp" line="28"/>
         <source>Num</source>
         <translation>编号</translation>
     </message>
     <message>
-        <location filename="../../src/editors/ui/CTwoToneDlg.cpp" line="37"/>
+        <location filename="../../src/editors/ui/CTwoToneDlg.cpp" line="28"/>
         <source>Tone1 Fre</source>
         <translation>音频1</translation>
     </message>
     <message>
-        <location filename="../../src/editors/ui/CTwoToneDlg.cpp" line="37"/>
+        <location filename="../../src/editors/ui/CTwoToneDlg.cpp" line="28"/>
         <source>Tone2 Fre</source>
         <translation>音频2</translation>
     </message>
     <message>
-        <location filename="../../src/editors/ui/CTwoToneDlg.cpp" line="42"/>
+        <location filename="../../src/editors/ui/CTwoToneDlg.cpp" line="33"/>
         <source>Encode</source>
         <translation>编码</translation>
     </message>
     <message>
-        <location filename="../../src/editors/ui/CTwoToneDlg.cpp" line="60"/>
+        <location filename="../../src/editors/ui/CTwoToneDlg.cpp" line="48"/>
         <source>Decode</source>
         <translation>解码</translation>
     </message>
@@ -767,17 +767,17 @@ and %1 more</source>
         <translation>校验</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CVerifyDlg.cpp" line="16"/>
+        <location filename="../../src/link/ui/CVerifyDlg.cpp" line="17"/>
         <source>The radio holds exactly this document.</source>
         <translation>对讲机中的数据与本文档完全一致。</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CVerifyDlg.cpp" line="17"/>
+        <location filename="../../src/link/ui/CVerifyDlg.cpp" line="18"/>
         <source>The radio on %1 differs from this document in %2 place(s):</source>
         <translation>%1 上的对讲机与本文档有 %2 处不同：</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CVerifyDlg.cpp" line="27"/>
+        <location filename="../../src/link/ui/CVerifyDlg.cpp" line="28"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
@@ -785,7 +785,7 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CZemtarDoc</name>
     <message>
-        <location filename="../../src/shell/ui/CZemtarDoc.cpp" line="18"/>
+        <location filename="../../src/shell/ui/CZemtarDoc.cpp" line="16"/>
         <source>Untitled</source>
         <translation>无标题</translation>
     </message>
@@ -793,87 +793,87 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CZemtarView</name>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="141"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="142"/>
         <source>The band in this memory is not valid: frequencies are checked against the radio&apos;s band, %1.</source>
         <translation>此存储中的频段无效：频率按对讲机的频段 %1 检查。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="143"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="144"/>
         <source>The band in this memory is not valid: frequencies are checked against the receive range only.</source>
         <translation>此存储中的频段无效：频率只按接收范围检查。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="258"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="266"/>
         <source>Edit %1</source>
         <translation>编辑%1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="401"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="549"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="409"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="560"/>
         <source>Set %1</source>
         <translation>设置%1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="409"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="417"/>
         <source>Delete channel %1?</source>
         <translation>删除信道 %1？</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="410"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="418"/>
         <source>Delete the %1 selected channels?</source>
         <translation>删除所选的 %1 个信道？</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="417"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="425"/>
         <source>Delete channels</source>
         <translation>删除信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="507"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="517"/>
         <source>The pasted rows reach beyond the last row (Fr).</source>
         <translation>粘贴的行超出了最后一行 (Fr)。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="517"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="528"/>
         <source>Row %1: the pasted cells reach beyond the last column.</source>
         <translation>第 %1 行：粘贴的单元格超出了最后一列。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="526"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="537"/>
         <source>Row %1, %2: %3</source>
         <translation>第 %1 行，%2：%3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="530"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="541"/>
         <source>Nothing was pasted:
 %1</source>
         <translation>未粘贴任何内容：
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="534"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="544"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="545"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="555"/>
         <source>Paste</source>
         <translation>粘贴</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="542"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="553"/>
         <source>Copy</source>
         <translation>复制</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="461"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="543"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="470"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="554"/>
         <source>Cut</source>
         <translation>剪切</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="557"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="568"/>
         <source>Delete Channels</source>
         <translation>删除信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="567"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="578"/>
         <source>Channel Edit</source>
         <translation>信道编辑</translation>
     </message>

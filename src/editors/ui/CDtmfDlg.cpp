@@ -1,9 +1,7 @@
 #include "CDtmfDlg.h"
 
 #include "editors/Settings.h"
-#include "shell/ui/MessageBox.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -16,20 +14,13 @@ namespace zemtar::ui {
 CDtmfDlg::CDtmfDlg(RadioImage& image, Language lang, QWidget* parent) : CFieldDialog(image, lang, parent)
 {
     namespace d = editors::dtmf;
-    setObjectName(QStringLiteral("dtmfDialog"));
-    setWindowTitle(QStringLiteral("DTMF"));
-    defaultHelp_ = 143;
-    tabs_ = new QTabWidget(this);
-    tabs_->setObjectName(QStringLiteral("tabs"));
+    setUp("dtmfDialog", QStringLiteral("DTMF"), 143);
+    tabs_ = makeTabs(this);
 
     encode_ = bind(editors::dtmfEncodePage());
     auto* enc = new QWidget(tabs_);
     auto* ef = new QFormLayout(enc);
-    for (int i : {d::Speed, d::FirstDigitDelay, d::FirstDigitTime, d::StarHashTime}) {
-        QWidget* w = encode_->make(i, enc, true);
-        w->setMaximumWidth(100);
-        ef->addRow(encode_->label(i, enc), w);
-    }
+    addRows(ef, encode_, {d::Speed, d::FirstDigitDelay, d::FirstDigitTime, d::StarHashTime}, enc, 100);
     ef->addRow(encode_->make(d::SideTone, enc));
 
     decode_ = bind(editors::dtmfDecodePage());
@@ -61,16 +52,7 @@ CDtmfDlg::CDtmfDlg(RadioImage& image, Language lang, QWidget* parent) : CFieldDi
     addPage(enc, {encode_});
     addPage(dec, {decode_});
     addPage(list, {calls_});
-    connect(tabs_, &QTabWidget::currentChanged, this, &CDtmfDlg::pageShown);
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    translateButtons(buttons);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(tabs_);
-    layout->addWidget(buttons);
-    resize(380, sizeHint().height());
-    pageShown(); // the encode tab is on screen
+    finishTabbed(tabs_, 380);
 }
 
 } // namespace zemtar::ui

@@ -2,13 +2,60 @@
 
 #include "shell/ui/HelpLauncher.h"
 
+#include "shell/ui/MessageBox.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QTabWidget>
+#include <QVBoxLayout>
 
 namespace zemtar::ui {
 
 CFieldDialog::CFieldDialog(RadioImage& image, Language lang, QWidget* parent)
     : QDialog(parent), image_(image), lang_(lang)
 {
+}
+
+void CFieldDialog::setUp(const char* name, const QString& title, int help)
+{
+    setObjectName(QString::fromLatin1(name));
+    setWindowTitle(title);
+    defaultHelp_ = help;
+}
+
+QTabWidget* CFieldDialog::makeTabs(QWidget* parent, const char* name)
+{
+    auto* tabs = new QTabWidget(parent);
+    tabs->setObjectName(QString::fromLatin1(name));
+    connect(tabs, &QTabWidget::currentChanged, this, &CFieldDialog::pageShown);
+    return tabs;
+}
+
+void CFieldDialog::addRows(QFormLayout* form, FieldBinder* binder, const QList<int>& fields, QWidget* parent, int width,
+                           Width how)
+{
+    for (int i : fields) {
+        QWidget* w = binder->make(i, parent, true);
+        if (how == Width::Exactly)
+            w->setFixedWidth(width);
+        else
+            w->setMaximumWidth(width);
+        form->addRow(binder->label(i, parent), w);
+    }
+}
+
+void CFieldDialog::finishTabbed(QTabWidget* tabs, int width, int height)
+{
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    translateButtons(buttons);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(tabs);
+    layout->addWidget(buttons);
+    resize(width, height > 0 ? height : sizeHint().height());
+    pageShown(); // the first page is on screen
 }
 
 FieldBinder* CFieldDialog::bind(const fields::Page& page)

@@ -13,9 +13,7 @@ namespace zemtar::ui {
 
 CKeyAssignDlg::CKeyAssignDlg(RadioImage& image, Language lang, QWidget* parent) : CFieldDialog(image, lang, parent)
 {
-    setObjectName(QStringLiteral("keyAssignDialog"));
-    setWindowTitle(tr("Key Assignment"));
-    defaultHelp_ = 32800; // the radio buttons and the dialog share one topic
+    setUp("keyAssignDialog", tr("Key Assignment"), 32800); // the radio buttons and the dialog share one topic
     const fields::Page& page = editors::keyAssignPage();
     auto* box = new QGroupBox(tr("Side Key"), this);
     auto* bl = new QVBoxLayout(box);

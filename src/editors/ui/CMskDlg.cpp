@@ -15,9 +15,7 @@ namespace zemtar::ui {
 
 CMskDlg::CMskDlg(RadioImage& image, Language lang, QWidget* parent) : CFieldDialog(image, lang, parent)
 {
-    setObjectName(QStringLiteral("mskDialog"));
-    setWindowTitle(QStringLiteral("MSK"));
-    defaultHelp_ = 162;
+    setUp("mskDialog", QStringLiteral("MSK"), 162);
     id_ = bind(editors::mskIdPage());
     calls_ = bind(editors::mskCallListPage());
 

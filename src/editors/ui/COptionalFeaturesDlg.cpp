@@ -15,9 +15,7 @@ COptionalFeaturesDlg::COptionalFeaturesDlg(RadioImage& image, Language lang, QWi
     : CFieldDialog(image, lang, parent)
 {
     namespace of = editors::of;
-    setObjectName(QStringLiteral("optionalFeaturesDialog"));
-    setWindowTitle(tr("Optional Features"));
-    defaultHelp_ = 133;
+    setUp("optionalFeaturesDialog", tr("Optional Features"), 133);
     binder_ = bind(editors::optionalFeaturesPage());
 
     // The fourteen lists in two columns, the check boxes beside them, then the PTT ID texts

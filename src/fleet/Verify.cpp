@@ -39,20 +39,31 @@ namespace {
 constexpr std::size_t kChannelBytesEnd = map::kFrRecord.offset + map::kChannelRecordSize;
 
 // "Section/Label" -> value, in the order printed.
-std::vector<std::pair<QString, QString>> settingValues(const RadioImage& img, const QStringList& models)
+std::vector<std::pair<QString, QString>> settingValues(const RadioImage& img, const QStringList& models,
+                                                       Language lang = Language::English)
 {
     std::vector<std::pair<QString, QString>> out;
     for (const editors::SettingAssignment& a :
-         editors::parseSettingsText(editors::printSettings(img, Language::English, models), nullptr))
+         editors::parseSettingsText(editors::printSettings(img, lang, models), nullptr))
         out.emplace_back(a.section + u'/' + a.key, a.value);
     return out;
 }
 
-QString shown(const QString& value) { return value.isEmpty() ? QStringLiteral("(empty)") : value; }
+// "%1: %2 in the file, %3 in the radio" in the language of the lines.
+QString line(Language lang, const QString& what, const QString& inFile, const QString& inRadio)
+{
+    const bool zh = lang == Language::Chinese;
+    auto shown = [zh](const QString& v) {
+        return !v.isEmpty() ? v : zh ? QString::fromUtf8("(空)") : QStringLiteral("(empty)");
+    };
+    return (zh ? QString::fromUtf8("%1: 文件中为 %2, 电台中为 %3")
+               : QStringLiteral("%1: %2 in the file, %3 in the radio"))
+        .arg(what, shown(inFile), shown(inRadio));
+}
 
 } // namespace
 
-QStringList differences(const RadioImage& file, const RadioImage& radio, const QStringList& models)
+QStringList differences(const RadioImage& file, const RadioImage& radio, const QStringList& models, Language lang)
 {
     std::set<std::size_t> differing;
     for (const auto& [offset, length] : writtenAreas())
@@ -67,8 +78,8 @@ QStringList differences(const RadioImage& file, const RadioImage& radio, const Q
 
     // Channels: the cells of the table, row by row.
     ChannelTable a, b;
-    a.fillFromImage(file, Language::English);
-    b.fillFromImage(radio, Language::English);
+    a.fillFromImage(file, lang);
+    b.fillFromImage(radio, lang);
     for (int row = kFirstRow; row <= kLastRow; ++row) {
         const std::size_t rec = ChannelTable::recordOffset(row);
         bool touched = false;
@@ -80,9 +91,10 @@ QStringList differences(const RadioImage& file, const RadioImage& radio, const Q
         for (int c = ColRx; c < ColMore; ++c) {
             if (a.cell(row, c) == b.cell(row, c))
                 continue;
-            lines << QStringLiteral("channel %1: %2: %3 in the file, %4 in the radio")
-                         .arg(ChannelTable::rowLabel(row), ChannelTable::header(c, Language::English).trimmed(),
-                              shown(a.cell(row, c)), shown(b.cell(row, c)));
+            const QString cell =
+                (lang == Language::Chinese ? QString::fromUtf8("信道 %1: %2") : QStringLiteral("channel %1: %2"))
+                    .arg(ChannelTable::rowLabel(row), ChannelTable::header(c, lang).trimmed());
+            lines << line(lang, cell, a.cell(row, c), b.cell(row, c));
             anyShown = true;
         }
         if (anyShown)
@@ -94,11 +106,24 @@ QStringList differences(const RadioImage& file, const RadioImage& radio, const Q
     // changes what the settings text shows.
     const auto fileValues = settingValues(file, models);
     const auto radioValues = settingValues(radio, models);
+    // Values as the windows of the language show them; in Chinese the settings are named as
+    // the Chinese dialogs name their page and field.
+    const auto fileShown = lang == Language::English ? fileValues : settingValues(file, models, lang);
+    const auto radioShown = lang == Language::English ? radioValues : settingValues(radio, models, lang);
+    std::map<QString, QString> names;
+    if (lang != Language::English)
+        for (const fields::Page& page : editors::settingsPages(models))
+            for (const fields::Field& f : page.fields())
+                names.emplace(f.path(), page.name(lang) + u'/' + f.label(lang));
     std::map<QString, QString> radioByKey(radioValues.begin(), radioValues.end());
+    std::map<QString, QString> radioShownByKey(radioShown.begin(), radioShown.end());
+    std::map<QString, QString> fileShownByKey(fileShown.begin(), fileShown.end());
     for (const auto& [key, value] : fileValues) {
         const auto it = radioByKey.find(key);
-        if (it != radioByKey.end() && it->second != value)
-            lines << QStringLiteral("%1: %2 in the file, %3 in the radio").arg(key, shown(value), shown(it->second));
+        if (it == radioByKey.end() || it->second == value)
+            continue;
+        const auto name = names.find(key);
+        lines << line(lang, name != names.end() ? name->second : key, fileShownByKey[key], radioShownByKey[key]);
     }
     for (std::size_t i : differing) {
         if (i < kChannelBytesEnd || named.count(i))
@@ -115,8 +140,7 @@ QStringList differences(const RadioImage& file, const RadioImage& radio, const Q
     auto hex = [](unsigned v, int width) { return QStringLiteral("%1").arg(v, width, 16, QChar(u'0')).toUpper(); };
     for (std::size_t i : differing)
         if (!named.count(i))
-            lines << QStringLiteral("0x%1: %2 in the file, %3 in the radio")
-                         .arg(hex(unsigned(i), 4), hex(file.at(i), 2), hex(radio.at(i), 2));
+            lines << line(lang, QStringLiteral("0x") + hex(unsigned(i), 4), hex(file.at(i), 2), hex(radio.at(i), 2));
     return lines;
 }
 

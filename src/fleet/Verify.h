@@ -1,6 +1,7 @@
 #pragma once
 // Whether a radio holds a document: the bytes a write sends, compared with what a read brings
 // back, and each difference named as a user knows it.
+#include "image/Language.h"
 #include "image/RadioImage.h"
 
 #include <QStringList>
@@ -21,6 +22,8 @@ bool sameWrittenBytes(const RadioImage& file, const RadioImage& radio);
 //   "channel 12: Rx Frequency: 145.12500 in the file, 146.00000 in the radio"
 //   "Optional Features/Back Light: On in the file, Auto in the radio"
 //   "0x0C20: 3F in the file, FF in the radio" (bytes no editor shows)
-QStringList differences(const RadioImage& file, const RadioImage& radio, const QStringList& models);
+// In Chinese the cells, settings and values are named as the Chinese windows name them.
+QStringList differences(const RadioImage& file, const RadioImage& radio, const QStringList& models,
+                        Language lang = Language::English);
 
 } // namespace zemtar::fleet

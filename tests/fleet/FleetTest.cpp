@@ -152,6 +152,12 @@ TEST(Verify, DifferencesAreNamedAsAUserKnowsThem)
     EXPECT_EQ(d[0], QStringLiteral("channel 12: Rx Frequency: 145.12500 in the file, 145.50000 in the radio"));
     EXPECT_EQ(d[1], QStringLiteral("Optional Features/Back Light: Auto in the file, On in the radio"));
     EXPECT_EQ(d[2], QStringLiteral("0x0C20: FF in the file, 3F in the radio"));
+    // The same places as the Chinese windows name them.
+    const QStringList zh = differences(file, radio, kModels, Language::Chinese);
+    ASSERT_EQ(zh.size(), 3) << qPrintable(zh.join(u'\n'));
+    EXPECT_EQ(zh[0], QString::fromUtf8("信道 12: 接收频率: 文件中为 145.12500, 电台中为 145.50000"));
+    EXPECT_EQ(zh[1], QString::fromUtf8("可选功能/背光: 文件中为 自动, 电台中为 开"));
+    EXPECT_EQ(zh[2], QString::fromUtf8("0x0C20: 文件中为 FF, 电台中为 3F"));
     EXPECT_FALSE(sameWrittenBytes(file, radio));
     RadioImage unwritten = file;
     unwritten.set(0x0C40, 0);

@@ -53,7 +53,7 @@ bool CLinkController::verifyRadio(TransferEngine& engine)
     lastOutcome_ = engine.read(back);
     if (lastOutcome_ != LinkOutcome::Success)
         return false;
-    const QStringList diffs = fleet::differences(doc_.image(), back, productinfo::modelNames(g().setupIni));
+    const QStringList diffs = fleet::differences(doc_.image(), back, productinfo::modelNames(g().setupIni), g().lang());
     emit statusText(diffs.isEmpty() ? tr("The radio on %1 holds exactly this document.").arg(m_link.m_strPort)
                                     : tr("The radio on %1 differs from this document.").arg(m_link.m_strPort));
     verifyResult_ = diffs;

@@ -130,12 +130,10 @@ int cmdVerify(const Args& a)
     int retries = 0;
     if (auto rc = retriesOption(a, retries))
         return *rc;
-    RadioImage image;
-    QString error;
-    if (!DataFile::load(a.positional[0], image, &error)) {
-        err(error);
+    const auto loaded = loadDataFile(a.positional[0]);
+    if (!loaded)
         return FileError;
-    }
+    const RadioImage& image = *loaded;
     std::optional<QByteArray> password;
     if (auto rc = passwordOption(a, cmd, password))
         return *rc;
@@ -201,12 +199,10 @@ int cmdWrite(const Args& a)
     if (auto rc = retriesOption(a, retries))
         return *rc;
     const auto port = a.value(QStringLiteral("port"));
-    RadioImage image;
-    QString error;
-    if (!DataFile::load(a.positional[0], image, &error)) {
-        err(error);
+    const auto loaded = loadDataFile(a.positional[0]);
+    if (!loaded)
         return FileError;
-    }
+    const RadioImage& image = *loaded;
     std::optional<int> partly;
     const LinkOutcome o = runTransfer(*port, retries, a.has(QStringLiteral("accept-band")),
                                       a.has(QStringLiteral("stats")), [&](TransferEngine& engine) {

@@ -42,14 +42,11 @@ int cmdDump(const Args& a)
     Language lang = Language::English;
     if (auto rc = languageOption(a, QStringLiteral("dump"), lang))
         return *rc;
-    RadioImage img;
-    QString error;
-    if (!DataFile::load(a.positional[0], img, &error)) {
-        err(error);
+    const auto img = loadDataFile(a.positional[0]);
+    if (!img)
         return FileError;
-    }
     ChannelTable table;
-    table.fillFromImage(img, lang);
+    table.fillFromImage(*img, lang);
     out(tabletext::dump(table, lang, a.has(QStringLiteral("csv")) ? tabletext::Format::Csv : tabletext::Format::Tsv));
     return Ok;
 }
@@ -57,34 +54,33 @@ int cmdDump(const Args& a)
 int cmdImport(const Args& a)
 {
     const QString datPath = a.positional[0], tablePath = a.positional[1];
-    RadioImage img;
+    auto loaded = loadDataFile(datPath);
+    if (!loaded)
+        return FileError;
+    RadioImage& img = *loaded;
     QString error;
-    if (!DataFile::load(datPath, img, &error)) {
-        err(error);
-        return FileError;
-    }
     // A channel table is 130 lines of a few dozen characters; a megabyte is far beyond any.
-    QByteArray raw;
-    if (!readFileBounded(tablePath, 1 << 20, &raw, &error)) {
-        err(error);
+    int rc = FileError;
+    const auto raw = readInput(tablePath, 1 << 20, rc);
+    if (!raw) {
         err(QStringLiteral("%1 was not changed.").arg(datPath));
-        return FileError;
+        return rc;
     }
     QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8(raw);
+    const QString text = utf8(*raw);
     if (utf8.hasError()) {
-        err(QStringLiteral("%1: the table is not UTF-8 text").arg(tablePath));
+        err(QStringLiteral("%1: the table is not UTF-8 text").arg(inputName(tablePath)));
         return InvalidData;
     }
     const RadioImage before = img;
     const tabletext::ImportResult r = tabletext::importInto(img, text);
     if (!r.ok()) {
-        printProblems(r.problems, tablePath + QStringLiteral(": "));
+        printProblems(r.problems, inputName(tablePath) + QStringLiteral(": "));
         err(QStringLiteral("%1 was not changed.").arg(datPath));
         return InvalidData;
     }
     for (const QString& n : r.notes)
-        err(QStringLiteral("%1: note: %2").arg(tablePath, n));
+        err(QStringLiteral("%1: note: %2").arg(inputName(tablePath), n));
     if (img == before)
         return Ok; // nothing changed: the file stays as it is
     if (const qint64 size = QFileInfo(datPath).size(); size > qint64(RadioImage::kSize))
@@ -131,7 +127,8 @@ const Command importCommand{"import",
                             "import FILE.dat TABLE",
                             "apply an edited channel table",
                             "Usage: zemtar-cli import FILE.dat TABLE\n"
-                            "Applies a channel table in the format of 'dump' (tab-separated or CSV) to FILE.dat.\n"
+                            "Applies a channel table in the format of 'dump' (tab-separated or CSV; - reads it\n"
+                            "from standard input) to FILE.dat.\n"
                             "Rows that are missing or unchanged stay byte for byte as they are; changed rows are\n"
                             "checked as the channel table checks typed values. On any problem nothing is written.\n",
                             {},

@@ -1,4 +1,5 @@
 #include "CliCommon.h"
+#include "Stop.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -33,6 +34,7 @@ QString usage()
 
 int main(int argc, char** argv)
 {
+    installStopHandlers();
     // A file-size limit makes a write fail with "File too large" instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
     // Only the report draws: it needs fonts, and so a (screenless) GUI application.

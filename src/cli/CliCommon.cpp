@@ -170,7 +170,7 @@ std::optional<QByteArray> readInput(const QString& path, qint64 maxBytes, int& r
     char buf[1 << 16];
     for (;;) {
         if (stopRequested()) {
-            reportStop("standard input was not read to its end; nothing was changed.");
+            reportStop(QStringLiteral("standard input was not read to its end; nothing was changed."));
             rc = Refused;
             return std::nullopt;
         }

@@ -1,5 +1,6 @@
 // zemtar-cli fleet: many radios, each with its own identity, on several ports at once.
 #include "CliCommon.h"
+#include "Stop.h"
 
 #include "editors/ProductInfo.h"
 #include "fleet/FleetJob.h"
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 
 #include <atomic>
-#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <mutex>
@@ -23,7 +23,7 @@ namespace zemtar::cli {
 namespace {
 
 std::atomic<fleet::Job*> g_job{nullptr};
-void onStop(int)
+void onStop()
 {
     if (fleet::Job* job = g_job.load())
         job->cancel();
@@ -142,17 +142,11 @@ int cmdFleet(const Args& a)
     }
 
     // Ctrl+C (or a stop) cancels the transfers in progress; the log keeps what was done.
-    struct sigaction action {};
-    action.sa_handler = onStop;
-    sigemptyset(&action.sa_mask);
-    struct sigaction previous[3];
-    const int stopSignals[3] = {SIGINT, SIGTERM, SIGHUP};
     g_job = &job;
-    for (int i = 0; i < 3; ++i)
-        sigaction(stopSignals[i], &action, &previous[i]);
-    job.run();
-    for (int i = 0; i < 3; ++i)
-        sigaction(stopSignals[i], &previous[i], nullptr);
+    {
+        const StopScope stop(onStop);
+        job.run();
+    }
     g_job = nullptr;
 
     const QStringList left = job.failedUnits();

@@ -106,9 +106,9 @@ const char* stopName()
     return name ? name : "";
 }
 
-void reportStop(const char* what)
+void reportStop(const QString& what)
 {
-    err(QStringLiteral("Stopped by %1: %2").arg(QString::fromLatin1(stopName()), QString::fromUtf8(what)));
+    err(QStringLiteral("Stopped by %1: %2").arg(QString::fromLatin1(stopName()), what));
 }
 
 } // namespace zemtar::cli

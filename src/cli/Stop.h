@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 
 namespace zemtar::cli {
 
@@ -25,6 +26,6 @@ bool stopRequested();
 // What stopped the program: "SIGINT", "SIGTERM", "SIGHUP", "Ctrl+C", ...; empty when nothing did.
 const char* stopName();
 // The line that says so, for the end of a stopped command.
-void reportStop(const char* what);
+void reportStop(const QString& what);
 
 } // namespace zemtar::cli

@@ -57,6 +57,7 @@ int cmdFleet(const Args& a)
         return FileError;
     const RadioImage& templ = *loaded;
     QString error;
+    const QStringList models = productinfo::modelNames(setupIni());
     fleet::UnitsTable table;
     if (unitsPath) {
         int rc = FileError;
@@ -65,9 +66,8 @@ int cmdFleet(const Args& a)
             return rc;
         table = fleet::parseUnits(QString::fromUtf8(*bytes));
     } else {
-        table = fleet::sequenceUnits(sequences);
+        table = fleet::sequenceUnits(sequences, templ, models);
     }
-    const QStringList models = productinfo::modelNames(setupIni());
     QList<RadioImage> images;
     QStringList problems = table.problems;
     if (problems.isEmpty())
@@ -88,13 +88,12 @@ int cmdFleet(const Args& a)
         }
         done = fleet::doneUnits(QString::fromUtf8(bytes));
     }
-    if (const auto why = notWritableTarget(logPath)) {
-        err(*why);
-        return FileError;
-    }
+    // The log is the only record of which unit went into which radio: no radio is touched
+    // unless it, and the folder for the images, can be written.
     const QString outDir = a.value(QStringLiteral("out")).value_or(QString());
-    if (!outDir.isEmpty() && !QDir().mkpath(outDir)) {
-        err(QStringLiteral("Cannot make the folder %1.").arg(outDir));
+    if (const auto why = fleet::prepareOutputs(logPath, outDir)) {
+        err(*why);
+        err(QStringLiteral("Nothing was written to any radio."));
         return FileError;
     }
 

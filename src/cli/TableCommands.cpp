@@ -72,17 +72,19 @@ int cmdImport(const Args& a)
     }
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString text = utf8(raw);
-    if (utf8.hasError()) {
-        err(QStringLiteral("%1: the table is not UTF-8 text").arg(tablePath));
-        return InvalidData;
-    }
-    const RadioImage before = img;
-    const tabletext::ImportResult r = tabletext::importInto(img, text);
-    if (!r.ok()) {
-        printProblems(r.problems, tablePath + QStringLiteral(": "));
+    auto refused = [&](const QStringList& problems) {
+        printProblems(problems, tablePath + QStringLiteral(": "));
         err(QStringLiteral("%1 was not changed.").arg(datPath));
         return InvalidData;
-    }
+    };
+    if (utf8.hasError())
+        return refused({QStringLiteral("the table is not UTF-8 text")});
+    const RadioImage before = img;
+    const tabletext::ImportResult r = tabletext::importInto(img, text);
+    if (!r.ok())
+        return refused(r.problems);
+    if (r.rowsRead == 0)
+        return refused({QStringLiteral("the table has no channel rows below its header")});
     for (const QString& n : r.notes)
         err(QStringLiteral("%1: note: %2").arg(tablePath, n));
     if (img == before)

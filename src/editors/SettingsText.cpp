@@ -144,11 +144,11 @@ QList<SettingAssignment> parseSettingsText(const QString& text, QStringList* pro
 {
     QList<SettingAssignment> result;
     QString section;
-    const QStringList lines = text.split(QLatin1Char('\n'));
+    // Lines end at LF, CR LF or CR alone (a CR inside a value is always written escaped).
+    const QStringList lines =
+        QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n').split(u'\n');
     for (int n = 0; n < lines.size(); ++n) {
-        QString line = lines[n];
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
+        const QString& line = lines[n];
         const QString t = line.trimmed();
         const QString where = QStringLiteral("line %1").arg(n + 1);
         if (t.isEmpty() || t.startsWith(QLatin1Char(';')))

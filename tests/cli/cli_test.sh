@@ -91,6 +91,8 @@ has err.txt "typo.tsv"
 cmp -s a.dat before.dat && ok || bad "refused import changed the file"
 printf '\xff\xfe\x00' >binary.tsv
 expect_rc 2 "import binary table" "$CLI" import a.dat binary.tsv
+has err.txt "binary.tsv: the table is not UTF-8 text"
+has err.txt "a.dat was not changed."
 expect_rc 3 "import missing table" "$CLI" import a.dat missing.tsv
 has err.txt "missing.tsv"
 expect_rc 3 "import into short file" "$CLI" import short.dat t.tsv
@@ -195,6 +197,7 @@ has err.txt "not a regular file"
 head -c 3000000 /dev/zero | tr '\0' 'x' >huge.tsv
 expect_rc 3 "import of a huge table" "$CLI" import s0.dat huge.tsv
 has err.txt "larger than"
+has err.txt "s0.dat was not changed."
 expect_rc 3 "settings of a FIFO" timeout 10 "$CLI" settings s0.dat --apply fifo.dat
 for i in $(seq 1 60); do printf '%d\t999\t\t\t\t\t\t\t\t\t\t\n' "$i"; done >many.tsv
 expect_rc 2 "import with many problems" "$CLI" import s0.dat many.tsv
@@ -214,6 +217,46 @@ cp s0.dat tx.dat
 expect_rc 0 "import a transmit frequency outside 67-512 MHz" "$CLI" import tx.dat txout.tsv
 has err.txt "note: line 1: transmit frequency"
 has err.txt "taken as 67.00000"
+
+# import: CR, LF and CR LF line ends alike; a table without rows changes nothing and says so
+"$CLI" dump s0.dat | sed -n '1p;4p' | sed 's/^3\t\t\t/3\t145.5\t\t/' >lf.tsv
+for ends in lf crlf cr; do
+  cp s0.dat ends.dat
+  case $ends in lf) cp lf.tsv t-$ends.tsv ;; crlf) sed 's/$/\r/' lf.tsv >t-$ends.tsv ;; cr) tr '\n' '\r' <lf.tsv >t-$ends.tsv ;; esac
+  expect_rc 0 "import with $ends line ends" "$CLI" import ends.dat t-$ends.tsv
+  has err.txt "ends.dat: 1 row(s) changed."
+done
+"$CLI" dump s0.dat | head -1 | tr '\n' '\r' >header.tsv
+for t in header.tsv /dev/null; do
+  [ "$t" = /dev/null ] && { : >empty.tsv; t=empty.tsv; }
+  expect_rc 2 "import of $t without rows" "$CLI" import s0.dat "$t"
+  has err.txt "the table has no channel rows below its header"
+  has err.txt "s0.dat was not changed."
+done
+# names holding separators, quotes and control bytes come back byte for byte
+cp s0.dat names.dat
+printf '1\t145.125\t\t\t\t\t\t\t\t\t\t\n2\t145.25\t\t\t\t\t\t\t\t\t\t\n' >two.tsv
+"$CLI" import names.dat two.tsv >/dev/null 2>&1
+printf 'A\tB\r,"\n' | dd of=names.dat bs=1 seek=16 conv=notrunc status=none
+printf '\001;\177\351=\\x' | dd of=names.dat bs=1 seek=40 conv=notrunc status=none
+cp names.dat names0.dat
+for f in "" --csv; do
+  "$CLI" dump names.dat $f >names.txt
+  expect_rc 0 "import of a dump with odd names $f" "$CLI" import names.dat names.txt
+  cmp -s names.dat names0.dat && ok || bad "odd names changed by import $f"
+done
+"$CLI" dump names.dat | sed -n 2p | grep -qF "$(printf '"A\tB\r,""\n')" && ok || bad "a name with a tab is not quoted"
+printf 'x\ty' | dd of=names.dat bs=1 seek=$((0x1380)) conv=notrunc status=none
+cp names.dat names0.dat
+"$CLI" settings names.dat >names.ini
+expect_rc 0 "settings text of odd texts" "$CLI" settings names.dat --apply names.ini
+cmp -s names.dat names0.dat && ok || bad "odd settings texts changed by --apply"
+tr '\n' '\r' <names.ini >names-cr.ini
+expect_rc 0 "settings text with CR line ends" "$CLI" settings names.dat --apply names-cr.ini
+cmp -s names.dat names0.dat && ok || bad "settings text with CR line ends changed the file"
+printf '4\t145\t\tD999N\t\t\t\t\t\t\t\t\n' >tone.tsv
+expect_rc 2 "import of a tone outside the lists" "$CLI" import names.dat tone.tsv
+has err.txt "line 1: \"D999N\" is not a tone of the radio's lists"
 
 # fleet: the units table is checked as a whole before any port is opened
 printf 'Unit,MSK/ID Code,Channel 3/Chnnel Name\nA,1001,ONE\nB,12345,TWO\nA,1003,\n' >units.csv

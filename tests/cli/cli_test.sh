@@ -258,6 +258,66 @@ printf '4\t145\t\tD999N\t\t\t\t\t\t\t\t\n' >tone.tsv
 expect_rc 2 "import of a tone outside the lists" "$CLI" import names.dat tone.tsv
 has err.txt "line 1: \"D999N\" is not a tone of the radio's lists"
 
+# export, import of the common CSV layout, diff, text
+for c in export diff text; do expect_rc 0 "$c --help" "$CLI" $c --help; has out.txt "Usage: zemtar-cli $c"; done
+printf '1\t145.125\t145.725\t\t88.5\tREP\t\t\t\t\t\t\n2\t144.5\t\tD023N\tD023I\t"A,B"\tLow\tNarrow\tNo\t\t\t\n' >plan.tsv
+cp s0.dat plan.dat; "$CLI" import plan.dat plan.tsv >/dev/null 2>&1
+expect_rc 0 "export" "$CLI" export plan.dat plan.csv
+has plan.csv "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE"
+has plan.csv '1,REP,145.125000,+,0.600000,Tone,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,'
+has plan.csv '2,"A,B",144.500000,,0.000000,DTCS,88.5,88.5,023,RN,023,Tone->Tone,NFM,5.00,S,Low,,,,,'
+expect_rc 3 "export over the data file" "$CLI" export plan.dat plan.dat
+cmp -s plan.dat s0.dat && bad "export over the data file changed it" || ok
+expect_rc 3 "export into a missing folder" "$CLI" export plan.dat no/such/dir/x.csv
+cp s0.dat fresh.dat
+expect_rc 0 "import the export into a new file" "$CLI" import fresh.dat plan.csv
+has err.txt "fresh.dat: 2 channel(s) imported from plan.csv."
+"$CLI" dump plan.dat >d1.tsv; "$CLI" dump fresh.dat >d2.tsv
+cmp -s d1.tsv d2.tsv && ok || bad "export then import gives another dump"
+expect_rc 0 "diff of equal files" "$CLI" diff plan.dat fresh.dat
+has err.txt "hold the same image"
+printf 'Frequency,Name,Location,Mode\r\n145.5,THIRD,3,FM\r\n600.0,BAD,4,FM\r\n145.0,AM,5,AM\r\n' >rows.csv
+printf '\357\273\277' | cat - rows.csv >bom.csv
+cp fresh.dat before.dat
+expect_rc 2 "import refuses rows that do not fit" "$CLI" import fresh.dat bom.csv
+has err.txt "bom.csv: line 3, column Frequency: 600.0 MHz is outside the radio's band 144-145MHz"
+has err.txt "bom.csv: line 4, column Mode: \"AM\": the radio has FM (wide) and NFM (narrow) only"
+has err.txt "fresh.dat was not changed."
+cmp -s fresh.dat before.dat && ok || bad "a refused CSV import changed the file"
+expect_rc 0 "import --skip-bad" "$CLI" import fresh.dat bom.csv --skip-bad
+has err.txt "bom.csv: skipped: line 3, column Frequency"
+has err.txt "fresh.dat: 1 channel(s) imported from bom.csv, 2 row(s) skipped."
+expect_rc 6 "diff of different files" "$CLI" diff plan.dat fresh.dat
+has out.txt "channel 3: Rx Frequency: (empty) in plan.dat, 145.50000 in fresh.dat"
+has err.txt "differ in"
+expect_rc 0 "import --at" "$CLI" import fresh.dat plan.csv --at 127
+"$CLI" dump fresh.dat | grep -q "^128	144.50000" && ok || bad "--at 127 did not place the second row at 128"
+expect_rc 2 "import --at 128 of two rows" "$CLI" import fresh.dat plan.csv --at 128
+has err.txt "line 3: no channel is left for this row"
+expect_rc 1 "--renumber on the table format" "$CLI" import fresh.dat plan.tsv --renumber
+has err.txt "common CSV layout"
+expect_rc 1 "--at out of range" "$CLI" import fresh.dat plan.csv --at 129
+printf 'Location,Comment\n1,x\n' >nocols.csv
+expect_rc 2 "import without the needed columns" "$CLI" import fresh.dat nocols.csv
+has err.txt "the header has no Frequency, Name column"
+expect_rc 3 "diff of a missing file" "$CLI" diff plan.dat missing.dat
+expect_rc 0 "text" "$CLI" text plan.dat
+cp out.txt text1.txt
+has text1.txt "[Channel 2]"
+has text1.txt 'Chnnel Name=A,B'
+has text1.txt "[Optional Features]"
+has text1.txt "0x17E0="
+"$CLI" text plan.dat >text2.txt
+cmp -s text1.txt text2.txt && ok || bad "text differs between two runs"
+if command -v git >/dev/null; then
+  mkdir repo && (cd repo && git init -q && git config user.email t@t && git config user.name t &&
+    echo '*.dat diff=zemtar' >.gitattributes && git config diff.zemtar.textconv "$CLI text" &&
+    cp ../plan.dat radio.dat && git add . && git commit -qm one &&
+    "$CLI" settings radio.dat --set "Optional Features/Beep=Off" >/dev/null 2>&1 && git diff >../git.txt)
+  has git.txt "-Beep=On"
+  has git.txt "+Beep=Off"
+fi
+
 # fleet: the units table is checked as a whole before any port is opened
 printf 'Unit,MSK/ID Code,Channel 3/Chnnel Name\nA,1001,ONE\nB,12345,TWO\nA,1003,\n' >units.csv
 expect_rc 2 "fleet refuses a bad units table" "$CLI" fleet a.dat --units units.csv --port /no/such/port --log fleet.csv --yes

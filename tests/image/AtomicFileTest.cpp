@@ -127,13 +127,15 @@ TEST(AtomicFile, SameFileSeesThroughSpellingsAndLinks)
     ASSERT_TRUE(writeAll(a, "a"));
     ASSERT_TRUE(writeAll(dir.filePath(QStringLiteral("b.dat")), "b"));
     ASSERT_TRUE(QFile::link(a, dir.filePath(QStringLiteral("soft.pdf"))));
-    ASSERT_EQ(::link(QFile::encodeName(a).constData(), QFile::encodeName(dir.filePath(QStringLiteral("hard.pdf"))).constData()), 0);
+    ASSERT_EQ(::link(QFile::encodeName(a).constData(),
+                     QFile::encodeName(dir.filePath(QStringLiteral("hard.pdf"))).constData()),
+              0);
     QDir().mkpath(dir.filePath(QStringLiteral("sub")));
     const struct {
         const char* other;
         bool same;
-    } cases[] = {{"a.dat", true}, {"./a.dat", true}, {"sub/../a.dat", true}, {"soft.pdf", true},
-                 {"hard.pdf", true}, {"b.dat", false}, {"new.pdf", false}};
+    } cases[] = {{"a.dat", true},    {"./a.dat", true}, {"sub/../a.dat", true}, {"soft.pdf", true},
+                 {"hard.pdf", true}, {"b.dat", false},  {"new.pdf", false}};
     for (const auto& c : cases)
         EXPECT_EQ(sameFile(a, dir.filePath(QString::fromLatin1(c.other))), c.same) << c.other;
 }

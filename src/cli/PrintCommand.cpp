@@ -47,12 +47,11 @@ int cmdPrint(const Args& a)
         return usageError(
             QStringLiteral("print"),
             QStringLiteral("%1 is the data file %2 itself: nothing was written").arg(a.positional[1], a.positional[0]));
-    RadioImage img;
-    QString error;
-    if (!DataFile::load(a.positional[0], img, &error)) {
-        err(error);
+    const auto loaded = loadDataFile(a.positional[0]);
+    if (!loaded)
         return FileError;
-    }
+    const RadioImage& img = *loaded;
+    QString error;
     ChannelTable table;
     table.fillFromImage(img, lang);
     const report::Layout layout = report::paginate(on, table);

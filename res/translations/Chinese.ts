@@ -88,37 +88,37 @@
 <context>
     <name>zemtar::ui::CDocumentManager</name>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="97"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="96"/>
         <source>Opened %1</source>
         <translation>已打开 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="117"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="116"/>
         <source>This document now holds the radio read on %1 at %2. Replace %3 with it?</source>
         <translation>本文档现在保存的是 %2 从 %1 上读取的对讲机数据。用它替换 %3 吗？</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="120"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="120"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
         <source>&amp;Replace</source>
         <translation>替换(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="145"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="144"/>
         <source>Saved to %1</source>
         <translation>已保存到 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="154"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="153"/>
         <source>Save changes to %1? Its window is closed, but the document is still open.</source>
         <translation>保存对 %1 的修改吗？它的窗口已关闭，但文档仍然打开。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="155"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="154"/>
         <source>Save changes to %1?</source>
         <translation>保存对 %1 的修改吗？</translation>
     </message>

@@ -88,37 +88,37 @@
 <context>
     <name>zemtar::ui::CDocumentManager</name>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="97"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="96"/>
         <source>Opened %1</source>
         <translation>Opened %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="117"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="116"/>
         <source>This document now holds the radio read on %1 at %2. Replace %3 with it?</source>
         <translation>This document now holds the radio read on %1 at %2. Replace %3 with it?</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="120"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
         <source>Save &amp;As...</source>
         <translation>Save &amp;As...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="120"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
         <source>&amp;Replace</source>
         <translation>&amp;Replace</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="145"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="144"/>
         <source>Saved to %1</source>
         <translation>Saved to %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="154"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="153"/>
         <source>Save changes to %1? Its window is closed, but the document is still open.</source>
         <translation>Save changes to %1? Its window is closed, but the document is still open.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="155"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="154"/>
         <source>Save changes to %1?</source>
         <translation>Save changes to %1?</translation>
     </message>

@@ -68,8 +68,9 @@ Result applyOrder(RadioImage& img, const Order& order, const QList<int>& moved)
     if (priority >= 1 && priority <= kChannels) {
         const auto* at = std::find(order.begin() + 1, order.end(), priority);
         if (at == order.end()) {
-            r.note = QStringLiteral("The priority channel %1 was deleted; the setting now names the channel in its place.")
-                         .arg(priority);
+            r.note =
+                QStringLiteral("The priority channel %1 was deleted; the setting now names the channel in its place.")
+                    .arg(priority);
         } else if (const int now = int(at - order.begin()); now != priority) {
             img.set(kPriority, std::uint8_t(now));
             r.priorityFrom = priority;

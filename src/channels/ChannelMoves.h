@@ -15,10 +15,10 @@
 namespace zemtar::channelmoves {
 
 struct Result {
-    QString refused;          // nothing changed, and why
-    QList<int> selection;     // the channels the moved records now occupy, in order
+    QString refused;                             // nothing changed, and why
+    QList<int> selection;                        // the channels the moved records now occupy, in order
     std::optional<int> priorityFrom, priorityTo; // the priority channel, when it followed a move
-    QString note;             // said beside the change (the priority channel was deleted)
+    QString note;                                // said beside the change (the priority channel was deleted)
     bool ok() const { return refused.isEmpty(); }
 };
 

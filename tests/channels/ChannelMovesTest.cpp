@@ -70,12 +70,31 @@ TEST(ChannelMoves, EachCommandMovesWholeRecordsAndFrStays)
     } cases[] = {
         {"insert at 2", [](RadioImage& i) { return insertAt(i, 2); }, "C1,,C2,C3,C4,C5", "2", 4},
         {"insert at 6", [](RadioImage& i) { return insertAt(i, 6); }, "C1,C2,C3,C4,C5,", "6", 3},
-        {"delete 2 and 4", [](RadioImage& i) { return deleteAndCloseUp(i, {4, 2}); }, "C1,C3,C5,,,", "2", 2},
-        {"up 2,3,5", [](RadioImage& i) { return moveUp(i, {2, 3, 5}); }, "C2,C3,C1,C5,C4,", "1,2,4", 2},
-        {"up 1,3", [](RadioImage& i) { return moveUp(i, {1, 3}); }, "C1,C3,C2,C4,C5,", "1,2", 2},
-        {"down 1,2,4", [](RadioImage& i) { return moveDown(i, {1, 2, 4}); }, "C3,C1,C2,C5,C4,", "2,3,5", 1},
+        {"delete 2 and 4",
+         [](RadioImage& i) {
+             return deleteAndCloseUp(i, {4, 2});
+         },
+         "C1,C3,C5,,,", "2", 2},
+        {"up 2,3,5",
+         [](RadioImage& i) {
+             return moveUp(i, {2, 3, 5});
+         },
+         "C2,C3,C1,C5,C4,", "1,2,4", 2},
+        {"up 1,3",
+         [](RadioImage& i) {
+             return moveUp(i, {1, 3});
+         },
+         "C1,C3,C2,C4,C5,", "1,2", 2},
+        {"down 1,2,4",
+         [](RadioImage& i) {
+             return moveDown(i, {1, 2, 4});
+         },
+         "C3,C1,C2,C5,C4,", "2,3,5", 1},
         {"down 5 to an empty place", [](RadioImage& i) { return moveDown(i, {5}); }, "C1,C2,C3,C4,,C5", "6", 3},
-        {"sort 1-6 by name", [](RadioImage& i) { return sortChannels(i, {1, 2, 3, 4, 5, 6}, SortKey::Name); },
+        {"sort 1-6 by name",
+         [](RadioImage& i) {
+             return sortChannels(i, {1, 2, 3, 4, 5, 6}, SortKey::Name);
+         },
          "C1,C2,C3,C4,C5,", "1,2,3,4,5,6", 3},
     };
     for (const Case& c : cases) {
@@ -143,11 +162,14 @@ TEST(ChannelMoves, RefusedCommandsChangeNothing)
     EXPECT_FALSE(r.ok());
     EXPECT_TRUE(r.refused.contains(QStringLiteral("Channel 128 is in use")));
     EXPECT_EQ(full, before);
-    for (auto run : {+[](RadioImage& i) { return moveUp(i, {1, 2}); },
-                     +[](RadioImage& i) { return moveDown(i, {128}); },
-                     +[](RadioImage& i) { return moveUp(i, {129}); },
+    for (auto run : {+[](RadioImage& i) {
+                         return moveUp(i, {1, 2});
+                     },
+                     +[](RadioImage& i) { return moveDown(i, {128}); }, +[](RadioImage& i) { return moveUp(i, {129}); },
                      +[](RadioImage& i) { return deleteAndCloseUp(i, {}); },
-                     +[](RadioImage& i) { return sortChannels(i, {0, 5}, SortKey::Name); },
+                     +[](RadioImage& i) {
+                         return sortChannels(i, {0, 5}, SortKey::Name);
+                     },
                      +[](RadioImage& i) { return insertAt(i, 129); }}) {
         RadioImage img = full;
         EXPECT_FALSE(run(img).ok());

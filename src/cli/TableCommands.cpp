@@ -46,14 +46,11 @@ int cmdDump(const Args& a)
     Language lang = Language::English;
     if (auto rc = languageOption(a, QStringLiteral("dump"), lang))
         return *rc;
-    RadioImage img;
-    QString error;
-    if (!DataFile::load(a.positional[0], img, &error)) {
-        err(error);
+    const auto img = loadDataFile(a.positional[0]);
+    if (!img)
         return FileError;
-    }
     ChannelTable table;
-    table.fillFromImage(img, lang);
+    table.fillFromImage(*img, lang);
     out(tabletext::dump(table, lang, a.has(QStringLiteral("csv")) ? tabletext::Format::Csv : tabletext::Format::Tsv));
     return Ok;
 }
@@ -129,23 +126,22 @@ int importPlan(const Args& a, RadioImage& img, const QString& text, const std::f
 int cmdImport(const Args& a)
 {
     const QString datPath = a.positional[0], tablePath = a.positional[1];
-    RadioImage img;
+    auto loaded = loadDataFile(datPath);
+    if (!loaded)
+        return FileError;
+    RadioImage& img = *loaded;
     QString error;
-    if (!DataFile::load(datPath, img, &error)) {
-        err(error);
-        return FileError;
-    }
     // A channel table is 130 lines of a few dozen characters; a megabyte is far beyond any.
-    QByteArray raw;
-    if (!readFileBounded(tablePath, 1 << 20, &raw, &error)) {
-        err(error);
+    int rc = FileError;
+    const auto raw = readInput(tablePath, 1 << 20, rc);
+    if (!raw) {
         err(QStringLiteral("%1 was not changed.").arg(datPath));
-        return FileError;
+        return rc;
     }
     QStringDecoder utf8(QStringDecoder::Utf8);
-    const QString text = utf8(raw);
+    const QString text = utf8(*raw);
     auto refused = [&](const QStringList& problems) {
-        printProblems(problems, tablePath + QStringLiteral(": "));
+        printProblems(problems, inputName(tablePath) + QStringLiteral(": "));
         err(QStringLiteral("%1 was not changed.").arg(datPath));
         return int(InvalidData);
     };
@@ -165,7 +161,7 @@ int cmdImport(const Args& a)
     if (r.rowsRead == 0)
         return refused({QStringLiteral("the table has no channel rows below its header")});
     for (const QString& n : r.notes)
-        err(QStringLiteral("%1: note: %2").arg(tablePath, n));
+        err(QStringLiteral("%1: note: %2").arg(inputName(tablePath), n));
     if (img == before)
         return Ok; // nothing changed: the file stays as it is
     return saveImported(datPath, img, QStringLiteral("%1: %2 row(s) changed.").arg(datPath).arg(r.changedRows.size()));
@@ -223,7 +219,8 @@ const Command importCommand{"import",
                             "import FILE.dat TABLE [--renumber|--at N] [--skip-bad]",
                             "apply an edited channel table or a CSV channel list",
                             "Usage: zemtar-cli import FILE.dat TABLE [--renumber | --at N] [--skip-bad]\n"
-                            "Applies a channel table in the format of 'dump' (tab-separated or CSV) to FILE.dat.\n"
+                            "Applies a channel table in the format of 'dump' (tab-separated or CSV; - reads it\n"
+                            "from standard input) to FILE.dat.\n"
                             "Rows that are missing or unchanged stay byte for byte as they are; changed rows are\n"
                             "checked as the channel table checks typed values. On any problem nothing is written.\n"
                             "A TABLE whose header names Location, Name, Frequency, ... is read in the common CSV\n"

@@ -1,5 +1,6 @@
 #include "ChannelListCommands.h"
 #include "CliCommon.h"
+#include "Stop.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -35,6 +36,7 @@ QString usage()
 
 int main(int argc, char** argv)
 {
+    installStopHandlers();
     // A file-size limit makes a write fail with "File too large" instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
     // Only the report draws: it needs fonts, and so a (screenless) GUI application.

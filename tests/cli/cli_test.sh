@@ -82,6 +82,15 @@ has after.tsv "$(printf '1\t145.12500\t145.12500\tNone\tNone\tHOME\tHigh\tWide\t
 has after.tsv "$(printf '5\t144.50000\t144.10000\t67.0\tNone\t\tHigh\tWide\tYes\tOff\tCarrier Only\tNone')"
 has after.tsv "$(printf 'Fr\t145.01250\t145.01250\tNone\tNone\t\tLow\tWide\tYes\tOff\tOff\tMSK')"
 
+# import from a slow pipe: the rows that come late are applied too
+cp a.dat slow.dat
+{ head -3 edited.tsv; sleep 1; tail -n +4 edited.tsv; } | "$CLI" import slow.dat - >out.txt 2>err.txt
+"$CLI" dump slow.dat | cmp -s - after.tsv && ok || bad "import from a slow pipe: $(cat err.txt)"
+head -c 3000000 /dev/zero | "$CLI" import slow.dat - >out.txt 2>err.txt
+[ $? = 3 ] && ok || bad "import of oversized standard input"
+has err.txt "standard input is larger than"
+has err.txt "slow.dat was not changed."
+
 # import: a mistyped frequency is refused and the file stays as it was
 cp a.dat before.dat
 sed 's/^7\t\t/7\t145.123\t/' t.tsv >typo.tsv
@@ -140,6 +149,17 @@ expect_rc 0 "settings applied unedited" "$CLI" settings s.dat --apply print.txt
 cmp -s s.dat s1.dat && ok || bad "an unedited apply changed the file"
 "$CLI" settings s.dat | "$CLI" settings s0.dat --apply - >/dev/null 2>&1
 cmp -s s.dat s0.dat && ok || bad "cloning the settings into another file"
+# Standard input is read to its end, however slowly a pipe delivers it, and bounded as files are.
+cp s0.dat slow.dat
+{ head -5 print.txt; sleep 1; tail -n +6 print.txt; } | "$CLI" settings slow.dat --apply - >out.txt 2>err.txt
+cmp -s slow.dat s1.dat && ok || bad "settings from a slow pipe: $(cat err.txt)"
+{ printf '[Optional Features]\n'; sleep 1; printf 'Data Password=12a\n'; } | "$CLI" settings slow.dat --apply - >out.txt 2>err.txt
+[ $? = 2 ] && ok || bad "a late bad line on standard input was not seen"
+has err.txt "line 2: Optional Features/Data Password"
+head -c 2000000 /dev/zero | "$CLI" settings slow.dat --apply - >out.txt 2>err.txt
+[ $? = 3 ] && ok || bad "oversized standard input"
+has err.txt "standard input is larger than 1048576 bytes"
+cmp -s slow.dat s1.dat && ok || bad "refused standard input changed the file"
 cp s0.dat s2.dat
 expect_rc 0 "settings --dry-run" "$CLI" settings s2.dat --set "Optional Features/Beep=Off" --dry-run
 has err.txt "Optional Features/Beep: On -> Off"
@@ -325,6 +345,10 @@ has err.txt "line 3, column 2: MSK/ID Code: \"12345\" is longer than 4 character
 has err.txt "line 4: unit \"A\" is given twice"
 has err.txt "Nothing was written to any radio."
 [ ! -e fleet.csv ] && ok || bad "a log was started for a refused table"
+{ printf 'Unit,MSK/ID Code\nA,1001\n'; sleep 1; printf 'B,12345\n'; } |
+  "$CLI" fleet a.dat --units - --port /no/such/port --log fleet.csv --yes >out.txt 2>err.txt
+[ $? = 2 ] && ok || bad "fleet units from a slow pipe"
+has err.txt "standard input: line 3, column 2"
 printf 'Unit,MSK/ID Code\nA,1001\n' >units.csv
 expect_rc 4 "fleet on a missing port fails the unit and says so" "$CLI" fleet a.dat --units units.csv --port /no/such/port --log fleet.csv --yes
 has fleet.csv "A,/no/such/port,,failed"

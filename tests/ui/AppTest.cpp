@@ -242,14 +242,23 @@ private slots:
 
     void fileNewWarns()
     {
+        // A document without changes is replaced at once; one with changes warns and asks.
         QVERIFY(start(QStringLiteral("English")));
         CChildFrame* first = frame()->activeChild();
+        frame()->runCommand(CMainFrame::ID_FILE_NEW);
+        QTest::qWait(0);
+        QVERIFY(messages_.isEmpty());
+        QCOMPARE(frame()->childFrames().size(), 1);
+        QVERIFY(frame()->activeChild() != first);
+        first = frame()->activeChild();
+        frame()->activeView()->changeDocument(QStringLiteral("edit"), [&] { first->document()->image().set(0, 1); });
         answers_ = {QMessageBox::Cancel};
         frame()->runCommand(CMainFrame::ID_FILE_NEW);
         QCOMPARE(messages_.size(), 1);
-        QCOMPARE(messages_[0].text, u8("All data will be Cleared!"));
+        QVERIFY(messages_[0].text.startsWith(u8("All data will be Cleared!")));
+        QVERIFY(messages_[0].buttons.testFlag(QMessageBox::Save));
         QCOMPARE(frame()->activeChild(), first);
-        answers_ = {QMessageBox::Ok};
+        answers_ = {QMessageBox::Discard};
         frame()->runCommand(CMainFrame::ID_FILE_NEW);
         QTest::qWait(0);
         QCOMPARE(frame()->childFrames().size(), 1);

@@ -156,15 +156,13 @@ bool CZemtarApp::InitInstance(const QStringList& arguments, const QString& appDi
     // The main window is built while the picture is up; it shows when the second is over.
     gl.displayName = gl.languageValue(QStringLiteral("Company"));
     frame_ = std::make_unique<CMainFrame>();
-    const QStringList files = arguments.mid(1);
-    bool opened = false;
-    for (const QString& a : files) {
-        if (a.startsWith(u'-'))
-            continue;
-        opened = frame_->documents()->openDocument(a);
-        break;
-    }
-    if (!opened)
+    // Every file named opens in a window of its own (a restart after a change of language
+    // names the files that were open); without one, a new document.
+    QStringList files;
+    for (const QString& a : arguments.mid(1))
+        if (!a.startsWith(u'-'))
+            files << a;
+    if (frame_->documents()->openDocuments(files) == 0)
         frame_->documents()->newDocument();
     if (const QScreen* s = QGuiApplication::primaryScreen())
         frame_->setGeometry(s->availableGeometry()); // also where no window manager maximises

@@ -266,6 +266,8 @@ for f in "" --csv; do
   cmp -s names.dat names0.dat && ok || bad "odd names changed by import $f"
 done
 "$CLI" dump names.dat | sed -n 2p | grep -qF "$(printf '"A\tB\r,""\n')" && ok || bad "a name with a tab is not quoted"
+"$CLI" text names.dat >names-text.txt
+has names-text.txt 'Chnnel Name="A\x09B\x0D,\"\x0A"'
 printf 'x\ty' | dd of=names.dat bs=1 seek=$((0x1380)) conv=notrunc status=none
 cp names.dat names0.dat
 "$CLI" settings names.dat >names.ini

@@ -109,6 +109,7 @@ private slots:
         });
         frame()->runCommand(CMainFrame::ID_FILE_PRINT);
         QCOMPARE(proposed, QDir::toNativeSeparators(pdf));
+        QCOMPARE(frame()->statusMessage(), u8("报表已输出到 ") + QDir::toNativeSeparators(pdf));
         const QString text = pdfText(pdf);
         QVERIFY2(text.contains(QStringLiteral("Page 6 of 6")), qPrintable(text.left(300)));
         QVERIFY(text.contains(u8("可选功能")));

@@ -25,6 +25,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -742,8 +743,12 @@ void CMainFrame::onPrint(bool preview)
     dlg.setObjectName(QStringLiteral("printDialog"));
     proposePdfFile(dlg, *p, pdf);
     dlg.setMinMax(1, layout.total);
-    if (dlg.exec() == QDialog::Accepted)
-        paint(p);
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    paint(p);
+    const bool toFile = p->outputFormat() == QPrinter::PdfFormat && !p->outputFileName().isEmpty();
+    showResult(
+        tr("The report went to %1").arg(toFile ? QDir::toNativeSeparators(p->outputFileName()) : p->printerName()));
 }
 
 void CMainFrame::onFleet()

@@ -130,7 +130,8 @@ private slots:
         clickMenu(either("File", "文件"), either("Close", "关闭"));
         QVERIFY(child->isHidden());
         // The status bar and the Window menu name the document whose window is closed.
-        QVERIFY2(frame()->statusMessage().contains(QStringLiteral("customer.dat")), qPrintable(frame()->statusMessage()));
+        QVERIFY2(frame()->statusMessage().contains(QStringLiteral("customer.dat")),
+                 qPrintable(frame()->statusMessage()));
         QVERIFY(frame()->statusMessage() != either("Ready", "就绪"));
         QStringList listed = windowMenuTexts();
         QCOMPARE(listed.size(), 1);
@@ -142,7 +143,8 @@ private slots:
         QVERIFY(child->document()->isModified());
         QVERIFY(child->isHidden());
         QVERIFY(frame()->statusMessage().contains(QStringLiteral("customer.dat")));
-        QVERIFY2(frame()->statusMessage().contains(either("not saved", "未保存")), qPrintable(frame()->statusMessage()));
+        QVERIFY2(frame()->statusMessage().contains(either("not saved", "未保存")),
+                 qPrintable(frame()->statusMessage()));
         QVERIFY(windowMenuTexts().value(0).contains(u'*'));
 
         // The Window menu brings it back.

@@ -60,6 +60,8 @@ CHINESE = {
     "Select All": "全选", "Clear All": "全部清除",
     "There is nothing to print: no section is chosen, or the channels have no used channel.": "没有可打印的内容：未选择任何部分，或没有已使用的信道。",
     "Tone2 Fre": "音频2", "Call List": "呼叫列表", "Num": "编号", "Side Key": "侧键", "PTT ID": "PTT ID",
+    "Cannot make the folder %1.": "无法建立文件夹 %1。",
+    "The job's log cannot be kept, so no radio was programmed:\n%1": "无法保存任务日志，因此没有写任何对讲机：\n%1",
 }
 # What is open, where it was saved, and the question before a read replaces a file.
 CHINESE.update({

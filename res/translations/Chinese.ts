@@ -259,63 +259,75 @@ and %1 more</source>
         <translation>%1 台：%2 ... %3；数值：%4</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="212"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="213"/>
         <source>Load or generate the units first.</source>
         <translation>请先载入或生成单元。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="223"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="224"/>
         <source>Tick at least one port.</source>
         <translation>请至少勾选一个端口。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="250"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="232"/>
+        <source>Cannot make the folder %1.</source>
+        <translation>无法建立文件夹 %1。</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="234"/>
+        <source>The job&apos;s log cannot be kept, so no radio was programmed:
+%1</source>
+        <translation>无法保存任务日志，因此没有写任何对讲机：
+%1</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="259"/>
         <source>unit %1: writing</source>
         <translation>单元 %1：写入中</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="266"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="275"/>
         <source>unit %1: verifying</source>
         <translation>单元 %1：校验中</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="275"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="284"/>
         <source>unit %1: %2</source>
         <translation>单元 %1：%2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="290"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="299"/>
         <source>connect the radio for unit %1</source>
         <translation>请接上单元 %1 的对讲机</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="319"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="328"/>
         <source>%1 of %2 units programmed and verified.</source>
         <translation>%2 台中已写入并校验 %1 台。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="321"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="330"/>
         <source>Not done: %1</source>
         <translation>未完成：%1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="324"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="333"/>
         <source>stopped</source>
         <translation>已停止</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="338"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="347"/>
         <source>Save Log</source>
         <translation>保存日志</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="338"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="347"/>
         <source>Log (*.csv)</source>
         <translation>日志 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="350"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="371"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="359"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="380"/>
         <source>The job is still running: Stop it first.</source>
         <translation>任务仍在进行：请先停止。</translation>
     </message>

@@ -259,63 +259,75 @@ and %1 more</translation>
         <translation>%1 unit(s): %2 ... %3; values: %4</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="212"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="213"/>
         <source>Load or generate the units first.</source>
         <translation>Load or generate the units first.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="223"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="224"/>
         <source>Tick at least one port.</source>
         <translation>Tick at least one port.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="250"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="232"/>
+        <source>Cannot make the folder %1.</source>
+        <translation>Cannot make the folder %1.</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="234"/>
+        <source>The job&apos;s log cannot be kept, so no radio was programmed:
+%1</source>
+        <translation>The job's log cannot be kept, so no radio was programmed:
+%1</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="259"/>
         <source>unit %1: writing</source>
         <translation>unit %1: writing</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="266"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="275"/>
         <source>unit %1: verifying</source>
         <translation>unit %1: verifying</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="275"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="284"/>
         <source>unit %1: %2</source>
         <translation>unit %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="290"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="299"/>
         <source>connect the radio for unit %1</source>
         <translation>connect the radio for unit %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="319"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="328"/>
         <source>%1 of %2 units programmed and verified.</source>
         <translation>%1 of %2 units programmed and verified.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="321"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="330"/>
         <source>Not done: %1</source>
         <translation>Not done: %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="324"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="333"/>
         <source>stopped</source>
         <translation>stopped</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="338"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="347"/>
         <source>Save Log</source>
         <translation>Save Log</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="338"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="347"/>
         <source>Log (*.csv)</source>
         <translation>Log (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="350"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="371"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="359"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="380"/>
         <source>The job is still running: Stop it first.</source>
         <translation>The job is still running: Stop it first.</translation>
     </message>

@@ -41,12 +41,11 @@ int cmdPrint(const Args& a)
             on[std::size_t(i)] = true;
         }
     }
-    RadioImage img;
-    QString error;
-    if (!DataFile::load(a.positional[0], img, &error)) {
-        err(error);
+    const auto loaded = loadDataFile(a.positional[0]);
+    if (!loaded)
         return FileError;
-    }
+    const RadioImage& img = *loaded;
+    QString error;
     ChannelTable table;
     table.fillFromImage(img, lang);
     const report::Layout layout = report::paginate(on, table);

@@ -51,6 +51,10 @@ LinkOutcome PowerCalibration::enter(RadioImage& image)
     for (;;) {
         for (int i = 0; i < 7; ++i)
             host_.poll();
+        if (host_.stopping()) {
+            port_.close();
+            return LinkOutcome::Cancelled;
+        }
         port_.purgeAll();
         sendWakeUp(port_, host_, proto::kWakeUp, 1);
         auto r = port_.read(1);
@@ -98,6 +102,8 @@ PowerCalibration::Update PowerCalibration::update(int value)
 {
     value = std::clamp(value, 1, p_.maximum);
     host_.sleepMs(1000);
+    if (host_.stopping())
+        return Update::Stopped; // a value not sent yet stays unsent
     if (!port_.isOpen()) {
         host_.ask(msg::text(msg::PortOpenFailed, Language::English), Caption::Application, Buttons::Ok, Icon::Stop);
         return Update::NoPort;

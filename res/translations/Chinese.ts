@@ -657,12 +657,12 @@ and %1 more</source>
         <translation>没有可打印的内容：未选择任何部分，或没有已使用的信道。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="750"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="751"/>
         <source>The report went to %1</source>
         <translation>报表已输出到 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="824"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="825"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>无法启动 %1。请重新启动 Zemtar 以使用新的语言。</translation>
     </message>

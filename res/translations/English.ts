@@ -657,12 +657,12 @@ and %1 more</translation>
         <translation>There is nothing to print: no section is chosen, or the channels have no used channel.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="750"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="751"/>
         <source>The report went to %1</source>
         <translation>The report went to %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="824"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="825"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>Could not start %1. Start Zemtar again to use the new language.</translation>
     </message>

@@ -335,6 +335,10 @@ private slots:
         });
         ctrl(Qt::Key_S);
         QCOMPARE(messages_.size(), 1);
+        // Proposed: a name of its own beside the customer's file.
+        QCOMPARE(QFileInfo(proposed).absolutePath(), QFileInfo(customer).absolutePath());
+        QVERIFY2(QFileInfo(proposed).fileName().startsWith(QStringLiteral("customer-read-")), qPrintable(proposed));
+        QVERIFY(!QFile::exists(proposed));
         QCOMPARE(test::readAll(customer), customerBytes);
         RadioImage saved;
         QVERIFY(DataFile::load(file("radio-read.dat"), saved, nullptr));

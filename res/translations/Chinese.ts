@@ -93,32 +93,32 @@
         <translation>已打开 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="116"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="117"/>
         <source>This document now holds the radio read on %1 at %2. Replace %3 with it?</source>
         <translation>本文档现在保存的是 %2 从 %1 上读取的对讲机数据。用它替换 %3 吗？</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="120"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="120"/>
         <source>&amp;Replace</source>
         <translation>替换(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="144"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="151"/>
         <source>Saved to %1</source>
         <translation>已保存到 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="153"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="160"/>
         <source>Save changes to %1? Its window is closed, but the document is still open.</source>
         <translation>保存对 %1 的修改吗？它的窗口已关闭，但文档仍然打开。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="154"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="161"/>
         <source>Save changes to %1?</source>
         <translation>保存对 %1 的修改吗？</translation>
     </message>
@@ -451,7 +451,7 @@ and %1 more</source>
     </message>
     <message>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="677"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="682"/>
         <source>Product Information</source>
         <translation>类型设置</translation>
     </message>
@@ -597,7 +597,7 @@ and %1 more</source>
     </message>
     <message>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="358"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="546"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="551"/>
         <source>Ready</source>
         <translation>就绪</translation>
     </message>
@@ -642,27 +642,32 @@ and %1 more</source>
         <translation>%1 仍然打开；它的窗口已关闭：“信道信息”或“窗口”菜单可重新显示。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="551"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="549"/>
+        <source>%1 now holds the radio read on %2 at %3, not saved yet.</source>
+        <translation>%1 现在保存的是 %3 从 %2 上读取的对讲机数据，尚未保存。</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="556"/>
         <source>&amp;Window</source>
         <translation>窗口(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="567"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="572"/>
         <source>(window closed)</source>
         <translation>（窗口已关闭）</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="716"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="721"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>没有可打印的内容：未选择任何部分，或没有已使用的信道。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="751"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="756"/>
         <source>The report went to %1</source>
         <translation>报表已输出到 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="825"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="830"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>无法启动 %1。请重新启动 Zemtar 以使用新的语言。</translation>
     </message>

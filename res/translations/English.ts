@@ -93,32 +93,32 @@
         <translation>Opened %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="116"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="117"/>
         <source>This document now holds the radio read on %1 at %2. Replace %3 with it?</source>
         <translation>This document now holds the radio read on %1 at %2. Replace %3 with it?</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="120"/>
         <source>Save &amp;As...</source>
         <translation>Save &amp;As...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="120"/>
         <source>&amp;Replace</source>
         <translation>&amp;Replace</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="144"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="151"/>
         <source>Saved to %1</source>
         <translation>Saved to %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="153"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="160"/>
         <source>Save changes to %1? Its window is closed, but the document is still open.</source>
         <translation>Save changes to %1? Its window is closed, but the document is still open.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="154"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="161"/>
         <source>Save changes to %1?</source>
         <translation>Save changes to %1?</translation>
     </message>
@@ -451,7 +451,7 @@ and %1 more</translation>
     </message>
     <message>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="677"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="682"/>
         <source>Product Information</source>
         <translation>Product Information</translation>
     </message>
@@ -597,7 +597,7 @@ and %1 more</translation>
     </message>
     <message>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="358"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="546"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="551"/>
         <source>Ready</source>
         <translation>Ready</translation>
     </message>
@@ -642,27 +642,32 @@ and %1 more</translation>
         <translation>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="551"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="549"/>
+        <source>%1 now holds the radio read on %2 at %3, not saved yet.</source>
+        <translation>%1 now holds the radio read on %2 at %3, not saved yet.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="556"/>
         <source>&amp;Window</source>
         <translation>&amp;Window</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="567"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="572"/>
         <source>(window closed)</source>
         <translation>(window closed)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="716"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="721"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>There is nothing to print: no section is chosen, or the channels have no used channel.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="751"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="756"/>
         <source>The report went to %1</source>
         <translation>The report went to %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="825"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="830"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>Could not start %1. Start Zemtar again to use the new language.</translation>
     </message>

@@ -301,6 +301,9 @@ private slots:
         QApplication::setActiveWindow(frame());
         QVERIFY(messages_.isEmpty());
         QCOMPARE(frame()->activeDocument()->image().text(16, 8), QByteArray("RADIO"));
+        // Once the read's result has gone, the status bar does not say "Ready" of it.
+        QVERIFY2(frame()->idleText().startsWith(QStringLiteral("customer.dat ")), qPrintable(frame()->idleText()));
+        QVERIFY(frame()->idleText().contains(QStringLiteral("com1")));
 
         // Ctrl+S asks, naming the port, the time and the file; Save As is offered first.
         answers_ = {QMessageBox::Cancel};

@@ -543,6 +543,11 @@ QString CMainFrame::idleText() const
     if (CZemtarView* v = activeView())
         if (const QString note = v->bandNote(); !note.isEmpty())
             return note;
+    // The window's title names the customer's file; what it holds now is another radio.
+    if (CChildFrame* f = activeChild())
+        if (const auto read = f->unsavedRead(); read && f->document()->isModified())
+            return tr("%1 now holds the radio read on %2 at %3, not saved yet.")
+                .arg(f->document()->displayName(), read->port, read->at.toString(QStringLiteral("HH:mm")));
     return tr("Ready");
 }
 

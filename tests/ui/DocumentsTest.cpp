@@ -217,6 +217,9 @@ private slots:
         QVERIFY(messages_.isEmpty());
         CChildFrame* saved = frame()->activeChild();
         ctrl(Qt::Key_N);
+        // The replaced document is gone from the status bar and the Window menu at once.
+        QCOMPARE(frame()->statusMessage(), u8("就绪"));
+        QCOMPARE(windowMenuTexts().size(), 1);
         QTest::qWait(0);
         QVERIFY(messages_.isEmpty());
         QVERIFY(frame()->activeChild() != saved);

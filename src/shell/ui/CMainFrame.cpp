@@ -529,7 +529,7 @@ QString CMainFrame::idleText() const
 {
     QStringList closed, changed;
     for (CChildFrame* f : childFrames()) {
-        if (!f->isHidden())
+        if (!f->isHidden() || f->destroyed())
             continue;
         (f->document()->isModified() ? changed : closed) << f->document()->displayName();
     }
@@ -561,7 +561,8 @@ void CMainFrame::createWindowMenu()
 void CMainFrame::fillWindowMenu()
 {
     windowMenu_->clear();
-    const QList<CChildFrame*> frames = childFrames();
+    QList<CChildFrame*> frames = childFrames();
+    frames.removeIf([](CChildFrame* f) { return f->destroyed(); });
     CChildFrame* active = activeChild();
     for (int i = 0; i < frames.size(); ++i) {
         CChildFrame* f = frames[i];

@@ -741,6 +741,7 @@ void CMainFrame::onPrint(bool preview)
     if (preview) {
         QPrintPreviewDialog dlg(p, this);
         dlg.setObjectName(QStringLiteral("printPreview"));
+        proposePdfFile(dlg, *p, pdf);
         connect(&dlg, &QPrintPreviewDialog::paintRequested, this, paint);
         dlg.exec();
         return;

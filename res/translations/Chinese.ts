@@ -451,7 +451,7 @@ and %1 more</source>
     </message>
     <message>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="682"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="683"/>
         <source>Product Information</source>
         <translation>类型设置</translation>
     </message>
@@ -652,22 +652,22 @@ and %1 more</source>
         <translation>窗口(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="572"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="573"/>
         <source>(window closed)</source>
         <translation>（窗口已关闭）</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="721"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="722"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>没有可打印的内容：未选择任何部分，或没有已使用的信道。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="756"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="758"/>
         <source>The report went to %1</source>
         <translation>报表已输出到 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="830"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="832"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>无法启动 %1。请重新启动 Zemtar 以使用新的语言。</translation>
     </message>

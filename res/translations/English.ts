@@ -451,7 +451,7 @@ and %1 more</translation>
     </message>
     <message>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="682"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="683"/>
         <source>Product Information</source>
         <translation>Product Information</translation>
     </message>
@@ -652,22 +652,22 @@ and %1 more</translation>
         <translation>&amp;Window</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="572"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="573"/>
         <source>(window closed)</source>
         <translation>(window closed)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="721"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="722"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>There is nothing to print: no section is chosen, or the channels have no used channel.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="756"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="758"/>
         <source>The report went to %1</source>
         <translation>The report went to %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="830"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="832"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>Could not start %1. Start Zemtar again to use the new language.</translation>
     </message>

@@ -43,8 +43,9 @@ std::optional<qint64> parseMHz(const QString& text)
 // Units as MHz with six decimals: "145.125000".
 QString mhz6(qint64 units)
 {
-    return QStringLiteral("%1.%2").arg(units / freq::kUnitsPerMHz).arg((units % freq::kUnitsPerMHz) * 10, 6, 10,
-                                                                      QChar(u'0'));
+    return QStringLiteral("%1.%2")
+        .arg(units / freq::kUnitsPerMHz)
+        .arg((units % freq::kUnitsPerMHz) * 10, 6, 10, QChar(u'0'));
 }
 
 // A CTCSS tone of the radio's list given as a number of hertz ("88.5", "100", "88.50").
@@ -55,8 +56,9 @@ std::optional<tone::Bytes> ctcss(const QString& text)
     if (!m.hasMatch())
         return std::nullopt;
     const QString shown = m.captured(1).toInt() == 0 ? QString()
-                                                     : QStringLiteral("%1.%2").arg(m.captured(1).toInt()).arg(
-                                                           m.captured(2).isEmpty() ? u'0' : m.captured(2).front());
+                                                     : QStringLiteral("%1.%2")
+                                                           .arg(m.captured(1).toInt())
+                                                           .arg(m.captured(2).isEmpty() ? u'0' : m.captured(2).front());
     const QStringList& list = tone::list(Language::English);
     for (int i = 1; i <= 50; ++i)
         if (list[i] == shown)
@@ -83,8 +85,8 @@ enum class ToneKind { None, Ctcss, Dcs };
 
 struct ToneView {
     ToneKind kind = ToneKind::None;
-    QString value;   // "88.5" or "023"
-    QChar polarity;  // 'N' or 'R' for a DCS code
+    QString value;  // "88.5" or "023"
+    QChar polarity; // 'N' or 'R' for a DCS code
 };
 
 ToneView viewOf(tone::Bytes b)
@@ -104,8 +106,8 @@ QStringList toneColumns(tone::Bytes encodeBytes, tone::Bytes decodeBytes)
     const ToneView e = viewOf(encodeBytes), d = viewOf(decodeBytes);
     QString mode, cross = QStringLiteral("Tone->Tone");
     QString rTone = kUnusedTone, cTone = kUnusedTone, code = kUnusedCode, rxCode = kUnusedCode;
-    const QString polarity = QString(e.kind == ToneKind::Dcs ? e.polarity : u'N') +
-                             QString(d.kind == ToneKind::Dcs ? d.polarity : u'N');
+    const QString polarity =
+        QString(e.kind == ToneKind::Dcs ? e.polarity : u'N') + QString(d.kind == ToneKind::Dcs ? d.polarity : u'N');
     if (e.kind == ToneKind::None && d.kind == ToneKind::None) {
     } else if (e.kind == ToneKind::Ctcss && d.kind == ToneKind::None) {
         mode = QStringLiteral("Tone");
@@ -119,7 +121,9 @@ QStringList toneColumns(tone::Bytes encodeBytes, tone::Bytes decodeBytes)
     } else {
         mode = QStringLiteral("Cross");
         auto side = [](ToneKind k) {
-            return k == ToneKind::Ctcss ? QStringLiteral("Tone") : k == ToneKind::Dcs ? QStringLiteral("DTCS") : QString();
+            return k == ToneKind::Ctcss ? QStringLiteral("Tone")
+                   : k == ToneKind::Dcs ? QStringLiteral("DTCS")
+                                        : QString();
         };
         cross = side(e.kind) + QStringLiteral("->") + side(d.kind);
         if (e.kind == ToneKind::Ctcss)
@@ -254,8 +258,9 @@ Plan parse(const QString& text, const RadioImage& img, const Options& options)
         const QString rxText = value("Frequency");
         const std::optional<qint64> rx = parseMHz(rxText);
         if (!rx)
-            refuse("Frequency", QStringLiteral("%1 is not a frequency in MHz (at most 5 decimals that are not 0)")
-                                    .arg(quoted(rxText)));
+            refuse(
+                "Frequency",
+                QStringLiteral("%1 is not a frequency in MHz (at most 5 decimals that are not 0)").arg(quoted(rxText)));
         else if (*rx < kRxMin || *rx > kRxMax)
             refuse("Frequency", QStringLiteral("%1 MHz is outside 67-600 MHz").arg(rxText));
         else if (*rx % 500 != 0 && *rx % 625 != 0)
@@ -320,8 +325,8 @@ Plan parse(const QString& text, const RadioImage& img, const Options& options)
                                             QStringLiteral("DTCS->DTCS")};
             const QString cross = value("CrossMode");
             if (!kCross.contains(cross, Qt::CaseInsensitive)) {
-                refuse("CrossMode", QStringLiteral("%1 is not one of %2")
-                                        .arg(quoted(cross), kCross.join(QStringLiteral(", "))));
+                refuse("CrossMode",
+                       QStringLiteral("%1 is not one of %2").arg(quoted(cross), kCross.join(QStringLiteral(", "))));
             } else {
                 const QString encodeSide = cross.section(QStringLiteral("->"), 0, 0).toUpper();
                 const QString decodeSide = cross.section(QStringLiteral("->"), 1, 1).toUpper();
@@ -357,7 +362,8 @@ Plan parse(const QString& text, const RadioImage& img, const Options& options)
         else if (fm == u"NFM")
             e.wide = false;
         else if (!fm.isEmpty())
-            refuse("Mode", QStringLiteral("%1: the radio has FM (wide) and NFM (narrow) only").arg(quoted(value("Mode"))));
+            refuse("Mode",
+                   QStringLiteral("%1: the radio has FM (wide) and NFM (narrow) only").arg(quoted(value("Mode"))));
         if (index.contains(QStringLiteral("skip"))) {
             const QString skip = value("Skip").toUpper();
             if (skip.isEmpty() || skip == u"S")
@@ -418,8 +424,8 @@ QList<int> apply(RadioImage& img, const QList<ChannelEdit>& edits)
         }
         name::write(img, o + rec::kName, e.name);
         // A channel not in use gets the new-channel defaults: high, wide, scanned, the rest off.
-        for (auto [bits, given] : {std::pair{rec::kPower, e.high}, std::pair{rec::kWide, e.wide},
-                                   std::pair{rec::kScan, e.scan}})
+        for (auto [bits, given] :
+             {std::pair{rec::kPower, e.high}, std::pair{rec::kWide, e.wide}, std::pair{rec::kScan, e.scan}})
             if (given || !inUse)
                 img.setBits(o, bits, given.value_or(true) ? 1u : 0u);
         if (!inUse)

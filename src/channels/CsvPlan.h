@@ -50,11 +50,11 @@ struct Problem {
 };
 
 struct Plan {
-    QString refused; // the whole text cannot be read (a missing column, no rows): nothing is taken
-    QList<ChannelEdit> edits;    // the rows that fit, in file order
-    QList<Problem> problems;     // the rows that do not fit, in line order
-    QList<Problem> notes;        // values taken otherwise than given (a name cut)
-    int rows = 0;                // lines below the header that are not empty
+    QString refused;          // the whole text cannot be read (a missing column, no rows): nothing is taken
+    QList<ChannelEdit> edits; // the rows that fit, in file order
+    QList<Problem> problems;  // the rows that do not fit, in line order
+    QList<Problem> notes;     // values taken otherwise than given (a name cut)
+    int rows = 0;             // lines below the header that are not empty
     bool ok() const { return refused.isEmpty() && problems.isEmpty(); }
 };
 

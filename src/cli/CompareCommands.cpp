@@ -38,8 +38,7 @@ int cmdDiff(const Args& a)
     const QString firstName = QFileInfo(a.positional[0]).fileName(), secondName = QFileInfo(a.positional[1]).fileName();
     const bool sameNames = firstName == secondName;
     const fleet::Sides sides{sameNames ? a.positional[0] : firstName, sameNames ? a.positional[1] : secondName, true};
-    const QStringList lines =
-        fleet::differences(first, second, productinfo::modelNames(setupIni()), lang, sides);
+    const QStringList lines = fleet::differences(first, second, productinfo::modelNames(setupIni()), lang, sides);
     for (const QString& l : lines)
         out(l + u'\n');
     if (lines.isEmpty()) {

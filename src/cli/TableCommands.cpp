@@ -5,8 +5,11 @@
 #include "channels/ChannelTable.h"
 #include "channels/CsvPlan.h"
 #include "channels/TableText.h"
+#include "editors/ProductInfo.h"
 #include "image/AtomicFile.h"
 #include "image/DataFile.h"
+#include "shell/CIniFile.h"
+#include "shell/Messages.h"
 #include "shell/PersistedSettings.h"
 
 #include <QFile>
@@ -28,7 +31,12 @@ int cmdNew(const Args& a)
                               QStringLiteral("--type takes a number from 0 to 255, not \"%1\"").arg(*t));
         type = n;
     } else {
-        type = PersistedSettings(appName()).value(QStringLiteral("Type"));
+        PersistedSettings reg(appName());
+        const int types = int(productinfo::modelNames(setupIni()).size());
+        QString refused;
+        type = reg.radioType(types, &refused);
+        if (!refused.isEmpty())
+            err(msg::radioTypeReset(reg.location(), refused, types > 0 ? types : 256, Language::English));
     }
     RadioImage img = RadioImage::newDocument();
     completeNewDocument(img, type);

@@ -122,10 +122,7 @@ TEST(CsvPlan, ExportThenImportIntoANewFileGivesTheSameDump)
     }
 }
 
-QString withHeader(const char* rows)
-{
-    return header() + u8("\n") + u8(rows);
-}
+QString withHeader(const char* rows) { return header() + u8("\n") + u8(rows); }
 
 TEST(CsvPlan, RowsTheRadioCannotHoldAreListedByLineAndColumn)
 {
@@ -234,8 +231,8 @@ TEST(CsvPlan, RenumberPlacesRowsInFileOrder)
 TEST(CsvPlan, ApplyKeepsWhatTheLayoutHasNoPlaceForAndDefaultsNewChannels)
 {
     RadioImage img = typed({{"145.125", "", "", "", "OLD"}});
-    const tabletext::ImportResult r = tabletext::importInto(
-        img, u8("1\t145.125\t145.125\tNone\tNone\tOLD\tHigh\tWide\tYes\tBoth\tQT/DQT\tMSK\n"));
+    const tabletext::ImportResult r =
+        tabletext::importInto(img, u8("1\t145.125\t145.125\tNone\tNone\tOLD\tHigh\tWide\tYes\tBoth\tQT/DQT\tMSK\n"));
     ASSERT_TRUE(r.ok());
     img.set(14, 0x03); // the Channel Edit entries
     img.set(15, 0x05);

@@ -46,7 +46,22 @@ printf '[Software]\n' >/dev/null
 printf '[Software/Zemtar]\nType=2\n' >"$XDG_CONFIG_HOME/zemtar/registry.ini"
 expect_rc 0 "new with persisted type" "$CLI" new t2.dat
 [ "$(byte_at t2.dat $((0x17D1)))" = "02" ] && ok || bad "persisted Type 2 not used"
+for t in -1 4 300 two; do # four types in Setup.ini: a value that names none is dropped, not wrapped
+  printf '[Software/Zemtar]\nType=%s\n' "$t" >"$XDG_CONFIG_HOME/zemtar/registry.ini"
+  expect_rc 0 "new with persisted type $t" "$CLI" new tw.dat
+  [ "$(byte_at tw.dat $((0x17D1)))" = "00" ] && ok || bad "persisted Type $t taken as $(byte_at tw.dat $((0x17D1)))"
+  has err.txt "(Type=$t) is not one of the 4 radio types"
+  grep -q '^Type=' "$XDG_CONFIG_HOME/zemtar/registry.ini" && bad "Type=$t kept" || ok
+done
 rm -f "$XDG_CONFIG_HOME/zemtar/registry.ini"
+# print never writes over the data file it prints, however the output is spelt
+cp a.dat p.dat && ln -s p.dat p-soft.pdf && ln p.dat p-hard.pdf && mkdir -p sub
+for out in p.dat ./p.dat sub/../p.dat "$WORK/p.dat" p-soft.pdf p-hard.pdf; do
+  expect_rc 1 "print over its own data file ($out)" "$CLI" print p.dat "$out"
+  has err.txt "is the data file p.dat itself: nothing was written"
+  cmp -s a.dat p.dat && ok || bad "print to $out changed the data file"
+done
+expect_rc 0 "print beside it" "$CLI" print p.dat p.pdf
 expect_rc 3 "new into missing folder" "$CLI" new no/such/dir/a.dat
 has err.txt "no/such/dir/a.dat"
 

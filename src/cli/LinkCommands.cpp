@@ -78,6 +78,7 @@ LinkOutcome runTransfer(const QString& port, int retries, bool acceptBand, bool 
     openPort(link, port);
     TerminalHost host(retries, acceptBand);
     TransferEngine engine(link, host, Language::English);
+    engine.setPortName(port);
     QElapsedTimer timer;
     timer.start();
     const LinkOutcome o = transfer(engine);

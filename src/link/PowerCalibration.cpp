@@ -31,14 +31,22 @@ void PowerCalibration::pumpAndWait()
     }
 }
 
-bool PowerCalibration::askRetry()
+bool PowerCalibration::askRetry(const QString& detail)
 {
     // This message exists in one language only.
-    if (host_.ask(msg::text(msg::ErrorTryAgain, Language::English), Caption::Application, Buttons::RetryCancel,
+    const QString text = msg::text(msg::ErrorTryAgain, Language::English);
+    if (host_.ask(detail.isEmpty() ? text : text + u'\n' + detail, Caption::Application, Buttons::RetryCancel,
                   Icon::Warning) == Answer::Retry)
         return true;
     port_.close();
     return false;
+}
+
+QString PowerCalibration::answerFault(const std::optional<QByteArray>& r)
+{
+    const QByteArray got = r.value_or(QByteArray()).left(1);
+    return msg::replyFault(got.isEmpty() ? msg::ReplyFault::Nothing : msg::ReplyFault::NotAcknowledged, got, 1,
+                           Language::English);
 }
 
 LinkOutcome PowerCalibration::enter(RadioImage& image)
@@ -47,45 +55,48 @@ LinkOutcome PowerCalibration::enter(RadioImage& image)
         host_.ask(msg::text(msg::PortOpenFailed, Language::English), Caption::Application, Buttons::Ok, Icon::Stop);
         return LinkOutcome::PortFailed;
     }
-    int counter = 0;
-    for (;;) {
-        for (int i = 0; i < 7; ++i)
-            host_.poll();
-        port_.purgeAll();
-        sendWakeUp(port_, host_, proto::kWakeUp, 1);
-        auto r = port_.read(1);
-        bool woke = acked(r);
-        if (!woke && !r) {
-            host_.sleepMs(1);
-        } else if (!woke) {
-            woke = acked(port_.read(1));
-            if (!woke)
-                host_.sleepMs(p_.retryWaitMs);
+    // A reply cut short is asked for again from the wake-up, after the line fell quiet.
+    for (int attempt = 1;; ++attempt) {
+        int counter = 0;
+        for (;;) {
+            for (int i = 0; i < 7; ++i)
+                host_.poll();
+            const Wake w = wakeRadio(port_, host_, 1, true);
+            if (w == Wake::Acked)
+                break;
+            host_.sleepMs(w == Wake::ReadFailed ? 1 : p_.retryWaitMs);
+            if (++counter <= 5)
+                continue;
+            if (host_.ask(msg::text(msg::CommError, Language::English), Caption::Application, Buttons::RetryCancel,
+                          Icon::Warning) != Answer::Retry) {
+                port_.close();
+                return LinkOutcome::CommFailure;
+            }
+            counter = 0;
         }
-        if (woke)
+        switchMode(port_, host_, p_.mode);
+        const auto r = port_.read(proto::kPowerReplyLength);
+        const QByteArray reply = r.value_or(QByteArray());
+        if (reply.size() >= proto::kPowerReplyLength) {
+            image.set(p_.imageOffset, std::uint8_t(reply[4]));
             break;
-        if (++counter <= 5)
-            continue;
-        if (host_.ask(msg::text(msg::CommError, Language::English), Caption::Application, Buttons::RetryCancel,
-                      Icon::Warning) != Answer::Retry) {
+        }
+        const QString fault = msg::replyFault(reply.isEmpty() ? msg::ReplyFault::Nothing : msg::ReplyFault::Short,
+                                              reply, proto::kPowerReplyLength, Language::English);
+        const QString step = kind_ == Kind::High ? QStringLiteral("The answer to the high power mode")
+                                                 : QStringLiteral("The answer to the low power mode");
+        if (!r || attempt > TransferEngine::kBlockRetries) {
+            host_.ask(msg::text(msg::NotEnoughBytes, Language::English) + u'\n' +
+                          msg::powerReplyFailed(step, fault, attempt, Language::English),
+                      Caption::Application, Buttons::Ok, Icon::Stop);
             port_.close();
             return LinkOutcome::CommFailure;
         }
-        counter = 0;
+        host_.status(step + QStringLiteral(": ") + fault +
+                     QStringLiteral("; asking again (%1 of %2)").arg(attempt).arg(TransferEngine::kBlockRetries));
+        ++repeated_;
+        drainLine(port_);
     }
-    host_.sleepMs(1);
-    port_.clearQueues();
-    port_.write(proto::kModePrefix);
-    host_.sleepMs(1);
-    port_.clearQueues();
-    port_.write(p_.mode); // no clearing after a request: it would drop a fast reply
-    const QByteArray reply = port_.read(proto::kPowerReplyLength).value_or(QByteArray());
-    if (reply.size() < proto::kPowerReplyLength) {
-        host_.ask(msg::text(msg::NotEnoughBytes, Language::English), Caption::Application, Buttons::Ok, Icon::Stop);
-        port_.close();
-        return LinkOutcome::CommFailure;
-    }
-    image.set(p_.imageOffset, std::uint8_t(reply[4]));
     host_.sleepMs(1);
     port_.clearQueues();
     port_.write(proto::kAck);
@@ -107,23 +118,21 @@ PowerCalibration::Update PowerCalibration::update(int value)
     // A failed step waits, counts, and wakes the radio again; past five failures it asks.
     for (;;) {
         sendWakeUp(port_, host_, proto::kUpdateWakeUp, 0);
-        if (!acked(port_.read(1))) {
+        const auto woke = port_.read(1);
+        if (!acked(woke)) {
             host_.sleepMs(2);
             if (++counter <= 5)
                 continue;
-            if (!askRetry())
+            if (!askRetry(msg::powerReplyFailed(QStringLiteral("The answer to the update wake-up"), answerFault(woke),
+                                                counter, Language::English)))
                 return Update::Stopped;
             // Retry carries on as if the radio had answered.
         }
         pumpAndWait();
-        host_.sleepMs(1);
-        port_.clearQueues();
-        port_.write(proto::kModePrefix);
-        host_.sleepMs(1);
-        port_.clearQueues();
-        port_.write(proto::kModeUpdate);
-        bool ok = acked(port_.read(1));
-        if (ok) {
+        switchMode(port_, host_, proto::kModeUpdate);
+        auto r = port_.read(1);
+        QString step = QStringLiteral("The answer to the update mode");
+        if (acked(r)) {
             pumpAndWait();
             host_.sleepMs(1);
             port_.clearQueues();
@@ -134,14 +143,15 @@ PowerCalibration::Update PowerCalibration::update(int value)
             }
             port_.clearQueues();
             port_.write(char(value));
-            ok = acked(port_.read(1));
+            r = port_.read(1);
+            step = QStringLiteral("The answer to the value %1").arg(value);
         }
-        if (ok) {
+        if (acked(r)) {
             pumpAndWait();
             return Update::Sent;
         }
         host_.sleepMs(2);
-        if (++counter > 5 && !askRetry())
+        if (++counter > 5 && !askRetry(msg::powerReplyFailed(step, answerFault(r), counter, Language::English)))
             return Update::Stopped;
     }
 }
@@ -158,21 +168,18 @@ PowerCalibration::Close PowerCalibration::close()
         host_.sleepMs(700);
         port_.purgeAll();
         port_.write(proto::kExitWakeUp);
-        if (acked(port_.read(1)))
+        const auto r = port_.read(1);
+        if (acked(r))
             break;
         host_.sleepMs(2);
         if (++attempts >= 6) {
-            if (!askRetry())
+            if (!askRetry(msg::powerReplyFailed(QStringLiteral("The answer to the exit wake-up"), answerFault(r),
+                                                attempts, Language::English)))
                 return Close::StayOpen;
             attempts = 0;
         }
     }
-    host_.sleepMs(1);
-    port_.clearQueues();
-    port_.write(proto::kModePrefix);
-    host_.sleepMs(1);
-    port_.clearQueues();
-    port_.write(proto::kModeLeave);
+    switchMode(port_, host_, proto::kModeLeave);
     port_.close();
     return Close::Closed;
 }

@@ -35,16 +35,20 @@ public:
     Close close();
 
     const Params& parameters() const { return p_; }
+    // How often the answer to the mode byte was asked for again on entering.
+    int repliesRepeated() const { return repeated_; }
 
 private:
     void pumpAndWait();
     bool acked(const std::optional<QByteArray>& r) const;
-    bool askRetry(); // 61455; Cancel closes the port
+    bool askRetry(const QString& detail); // 61455 with the detail under it; Cancel closes the port
+    static QString answerFault(const std::optional<QByteArray>& r);
 
     Port& port_;
     LinkHost& host_;
     Params p_;
     Kind kind_;
+    int repeated_ = 0;
 };
 
 } // namespace zemtar

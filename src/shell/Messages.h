@@ -1,7 +1,10 @@
 #pragma once
 #include "image/Language.h"
 
+#include <QByteArray>
 #include <QString>
+
+#include <cstdint>
 
 namespace zemtar {
 
@@ -32,6 +35,31 @@ QString partlyWritten(int rows, int total, Language lang);
 QString frequencyInputError(Language lang);
 QString loadLanguageFailed(bool chinese);
 QString waitingForRadio(Language lang);
+
+// What was wrong with an answer of the radio.
+enum class ReplyFault {
+    Nothing,         // no byte came
+    Short,           // fewer bytes than the frame has
+    Long,            // more bytes than the frame has
+    FirstByte,       // a block reply that does not begin with 'W'
+    Address,         // a block reply naming another address
+    Length,          // a block reply giving another length than 8
+    NotAcknowledged, // something else than the acknowledgement
+};
+// The bytes as hex ("06 57 01 28"), or "nothing" when there are none.
+QString hexBytes(const QByteArray& bytes, Language lang);
+// What came instead, as a clause: "the reply names address 0x0130 (received 57 01 30 08 ...)".
+QString replyFault(ReplyFault fault, const QByteArray& received, int expectedLength, Language lang);
+// The status line while a block is asked for (or sent) again after a disturbed answer.
+QString askingAgain(std::uint16_t address, bool writing, const QString& fault, int attempt, int retries, Language lang);
+// The detail line under the message that ends a transfer: the block, how often it was tried,
+// what came instead.
+QString blockFailed(std::uint16_t address, bool writing, const QString& fault, int attempts, Language lang);
+// Under the communication error: the radio acknowledged the wake-up but sent no (or not all
+// of its) identification. `port` may be empty.
+QString noIdentification(const QString& port, const QByteArray& received, Language lang);
+// Under a power adjustment message: which answer was wrong and how often it was tried.
+QString powerReplyFailed(const QString& step, const QString& fault, int attempts, Language lang);
 
 } // namespace msg
 } // namespace zemtar

@@ -48,6 +48,35 @@ struct Rig {
 
 QString text(msg::Id id) { return msg::text(id, Language::English); }
 
+TEST(Protocol, ReadReplyCheck)
+{
+    using F = msg::ReplyFault;
+    const QByteArray data("\x11\x22\x33\x44\x55\x66\x77\x88", 8);
+    const QByteArray good = QByteArray("W\x01\x28\x08", 4) + data;
+    struct Case {
+        QByteArray reply;
+        std::optional<F> fault;
+    } cases[] = {
+        {good, std::nullopt},
+        {{}, F::Nothing},
+        {good.left(11), F::Short},
+        {good.left(1), F::Short},
+        {good + '\x06', F::Long},
+        {QByteArray(1, 0x06) + good.left(11), F::FirstByte}, // a stray byte before the reply
+        {QByteArray("R") + good.mid(1), F::FirstByte},
+        {QByteArray("W\x01\x30\x08", 4) + data, F::Address},
+        {QByteArray("W\x00\x28\x08", 4) + data, F::Address},
+        {QByteArray("W\x01", 2), F::Short}, // too little to say more
+        {QByteArray("W\x01\x28\x07", 4) + data, F::Length},
+        {QByteArray("W\x01\x28", 3), F::Short},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(proto::checkReadReply(c.reply, 0x0128), c.fault) << c.reply.toHex(' ').toStdString();
+    // The address is compared whole, both bytes.
+    EXPECT_EQ(proto::checkReadReply(QByteArray("W\x0F\xE0\x08", 4) + data, 0x0FE0), std::nullopt);
+    EXPECT_EQ(proto::checkReadReply(QByteArray("W\x0F\xE0\x08", 4) + data, 0x0FE8), F::Address);
+}
+
 TEST(Transfer, ReadCopiesTheRadioAndLeavesUntransferredBytesAlone)
 {
     Rig rig;

@@ -31,6 +31,14 @@ void PowerCalibration::pumpAndWait()
     }
 }
 
+bool PowerCalibration::portClosed()
+{
+    if (port_.isOpen())
+        return false;
+    host_.ask(msg::text(msg::PortOpenFailed, Language::English), Caption::Application, Buttons::Ok, Icon::Stop);
+    return true;
+}
+
 bool PowerCalibration::askRetry(const QString& detail)
 {
     // This message exists in one language only.
@@ -51,10 +59,8 @@ QString PowerCalibration::answerFault(const std::optional<QByteArray>& r)
 
 LinkOutcome PowerCalibration::enter(RadioImage& image)
 {
-    if (!port_.isOpen()) {
-        host_.ask(msg::text(msg::PortOpenFailed, Language::English), Caption::Application, Buttons::Ok, Icon::Stop);
+    if (portClosed())
         return LinkOutcome::PortFailed;
-    }
     // A reply cut short is asked for again from the wake-up, after the line fell quiet.
     for (int attempt = 1;; ++attempt) {
         int counter = 0;
@@ -109,10 +115,8 @@ PowerCalibration::Update PowerCalibration::update(int value)
 {
     value = std::clamp(value, 1, p_.maximum);
     host_.sleepMs(1000);
-    if (!port_.isOpen()) {
-        host_.ask(msg::text(msg::PortOpenFailed, Language::English), Caption::Application, Buttons::Ok, Icon::Stop);
+    if (portClosed())
         return Update::NoPort;
-    }
     port_.clearQueues();
     int counter = 0;
     // A failed step waits, counts, and wakes the radio again; past five failures it asks.
@@ -158,10 +162,8 @@ PowerCalibration::Update PowerCalibration::update(int value)
 
 PowerCalibration::Close PowerCalibration::close()
 {
-    if (!port_.isOpen()) {
-        host_.ask(msg::text(msg::PortOpenFailed, Language::English), Caption::Application, Buttons::Ok, Icon::Stop);
+    if (portClosed())
         return Close::NoPort;
-    }
     port_.clearQueues();
     int attempts = 0;
     for (;;) {

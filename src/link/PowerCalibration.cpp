@@ -50,13 +50,6 @@ bool PowerCalibration::askRetry(const QString& detail)
     return false;
 }
 
-QString PowerCalibration::answerFault(const std::optional<QByteArray>& r)
-{
-    const QByteArray got = r.value_or(QByteArray()).left(1);
-    return msg::replyFault(got.isEmpty() ? msg::ReplyFault::Nothing : msg::ReplyFault::NotAcknowledged, got, 1,
-                           Language::English);
-}
-
 LinkOutcome PowerCalibration::enter(RadioImage& image)
 {
     if (portClosed())
@@ -127,8 +120,9 @@ PowerCalibration::Update PowerCalibration::update(int value)
             host_.sleepMs(2);
             if (++counter <= 5)
                 continue;
-            if (!askRetry(msg::powerReplyFailed(QStringLiteral("The answer to the update wake-up"), answerFault(woke),
-                                                counter, Language::English)))
+            if (!askRetry(msg::powerReplyFailed(QStringLiteral("The answer to the update wake-up"),
+                                                acknowledgementFault(woke, Language::English), counter,
+                                                Language::English)))
                 return Update::Stopped;
             // Retry carries on as if the radio had answered.
         }
@@ -155,7 +149,8 @@ PowerCalibration::Update PowerCalibration::update(int value)
             return Update::Sent;
         }
         host_.sleepMs(2);
-        if (++counter > 5 && !askRetry(msg::powerReplyFailed(step, answerFault(r), counter, Language::English)))
+        if (++counter > 5 && !askRetry(msg::powerReplyFailed(step, acknowledgementFault(r, Language::English), counter,
+                                                             Language::English)))
             return Update::Stopped;
     }
 }
@@ -175,8 +170,9 @@ PowerCalibration::Close PowerCalibration::close()
             break;
         host_.sleepMs(2);
         if (++attempts >= 6) {
-            if (!askRetry(msg::powerReplyFailed(QStringLiteral("The answer to the exit wake-up"), answerFault(r),
-                                                attempts, Language::English)))
+            if (!askRetry(msg::powerReplyFailed(QStringLiteral("The answer to the exit wake-up"),
+                                                acknowledgementFault(r, Language::English), attempts,
+                                                Language::English)))
                 return Close::StayOpen;
             attempts = 0;
         }

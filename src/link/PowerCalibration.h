@@ -43,7 +43,6 @@ private:
     bool portClosed(); // says so (61451) when the port is not open
     bool acked(const std::optional<QByteArray>& r) const;
     bool askRetry(const QString& detail); // 61455 with the detail under it; Cancel closes the port
-    static QString answerFault(const std::optional<QByteArray>& r);
 
     Port& port_;
     LinkHost& host_;

@@ -88,9 +88,7 @@ TransferEngine::readBlock(std::uint16_t address, bool clearFirst, int pauseMs,
             const auto ack = port_.read(1);
             if (isAck(ack))
                 return std::nullopt;
-            const QByteArray got = ack.value_or(QByteArray());
-            fault = msg::replyFault(got.isEmpty() ? msg::ReplyFault::Nothing : msg::ReplyFault::NotAcknowledged,
-                                    got.left(1), 1, lang_);
+            fault = acknowledgementFault(ack, lang_);
             if (!ack)
                 return fail(msg::ProgramInterrupt, msg::blockFailed(address, false, fault, attempt, lang_));
         }
@@ -110,9 +108,7 @@ std::optional<LinkOutcome> TransferEngine::writeBlock(std::uint16_t address, con
         const auto ack = port_.read(1);
         if (isAck(ack))
             return std::nullopt;
-        const QByteArray got = ack.value_or(QByteArray());
-        const QString fault =
-            msg::replyFault(got.isEmpty() ? msg::ReplyFault::Nothing : msg::ReplyFault::NotAcknowledged, got, 1, lang_);
+        const QString fault = acknowledgementFault(ack, lang_);
         // The radio overwrites the same address with the same bytes: sending again is safe.
         if (!ack)
             return fail(msg::ProgramInterrupt, msg::blockFailed(address, true, fault, attempt, lang_));

@@ -54,6 +54,13 @@ inline void switchMode(Port& port, LinkHost& host, char mode)
     port.write(mode);
 }
 
+// What came instead of an acknowledgement (0x06, or 0x16 where that counts too).
+inline QString acknowledgementFault(const std::optional<QByteArray>& r, Language lang)
+{
+    const QByteArray got = r.value_or(QByteArray()).left(1);
+    return msg::replyFault(got.isEmpty() ? msg::ReplyFault::Nothing : msg::ReplyFault::NotAcknowledged, got, 1, lang);
+}
+
 // After a disturbed answer: reads and drops whatever still arrives until a one-byte read
 // finds the line quiet (the port's read time-out), at most kDrainLimit bytes, so that the
 // request asked again is answered on a clean line.

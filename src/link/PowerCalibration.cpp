@@ -11,6 +11,11 @@ using Buttons = LinkHost::Buttons;
 using Caption = LinkHost::Caption;
 using Icon = LinkHost::Icon;
 
+namespace {
+// The power adjustment's messages exist in one language only.
+constexpr Language kLang = Language::English;
+} // namespace
+
 PowerCalibration::Params PowerCalibration::params(Kind kind)
 {
     if (kind == Kind::High)
@@ -35,14 +40,13 @@ bool PowerCalibration::portClosed()
 {
     if (port_.isOpen())
         return false;
-    host_.ask(msg::text(msg::PortOpenFailed, Language::English), Caption::Application, Buttons::Ok, Icon::Stop);
+    host_.ask(msg::text(msg::PortOpenFailed, kLang), Caption::Application, Buttons::Ok, Icon::Stop);
     return true;
 }
 
 bool PowerCalibration::askRetry(const QString& detail)
 {
-    // This message exists in one language only.
-    const QString text = msg::text(msg::ErrorTryAgain, Language::English);
+    const QString text = msg::text(msg::ErrorTryAgain, kLang);
     if (host_.ask(detail.isEmpty() ? text : text + u'\n' + detail, Caption::Application, Buttons::RetryCancel,
                   Icon::Warning) == Answer::Retry)
         return true;
@@ -66,7 +70,7 @@ LinkOutcome PowerCalibration::enter(RadioImage& image)
             host_.sleepMs(w == Wake::ReadFailed ? 1 : p_.retryWaitMs);
             if (++counter <= 5)
                 continue;
-            if (host_.ask(msg::text(msg::CommError, Language::English), Caption::Application, Buttons::RetryCancel,
+            if (host_.ask(msg::text(msg::CommError, kLang), Caption::Application, Buttons::RetryCancel,
                           Icon::Warning) != Answer::Retry) {
                 port_.close();
                 return LinkOutcome::CommFailure;
@@ -81,18 +85,17 @@ LinkOutcome PowerCalibration::enter(RadioImage& image)
             break;
         }
         const QString fault = msg::replyFault(reply.isEmpty() ? msg::ReplyFault::Nothing : msg::ReplyFault::Short,
-                                              reply, proto::kPowerReplyLength, Language::English);
-        const QString step = kind_ == Kind::High ? QStringLiteral("The answer to the high power mode")
-                                                 : QStringLiteral("The answer to the low power mode");
+                                              reply, proto::kPowerReplyLength, kLang);
+        const QString step =
+            msg::powerStep(kind_ == Kind::High ? msg::PowerStep::HighMode : msg::PowerStep::LowMode, 0, kLang);
         if (!r || attempt > TransferEngine::kBlockRetries) {
-            host_.ask(msg::text(msg::NotEnoughBytes, Language::English) + u'\n' +
-                          msg::powerReplyFailed(step, fault, attempt, Language::English),
+            host_.ask(msg::text(msg::NotEnoughBytes, kLang) + u'\n' +
+                          msg::powerReplyFailed(step, fault, attempt, kLang),
                       Caption::Application, Buttons::Ok, Icon::Stop);
             port_.close();
             return LinkOutcome::CommFailure;
         }
-        host_.status(step + QStringLiteral(": ") + fault +
-                     QStringLiteral("; asking again (%1 of %2)").arg(attempt).arg(TransferEngine::kBlockRetries));
+        host_.status(msg::powerAskingAgain(step, fault, attempt, TransferEngine::kBlockRetries, kLang));
         ++repeated_;
         drainLine(port_);
     }
@@ -120,16 +123,15 @@ PowerCalibration::Update PowerCalibration::update(int value)
             host_.sleepMs(2);
             if (++counter <= 5)
                 continue;
-            if (!askRetry(msg::powerReplyFailed(QStringLiteral("The answer to the update wake-up"),
-                                                acknowledgementFault(woke, Language::English), counter,
-                                                Language::English)))
+            if (!askRetry(msg::powerReplyFailed(msg::powerStep(msg::PowerStep::UpdateWakeUp, 0, kLang),
+                                                acknowledgementFault(woke, kLang), counter, kLang)))
                 return Update::Stopped;
             // Retry carries on as if the radio had answered.
         }
         pumpAndWait();
         switchMode(port_, host_, proto::kModeUpdate);
         auto r = port_.read(1);
-        QString step = QStringLiteral("The answer to the update mode");
+        QString step = msg::powerStep(msg::PowerStep::UpdateMode, 0, kLang);
         if (acked(r)) {
             pumpAndWait();
             host_.sleepMs(1);
@@ -142,15 +144,14 @@ PowerCalibration::Update PowerCalibration::update(int value)
             port_.clearQueues();
             port_.write(char(value));
             r = port_.read(1);
-            step = QStringLiteral("The answer to the value %1").arg(value);
+            step = msg::powerStep(msg::PowerStep::Value, value, kLang);
         }
         if (acked(r)) {
             pumpAndWait();
             return Update::Sent;
         }
         host_.sleepMs(2);
-        if (++counter > 5 && !askRetry(msg::powerReplyFailed(step, acknowledgementFault(r, Language::English), counter,
-                                                             Language::English)))
+        if (++counter > 5 && !askRetry(msg::powerReplyFailed(step, acknowledgementFault(r, kLang), counter, kLang)))
             return Update::Stopped;
     }
 }
@@ -170,9 +171,8 @@ PowerCalibration::Close PowerCalibration::close()
             break;
         host_.sleepMs(2);
         if (++attempts >= 6) {
-            if (!askRetry(msg::powerReplyFailed(QStringLiteral("The answer to the exit wake-up"),
-                                                acknowledgementFault(r, Language::English), attempts,
-                                                Language::English)))
+            if (!askRetry(msg::powerReplyFailed(msg::powerStep(msg::PowerStep::ExitWakeUp, 0, kLang),
+                                                acknowledgementFault(r, kLang), attempts, kLang)))
                 return Close::StayOpen;
             attempts = 0;
         }

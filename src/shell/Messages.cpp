@@ -157,6 +157,33 @@ QString noIdentification(const QString& port, const QByteArray& received, Langua
         .arg(port, fault);
 }
 
+QString powerStep(PowerStep step, int value, Language lang)
+{
+    switch (step) {
+    case PowerStep::HighMode:
+        return pick(lang, "The answer to the high power mode", "高功率模式的应答");
+    case PowerStep::LowMode:
+        return pick(lang, "The answer to the low power mode", "低功率模式的应答");
+    case PowerStep::UpdateWakeUp:
+        return pick(lang, "The answer to the update wake-up", "更新唤醒的应答");
+    case PowerStep::UpdateMode:
+        return pick(lang, "The answer to the update mode", "更新模式的应答");
+    case PowerStep::Value:
+        return pick(lang, "The answer to the value %1", "数值 %1 的应答").arg(value);
+    case PowerStep::ExitWakeUp:
+        return pick(lang, "The answer to the exit wake-up", "退出唤醒的应答");
+    }
+    return {};
+}
+
+QString powerAskingAgain(const QString& step, const QString& fault, int attempt, int retries, Language lang)
+{
+    return pick(lang, "%1: %2; asking again (%3 of %4)", "%1：%2；重新请求（第 %3 次，共 %4 次）")
+        .arg(step, fault)
+        .arg(attempt)
+        .arg(retries);
+}
+
 QString powerReplyFailed(const QString& step, const QString& fault, int attempts, Language lang)
 {
     return pick(lang, "%1, tried %2 times: %3.", "%1，尝试 %2 次：%3。").arg(step).arg(attempts).arg(fault);

@@ -58,8 +58,14 @@ QString blockFailed(std::uint16_t address, bool writing, const QString& fault, i
 // Under the communication error: the radio acknowledged the wake-up but sent no (or not all
 // of its) identification. `port` may be empty.
 QString noIdentification(const QString& port, const QByteArray& received, Language lang);
+// The answers of the power adjustment: to its mode byte ('S' high, 'R' low), to the update
+// wake-up, the update mode, the value, the exit wake-up.
+enum class PowerStep { HighMode, LowMode, UpdateWakeUp, UpdateMode, Value, ExitWakeUp };
+QString powerStep(PowerStep step, int value, Language lang);
 // Under a power adjustment message: which answer was wrong and how often it was tried.
 QString powerReplyFailed(const QString& step, const QString& fault, int attempts, Language lang);
+// The status line while the answer to the mode byte is asked for again.
+QString powerAskingAgain(const QString& step, const QString& fault, int attempt, int retries, Language lang);
 
 } // namespace msg
 } // namespace zemtar

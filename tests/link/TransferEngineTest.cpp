@@ -306,8 +306,9 @@ TEST(Transfer, ADisturbedReplyIsAskedForAgainAndTheImageIsRight)
         EXPECT_TRUE(rig.host.questions.empty());
         for (std::size_t i = 0; i < RadioImage::kSize; ++i) {
             const std::size_t row = i / 24, col = i % 24;
-            if (row < 130 || (row >= 195 && col < 16))
+            if (row < 130 || (row >= 195 && col < 16)) {
                 ASSERT_EQ(doc.at(i), source.at(i)) << c.status << " offset " << i;
+            }
         }
         const QStringList asked = rig.host.statuses.filter(QStringLiteral("asking again"));
         ASSERT_EQ(asked.size(), 1) << rig.host.statuses.join(u'|').toStdString();

@@ -79,6 +79,7 @@ LinkOutcome runTransfer(const QString& port, int retries, bool acceptBand, bool 
     SerialLink link;
     openPort(link, port);
     TransferEngine engine(link, host, Language::English);
+    engine.setPortName(port);
     QElapsedTimer timer;
     timer.start();
     LinkOutcome o = transfer(engine);

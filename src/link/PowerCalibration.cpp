@@ -11,6 +11,11 @@ using Buttons = LinkHost::Buttons;
 using Caption = LinkHost::Caption;
 using Icon = LinkHost::Icon;
 
+namespace {
+// The power adjustment's messages exist in one language only.
+constexpr Language kLang = Language::English;
+} // namespace
+
 PowerCalibration::Params PowerCalibration::params(Kind kind)
 {
     if (kind == Kind::High)
@@ -31,10 +36,18 @@ void PowerCalibration::pumpAndWait()
     }
 }
 
-bool PowerCalibration::askRetry()
+bool PowerCalibration::portClosed()
 {
-    // This message exists in one language only.
-    if (host_.ask(msg::text(msg::ErrorTryAgain, Language::English), Caption::Application, Buttons::RetryCancel,
+    if (port_.isOpen())
+        return false;
+    host_.ask(msg::text(msg::PortOpenFailed, kLang), Caption::Application, Buttons::Ok, Icon::Stop);
+    return true;
+}
+
+bool PowerCalibration::askRetry(const QString& detail)
+{
+    const QString text = msg::text(msg::ErrorTryAgain, kLang);
+    if (host_.ask(detail.isEmpty() ? text : text + u'\n' + detail, Caption::Application, Buttons::RetryCancel,
                   Icon::Warning) == Answer::Retry)
         return true;
     port_.close();
@@ -43,53 +56,53 @@ bool PowerCalibration::askRetry()
 
 LinkOutcome PowerCalibration::enter(RadioImage& image)
 {
-    if (!port_.isOpen()) {
-        host_.ask(msg::text(msg::PortOpenFailed, Language::English), Caption::Application, Buttons::Ok, Icon::Stop);
+    if (portClosed())
         return LinkOutcome::PortFailed;
-    }
-    int counter = 0;
-    for (;;) {
-        for (int i = 0; i < 7; ++i)
-            host_.poll();
-        if (host_.stopping()) {
-            port_.close();
-            return LinkOutcome::Cancelled;
+    // A reply cut short is asked for again from the wake-up, after the line fell quiet.
+    for (int attempt = 1;; ++attempt) {
+        int counter = 0;
+        for (;;) {
+            for (int i = 0; i < 7; ++i)
+                host_.poll();
+            if (host_.stopping()) {
+                port_.close();
+                return LinkOutcome::Cancelled;
+            }
+            const Wake w = wakeRadio(port_, host_, 1, true);
+            if (w == Wake::Acked)
+                break;
+            host_.sleepMs(w == Wake::ReadFailed ? 1 : p_.retryWaitMs);
+            if (++counter <= 5)
+                continue;
+            if (host_.ask(msg::text(msg::CommError, kLang), Caption::Application, Buttons::RetryCancel,
+                          Icon::Warning) != Answer::Retry) {
+                port_.close();
+                return LinkOutcome::CommFailure;
+            }
+            counter = 0;
         }
-        port_.purgeAll();
-        sendWakeUp(port_, host_, proto::kWakeUp, 1);
-        auto r = port_.read(1);
-        bool woke = acked(r);
-        if (!woke && !r) {
-            host_.sleepMs(1);
-        } else if (!woke) {
-            woke = acked(port_.read(1));
-            if (!woke)
-                host_.sleepMs(p_.retryWaitMs);
-        }
-        if (woke)
+        switchMode(port_, host_, p_.mode);
+        const auto r = port_.read(proto::kPowerReplyLength);
+        const QByteArray reply = r.value_or(QByteArray());
+        if (reply.size() >= proto::kPowerReplyLength) {
+            image.set(p_.imageOffset, std::uint8_t(reply[4]));
             break;
-        if (++counter <= 5)
-            continue;
-        if (host_.ask(msg::text(msg::CommError, Language::English), Caption::Application, Buttons::RetryCancel,
-                      Icon::Warning) != Answer::Retry) {
+        }
+        const QString fault = msg::replyFault(reply.isEmpty() ? msg::ReplyFault::Nothing : msg::ReplyFault::Short,
+                                              reply, proto::kPowerReplyLength, kLang);
+        const QString step =
+            msg::powerStep(kind_ == Kind::High ? msg::PowerStep::HighMode : msg::PowerStep::LowMode, 0, kLang);
+        if (!r || attempt > TransferEngine::kBlockRetries) {
+            host_.ask(msg::text(msg::NotEnoughBytes, kLang) + u'\n' +
+                          msg::powerReplyFailed(step, fault, attempt, kLang),
+                      Caption::Application, Buttons::Ok, Icon::Stop);
             port_.close();
             return LinkOutcome::CommFailure;
         }
-        counter = 0;
+        host_.status(msg::powerAskingAgain(step, fault, attempt, TransferEngine::kBlockRetries, kLang));
+        ++repeated_;
+        drainLine(port_);
     }
-    host_.sleepMs(1);
-    port_.clearQueues();
-    port_.write(proto::kModePrefix);
-    host_.sleepMs(1);
-    port_.clearQueues();
-    port_.write(p_.mode); // no clearing after a request: it would drop a fast reply
-    const QByteArray reply = port_.read(proto::kPowerReplyLength).value_or(QByteArray());
-    if (reply.size() < proto::kPowerReplyLength) {
-        host_.ask(msg::text(msg::NotEnoughBytes, Language::English), Caption::Application, Buttons::Ok, Icon::Stop);
-        port_.close();
-        return LinkOutcome::CommFailure;
-    }
-    image.set(p_.imageOffset, std::uint8_t(reply[4]));
     host_.sleepMs(1);
     port_.clearQueues();
     port_.write(proto::kAck);
@@ -104,32 +117,28 @@ PowerCalibration::Update PowerCalibration::update(int value)
     host_.sleepMs(1000);
     if (host_.stopping())
         return Update::Stopped; // a value not sent yet stays unsent
-    if (!port_.isOpen()) {
-        host_.ask(msg::text(msg::PortOpenFailed, Language::English), Caption::Application, Buttons::Ok, Icon::Stop);
+    if (portClosed())
         return Update::NoPort;
-    }
     port_.clearQueues();
     int counter = 0;
     // A failed step waits, counts, and wakes the radio again; past five failures it asks.
     for (;;) {
         sendWakeUp(port_, host_, proto::kUpdateWakeUp, 0);
-        if (!acked(port_.read(1))) {
+        const auto woke = port_.read(1);
+        if (!acked(woke)) {
             host_.sleepMs(2);
             if (++counter <= 5)
                 continue;
-            if (!askRetry())
+            if (!askRetry(msg::powerReplyFailed(msg::powerStep(msg::PowerStep::UpdateWakeUp, 0, kLang),
+                                                acknowledgementFault(woke, kLang), counter, kLang)))
                 return Update::Stopped;
             // Retry carries on as if the radio had answered.
         }
         pumpAndWait();
-        host_.sleepMs(1);
-        port_.clearQueues();
-        port_.write(proto::kModePrefix);
-        host_.sleepMs(1);
-        port_.clearQueues();
-        port_.write(proto::kModeUpdate);
-        bool ok = acked(port_.read(1));
-        if (ok) {
+        switchMode(port_, host_, proto::kModeUpdate);
+        auto r = port_.read(1);
+        QString step = msg::powerStep(msg::PowerStep::UpdateMode, 0, kLang);
+        if (acked(r)) {
             pumpAndWait();
             host_.sleepMs(1);
             port_.clearQueues();
@@ -140,45 +149,41 @@ PowerCalibration::Update PowerCalibration::update(int value)
             }
             port_.clearQueues();
             port_.write(char(value));
-            ok = acked(port_.read(1));
+            r = port_.read(1);
+            step = msg::powerStep(msg::PowerStep::Value, value, kLang);
         }
-        if (ok) {
+        if (acked(r)) {
             pumpAndWait();
             return Update::Sent;
         }
         host_.sleepMs(2);
-        if (++counter > 5 && !askRetry())
+        if (++counter > 5 && !askRetry(msg::powerReplyFailed(step, acknowledgementFault(r, kLang), counter, kLang)))
             return Update::Stopped;
     }
 }
 
 PowerCalibration::Close PowerCalibration::close()
 {
-    if (!port_.isOpen()) {
-        host_.ask(msg::text(msg::PortOpenFailed, Language::English), Caption::Application, Buttons::Ok, Icon::Stop);
+    if (portClosed())
         return Close::NoPort;
-    }
     port_.clearQueues();
     int attempts = 0;
     for (;;) {
         host_.sleepMs(700);
         port_.purgeAll();
         port_.write(proto::kExitWakeUp);
-        if (acked(port_.read(1)))
+        const auto r = port_.read(1);
+        if (acked(r))
             break;
         host_.sleepMs(2);
         if (++attempts >= 6) {
-            if (!askRetry())
+            if (!askRetry(msg::powerReplyFailed(msg::powerStep(msg::PowerStep::ExitWakeUp, 0, kLang),
+                                                acknowledgementFault(r, kLang), attempts, kLang)))
                 return Close::StayOpen;
             attempts = 0;
         }
     }
-    host_.sleepMs(1);
-    port_.clearQueues();
-    port_.write(proto::kModePrefix);
-    host_.sleepMs(1);
-    port_.clearQueues();
-    port_.write(proto::kModeLeave);
+    switchMode(port_, host_, proto::kModeLeave);
     port_.close();
     return Close::Closed;
 }

@@ -35,16 +35,20 @@ public:
     Close close();
 
     const Params& parameters() const { return p_; }
+    // How often the answer to the mode byte was asked for again on entering.
+    int repliesRepeated() const { return repeated_; }
 
 private:
     void pumpAndWait();
+    bool portClosed(); // says so (61451) when the port is not open
     bool acked(const std::optional<QByteArray>& r) const;
-    bool askRetry(); // 61455; Cancel closes the port
+    bool askRetry(const QString& detail); // 61455 with the detail under it; Cancel closes the port
 
     Port& port_;
     LinkHost& host_;
     Params p_;
     Kind kind_;
+    int repeated_ = 0;
 };
 
 } // namespace zemtar

@@ -1,10 +1,12 @@
 #pragma once
 // Bytes and address map of the radio's programming protocol.
 #include "image/MemoryMap.h"
+#include "shell/Messages.h"
 
 #include <QByteArray>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace zemtar::proto {
@@ -81,6 +83,27 @@ inline QByteArray header(char op, std::uint16_t address)
     h[2] = char(address & 0xFF);
     h[3] = char(kBlockLength);
     return h;
+}
+
+// What is wrong with the radio's reply to the read request for `address`, or nothing when
+// it is the block asked for: 'W', the address (high, low), the length 8, then 8 data bytes.
+inline std::optional<msg::ReplyFault> checkReadReply(const QByteArray& reply, std::uint16_t address)
+{
+    using F = msg::ReplyFault;
+    if (reply.isEmpty())
+        return F::Nothing;
+    const QByteArray expected = header(kWrite, address);
+    if (reply[0] != expected[0])
+        return F::FirstByte;
+    if (reply.size() >= 3 && reply.mid(1, 2) != expected.mid(1, 2))
+        return F::Address;
+    if (reply.size() >= 4 && reply[3] != expected[3])
+        return F::Length;
+    if (reply.size() < kReadReplyLength)
+        return F::Short;
+    if (reply.size() > kReadReplyLength)
+        return F::Long;
+    return std::nullopt;
 }
 
 } // namespace zemtar::proto

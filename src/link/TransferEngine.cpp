@@ -42,10 +42,79 @@ LinkOutcome TransferEngine::end(LinkOutcome outcome)
     return outcome;
 }
 
-LinkOutcome TransferEngine::fail(msg::Id id)
+LinkOutcome TransferEngine::fail(msg::Id id, const QString& detail)
 {
-    host_.ask(msg::text(id, lang_), Caption::Application, Buttons::Ok, Icon::Stop);
+    const QString text = msg::text(id, lang_);
+    host_.ask(detail.isEmpty() ? text : text + u'\n' + detail, Caption::Application, Buttons::Ok, Icon::Stop);
     return end(LinkOutcome::CommFailure);
+}
+
+std::optional<LinkOutcome> TransferEngine::again(std::uint16_t address, bool writing, const QString& fault, int attempt)
+{
+    if (attempt > kBlockRetries)
+        return fail(msg::ProgramInterrupt, msg::blockFailed(address, writing, fault, attempt, lang_));
+    host_.status(msg::askingAgain(address, writing, fault, attempt, kBlockRetries, lang_));
+    ++repeated_;
+    if (host_.poll()) // the status shows while the line falls quiet; Cancel ends here
+        return end(LinkOutcome::Cancelled);
+    drainLine(port_);
+    return std::nullopt;
+}
+
+std::optional<LinkOutcome>
+TransferEngine::readBlock(std::uint16_t address, bool clearFirst, int pauseMs,
+                          const std::function<std::optional<LinkOutcome>(const QByteArray&)>& take)
+{
+    for (int attempt = 1;; ++attempt) {
+        if (clearFirst)
+            port_.clearQueues();
+        port_.write(proto::header(proto::kRead, address));
+        const auto reply = port_.read(proto::kReadReplyLength);
+        if (!reply) // the port went away: nothing to ask again
+            return fail(msg::ProgramInterrupt,
+                        msg::blockFailed(address, false, msg::replyFault(msg::ReplyFault::Nothing, {}, 0, lang_),
+                                         attempt, lang_));
+        QString fault;
+        if (const auto problem = proto::checkReadReply(*reply, address)) {
+            fault = msg::replyFault(*problem, *reply, proto::kReadReplyLength, lang_);
+        } else {
+            if (auto ended = take(*reply))
+                return ended;
+            if (pauseMs > 0)
+                host_.sleepMs(pauseMs);
+            if (clearFirst)
+                port_.clearQueues();
+            port_.write(proto::kAck);
+            const auto ack = port_.read(1);
+            if (isAck(ack))
+                return std::nullopt;
+            fault = acknowledgementFault(ack, lang_);
+            if (!ack)
+                return fail(msg::ProgramInterrupt, msg::blockFailed(address, false, fault, attempt, lang_));
+        }
+        if (auto ended = again(address, false, fault, attempt))
+            return ended;
+    }
+}
+
+std::optional<LinkOutcome> TransferEngine::writeBlock(std::uint16_t address, const QByteArray& data)
+{
+    for (int attempt = 1;; ++attempt) {
+        port_.clearQueues();
+        port_.write(proto::header(proto::kWrite, address));
+        host_.sleepMs(1);
+        port_.write(data);
+        ++blocksSent_;
+        const auto ack = port_.read(1);
+        if (isAck(ack))
+            return std::nullopt;
+        const QString fault = acknowledgementFault(ack, lang_);
+        // The radio overwrites the same address with the same bytes: sending again is safe.
+        if (!ack)
+            return fail(msg::ProgramInterrupt, msg::blockFailed(address, true, fault, attempt, lang_));
+        if (auto ended = again(address, true, fault, attempt))
+            return ended;
+    }
 }
 
 void TransferEngine::stepProgress()
@@ -89,14 +158,7 @@ std::optional<LinkOutcome> TransferEngine::setUpLink(bool writing, BandLimits do
             host_.sleepMs(1);
         }
         host_.status(msg::waitingForRadio(lang_));
-        port_.purgeAll();
-        sendWakeUp(port_, host_, proto::kWakeUp, 2);
-        bool woke = false;
-        auto r = port_.read(1);
-        if (r && !isAck(r))
-            r = port_.read(1); // one stray byte may precede the answer
-        woke = isAck(r);
-        if (!woke) {
+        if (wakeRadio(port_, host_, 2, false) != Wake::Acked) {
             host_.sleepMs(2);
             if (++tries_ > 15) {
                 if (host_.ask(msg::text(msg::CommError, lang_), Caption::Application, Buttons::RetryCancel,
@@ -107,13 +169,17 @@ std::optional<LinkOutcome> TransferEngine::setUpLink(bool writing, BandLimits do
             continue;
         }
 
-        host_.sleepMs(1);
-        port_.clearQueues();
-        port_.write(proto::kModePrefix);
-        host_.sleepMs(1);
-        port_.clearQueues();
-        port_.write(proto::kModeProgram);
+        switchMode(port_, host_, proto::kModeProgram);
         const RadioIdentity id{port_.read(proto::kIdentLength).value_or(QByteArray())};
+        if (id.bytes.size() < proto::kIdentLength) {
+            // The radio took the wake-up but did not identify itself: a link fault, not a
+            // radio of another type.
+            if (host_.ask(msg::text(msg::CommError, lang_) + u'\n' + msg::noIdentification(portName_, id.bytes, lang_),
+                          Caption::Application, Buttons::RetryCancel, Icon::Warning) != Answer::Retry)
+                return end(LinkOutcome::CommFailure);
+            tries_ = 1;
+            continue;
+        }
         if (!id.matches()) {
             host_.ask(msg::typeMismatch(lang_), Caption::Caution, Buttons::Ok, Icon::Stop);
             return end(LinkOutcome::TypeMismatch);
@@ -153,6 +219,7 @@ LinkOutcome TransferEngine::run(bool writing, RadioImage& image, BandLimits docu
     tries_ = 1;
     progress_ = 0;
     blocksSent_ = 0;
+    repeated_ = 0;
     host_.progress(0, kProgressMax);
     if (!port_.isOpen()) {
         host_.ask(msg::text(msg::PortOpenFailed, lang_), Caption::Application, Buttons::Ok, Icon::Stop);
@@ -164,19 +231,14 @@ LinkOutcome TransferEngine::run(bool writing, RadioImage& image, BandLimits docu
     if (writing) {
         const auto sequence = proto::blocks(254);
         auto sendBlock = [&](std::uint16_t address, std::size_t offset) {
-            port_.clearQueues();
-            port_.write(proto::header(proto::kWrite, address));
-            host_.sleepMs(1);
             QByteArray data(proto::kBlockLength, 0);
             for (int i = 0; i < proto::kBlockLength; ++i)
                 data[i] = char(image.at(offset + std::size_t(i)));
-            port_.write(data);
-            ++blocksSent_;
-            return isAck(port_.read(1));
+            return writeBlock(address, data);
         };
         for (const proto::Block& b : sequence) {
-            if (!sendBlock(b.address, b.imageOffset))
-                return fail(msg::ProgramInterrupt);
+            if (auto ended = sendBlock(b.address, b.imageOffset))
+                return *ended;
             if (b.lastOfRow) {
                 stepProgress();
                 if (auto ended = pollFive())
@@ -184,41 +246,34 @@ LinkOutcome TransferEngine::run(bool writing, RadioImage& image, BandLimits docu
             }
         }
         const std::uint16_t finalAddress = std::uint16_t(sequence.back().address + proto::kBlockLength);
-        if (!sendBlock(finalAddress, map::kBand.offset))
-            return fail(msg::ProgramInterrupt);
+        if (auto ended = sendBlock(finalAddress, map::kBand.offset))
+            return *ended;
         return end(LinkOutcome::Success);
     }
 
-    // The radio's password must match the document's before anything is read.
-    port_.write(proto::header(proto::kRead, proto::kPasswordBlockAddress));
-    const auto pw = port_.read(proto::kReadReplyLength);
-    if (!pw || pw->size() < proto::kReadReplyLength)
-        return fail(msg::ProgramInterrupt);
-    for (int i = 0; i < 6; ++i) {
-        if (std::uint8_t(pw->at(6 + i)) != image.at(map::kPassword.offset + std::size_t(i))) {
-            host_.ask(msg::passwordError(), Caption::Application, Buttons::Ok, Icon::Stop);
-            return end(LinkOutcome::PasswordError);
+    // The radio's password must match the document's before anything is read. This request
+    // and its acknowledgement go out without clearing the queue first.
+    auto checkPassword = [&](const QByteArray& reply) -> std::optional<LinkOutcome> {
+        for (int i = 0; i < 6; ++i) {
+            if (std::uint8_t(reply.at(6 + i)) != image.at(map::kPassword.offset + std::size_t(i))) {
+                host_.ask(msg::passwordError(), Caption::Application, Buttons::Ok, Icon::Stop);
+                return end(LinkOutcome::PasswordError);
+            }
         }
-    }
-    port_.write(proto::kAck);
-    if (!isAck(port_.read(1)))
-        return fail(msg::ProgramInterrupt);
+        return std::nullopt;
+    };
+    if (auto ended = readBlock(proto::kPasswordBlockAddress, false, 0, checkPassword))
+        return *ended;
 
     for (const proto::Block& b : proto::blocks(255)) {
         const bool fullRow = b.row < int(map::kFullRowsEnd);
-        port_.clearQueues();
-        port_.write(proto::header(proto::kRead, b.address));
-        const auto reply = port_.read(proto::kReadReplyLength);
-        if (!reply || reply->size() < proto::kReadReplyLength)
-            return fail(msg::ProgramInterrupt);
-        for (int i = 0; i < proto::kBlockLength; ++i)
-            image.set(b.imageOffset + std::size_t(i), std::uint8_t(reply->at(4 + i)));
-        if (fullRow)
-            host_.sleepMs(1);
-        port_.clearQueues();
-        port_.write(proto::kAck);
-        if (!isAck(port_.read(1)))
-            return fail(msg::ProgramInterrupt);
+        auto copy = [&](const QByteArray& reply) -> std::optional<LinkOutcome> {
+            for (int i = 0; i < proto::kBlockLength; ++i)
+                image.set(b.imageOffset + std::size_t(i), std::uint8_t(reply.at(4 + i)));
+            return std::nullopt;
+        };
+        if (auto ended = readBlock(b.address, true, fullRow ? 1 : 0, copy))
+            return *ended;
         if (b.lastOfRow) {
             stepProgress();
             if (auto ended = pollFive())

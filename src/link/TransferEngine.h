@@ -9,6 +9,9 @@
 
 #include <QByteArray>
 
+#include <functional>
+#include <optional>
+
 namespace zemtar {
 
 enum class LinkOutcome {
@@ -33,6 +36,14 @@ public:
     static constexpr int kProgressMax = 191;
 
     TransferEngine(Port& port, LinkHost& host, Language lang) : port_(port), host_(host), lang_(lang) {}
+    // The port's name as the user knows it ("com1", a device path), for the messages.
+    void setPortName(const QString& name) { portName_ = name; }
+
+    // A block whose reply or acknowledgement came disturbed is asked for (or sent) again this
+    // many times, after the line has fallen quiet.
+    static constexpr int kBlockRetries = 3;
+    // How many blocks were asked for or sent again in the last transfer.
+    int blocksRepeated() const { return repeated_; }
 
     // Reads the radio. The whole memory goes into a scratch copy of `image`; only a read
     // that completes replaces `image`, any other ending leaves it exactly as it was.
@@ -54,7 +65,16 @@ private:
     LinkOutcome run(bool writing, RadioImage& scratch, BandLimits documentBand);
     std::optional<LinkOutcome> setUpLink(bool writing, BandLimits documentBand);
     std::optional<LinkOutcome> pollFive();
-    LinkOutcome fail(msg::Id id);
+    // One read request and its acknowledgement, asked again while the answer is disturbed;
+    // `take` sees each well-formed reply before it is acknowledged and may end the transfer.
+    std::optional<LinkOutcome> readBlock(std::uint16_t address, bool clearFirst, int pauseMs,
+                                         const std::function<std::optional<LinkOutcome>(const QByteArray&)>& take);
+    // One write request, sent again while it is not acknowledged.
+    std::optional<LinkOutcome> writeBlock(std::uint16_t address, const QByteArray& data);
+    // Before a request is repeated: says so, lets the line fall quiet. Ends the transfer
+    // when the retries are used up (naming `fault`) or the user cancels.
+    std::optional<LinkOutcome> again(std::uint16_t address, bool writing, const QString& fault, int attempt);
+    LinkOutcome fail(msg::Id id, const QString& detail = {});
     LinkOutcome end(LinkOutcome outcome);
     void stepProgress();
 
@@ -64,7 +84,9 @@ private:
     int tries_ = 1;
     int progress_ = 0;
     int blocksSent_ = 0;
+    int repeated_ = 0;
     RadioIdentity identity_;
+    QString portName_;
 };
 
 } // namespace zemtar

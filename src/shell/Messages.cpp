@@ -123,4 +123,119 @@ QString waitingForRadio(Language lang)
     return pick(lang, "Waiting the response from radio....", "请等待对机讲响应....");
 }
 
+QString hexBytes(const QByteArray& bytes, Language lang)
+{
+    if (bytes.isEmpty())
+        return pick(lang, "nothing", "无");
+    return QString::fromLatin1(bytes.toHex(' ').toUpper());
+}
+
+QString replyFault(ReplyFault fault, const QByteArray& received, int expectedLength, Language lang)
+{
+    const QString got = hexBytes(received, lang);
+    auto byteAt = [&](int i) { return hexBytes(received.mid(i, 1), lang); };
+    switch (fault) {
+    case ReplyFault::Nothing:
+        return pick(lang, "no answer came", "没有收到应答");
+    case ReplyFault::Short:
+        return pick(lang, "only %1 of %2 bytes came (%3)", "只收到 %2 字节中的 %1 字节（%3）")
+            .arg(received.size())
+            .arg(expectedLength)
+            .arg(got);
+    case ReplyFault::Long:
+        return pick(lang, "%1 bytes came instead of %2 (%3)", "收到 %1 字节，而不是 %2 字节（%3）")
+            .arg(received.size())
+            .arg(expectedLength)
+            .arg(got);
+    case ReplyFault::FirstByte:
+        return pick(lang, "the reply begins with %1 instead of 57 ('W') (received %2)",
+                    "应答以 %1 开头，而不是 57（'W'）（收到 %2）")
+            .arg(byteAt(0), got);
+    case ReplyFault::Address:
+        return pick(lang, "the reply names address 0x%1 (received %2)", "应答给出的地址是 0x%1（收到 %2）")
+            .arg(QString::fromLatin1(received.mid(1, 2).toHex().toUpper()), got);
+    case ReplyFault::Length:
+        return pick(lang, "the reply gives the length %1 instead of 08 (received %2)",
+                    "应答给出的长度是 %1，而不是 08（收到 %2）")
+            .arg(byteAt(3), got);
+    case ReplyFault::NotAcknowledged:
+        return pick(lang, "%1 came instead of the acknowledgement", "收到 %1，而不是确认").arg(got);
+    }
+    return got;
+}
+
+static QString blockName(std::uint16_t address)
+{
+    return QStringLiteral("0x") + QStringLiteral("%1").arg(address, 4, 16, QLatin1Char('0')).toUpper();
+}
+
+QString askingAgain(std::uint16_t address, bool writing, const QString& fault, int attempt, int retries, Language lang)
+{
+    if (writing)
+        return pick(lang, "Block %1: %2; sending it again (%3 of %4)", "数据块 %1：%2；重新发送（第 %3 次，共 %4 次）")
+            .arg(blockName(address), fault)
+            .arg(attempt)
+            .arg(retries);
+    return pick(lang, "Block %1: %2; asking again (%3 of %4)", "数据块 %1：%2；重新请求（第 %3 次，共 %4 次）")
+        .arg(blockName(address), fault)
+        .arg(attempt)
+        .arg(retries);
+}
+
+QString blockFailed(std::uint16_t address, bool writing, const QString& fault, int attempts, Language lang)
+{
+    if (writing)
+        return pick(lang, "Block %1, sent %2 times: %3.", "数据块 %1，发送 %2 次：%3。")
+            .arg(blockName(address))
+            .arg(attempts)
+            .arg(fault);
+    return pick(lang, "Block %1, asked %2 times: %3.", "数据块 %1，请求 %2 次：%3。")
+        .arg(blockName(address))
+        .arg(attempts)
+        .arg(fault);
+}
+
+QString noIdentification(const QString& port, const QByteArray& received, Language lang)
+{
+    const QString fault = replyFault(received.isEmpty() ? ReplyFault::Nothing : ReplyFault::Short, received, 8, lang);
+    if (port.isEmpty())
+        return pick(lang, "No reply: the radio sent no identification (%1).", "无应答：对讲机没有发送识别码（%1）。")
+            .arg(fault);
+    return pick(lang, "No reply: the radio on %1 sent no identification (%2).",
+                "无应答：%1 上的对讲机没有发送识别码（%2）。")
+        .arg(port, fault);
+}
+
+QString powerStep(PowerStep step, int value, Language lang)
+{
+    switch (step) {
+    case PowerStep::HighMode:
+        return pick(lang, "The answer to the high power mode", "高功率模式的应答");
+    case PowerStep::LowMode:
+        return pick(lang, "The answer to the low power mode", "低功率模式的应答");
+    case PowerStep::UpdateWakeUp:
+        return pick(lang, "The answer to the update wake-up", "更新唤醒的应答");
+    case PowerStep::UpdateMode:
+        return pick(lang, "The answer to the update mode", "更新模式的应答");
+    case PowerStep::Value:
+        return pick(lang, "The answer to the value %1", "数值 %1 的应答").arg(value);
+    case PowerStep::ExitWakeUp:
+        return pick(lang, "The answer to the exit wake-up", "退出唤醒的应答");
+    }
+    return {};
+}
+
+QString powerAskingAgain(const QString& step, const QString& fault, int attempt, int retries, Language lang)
+{
+    return pick(lang, "%1: %2; asking again (%3 of %4)", "%1：%2；重新请求（第 %3 次，共 %4 次）")
+        .arg(step, fault)
+        .arg(attempt)
+        .arg(retries);
+}
+
+QString powerReplyFailed(const QString& step, const QString& fault, int attempts, Language lang)
+{
+    return pick(lang, "%1, tried %2 times: %3.", "%1，尝试 %2 次：%3。").arg(step).arg(attempts).arg(fault);
+}
+
 } // namespace zemtar::msg

@@ -1,7 +1,10 @@
 #pragma once
 #include "image/Language.h"
 
+#include <QByteArray>
 #include <QString>
+
+#include <cstdint>
 
 namespace zemtar {
 
@@ -44,6 +47,37 @@ QString languageFailure(const LanguageFailure& f, bool chinese);
 // A persisted radio type (`value`, kept in `where`) that names none of `count` types.
 QString radioTypeReset(const QString& where, const QString& value, int count, Language lang);
 QString waitingForRadio(Language lang);
+
+// What was wrong with an answer of the radio.
+enum class ReplyFault {
+    Nothing,         // no byte came
+    Short,           // fewer bytes than the frame has
+    Long,            // more bytes than the frame has
+    FirstByte,       // a block reply that does not begin with 'W'
+    Address,         // a block reply naming another address
+    Length,          // a block reply giving another length than 8
+    NotAcknowledged, // something else than the acknowledgement
+};
+// The bytes as hex ("06 57 01 28"), or "nothing" when there are none.
+QString hexBytes(const QByteArray& bytes, Language lang);
+// What came instead, as a clause: "the reply names address 0x0130 (received 57 01 30 08 ...)".
+QString replyFault(ReplyFault fault, const QByteArray& received, int expectedLength, Language lang);
+// The status line while a block is asked for (or sent) again after a disturbed answer.
+QString askingAgain(std::uint16_t address, bool writing, const QString& fault, int attempt, int retries, Language lang);
+// The detail line under the message that ends a transfer: the block, how often it was tried,
+// what came instead.
+QString blockFailed(std::uint16_t address, bool writing, const QString& fault, int attempts, Language lang);
+// Under the communication error: the radio acknowledged the wake-up but sent no (or not all
+// of its) identification. `port` may be empty.
+QString noIdentification(const QString& port, const QByteArray& received, Language lang);
+// The answers of the power adjustment: to its mode byte ('S' high, 'R' low), to the update
+// wake-up, the update mode, the value, the exit wake-up.
+enum class PowerStep { HighMode, LowMode, UpdateWakeUp, UpdateMode, Value, ExitWakeUp };
+QString powerStep(PowerStep step, int value, Language lang);
+// Under a power adjustment message: which answer was wrong and how often it was tried.
+QString powerReplyFailed(const QString& step, const QString& fault, int attempts, Language lang);
+// The status line while the answer to the mode byte is asked for again.
+QString powerAskingAgain(const QString& step, const QString& fault, int attempt, int retries, Language lang);
 
 } // namespace msg
 } // namespace zemtar

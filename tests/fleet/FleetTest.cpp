@@ -448,7 +448,7 @@ TEST(FleetCli, AFaultFailsThatUnitOnlyAndAStoppedJobResumes)
     ASSERT_TRUE(DataFile::save(templ, templateImage(), nullptr));
     Radios good({QStringLiteral("--turnaround"), QStringLiteral("0")});
     Radios faulty(
-        {QStringLiteral("--turnaround"), QStringLiteral("0"), QStringLiteral("--fault"), QStringLiteral("nak@40")});
+        {QStringLiteral("--turnaround"), QStringLiteral("0"), QStringLiteral("--fault"), QStringLiteral("nak@40:4")});
     const QString log = dir.filePath(QStringLiteral("log.csv"));
     CliRun r = cli(QStringList{QStringLiteral("fleet"), templ, QStringLiteral("--sequence"),
                                QStringLiteral("MSK/ID Code=2001..2006"), QStringLiteral("--log"), log,

@@ -183,12 +183,23 @@ TEST_F(LinkIntegration, FaultsGiveTheirMessageAndLeaveFilesAsTheyWere)
          4,
          "Becuase the type of radio does not match,\ncommunications is interrupt."},
         {{"--password", "1234"}, "read", 4, "Password Erroe!"},
-        {{"--fault", "missing@20"}, "read", 4, "Program Interrupt，Please reset the radio and try again"},
-        {{"--fault", "short@5"}, "read", 4, "Program Interrupt"},
-        {{"--fault", "nak@0"}, "read", 4, "Program Interrupt"},
+        {{"--fault", "missing@20:always"},
+         "read",
+         4,
+         "Program Interrupt，Please reset the radio and try again\nBlock 0x00A0, asked 4 times: no answer came."},
+        {{"--fault", "short@5:always"}, "read", 4, "Block 0x0028, asked 4 times: only 6 of 12 bytes came"},
+        {{"--fault", "nak@0:always"}, "read", 4, "Program Interrupt"},
         {{"--fault", "hangup@30"}, "read", 4, "Program Interrupt"},
-        {{"--fault", "nak@7"}, "write", 4, "Program Interrupt"},
+        {{"--fault", "nak@7:always"}, "write", 4, "Block 0x0038, sent 4 times: 15 came instead"},
         {{"--fault", "hangup@12"}, "write", 4, "Program Interrupt"},
+        {{"--fault", "address@37:always"}, "read", 4, "Block 0x0128, asked 4 times: the reply names address 0x0130"},
+        {{"--fault", "first-byte@508:always"}, "read", 4, "Block 0x0FE0, asked 4 times: the reply begins with 52"},
+        {{"--ident-bytes", "0"},
+         "read",
+         4,
+         "Communication Error，Please check all the connections and the radio "
+         "power\nNo reply: the radio on "},
+        {{"--ident-bytes", "5"}, "read", 4, "sent no identification (only 5 of 8 bytes came (55 35 33 30 00))."},
         {{"--band", "400-470"}, "write", 5, "The frequency band over the range of the radio."},
         {{"--no-confirm"}, "read", 4, "Communication Error，Please check all the connections and the radio power"},
     };
@@ -202,6 +213,47 @@ TEST_F(LinkIntegration, FaultsGiveTheirMessageAndLeaveFilesAsTheyWere)
         EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.message))) << r.err.toStdString();
         EXPECT_FALSE(QFile::exists(path("out.dat")));
         EXPECT_EQ(test::readAll(path("doc.dat")), docBytes);
+    }
+}
+
+// A stray byte before one reply: asked again, the read saves the radio's memory exactly; a
+// line disturbed at every request ends the read with the block named and no file written.
+TEST_F(LinkIntegration, AStrayByteBeforeAReplyIsAskedAgainOrEndsTheRead)
+{
+    const RadioImage source = patternImage();
+    ASSERT_TRUE(DataFile::save(path("source.dat"), source, nullptr));
+    for (const QStringList& paceArgs : {QStringList{QStringLiteral("--turnaround"), QStringLiteral("0")},
+                                        QStringList{QStringLiteral("--throttle")}}) {
+        const std::string pace = paceArgs.join(u' ').toStdString();
+        {
+            Sim sim(dir, paceArgs + QStringList{QStringLiteral("--from-dat"), path("source.dat"),
+                                                QStringLiteral("--fault"), QStringLiteral("stray@37")});
+            const CliRun r = cli({QStringLiteral("read"), QStringLiteral("--port"), sim.device, path("once.dat")});
+            ASSERT_EQ(r.code, 0) << pace << ": " << r.err.toStdString();
+            EXPECT_TRUE(r.err.contains(QStringLiteral("Block 0x0128: the reply begins with 06 instead of 57 ('W') "
+                                                      "(received 06 57 01 28 08")))
+                << r.err.toStdString();
+            EXPECT_TRUE(r.err.contains(QStringLiteral("; asking again (1 of 3)")));
+            RadioImage back;
+            ASSERT_TRUE(DataFile::load(path("once.dat"), back, nullptr));
+            for (std::size_t i = 0; i < 0x0C30; ++i)
+                ASSERT_EQ(back.at(i), source.at(i)) << "offset " << i;
+            // The request asked again follows the refused reply once the line is quiet.
+            const auto frames = sim.frames();
+            int requests = 0;
+            for (const auto& f : frames)
+                requests += f.first == QLatin1String("PC>") && f.second == proto::header('R', 0x0128);
+            EXPECT_EQ(requests, 2);
+        }
+        Sim sim(dir, paceArgs + QStringList{QStringLiteral("--fault"), QStringLiteral("stray@37:always")});
+        const CliRun r = cli({QStringLiteral("read"), QStringLiteral("--port"), sim.device, path("always.dat")});
+        EXPECT_EQ(r.code, 4) << pace << ": " << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("Program Interrupt，Please reset the radio and try again\nBlock "
+                                                  "0x0128, asked 4 times: the reply begins with 06 instead of 57 "
+                                                  "('W') (received 06 57 01 28 08 FF FF FF FF FF FF FF).")))
+            << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains(QStringLiteral("asking again (3 of 3)")));
+        EXPECT_FALSE(QFile::exists(path("always.dat")));
     }
 }
 
@@ -305,7 +357,7 @@ TEST(PartialWrite, AFailedBlockOrAStopRequestSaysHowMuchTheRadioHolds)
     const QString dat = dir.filePath(QStringLiteral("a.dat"));
     ASSERT_TRUE(DataFile::save(dat, patternImage(), nullptr));
     {
-        Sim sim(dir, {QStringLiteral("--fault"), QStringLiteral("nak@200")});
+        Sim sim(dir, {QStringLiteral("--fault"), QStringLiteral("nak@200:always")});
         const CliRun w = cli({QStringLiteral("write"), QStringLiteral("--port"), sim.device, dat});
         EXPECT_NE(w.code, 0);
         EXPECT_TRUE(w.err.contains(QStringLiteral("The radio holds a partly written image ("))) << w.err.toStdString();

@@ -54,7 +54,15 @@ TEST(Power, EnterUpdateCloseForBothKinds)
     }
 }
 
-TEST(Power, ShortReplyToTheModeGivesNotEnoughBytes)
+int modeRequests(const SimPort& port, char mode)
+{
+    int n = 0; // 'M' followed by the mode byte
+    for (std::size_t i = 0; i + 1 < port.writes.size(); ++i)
+        n += port.writes[i] == QByteArray("M") && port.writes[i + 1] == QByteArray(1, mode);
+    return n;
+}
+
+TEST(Power, ShortReplyToTheModeIsAskedAgainThenGivesNotEnoughBytes)
 {
     sim::Config cfg;
     cfg.shortPowerReply = true;
@@ -63,9 +71,37 @@ TEST(Power, ShortReplyToTheModeGivesNotEnoughBytes)
     RadioImage img;
     EXPECT_EQ(cal.enter(img), LinkOutcome::CommFailure);
     ASSERT_EQ(rig.host.questions.size(), 1u);
-    EXPECT_EQ(rig.host.questions[0].text, QStringLiteral("Not received enough byte"));
+    EXPECT_EQ(rig.host.questions[0].text,
+              QStringLiteral("Not received enough byte\nThe answer to the high power mode, tried 4 times: only 3 of "
+                             "5 bytes came (50 53 00)."));
+    EXPECT_EQ(modeRequests(rig.port, 'S'), 4);
+    EXPECT_EQ(rig.host.statuses.size(), 3);
     EXPECT_FALSE(rig.port.isOpen());
     EXPECT_EQ(img.at(0x17F1), 0xFF);
+}
+
+TEST(Power, AShortReplyOnceIsAskedAgainFromTheWakeUp)
+{
+    for (Kind kind : {Kind::High, Kind::Low}) {
+        sim::Config cfg;
+        cfg.shortPowerReply = true;
+        cfg.shortPowerTimes = 1;
+        Rig rig(cfg);
+        PowerCalibration cal(rig.port, rig.host, kind);
+        RadioImage img = RadioImage::newDocument();
+        ASSERT_EQ(cal.enter(img), LinkOutcome::Success);
+        EXPECT_EQ(img.at(cal.parameters().imageOffset), kind == Kind::High ? 140 : 90);
+        EXPECT_EQ(cal.repliesRepeated(), 1);
+        EXPECT_TRUE(rig.host.questions.empty());
+        ASSERT_EQ(rig.host.statuses.size(), 1);
+        EXPECT_TRUE(
+            rig.host.statuses[0].endsWith(QStringLiteral("only 3 of 5 bytes came (50 %1 00); asking again "
+                                                         "(1 of 3)")
+                                              .arg(kind == Kind::High ? QStringLiteral("53") : QStringLiteral("52"))))
+            << rig.host.statuses[0].toStdString();
+        EXPECT_TRUE(rig.radio.inAdjustMode());
+        EXPECT_EQ(cal.close(), PowerCalibration::Close::Closed);
+    }
 }
 
 TEST(Power, SilentRadioAsksAfterSixAttempts)
@@ -97,7 +133,8 @@ TEST(Power, UnacknowledgedUpdateAsksAndCancelLeavesNoPortBehind)
     rig.host.answers = {Answer::Cancel};
     EXPECT_EQ(cal.update(100), PowerCalibration::Update::Stopped);
     ASSERT_EQ(rig.host.questions.size(), 1u);
-    EXPECT_EQ(rig.host.questions[0].text, QStringLiteral("Error had happen ,need try again"));
+    EXPECT_EQ(rig.host.questions[0].text, QStringLiteral("Error had happen ,need try again\nThe answer to the "
+                                                         "update wake-up, tried 6 times: no answer came."));
     EXPECT_FALSE(rig.port.isOpen());
     // After the port was closed nothing is written to it again: later steps say so instead.
     const std::size_t writes = rig.port.writes.size();

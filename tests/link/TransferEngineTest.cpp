@@ -48,6 +48,35 @@ struct Rig {
 
 QString text(msg::Id id) { return msg::text(id, Language::English); }
 
+TEST(Protocol, ReadReplyCheck)
+{
+    using F = msg::ReplyFault;
+    const QByteArray data("\x11\x22\x33\x44\x55\x66\x77\x88", 8);
+    const QByteArray good = QByteArray("W\x01\x28\x08", 4) + data;
+    struct Case {
+        QByteArray reply;
+        std::optional<F> fault;
+    } cases[] = {
+        {good, std::nullopt},
+        {{}, F::Nothing},
+        {good.left(11), F::Short},
+        {good.left(1), F::Short},
+        {good + '\x06', F::Long},
+        {QByteArray(1, 0x06) + good.left(11), F::FirstByte}, // a stray byte before the reply
+        {QByteArray("R") + good.mid(1), F::FirstByte},
+        {QByteArray("W\x01\x30\x08", 4) + data, F::Address},
+        {QByteArray("W\x00\x28\x08", 4) + data, F::Address},
+        {QByteArray("W\x01", 2), F::Short}, // too little to say more
+        {QByteArray("W\x01\x28\x07", 4) + data, F::Length},
+        {QByteArray("W\x01\x28", 3), F::Short},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(proto::checkReadReply(c.reply, 0x0128), c.fault) << c.reply.toHex(' ').toStdString();
+    // The address is compared whole, both bytes.
+    EXPECT_EQ(proto::checkReadReply(QByteArray("W\x0F\xE0\x08", 4) + data, 0x0FE0), std::nullopt);
+    EXPECT_EQ(proto::checkReadReply(QByteArray("W\x0F\xE0\x08", 4) + data, 0x0FE8), F::Address);
+}
+
 TEST(Transfer, ReadCopiesTheRadioAndLeavesUntransferredBytesAlone)
 {
     Rig rig;
@@ -195,7 +224,16 @@ TEST(Transfer, PasswordMismatchStopsBeforeAnyAcknowledgement)
     EXPECT_EQ(same.engine().read(doc), LinkOutcome::Success);
 }
 
-TEST(Transfer, BlockFaultsEndWithProgramInterruptAndLeaveTheDocument)
+// Read requests (and the password request) for one radio address.
+int requestsFor(const SimPort& port, char op, std::uint16_t address)
+{
+    int n = 0;
+    for (const QByteArray& w : port.writes)
+        n += w == proto::header(op, address);
+    return n;
+}
+
+TEST(Transfer, BlockFaultsThatPersistEndWithProgramInterruptAndLeaveTheDocument)
 {
     struct Case {
         Fault fault;
@@ -216,6 +254,7 @@ TEST(Transfer, BlockFaultsEndWithProgramInterruptAndLeaveTheDocument)
         sim::Config cfg;
         cfg.blockFault = c.fault;
         cfg.faultBlock = c.block;
+        cfg.faultTimes = 0; // every request
         Rig rig(cfg);
         rig.radio.loadImage(patternImage());
         RadioImage doc = RadioImage::newDocument();
@@ -223,7 +262,153 @@ TEST(Transfer, BlockFaultsEndWithProgramInterruptAndLeaveTheDocument)
         const LinkOutcome o = c.writing ? rig.engine().write(doc, BandLimits::of({144, 145})) : rig.engine().read(doc);
         EXPECT_EQ(o, LinkOutcome::CommFailure) << int(c.fault) << "@" << c.block;
         ASSERT_EQ(rig.host.questions.size(), 1u);
-        EXPECT_EQ(rig.host.questions[0].text, text(msg::ProgramInterrupt));
+        const QString address =
+            QStringLiteral("Block 0x%1, ").arg(QStringLiteral("%1").arg(c.block * 8, 4, 16, QChar(u'0')).toUpper());
+        EXPECT_TRUE(rig.host.questions[0].text.startsWith(text(msg::ProgramInterrupt) + u'\n' + address))
+            << rig.host.questions[0].text.toStdString();
+        // A radio that went away is not asked again; any other fault is, three times.
+        const int expected = c.fault == Fault::HangUp ? 1 : 1 + TransferEngine::kBlockRetries;
+        EXPECT_EQ(requestsFor(rig.port, c.writing ? 'W' : 'R', std::uint16_t(c.block * 8)), expected);
+        EXPECT_EQ(doc, before);
+        EXPECT_FALSE(rig.port.isOpen());
+    }
+}
+
+// The faults of a disturbed line, once: the block is asked for again and the read brings the
+// radio's memory exactly; the status says what came and which attempt follows.
+TEST(Transfer, ADisturbedReplyIsAskedForAgainAndTheImageIsRight)
+{
+    struct Case {
+        Fault fault;
+        int block;
+        const char* status;
+    } cases[] = {
+        {Fault::Stray, 37, "Block 0x0128: the reply begins with 06 instead of 57 ('W') (received 06 57 01 28"},
+        {Fault::OtherAddress, 37, "Block 0x0128: the reply names address 0x0130 (received 57 01 30 08"},
+        {Fault::OtherFirstByte, 37, "Block 0x0128: the reply begins with 52 instead of 57 ('W') (received 52 01 28"},
+        {Fault::Short, 37, "Block 0x0128: only 6 of 12 bytes came (57 01 28 08"},
+        {Fault::Missing, 37, "Block 0x0128: no answer came; asking again (1 of 3)"},
+        {Fault::Nak, 37, "Block 0x0128: 15 came instead of the acknowledgement; asking again (1 of 3)"},
+        {Fault::Stray, 508, "Block 0x0FE0: the reply begins with 06"}, // the password request
+        {Fault::Stray, 511, "Block 0x0FF8: the reply begins with 06"},
+    };
+    const RadioImage source = patternImage();
+    for (const Case& c : cases) {
+        sim::Config cfg;
+        cfg.blockFault = c.fault;
+        cfg.faultBlock = c.block;
+        Rig rig(cfg);
+        rig.radio.loadImage(source);
+        RadioImage doc = RadioImage::newDocument();
+        TransferEngine engine = rig.engine();
+        ASSERT_EQ(engine.read(doc), LinkOutcome::Success) << c.status;
+        EXPECT_EQ(engine.blocksRepeated(), 1);
+        EXPECT_TRUE(rig.host.questions.empty());
+        for (std::size_t i = 0; i < RadioImage::kSize; ++i) {
+            const std::size_t row = i / 24, col = i % 24;
+            if (row < 130 || (row >= 195 && col < 16)) {
+                ASSERT_EQ(doc.at(i), source.at(i)) << c.status << " offset " << i;
+            }
+        }
+        const QStringList asked = rig.host.statuses.filter(QStringLiteral("asking again"));
+        ASSERT_EQ(asked.size(), 1) << rig.host.statuses.join(u'|').toStdString();
+        EXPECT_TRUE(asked[0].startsWith(QString::fromUtf8(c.status))) << asked[0].toStdString();
+        EXPECT_TRUE(asked[0].endsWith(QStringLiteral("; asking again (1 of 3)")));
+    }
+}
+
+TEST(Transfer, AReplyDisturbedEveryTimeNamesTheBlockAndWhatCame)
+{
+    for (Language lang : {Language::English, Language::Chinese}) {
+        sim::Config cfg;
+        cfg.blockFault = Fault::Stray;
+        cfg.faultBlock = 37;
+        cfg.faultTimes = 0;
+        Rig rig(cfg);
+        RadioImage doc = RadioImage::newDocument();
+        const RadioImage before = doc;
+        TransferEngine engine(rig.port, rig.host, lang);
+        EXPECT_EQ(engine.read(doc), LinkOutcome::CommFailure);
+        EXPECT_EQ(doc, before);
+        EXPECT_EQ(engine.blocksRepeated(), 3);
+        ASSERT_EQ(rig.host.questions.size(), 1u);
+        const QString expected =
+            lang == Language::English
+                ? QStringLiteral("Program Interrupt，Please reset the radio and try again\nBlock 0x0128, asked 4 "
+                                 "times: the reply begins with 06 instead of 57 ('W') (received 06 57 01 28 08 FF FF "
+                                 "FF FF FF FF FF).")
+                : QString::fromUtf8(
+                      "编程中断，请重新启动对讲机后再试\n数据块 0x0128，请求 4 次：应答以 06 开头，而不是 "
+                      "57（'W'）（收到 06 57 01 28 08 FF FF FF FF FF FF FF）。");
+        EXPECT_EQ(rig.host.questions[0].text, expected);
+        EXPECT_EQ(requestsFor(rig.port, 'R', 0x0128), 4);
+        EXPECT_EQ(rig.host.progressValue, 12); // rows 0-11 came, row 12 holds block 37
+    }
+}
+
+TEST(Transfer, AnUnacknowledgedWriteBlockIsSentAgain)
+{
+    struct Case {
+        int times; // how many sends of block 3 are refused
+        LinkOutcome outcome;
+    } cases[] = {{1, LinkOutcome::Success}, {3, LinkOutcome::Success}, {4, LinkOutcome::CommFailure}};
+    for (const Case& c : cases) {
+        sim::Config cfg;
+        cfg.blockFault = Fault::Nak;
+        cfg.faultBlock = 3;
+        cfg.faultTimes = c.times;
+        Rig rig(cfg);
+        const RadioImage doc = patternImage();
+        TransferEngine engine = rig.engine();
+        EXPECT_EQ(engine.write(doc, BandLimits::of({144, 145})), c.outcome) << c.times;
+        EXPECT_EQ(requestsFor(rig.port, 'W', 0x0018), std::min(c.times + 1, 4));
+        EXPECT_EQ(engine.blocksRepeated(), std::min(c.times, 3));
+        if (c.outcome == LinkOutcome::Success) {
+            EXPECT_TRUE(rig.host.questions.empty());
+            for (int a = 0; a < 0x0FF8; ++a)
+                ASSERT_EQ(std::uint8_t(rig.radio.memory()[a]),
+                          doc.at(std::size_t(proto::imageOffsetOf(std::uint16_t(a)))));
+            EXPECT_TRUE(rig.host.statuses.contains(
+                QStringLiteral("Block 0x0018: 15 came instead of the acknowledgement; sending it again (1 of 3)")));
+        } else {
+            ASSERT_EQ(rig.host.questions.size(), 1u);
+            EXPECT_EQ(rig.host.questions[0].text,
+                      text(msg::ProgramInterrupt) +
+                          QStringLiteral("\nBlock 0x0018, sent 4 times: 15 came instead of the acknowledgement."));
+        }
+    }
+}
+
+// A radio that takes the wake-up but sends no (or half an) identification is not reached;
+// it is not a radio of another type. Retry sets the link up again.
+TEST(Transfer, AMissingIdentificationIsNoReply)
+{
+    struct Case {
+        int bytes;
+        const char* port;
+        const char* detail;
+    } cases[] = {
+        {0, "", "No reply: the radio sent no identification (no answer came)."},
+        {3, "com3", "No reply: the radio on com3 sent no identification (only 3 of 8 bytes came (55 35 33))."},
+        {7, "/dev/pts/9",
+         "No reply: the radio on /dev/pts/9 sent no identification (only 7 of 8 bytes came (55 35 "
+         "33 30 00 13 17))."},
+    };
+    for (const Case& c : cases) {
+        sim::Config cfg;
+        cfg.identBytes = c.bytes;
+        Rig rig(cfg);
+        rig.host.answers = {Answer::Retry, Answer::Cancel};
+        RadioImage doc = RadioImage::newDocument();
+        const RadioImage before = doc;
+        TransferEngine engine = rig.engine();
+        engine.setPortName(QString::fromLatin1(c.port));
+        EXPECT_EQ(engine.read(doc), LinkOutcome::CommFailure);
+        EXPECT_FALSE(rig.asked(msg::typeMismatch(Language::English)));
+        ASSERT_EQ(rig.host.questions.size(), 2u);
+        EXPECT_EQ(rig.host.questions[0].text, text(msg::CommError) + u'\n' + QString::fromLatin1(c.detail));
+        EXPECT_EQ(rig.host.questions[0].buttons, Buttons::RetryCancel);
+        EXPECT_EQ(rig.wakeUps(), 2);
         EXPECT_EQ(doc, before);
         EXPECT_FALSE(rig.port.isOpen());
     }

@@ -370,15 +370,40 @@ private slots:
 
     void failedReadLeavesTheDocumentAsItWas()
     {
+        // A stray byte before every reply to block 37: asked for three times more, then refused.
         startWithRadio({QStringLiteral("--from-dat"), makeDat("radio.dat"), QStringLiteral("--fault"),
-                        QStringLiteral("missing@40")});
+                        QStringLiteral("stray@37:always")});
         const RadioImage before = frame()->activeDocument()->image();
         transfer(false);
         QCOMPARE(messages_.size(), 1);
-        QCOMPARE(messages_[0].text, msg::text(msg::ProgramInterrupt, Language::English));
+        QVERIFY2(messages_[0].text.startsWith(msg::text(msg::ProgramInterrupt, Language::English) +
+                                              QStringLiteral("\nBlock 0x0128, asked 4 times: the reply begins with "
+                                                             "06 instead of 57 ('W') (received 06 57 01 28 08 ")),
+                 qPrintable(messages_[0].text));
         QVERIFY(frame()->activeDocument()->image() == before);
         QVERIFY(cell(1, ColRx).isEmpty());
         QVERIFY(g().newDocument);
+    }
+
+    void aStrayByteOnceIsAskedAgainAndTheReadFillsTheTable()
+    {
+        startWithRadio({QStringLiteral("--from-dat"), makeDat("radio.dat"), QStringLiteral("--fault"),
+                        QStringLiteral("stray@37")});
+        CProcessDlg* dlg = nullptr;
+        QStringList shown;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&] {
+            if ((dlg = frame()->activeChild()->link()->processDialog()) && dlg->isVisible())
+                shown << dlg->statusLabel()->text();
+        });
+        watch.start(0);
+        transfer(false);
+        QVERIFY(messages_.isEmpty());
+        QCOMPARE(cell(1, ColRx), QStringLiteral("145.12500"));
+        QVERIFY(!g().newDocument);
+        // The window showed the block asked again while it waited for the line to fall quiet.
+        QVERIFY2(!shown.filter(QStringLiteral("Block 0x0128: the reply begins with 06")).isEmpty(),
+                 qPrintable(shown.join(u'|')));
     }
 
     void portInUseIsReported()

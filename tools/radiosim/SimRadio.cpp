@@ -2,6 +2,8 @@
 
 #include "link/Protocol.h"
 
+#include <algorithm>
+
 namespace zemtar::sim {
 
 QString hex(const QByteArray& bytes) { return QString::fromLatin1(bytes.toHex(' ').toUpper()); }
@@ -74,9 +76,11 @@ void SimRadio::idle()
 
 bool SimRadio::faultAt(std::uint16_t address, Config::BlockFault kind)
 {
-    if (faultUsed_ || cfg_.blockFault != kind || cfg_.faultBlock < 0 || address / 8 != cfg_.faultBlock)
+    if (cfg_.blockFault != kind || cfg_.faultBlock < 0 || address / 8 != cfg_.faultBlock)
         return false;
-    faultUsed_ = true;
+    if (cfg_.faultTimes > 0 && faultsDone_ >= cfg_.faultTimes)
+        return false;
+    ++faultsDone_;
     return true;
 }
 
@@ -133,7 +137,9 @@ int SimRadio::parseOne(QByteArray& reply)
             id[5] = char(toBcd(unsigned(cfg_.band.lowMHz / 10)));
             id[6] = char(toBcd(unsigned(cfg_.band.highMHz / 10)));
             id[7] = char(toBcd(unsigned((cfg_.band.lowMHz % 10) * 10 + cfg_.band.highMHz % 10)));
-            say(reply, id, QStringLiteral("identification"));
+            id.truncate(std::clamp(cfg_.identBytes, 0, 8));
+            if (!id.isEmpty())
+                say(reply, id, QStringLiteral("identification"));
             state_ = State::AwaitConfirm;
         } else if (mode == proto::kModeHighPower || mode == proto::kModeLowPower) {
             const bool high = mode == proto::kModeHighPower;
@@ -143,7 +149,7 @@ int SimRadio::parseOne(QByteArray& reply)
             r[0] = 'P';
             r[1] = mode;
             r[4] = char(high ? highPower() : lowPower());
-            if (cfg_.shortPowerReply)
+            if (cfg_.shortPowerReply && (cfg_.shortPowerTimes == 0 || shortPowerDone_++ < cfg_.shortPowerTimes))
                 r.truncate(3);
             say(reply, r, QStringLiteral("power value"));
             state_ = State::AwaitAdjustAck;
@@ -192,14 +198,21 @@ int SimRadio::parseOne(QByteArray& reply)
             heard(b.left(4), QStringLiteral("read ") + where);
             if (faultAt(address, Config::BlockFault::Missing))
                 return 4;
-            QByteArray r = b.left(4);
-            r[0] = proto::kWrite;
+            // The reply repeats the request's address and length after a 'W'.
+            const bool other = faultAt(address, Config::BlockFault::OtherAddress);
+            const std::uint16_t from = other ? std::uint16_t((address + 8) % kMemorySize) : address;
+            QByteArray r = proto::header(proto::kWrite, from);
+            r[3] = char(len);
             for (int i = 0; i < len; ++i)
-                r += address + i < kMemorySize ? memory_[address + i] : char(0xFF);
+                r += from + i < kMemorySize ? memory_[from + i] : char(0xFF);
             if (faultAt(address, Config::BlockFault::Short))
                 r.truncate(6);
+            if (faultAt(address, Config::BlockFault::OtherFirstByte))
+                r[0] = proto::kRead;
+            if (faultAt(address, Config::BlockFault::Stray))
+                say(reply, QByteArray(1, proto::kAck), QStringLiteral("stray byte"));
             nakNextAck_ = faultAt(address, Config::BlockFault::Nak);
-            say(reply, r, QStringLiteral("data ") + where);
+            say(reply, r, (other ? QStringLiteral("data (of the next block) ") : QStringLiteral("data ")) + where);
             return 4;
         }
         if (b.size() < 4 + len)

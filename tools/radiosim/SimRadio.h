@@ -19,10 +19,16 @@ struct Config {
     int ignoreWakeUps = 0;      // no answer to the first N wake-ups
     bool wrongIdentity = false; // answer with model "531"
     bool noConfirm = false;     // no answer to the PC's confirmation
-    enum class BlockFault { None, Missing, Short, Nak, HangUp };
+    int identBytes = 8;         // how much of the identification is sent (0 = none)
+    // Missing: no reply; Short: 6 bytes of it; Nak: 0x15 for an acknowledgement; HangUp: the
+    // radio goes away. Only for read requests: Stray: a byte (0x06) before the reply;
+    // OtherAddress: the next block's reply instead; OtherFirstByte: 'R' in place of 'W'.
+    enum class BlockFault { None, Missing, Short, Nak, HangUp, Stray, OtherAddress, OtherFirstByte };
     BlockFault blockFault = BlockFault::None;
     int faultBlock = -1;          // radio address / 8 of the block that fails
+    int faultTimes = 1;           // how many requests for that block fail; 0 = all of them
     bool shortPowerReply = false; // 3 bytes instead of 5 to the power mode
+    int shortPowerTimes = 0;      // how many such replies; 0 = every one
     bool noPowerAck = false;      // no answer to value updates
 };
 
@@ -68,7 +74,8 @@ private:
     State state_ = State::Idle;
     char adjustMode_ = 0;
     int wakeUps_ = 0;
-    bool faultUsed_ = false;
+    int faultsDone_ = 0;
+    int shortPowerDone_ = 0;
     bool nakNextAck_ = false;
     bool hungUp_ = false;
     FrameLog log_;

@@ -60,8 +60,19 @@ const char* kUsage = "Usage: zemtar-radiosim [OPTIONS]\n"
                      "  --ignore-wakeups N     no answer to the first N wake-ups\n"
                      "  --wrong-id             identify as model 531\n"
                      "  --no-confirm           no answer to the confirmation\n"
-                     "  --fault KIND@K         at block K (radio address / 8): missing, short, nak or hangup\n"
-                     "  --short-power-reply    a 3-byte reply to the power mode\n"
+                     "  --ident-bytes N        send only the first N bytes of the identification (0-7)\n"
+                     "  --fault KIND@K[:WHEN]  a fault at block K (radio address / 8), where KIND is\n"
+                     "                           missing     no reply to the request\n"
+                     "                           short       a reply cut short (6 of 12 bytes)\n"
+                     "                           nak         0x15 instead of 0x06 to the acknowledgement\n"
+                     "                           hangup      the radio goes away\n"
+                     "                           stray       a stray byte (0x06) before the reply (read)\n"
+                     "                           address     the next block's reply, naming its address (read)\n"
+                     "                           first-byte  a reply beginning 'R' instead of 'W' (read)\n"
+                     "                         WHEN: once (default; the request asked again is answered),\n"
+                     "                         always, or N (the first N requests of block K)\n"
+                     "  --short-power-reply    a 3-byte reply to the power mode (every time)\n"
+                     "  --short-power-reply-once   the same for the first power mode only\n"
                      "  --no-power-ack         no answer to power value updates\n";
 
 struct Options {
@@ -106,7 +117,10 @@ bool parse(const QStringList& args, Options& o, QString& error)
             o.cfg.noConfirm = true;
         else if (a == QLatin1String("--short-power-reply"))
             o.cfg.shortPowerReply = true;
-        else if (a == QLatin1String("--no-power-ack"))
+        else if (a == QLatin1String("--short-power-reply-once")) {
+            o.cfg.shortPowerReply = true;
+            o.cfg.shortPowerTimes = 1;
+        } else if (a == QLatin1String("--no-power-ack"))
             o.cfg.noPowerAck = true;
         else if (a == QLatin1String("--link")) {
             if (!(v = need(i)))
@@ -180,14 +194,28 @@ bool parse(const QStringList& args, Options& o, QString& error)
                 return false;
             }
             o.havePassword = true;
+        } else if (a == QLatin1String("--ident-bytes")) {
+            if (!(v = need(i)) || !number(*v, 0, 8, o.cfg.identBytes))
+                return false;
         } else if (a == QLatin1String("--fault")) {
             if (!(v = need(i)))
                 return false;
+            // KIND@BLOCK, KIND@BLOCK:always or KIND@BLOCK:N (the first N requests).
             const QStringList p = v->split(u'@');
-            const QStringList kinds = {"missing", "short", "nak", "hangup"};
+            const QStringList kinds = {"missing", "short", "nak", "hangup", "stray", "address", "first-byte"};
+            const QStringList when = p.value(1).split(u':');
             int block = 0;
-            if (p.size() != 2 || !kinds.contains(p[0]) || !number(p[1], 0, 511, block)) {
-                error = QStringLiteral("--fault takes KIND@BLOCK, KIND one of missing, short, nak, hangup");
+            const QString usage = QStringLiteral("--fault takes KIND@BLOCK[:always|:N], KIND one of ") +
+                                  kinds.join(QStringLiteral(", ")) + QStringLiteral(", BLOCK from 0 to 511");
+            if (p.size() != 2 || !kinds.contains(p[0]) || when.size() > 2 || !number(when[0], 0, 511, block)) {
+                error = usage;
+                return false;
+            }
+            o.cfg.faultTimes = 1;
+            if (when.size() == 2 && when[1] == QLatin1String("always")) {
+                o.cfg.faultTimes = 0;
+            } else if (when.size() == 2 && !number(when[1], 1, 1000000, o.cfg.faultTimes)) {
+                error = usage;
                 return false;
             }
             o.cfg.blockFault = Config::BlockFault(kinds.indexOf(p[0]) + 1);

@@ -87,6 +87,7 @@ void CLinkController::OnStartTransfer()
     host.onStatus = [dlg](const QString& t) { dlg->setStatus(t); };
     m_link.OpenPort(&g().setupIni);
     TransferEngine engine(m_link, host, g().lang());
+    engine.setPortName(m_link.m_strPort);
     if (m_bWriteMode) {
         lastOutcome_ = engine.write(doc_.image(), doc_.band());
         if (lastOutcome_ != LinkOutcome::Success && engine.wroteAnything())

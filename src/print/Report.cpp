@@ -8,9 +8,6 @@ using fields::Context;
 
 namespace {
 
-QString u(const char* s) { return QString::fromUtf8(s); }
-QString pick(Language lang, const char* en, const char* zh) { return lang == Language::Chinese ? u(zh) : u(en); }
-
 // The units of one page: H and V from the page size, L and B the line heights of the title
 // and body fonts.
 struct Units {
@@ -203,6 +200,8 @@ void drawTwoToneEncode(Canvas& c, const Units& u, const Input& in)
     }
 }
 
+constexpr int kChannelBlockLines = 10;
+
 void drawChannels(Canvas& c, const Units& u, const Layout& layout, int page, const Input& in)
 {
     const Language l = in.lang;
@@ -218,32 +217,20 @@ void drawChannels(Canvas& c, const Units& u, const Layout& layout, int page, con
         const int d = -8 * u.B * j++;
         const QString number = row == kLastRow ? QStringLiteral("FR") : QString::number(row);
         c.text(4 * u.H, -4 * u.B + d, pick(l, "Channel ", "信道 ") + number + QLatin1Char(':'));
-        const struct {
-            int y;
-            const char *left, *leftZh;
-            int leftCol;
-            const char *right, *rightZh;
-            int rightCol;
-        } lines[] = {
-            {5, "Receive Frequency:", "接收频率:", ColRx, "Wide/Narrow:", "宽/窄:", ColWidth},
-            {6, "Transceive Frequency:", "发射频率:", ColTx, "Scan Add:", "扫描添加:", ColScan},
-            {7, "QT/DQT Decode:", "QT/DQT 解码:", ColDecode, "PTT ID:", "PTT ID:", ColPttId},
-            {8, "QT/DQT Encode:", "QT/DQT 编码:", ColEncode, "Busy Lock:", "繁忙锁定:", ColBusy},
-            {9, "Channel Name:", "信道名字:", ColName, "Optional Singal:", "可选信号:", ColSignal},
-            {10, "Transmit Power:", "发射功率:", ColPower, nullptr, nullptr, 0},
-        };
-        for (const auto& ln : lines) {
-            const int y = -ln.y * u.B + d;
-            c.text(5 * u.H, y, pick(l, ln.left, ln.leftZh));
-            c.text(24 * u.H, y, t.cell(row, ln.leftCol));
-            if (ln.right) {
-                QString value = t.cell(row, ln.rightCol);
-                if (value == QStringLiteral("QT/DQT Tone"))
-                    value = QStringLiteral("QT/DQT");
-                c.text(40 * u.H, y, pick(l, ln.right, ln.rightZh));
-                c.text(55 * u.H, y, value);
-            }
-        }
+        // Each printed column at its line of the block, on the left or the right; drawn line by
+        // line, left before right, as the page has always been drawn.
+        for (int line = 1; line <= kChannelBlockLines; ++line)
+            for (const bool right : {false, true})
+                for (const ColumnSpec& col : columns::kColumns) {
+                    if (col.print.line != line || col.print.right != right)
+                        continue;
+                    const int y = -line * u.B + d;
+                    QString value = t.cell(row, col.column);
+                    if (right && value == QStringLiteral("QT/DQT Tone"))
+                        value = QStringLiteral("QT/DQT");
+                    c.text((right ? 40 : 5) * u.H, y, pick(l, col.print.en, col.print.zh));
+                    c.text((right ? 55 : 24) * u.H, y, value);
+                }
     }
 }
 

@@ -135,10 +135,7 @@ void CChannelEditDlg::onChoice(int index)
 {
     if (loading_ || index < 0)
         return;
-    static const ChannelEditModel::Choice choices[] = {ChannelEditModel::Choice::None, ChannelEditModel::Choice::Msk,
-                                                       ChannelEditModel::Choice::Dtmf,
-                                                       ChannelEditModel::Choice::TwoTone};
-    model_->setChoice(choices[index]);
+    model_->setChoice(ChannelEditModel::choiceAt(index));
     if (refillTable)
         refillTable();
     showModel();

@@ -16,7 +16,6 @@
 namespace zemtar::ui {
 
 namespace {
-constexpr double kWidthFactors[ColumnCount] = {0.5, 1.06, 1.06, 1.1, 1.1, 1.08, 0.7, 0.86, 0.8, 1.05, 1.0, 0.85, 0.52};
 constexpr unsigned long kFixedTextColour = 15741440; // blue 0xF0, green 0x32, red 0
 } // namespace
 
@@ -62,7 +61,7 @@ void CZemtarView::scaleToScreen()
     const int width = screen ? screen->geometry().width() : 1024;
     scale_ = width > 800 ? width / 1024.0 : 1.0;
     for (int c = 0; c < ColumnCount; ++c)
-        grid_->SetColWidth(c, long(kBaseColumnWidthTwips * kWidthFactors[c] * scale_));
+        grid_->SetColWidth(c, long(kBaseColumnWidthTwips * columns::spec(c).width * scale_));
 }
 
 void CZemtarView::OnInitialUpdate()

@@ -554,13 +554,18 @@ void CZemtarView::showContextMenu(const QPoint& pos)
     menu.addAction(tr("Cut"), this, &CZemtarView::cutSelection);
     menu.addAction(tr("Paste"), this, &CZemtarView::paste);
     menu.addSeparator();
-    QList<int> columns(values::kListColumns.begin(), values::kListColumns.end());
-    columns << ColDecode << ColEncode;
-    for (int column : columns) {
+    // The value lists first, then the tone lists.
+    QList<int> menuColumns;
+    for (const EditorKind kind : {EditorKind::ValueList, EditorKind::ToneList})
+        for (const ColumnSpec& c : columns::kColumns)
+            if (c.editor == kind && c.setMenuEntries != 0)
+                menuColumns << c.column;
+    for (int column : menuColumns) {
         QMenu* sub = menu.addMenu(tr("Set %1").arg(ChannelTable::header(column, g().lang()).trimmed()));
         sub->setEnabled(!rows.isEmpty());
         const QStringList entries = ChannelTable::listEntries(column, g().lang());
-        const int shown = column == ColDecode || column == ColEncode ? 51 : int(entries.size()); // none + CTCSS
+        const int wanted = columns::spec(column).setMenuEntries;
+        const int shown = wanted < 0 ? int(entries.size()) : std::min(wanted, int(entries.size()));
         for (int i = 0; i < shown; ++i)
             sub->addAction(entries[i], this, [this, column, text = entries[i]] { setOnSelectedRows(column, text); });
     }

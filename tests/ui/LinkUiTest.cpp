@@ -170,7 +170,7 @@ private slots:
         QCOMPARE(cell(1, ColRx), QStringLiteral("145.12500"));
         QCOMPARE(cell(1, ColName), QStringLiteral("HOME"));
         QCOMPARE(frame()->activeChild()->link()->processDialog()->progressBar()->value(), 191);
-        QVERIFY(!g().newDocument);
+        QVERIFY(!frame()->activeDocument()->isNewDocument());
 
         frame()->activeView()->grid()->SetTextMatrix(1, ColName, QStringLiteral("AWAY"));
         transfer(true);
@@ -327,7 +327,7 @@ private slots:
         QCOMPARE(messages_[0].text, msg::text(msg::ProgramInterrupt, Language::English));
         QVERIFY(frame()->activeDocument()->image() == before);
         QVERIFY(cell(1, ColRx).isEmpty());
-        QVERIFY(g().newDocument);
+        QVERIFY(frame()->activeDocument()->isNewDocument());
     }
 
     void portInUseIsReported()

@@ -108,7 +108,6 @@ CChannelEditDlg::CChannelEditDlg(RadioImage& image, int channel, QWidget* parent
         if (!loading_)
             model_->setDecodeText(QString::number(v));
     });
-    g().newDocument = false; // the dialog works on the image as it stands from now on
     showModel();
 }
 

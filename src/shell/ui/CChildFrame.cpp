@@ -31,7 +31,7 @@ CChildFrame::CChildFrame(CZemtarDoc* doc, CZemtarView* view, QWidget* parent)
         view_->changeDocument(what, change);
     };
     d.refill = [this] {
-        g().newDocument = false;
+        doc_->setNewDocument(false);
         view_->FillTableFromImage();
     };
     d.band = [this] { return view_->bandLimits(); };

@@ -62,7 +62,6 @@ bool CDocumentManager::openDocument(const QString& path)
         }
         previous->destroyFrame();
     }
-    g().newDocument = false;
     showDocument(doc);
     addRecentFile(doc->pathName());
     return true;

@@ -168,7 +168,7 @@ void CChannelEditDlg::keyPressEvent(QKeyEvent* e)
             context = ChannelEditModel::kHelpChannel;
         else if (f == choice_)
             context = ChannelEditModel::kHelpChoice;
-        help::show(context);
+        help::show(this, context);
         return;
     }
     QDialog::keyPressEvent(e);

@@ -287,7 +287,7 @@ bool CZemtarView::frequencyKey(QKeyEvent* e)
     const bool shift = e->modifiers() & Qt::ShiftModifier;
     const bool keypad = e->modifiers() & Qt::KeypadModifier;
     if (k == Qt::Key_F1) {
-        help::show(editCol_ > 0 ? columns::spec(int(editCol_)).help : 0);
+        help::show(this, editCol_ > 0 ? columns::spec(int(editCol_)).help : 0);
         return true;
     }
     if (k == Qt::Key_Return || k == Qt::Key_Enter) {
@@ -337,7 +337,7 @@ bool CZemtarView::eventFilter(QObject* o, QEvent* e)
     if (onEditor && o == frequencyEdit())
         return frequencyKey(key);
     if (onEditor && key->key() == Qt::Key_F1) {
-        help::show(editCol_ > 0 && editorOf(int(editCol_)) == o ? columns::spec(int(editCol_)).help : 0);
+        help::show(this, editCol_ > 0 && editorOf(int(editCol_)) == o ? columns::spec(int(editCol_)).help : 0);
         return true;
     }
     if (onEditor && o == nameEdit() && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {

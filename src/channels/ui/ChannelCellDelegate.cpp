@@ -78,6 +78,9 @@ void ChannelCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOpti
     placeEditor(editor, option.rect);
 }
 
-void ChannelCellDelegate::placeEditor(QWidget* editor, const QRect& cell) { editor->setGeometry(cell.adjusted(0, 0, 1, 1)); }
+void ChannelCellDelegate::placeEditor(QWidget* editor, const QRect& cell)
+{
+    editor->setGeometry(cell.adjusted(0, 0, 1, 1));
+}
 
 } // namespace zemtar::ui

@@ -30,7 +30,6 @@ public:
     static int tableRow(const QModelIndex& i) { return i.row() + kFirstRow; }
     static int tableColumn(const QModelIndex& i) { return i.column() + ColRx; }
 
-
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

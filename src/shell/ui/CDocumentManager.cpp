@@ -90,7 +90,6 @@ bool CDocumentManager::openInWindow(const QString& path, bool replaceActive)
         }
         previous->destroyFrame();
     }
-    g().newDocument = false;
     showDocument(doc);
     addRecentFile(doc->pathName());
     emit result(tr("Opened %1").arg(QDir::toNativeSeparators(doc->pathName())));

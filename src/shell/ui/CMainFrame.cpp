@@ -309,7 +309,7 @@ void CMainFrame::createActions()
          {QKeySequence(Qt::Key_F1)},
          nullptr,
          W::Always,
-         [] { help::show(kMainHelpContext); }},
+         [this] { help::show(this, kMainHelpContext); }},
     };
     for (const CommandRow& d : commands_) {
         auto* a = new QAction(tr(d.text), this);

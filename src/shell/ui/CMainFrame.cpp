@@ -116,7 +116,8 @@ CMainFrame::~CMainFrame()
 void CMainFrame::createActions()
 {
     // The command table: every menu item, accelerator and toolbar button, when it is enabled
-    // and what it does. A new editor is one row.
+    // and what it does. A new editor is one row here plus its command id, its place in the
+    // menus, its navigator category (when it has one) and its help window (CONTRIBUTING.md).
     using W = CommandRow::When;
     auto view = [this](void (CZemtarView::*f)()) {
         return [this, f] {

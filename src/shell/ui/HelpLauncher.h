@@ -31,6 +31,8 @@ QList<std::pair<QString, int>> contextsOf(const QString& windowName);
 // Opens the guide at the section of `context` in the window of `from` (the active window
 // when `from` is nullptr).
 void show(const QWidget* from, int context);
+// The same in the active window.
+inline void show(int context) { show(nullptr, context); }
 void showTopics();
 // The last request, for tests.
 Request lastRequest();

@@ -60,7 +60,22 @@ CHINESE = {
     "Select All": "全选", "Clear All": "全部清除",
     "There is nothing to print: no section is chosen, or the channels have no used channel.": "没有可打印的内容：未选择任何部分，或没有已使用的信道。",
     "Tone2 Fre": "音频2", "Call List": "呼叫列表", "Num": "编号", "Side Key": "侧键", "PTT ID": "PTT ID",
+    "Cannot make the folder %1.": "无法建立文件夹 %1。",
+    "The job's log cannot be kept, so no radio was programmed:\n%1": "无法保存任务日志，因此没有写任何对讲机：\n%1",
 }
+# What is open, where it was saved, and the question before a read replaces a file.
+CHINESE.update({
+    "Opened %1": "已打开 %1", "Saved to %1": "已保存到 %1", "&Replace": "替换(&R)",
+    "Save changes to %1? Its window is closed, but the document is still open.":
+        "保存对 %1 的修改吗？它的窗口已关闭，但文档仍然打开。",
+    "This document now holds the radio read on %1 at %2. Replace %3 with it?":
+        "本文档现在保存的是 %2 从 %1 上读取的对讲机数据。用它替换 %3 吗？",
+    "%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu "
+    "shows it again.": "%1 仍然打开，有未保存的修改；它的窗口已关闭：“信道信息”或“窗口”菜单可重新显示。",
+    "%1 is still open; its window is closed: Channel Information or the Window menu shows it again.":
+        "%1 仍然打开；它的窗口已关闭：“信道信息”或“窗口”菜单可重新显示。",
+    "&Window": "窗口(&W)", "(window closed)": "（窗口已关闭）",
+})
 
 def fill(path, lookup):
     text = path.read_text(encoding="utf-8")

@@ -88,7 +88,37 @@
 <context>
     <name>zemtar::ui::CDocumentManager</name>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="110"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="96"/>
+        <source>Opened %1</source>
+        <translation>已打开 %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="116"/>
+        <source>This document now holds the radio read on %1 at %2. Replace %3 with it?</source>
+        <translation>本文档现在保存的是 %2 从 %1 上读取的对讲机数据。用它替换 %3 吗？</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
+        <source>Save &amp;As...</source>
+        <translation>另存为(&amp;A)...</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
+        <source>&amp;Replace</source>
+        <translation>替换(&amp;R)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="144"/>
+        <source>Saved to %1</source>
+        <translation>已保存到 %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="153"/>
+        <source>Save changes to %1? Its window is closed, but the document is still open.</source>
+        <translation>保存对 %1 的修改吗？它的窗口已关闭，但文档仍然打开。</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="154"/>
         <source>Save changes to %1?</source>
         <translation>保存对 %1 的修改吗？</translation>
     </message>
@@ -229,63 +259,75 @@ and %1 more</source>
         <translation>%1 台：%2 ... %3；数值：%4</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="212"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="213"/>
         <source>Load or generate the units first.</source>
         <translation>请先载入或生成单元。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="223"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="224"/>
         <source>Tick at least one port.</source>
         <translation>请至少勾选一个端口。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="250"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="232"/>
+        <source>Cannot make the folder %1.</source>
+        <translation>无法建立文件夹 %1。</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="234"/>
+        <source>The job&apos;s log cannot be kept, so no radio was programmed:
+%1</source>
+        <translation>无法保存任务日志，因此没有写任何对讲机：
+%1</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="259"/>
         <source>unit %1: writing</source>
         <translation>单元 %1：写入中</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="266"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="275"/>
         <source>unit %1: verifying</source>
         <translation>单元 %1：校验中</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="275"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="284"/>
         <source>unit %1: %2</source>
         <translation>单元 %1：%2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="290"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="299"/>
         <source>connect the radio for unit %1</source>
         <translation>请接上单元 %1 的对讲机</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="319"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="328"/>
         <source>%1 of %2 units programmed and verified.</source>
         <translation>%2 台中已写入并校验 %1 台。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="321"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="330"/>
         <source>Not done: %1</source>
         <translation>未完成：%1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="324"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="333"/>
         <source>stopped</source>
         <translation>已停止</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="338"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="347"/>
         <source>Save Log</source>
         <translation>保存日志</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="338"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="347"/>
         <source>Log (*.csv)</source>
         <translation>日志 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="350"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="371"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="359"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="380"/>
         <source>The job is still running: Stop it first.</source>
         <translation>任务仍在进行：请先停止。</translation>
     </message>
@@ -363,238 +405,259 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="133"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="137"/>
         <source>&amp;New</source>
         <translation>新建(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="139"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="143"/>
         <source>&amp;Open...</source>
         <translation>打开(&amp;O)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="149"/>
         <source>&amp;Close</source>
         <translation>关闭(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="154"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="158"/>
         <source>&amp;Save</source>
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="167"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="172"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="176"/>
         <source>&amp;Print...</source>
         <translation>打印(&amp;P)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="177"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="181"/>
         <source>Print Preview</source>
         <translation>打印预览</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="178"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="182"/>
         <source>P&amp;rint Setup...</source>
         <translation>打印设置(&amp;R)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="179"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
         <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="180"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="584"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="676"/>
         <source>Product Information</source>
         <translation>类型设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="181"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
         <source>Channel Information</source>
         <translation>信道信息</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="191"/>
         <source>Optional Features</source>
         <translation>可选功能</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="190"/>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="194"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="198"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="197"/>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="201"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="205"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="203"/>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="207"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="211"/>
         <source>Two Tone</source>
         <translation>两音</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="210"/>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="214"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="218"/>
         <source>Key Assignment</source>
         <translation>侧键设定</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="217"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="221"/>
         <source>&amp;Undo</source>
         <translation>撤消(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="226"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="230"/>
         <source>&amp;Redo</source>
         <translation>重做(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="235"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="239"/>
         <source>Cu&amp;t</source>
         <translation>剪切(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="241"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="245"/>
         <source>&amp;Copy</source>
         <translation>复制(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="247"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="251"/>
         <source>&amp;Paste</source>
         <translation>粘贴(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="253"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="257"/>
         <source>&amp;Delete Channels</source>
         <translation>删除信道(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="259"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="263"/>
         <source>&amp;Read</source>
         <translation>读频(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="265"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="269"/>
         <source>&amp;Write</source>
         <translation>写频(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="270"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="274"/>
         <source>&amp;Verify</source>
         <translation>校验(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="271"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="275"/>
         <source>Program &amp;Many Radios...</source>
         <translation>批量写频(&amp;M)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="272"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="276"/>
         <source>High Power Debug</source>
         <translation>高功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="275"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="279"/>
         <source>Low Power Debug</source>
         <translation>低功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="278"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="282"/>
         <source>Com Setup</source>
         <translation>串口设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="281"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="285"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="283"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="287"/>
         <source>&amp;Toolbar</source>
         <translation>工具栏(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="289"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="293"/>
         <source>&amp;Status Bar</source>
         <translation>状态栏(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="295"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="299"/>
         <source>Control &amp;Bar</source>
         <translation>控制栏(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="300"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="304"/>
         <source>&amp;Help Topics</source>
         <translation>帮助主题(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="301"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="305"/>
         <source>&amp;About ...</source>
         <translation>关于(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="303"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="307"/>
         <source>Help</source>
         <translation>帮助</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="338"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="342"/>
         <source>Toolbar</source>
         <translation>工具栏</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="353"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="357"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="545"/>
         <source>Ready</source>
         <translation>就绪</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="384"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="392"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="402"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="410"/>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="413"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="421"/>
         <source>&amp;Program</source>
         <translation>编程(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="420"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="428"/>
         <source>&amp;Setup</source>
         <translation>设置(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="424"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="432"/>
         <source>&amp;View</source>
         <translation>查看(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="429"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="441"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="623"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="536"/>
+        <source>%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu shows it again.</source>
+        <translation>%1 仍然打开，有未保存的修改；它的窗口已关闭：“信道信息”或“窗口”菜单可重新显示。</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="540"/>
+        <source>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</source>
+        <translation>%1 仍然打开；它的窗口已关闭：“信道信息”或“窗口”菜单可重新显示。</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="550"/>
+        <source>&amp;Window</source>
+        <translation>窗口(&amp;W)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="566"/>
+        <source>(window closed)</source>
+        <translation>（窗口已关闭）</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="715"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>没有可打印的内容：未选择任何部分，或没有已使用的信道。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="721"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="820"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>无法启动 %1。请重新启动 Zemtar 以使用新的语言。</translation>
     </message>

@@ -88,7 +88,37 @@
 <context>
     <name>zemtar::ui::CDocumentManager</name>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="110"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="96"/>
+        <source>Opened %1</source>
+        <translation>Opened %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="116"/>
+        <source>This document now holds the radio read on %1 at %2. Replace %3 with it?</source>
+        <translation>This document now holds the radio read on %1 at %2. Replace %3 with it?</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
+        <source>Save &amp;As...</source>
+        <translation>Save &amp;As...</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
+        <source>&amp;Replace</source>
+        <translation>&amp;Replace</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="144"/>
+        <source>Saved to %1</source>
+        <translation>Saved to %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="153"/>
+        <source>Save changes to %1? Its window is closed, but the document is still open.</source>
+        <translation>Save changes to %1? Its window is closed, but the document is still open.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="154"/>
         <source>Save changes to %1?</source>
         <translation>Save changes to %1?</translation>
     </message>
@@ -229,63 +259,75 @@ and %1 more</translation>
         <translation>%1 unit(s): %2 ... %3; values: %4</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="212"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="213"/>
         <source>Load or generate the units first.</source>
         <translation>Load or generate the units first.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="223"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="224"/>
         <source>Tick at least one port.</source>
         <translation>Tick at least one port.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="250"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="232"/>
+        <source>Cannot make the folder %1.</source>
+        <translation>Cannot make the folder %1.</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="234"/>
+        <source>The job&apos;s log cannot be kept, so no radio was programmed:
+%1</source>
+        <translation>The job's log cannot be kept, so no radio was programmed:
+%1</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="259"/>
         <source>unit %1: writing</source>
         <translation>unit %1: writing</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="266"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="275"/>
         <source>unit %1: verifying</source>
         <translation>unit %1: verifying</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="275"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="284"/>
         <source>unit %1: %2</source>
         <translation>unit %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="290"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="299"/>
         <source>connect the radio for unit %1</source>
         <translation>connect the radio for unit %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="319"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="328"/>
         <source>%1 of %2 units programmed and verified.</source>
         <translation>%1 of %2 units programmed and verified.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="321"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="330"/>
         <source>Not done: %1</source>
         <translation>Not done: %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="324"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="333"/>
         <source>stopped</source>
         <translation>stopped</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="338"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="347"/>
         <source>Save Log</source>
         <translation>Save Log</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="338"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="347"/>
         <source>Log (*.csv)</source>
         <translation>Log (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="350"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="371"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="359"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="380"/>
         <source>The job is still running: Stop it first.</source>
         <translation>The job is still running: Stop it first.</translation>
     </message>
@@ -363,238 +405,259 @@ and %1 more</translation>
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="133"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="137"/>
         <source>&amp;New</source>
         <translation>&amp;New</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="139"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="143"/>
         <source>&amp;Open...</source>
         <translation>&amp;Open...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="149"/>
         <source>&amp;Close</source>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="154"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="158"/>
         <source>&amp;Save</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="167"/>
         <source>Save &amp;As...</source>
         <translation>Save &amp;As...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="172"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="176"/>
         <source>&amp;Print...</source>
         <translation>&amp;Print...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="177"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="181"/>
         <source>Print Preview</source>
         <translation>Print Preview</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="178"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="182"/>
         <source>P&amp;rint Setup...</source>
         <translation>P&amp;rint Setup...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="179"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
         <source>E&amp;xit</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="180"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="584"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="676"/>
         <source>Product Information</source>
         <translation>Product Information</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="181"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
         <source>Channel Information</source>
         <translation>Channel Information</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="191"/>
         <source>Optional Features</source>
         <translation>Optional Features</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="190"/>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="194"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="198"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="197"/>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="201"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="205"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="203"/>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="207"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="211"/>
         <source>Two Tone</source>
         <translation>Two Tone</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="210"/>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="214"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="218"/>
         <source>Key Assignment</source>
         <translation>Key Assignment</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="217"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="221"/>
         <source>&amp;Undo</source>
         <translation>&amp;Undo</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="226"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="230"/>
         <source>&amp;Redo</source>
         <translation>&amp;Redo</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="235"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="239"/>
         <source>Cu&amp;t</source>
         <translation>Cu&amp;t</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="241"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="245"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copy</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="247"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="251"/>
         <source>&amp;Paste</source>
         <translation>&amp;Paste</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="253"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="257"/>
         <source>&amp;Delete Channels</source>
         <translation>&amp;Delete Channels</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="259"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="263"/>
         <source>&amp;Read</source>
         <translation>&amp;Read</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="265"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="269"/>
         <source>&amp;Write</source>
         <translation>&amp;Write</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="270"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="274"/>
         <source>&amp;Verify</source>
         <translation>&amp;Verify</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="271"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="275"/>
         <source>Program &amp;Many Radios...</source>
         <translation>Program &amp;Many Radios...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="272"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="276"/>
         <source>High Power Debug</source>
         <translation>High Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="275"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="279"/>
         <source>Low Power Debug</source>
         <translation>Low Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="278"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="282"/>
         <source>Com Setup</source>
         <translation>Com Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="281"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="285"/>
         <source>Language</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="283"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="287"/>
         <source>&amp;Toolbar</source>
         <translation>&amp;Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="289"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="293"/>
         <source>&amp;Status Bar</source>
         <translation>&amp;Status Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="295"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="299"/>
         <source>Control &amp;Bar</source>
         <translation>Control &amp;Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="300"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="304"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Help Topics</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="301"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="305"/>
         <source>&amp;About ...</source>
         <translation>&amp;About ...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="303"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="307"/>
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="338"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="342"/>
         <source>Toolbar</source>
         <translation>Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="353"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="357"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="545"/>
         <source>Ready</source>
         <translation>Ready</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="384"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="392"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="402"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="410"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="413"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="421"/>
         <source>&amp;Program</source>
         <translation>&amp;Program</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="420"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="428"/>
         <source>&amp;Setup</source>
         <translation>&amp;Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="424"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="432"/>
         <source>&amp;View</source>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="429"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="441"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="623"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="536"/>
+        <source>%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu shows it again.</source>
+        <translation>%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu shows it again.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="540"/>
+        <source>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</source>
+        <translation>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="550"/>
+        <source>&amp;Window</source>
+        <translation>&amp;Window</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="566"/>
+        <source>(window closed)</source>
+        <translation>(window closed)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="715"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>There is nothing to print: no section is chosen, or the channels have no used channel.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="721"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="820"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>Could not start %1. Start Zemtar again to use the new language.</translation>
     </message>

@@ -8,46 +8,39 @@ namespace zemtar::tabletext {
 
 namespace {
 
-QString csvField(const QString& f)
+// A field is quoted when it holds a separator of either format, a quote or a line break, so
+// that every text reads back as it was written (a name read from a radio may hold any byte).
+QString quotedField(const QString& f)
 {
-    if (!f.contains(u',') && !f.contains(u'"') && !f.contains(u'\n') && !f.contains(u'\r'))
+    static const QString special = QStringLiteral("\t,\"\r\n");
+    if (std::none_of(f.begin(), f.end(), [](QChar c) { return special.contains(c); }))
         return f;
     return u'"' + QString(f).replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
 }
 
-QList<Line> parseTsv(const QString& text)
-{
-    QList<Line> lines;
-    const QStringList raw = text.split(u'\n');
-    for (qsizetype i = 0; i < raw.size(); ++i) {
-        QString l = raw[i];
-        if (l.endsWith(u'\r'))
-            l.chop(1);
-        if (l.isEmpty())
-            continue;
-        lines.append(Line{int(i + 1), l.split(u'\t')});
-    }
-    return lines;
-}
+bool isLineEnd(QChar c) { return c == u'\n' || c == u'\r'; }
 
-QList<Line> parseCsv(const QString& text)
+// Lines of fields split at `separator`. A field that begins with a quote runs to the next lone
+// quote and may hold separators, quotes (doubled) and line breaks. A line ends at LF, CR LF or
+// CR alone.
+QList<Line> parseWith(const QString& text, QChar separator)
 {
     QList<Line> lines;
     QStringList fields;
     QString field;
-    bool inQuotes = false;
-    bool lineHasContent = false;
+    bool inQuotes = false, wasQuoted = false, lineHasContent = false;
     int lineNo = 1, startLine = 1;
-    auto endLine = [&] {
+    auto endLine = [&](bool unclosed) {
         fields.append(field);
         if (lineHasContent || fields.size() > 1 || !fields.front().isEmpty())
-            lines.append(Line{startLine, fields});
+            lines.append(Line{startLine, fields, unclosed});
         fields.clear();
         field.clear();
-        lineHasContent = false;
+        lineHasContent = wasQuoted = false;
     };
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
+        const bool crlf = c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n';
         if (inQuotes) {
             if (c == u'"') {
                 if (i + 1 < text.size() && text[i + 1] == u'"') {
@@ -57,42 +50,60 @@ QList<Line> parseCsv(const QString& text)
                     inQuotes = false;
                 }
             } else {
-                if (c == u'\n')
+                if (isLineEnd(c) && !crlf)
                     ++lineNo;
                 field.append(c);
             }
             continue;
         }
-        if (c == u'"' && field.isEmpty()) {
-            inQuotes = true;
-            lineHasContent = true;
-        } else if (c == u',') {
+        if (c == u'"' && field.isEmpty() && !wasQuoted) {
+            inQuotes = wasQuoted = lineHasContent = true;
+        } else if (c == separator) {
             fields.append(field);
             field.clear();
+            wasQuoted = false;
             lineHasContent = true;
-        } else if (c == u'\n') {
-            if (field.endsWith(u'\r'))
-                field.chop(1);
-            endLine();
+        } else if (isLineEnd(c)) {
+            if (crlf)
+                ++i;
+            endLine(false);
             startLine = ++lineNo;
         } else {
             field.append(c);
         }
     }
-    if (field.endsWith(u'\r'))
-        field.chop(1);
     if (!field.isEmpty() || !fields.isEmpty() || lineHasContent)
-        endLine();
+        endLine(inQuotes);
     return lines;
 }
 
-// A tone the table can show: it reads back as the same text.
-bool isShowableTone(const QString& text)
+// Whether the first line holds a tab outside quotes (a field begins after a tab or a comma).
+bool firstLineHasTab(const QString& text)
 {
-    const tone::Bytes b = tone::fromText(text);
-    if (tone::isNone(b.high))
-        return text == field::noneText(Language::English) || text == field::noneText(Language::Chinese);
-    return tone::text(b, Language::English) == text;
+    bool inQuotes = false, atFieldStart = true;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (inQuotes) {
+            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"')
+                ++i;
+            else if (c == u'"')
+                inQuotes = false;
+            continue;
+        }
+        if (c == u'\t')
+            return true;
+        if (isLineEnd(c))
+            return false;
+        inQuotes = c == u'"' && atFieldStart;
+        atFieldStart = c == u',';
+    }
+    return false;
+}
+
+// A tone the table's lists offer, in either language.
+bool isListedTone(const QString& text)
+{
+    return tone::list(Language::English).contains(text) || tone::list(Language::Chinese).contains(text);
 }
 
 bool isPrintableAscii(const QString& s)
@@ -109,12 +120,10 @@ QString quoted(const QString& s) { return u'"' + s + u'"'; }
 
 QString joinLine(const QStringList& fields, Format format)
 {
-    if (format == Format::Tsv)
-        return fields.join(u'\t');
     QStringList out;
     for (const QString& f : fields)
-        out << csvField(f);
-    return out.join(u',');
+        out << quotedField(f);
+    return out.join(format == Format::Tsv ? u'\t' : u',');
 }
 
 QString dump(const ChannelTable& table, Language lang, Format format)
@@ -139,7 +148,7 @@ QList<Line> parse(const QString& input)
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);
     // The first line decides: a name may hold a tab inside a quoted CSV field.
-    return text.section(u'\n', 0, 0).contains(u'\t') ? parseTsv(text) : parseCsv(text);
+    return parseWith(text, firstLineHasTab(text) ? u'\t' : u',');
 }
 
 RowCheck checkRow(const QStringList& fields, BandLimits limits, Language messageLanguage)
@@ -176,8 +185,8 @@ RowCheck checkRow(const QStringList& fields, BandLimits limits, Language message
             continue; // the new-channel default
         const QString column = ChannelTable::header(c, Language::English).trimmed();
         if (c == ColDecode || c == ColEncode) {
-            if (!isShowableTone(v))
-                refuse(c, QStringLiteral("%1 is not a tone (%2 column)").arg(quoted(v), column));
+            if (!isListedTone(v))
+                refuse(c, QStringLiteral("%1 is not a tone of the radio's lists (%2 column)").arg(quoted(v), column));
         } else if (c == ColName) {
             if (v.size() > int(map::rec::kNameSize) || !isPrintableAscii(v))
                 refuse(c,
@@ -256,8 +265,13 @@ ImportResult importInto(RadioImage& img, const QString& text, Language messageLa
     QList<RowEdit> edits;
     QList<int> editLine;
     QSet<int> seen;
+    result.rowsRead = int(lines.size());
     for (const Line& line : lines) {
         auto problem = [&](const QString& why) { problems.append({line.number, why}); };
+        if (line.unclosedQuote) {
+            problem(QStringLiteral("a quoted field is not closed"));
+            continue;
+        }
         if (line.fields.size() != kFieldCount) {
             problem(QStringLiteral("expected %1 fields, found %2").arg(kFieldCount).arg(line.fields.size()));
             continue;

@@ -13,6 +13,7 @@ namespace zemtar::tabletext {
 enum class Format { Tsv, Csv };
 inline constexpr int kFieldCount = ColMore; // label + columns 1..11
 
+// Fields holding a tab, comma, quote, CR or LF are quoted (in both formats), every other text is written as it is.
 QString joinLine(const QStringList& fields, Format format);
 // Header line plus the 129 rows, each line ended by "\n".
 QString dump(const ChannelTable& table, Language lang, Format format);
@@ -20,9 +21,11 @@ QString dump(const ChannelTable& table, Language lang, Format format);
 struct Line {
     int number = 0; // 1-based line number in the text
     QStringList fields;
+    bool unclosedQuote = false; // the text ended inside a quoted field
 };
-// Splits text into lines of fields. Tab-separated when the first line holds a tab, else CSV; CSV quoting follows
-// RFC 4180 (quoted fields may hold commas, quotes and line breaks). Empty lines are dropped.
+// Splits text into lines of fields. Tab-separated when the first line holds a tab outside quotes, else CSV. Both
+// quote as RFC 4180 does: a field that begins with a quote may hold separators, quotes (doubled) and line breaks.
+// Lines end at LF, CR LF or CR alone; empty lines are dropped; a byte order mark at the start is skipped.
 QList<Line> parse(const QString& text);
 
 struct RowCheck {
@@ -34,7 +37,7 @@ struct RowCheck {
 };
 // Checks an edited row given as the texts of columns 1..11, as typed values are checked: an
 // empty receive frequency blanks the row, an empty transmit cell takes the receive frequency,
-// other empty cells take the new-channel defaults, list cells must be entries of their list.
+// other empty cells take the new-channel defaults, list cells (tones among them) must be entries of their list.
 RowCheck checkRow(const QStringList& fields, BandLimits limits, Language messageLanguage = Language::English);
 
 // A header line as the dump writes it (either language) is dropped from the front.
@@ -67,6 +70,7 @@ struct ImportResult {
     QStringList problems;   // "line N: ..." per refused line or cell
     QList<int> changedRows; // table rows stored into the image
     QStringList notes;      // "line N: ..." per value taken otherwise than given
+    int rowsRead = 0;       // lines of rows below the header, well-formed or not
     bool ok() const { return problems.isEmpty(); }
 };
 

@@ -1,6 +1,9 @@
 #include "CliCommon.h"
 
+#include "Stop.h"
+
 #include "image/AtomicFile.h"
+#include "image/DataFile.h"
 #include "shell/CIniFile.h"
 
 #include <QCoreApplication>
@@ -9,7 +12,13 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#if defined(_WIN32)
+#include <fcntl.h>
+#include <io.h>
+#endif
 
 namespace zemtar::cli {
 
@@ -138,6 +147,66 @@ void printProblems(const QStringList& problems, const QString& prefix)
         err(prefix + problems[i]);
     if (problems.size() > kMaxProblemsShown)
         err(QStringLiteral("and %1 more").arg(problems.size() - kMaxProblemsShown));
+}
+
+QString inputName(const QString& path) { return path == QStringLiteral("-") ? QStringLiteral("standard input") : path; }
+
+std::optional<QByteArray> readInput(const QString& path, qint64 maxBytes, int& rc)
+{
+    QByteArray data;
+    QString error;
+    if (path != QStringLiteral("-")) {
+        if (readFileBounded(path, maxBytes, &data, &error))
+            return data;
+        err(error);
+        rc = FileError;
+        return std::nullopt;
+    }
+#if defined(_WIN32)
+    _setmode(_fileno(stdin), _O_BINARY); // the bytes as sent, line ends included
+#endif
+    // Ctrl+C while nothing comes ends the wait with exit status 5 (not a half-read text).
+    const StopScope stop;
+    char buf[1 << 16];
+    for (;;) {
+        if (stopRequested()) {
+            reportStop(QStringLiteral("standard input was not read to its end; nothing was changed."));
+            rc = Refused;
+            return std::nullopt;
+        }
+        const std::size_t want = std::size_t(std::min<qint64>(qint64(sizeof buf), maxBytes + 1 - data.size()));
+        errno = 0;
+        const std::size_t n = std::fread(buf, 1, want, stdin);
+        data.append(buf, qsizetype(n));
+        if (data.size() > maxBytes) {
+            err(QStringLiteral("standard input is larger than %1 bytes, more than such a file can hold: it was not "
+                               "read.")
+                    .arg(maxBytes));
+            rc = FileError;
+            return std::nullopt;
+        }
+        if (n == want)
+            continue;
+        if (std::feof(stdin))
+            return data;
+        if (errno == EINTR || stopRequested()) {
+            std::clearerr(stdin);
+            continue;
+        }
+        err(QStringLiteral("Cannot read standard input: %1").arg(QString::fromLocal8Bit(std::strerror(errno))));
+        rc = FileError;
+        return std::nullopt;
+    }
+}
+
+std::optional<RadioImage> loadDataFile(const QString& path)
+{
+    RadioImage image;
+    QString error;
+    if (DataFile::load(path, image, &error))
+        return image;
+    err(error);
+    return std::nullopt;
 }
 
 int usageError(const QString& command, const QString& why)

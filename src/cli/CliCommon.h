@@ -1,5 +1,6 @@
 #pragma once
 #include "image/Language.h"
+#include "image/RadioImage.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,7 +19,7 @@ enum Exit : int {
     InvalidData = 2,
     FileError = 3,
     CommFailure = 4,
-    Refused = 5,
+    Refused = 5, // also: stopped by Ctrl+C or a signal
     Differs = 6, // verify: the radio holds something else
 };
 
@@ -71,6 +72,16 @@ QString appName();
 std::optional<Language> parseLanguage(const QString& s);
 // The --language option of a command into `lang`; the exit status of a usage error, if any.
 std::optional<int> languageOption(const Args& a, const QString& command, Language& lang);
+
+// The bytes of a file, or of standard input when `path` is "-", read to their end (a pipe
+// delivers them in pieces): at most `maxBytes`, a larger input is refused with one message.
+// On failure the message is printed and `rc` is set (3 a file error, 5 stopped while waiting).
+std::optional<QByteArray> readInput(const QString& path, qint64 maxBytes, int& rc);
+// How messages name an input: the path, or "standard input" for "-".
+QString inputName(const QString& path);
+
+// A data file (.dat) as the application opens it; nullopt after printing why (exit status 3).
+std::optional<RadioImage> loadDataFile(const QString& path);
 
 int usageError(const QString& command, const QString& why);
 // One problem a line, the first twenty, then "and N more".

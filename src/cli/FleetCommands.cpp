@@ -1,5 +1,6 @@
 // zemtar-cli fleet: many radios, each with its own identity, on several ports at once.
 #include "CliCommon.h"
+#include "Stop.h"
 
 #include "editors/ProductInfo.h"
 #include "fleet/FleetJob.h"
@@ -12,7 +13,6 @@
 #include <QFileInfo>
 
 #include <atomic>
-#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <mutex>
@@ -23,7 +23,7 @@ namespace zemtar::cli {
 namespace {
 
 std::atomic<fleet::Job*> g_job{nullptr};
-void onStop(int)
+void onStop()
 {
     if (fleet::Job* job = g_job.load())
         job->cancel();
@@ -52,30 +52,28 @@ int cmdFleet(const Args& a)
     if (ports.removeDuplicates() > 0)
         return usageError(cmd, QStringLiteral("a port is given twice"));
 
-    RadioImage templ;
-    QString error;
-    if (!DataFile::load(a.positional[0], templ, &error)) {
-        err(error);
+    const auto loaded = loadDataFile(a.positional[0]);
+    if (!loaded)
         return FileError;
-    }
+    const RadioImage& templ = *loaded;
+    QString error;
+    const QStringList models = productinfo::modelNames(setupIni());
     fleet::UnitsTable table;
     if (unitsPath) {
-        QByteArray bytes;
-        if (!readFileBounded(*unitsPath, kMaxUnitsTableSize, &bytes, &error)) {
-            err(error);
-            return FileError;
-        }
-        table = fleet::parseUnits(QString::fromUtf8(bytes));
+        int rc = FileError;
+        const auto bytes = readInput(*unitsPath, kMaxUnitsTableSize, rc);
+        if (!bytes)
+            return rc;
+        table = fleet::parseUnits(QString::fromUtf8(*bytes));
     } else {
-        table = fleet::sequenceUnits(sequences);
+        table = fleet::sequenceUnits(sequences, templ, models);
     }
-    const QStringList models = productinfo::modelNames(setupIni());
     QList<RadioImage> images;
     QStringList problems = table.problems;
     if (problems.isEmpty())
         problems = fleet::checkUnits(templ, table.units, models, &images);
     if (!problems.isEmpty()) {
-        printProblems(problems, unitsPath ? *unitsPath + QStringLiteral(": ") : QString());
+        printProblems(problems, unitsPath ? inputName(*unitsPath) + QStringLiteral(": ") : QString());
         err(QStringLiteral("Nothing was written to any radio."));
         return InvalidData;
     }
@@ -90,13 +88,12 @@ int cmdFleet(const Args& a)
         }
         done = fleet::doneUnits(QString::fromUtf8(bytes));
     }
-    if (const auto why = notWritableTarget(logPath)) {
-        err(*why);
-        return FileError;
-    }
+    // The log is the only record of which unit went into which radio: no radio is touched
+    // unless it, and the folder for the images, can be written.
     const QString outDir = a.value(QStringLiteral("out")).value_or(QString());
-    if (!outDir.isEmpty() && !QDir().mkpath(outDir)) {
-        err(QStringLiteral("Cannot make the folder %1.").arg(outDir));
+    if (const auto why = fleet::prepareOutputs(logPath, outDir)) {
+        err(*why);
+        err(QStringLiteral("Nothing was written to any radio."));
         return FileError;
     }
 
@@ -144,17 +141,11 @@ int cmdFleet(const Args& a)
     }
 
     // Ctrl+C (or a stop) cancels the transfers in progress; the log keeps what was done.
-    struct sigaction action {};
-    action.sa_handler = onStop;
-    sigemptyset(&action.sa_mask);
-    struct sigaction previous[3];
-    const int stopSignals[3] = {SIGINT, SIGTERM, SIGHUP};
     g_job = &job;
-    for (int i = 0; i < 3; ++i)
-        sigaction(stopSignals[i], &action, &previous[i]);
-    job.run();
-    for (int i = 0; i < 3; ++i)
-        sigaction(stopSignals[i], &previous[i], nullptr);
+    {
+        const StopScope stop(onStop);
+        job.run();
+    }
     g_job = nullptr;
 
     const QStringList left = job.failedUnits();
@@ -178,12 +169,15 @@ const Command fleetCommand{"fleet",
                            "                        [--out DIR] [--yes] [--accept-band]\n"
                            "Programs one radio per unit: the template with the unit's values, written and read\n"
                            "back to verify, on every port at once (one worker per port, each taking the next\n"
-                           "unit not yet done). Every value is checked before any radio is written.\n"
+                           "unit not yet done). Every value is checked before any radio is written, unit\n"
+                           "names must give distinct file names, and the log and DIR must be writable.\n"
                            "  --units UNITS.csv   a header row: Unit, then Section/Label columns as printed by\n"
                            "                      \"settings\" (MSK/ID Code, DTMF Decode/ID Code ...) or channel\n"
-                           "                      cells (Channel 5/Chnnel Name); an empty cell keeps the template\n"
+                           "                      cells (Channel 5/Chnnel Name); an empty cell keeps the template;\n"
+                           "                      - reads the table from standard input (then give --yes)\n"
                            "  --sequence S=A..B   units generated by steps: \"MSK/ID Code=1001..1040\" (hexadecimal\n"
-                           "                      when A or B holds a letter A-F; the width of A is kept)\n"
+                           "                      when A or B holds a letter A-F; the width of A is kept); both\n"
+                           "                      ends must fit the field, B not below A, at most 100000 units\n"
                            "  --log LOG.csv       one line appended per unit: started, ended, unit, port, radio\n"
                            "                      identification, result (ok, failed, differs, cancelled), message\n"
                            "  --resume LOG.csv    as --log, skipping the units the log records as ok\n"

@@ -1,5 +1,6 @@
 // zemtar-cli read, write and power: the radio link from a terminal.
 #include "CliCommon.h"
+#include "Stop.h"
 #include "TerminalHost.h"
 
 #include "editors/ProductInfo.h"
@@ -74,17 +75,21 @@ void printStats(const QElapsedTimer& t, const TerminalHost& host, const SerialLi
 LinkOutcome runTransfer(const QString& port, int retries, bool acceptBand, bool stats,
                         const std::function<LinkOutcome(TransferEngine&)>& transfer)
 {
+    TerminalHost host(retries, acceptBand); // first: a stop from here on ends the exchange cleanly
     SerialLink link;
     openPort(link, port);
-    TerminalHost host(retries, acceptBand);
     TransferEngine engine(link, host, Language::English);
     engine.setPortName(port);
     QElapsedTimer timer;
     timer.start();
-    const LinkOutcome o = transfer(engine);
+    LinkOutcome o = transfer(engine);
     host.finishProgress();
     if (stats)
         printStats(timer, host, link);
+    if (o != LinkOutcome::Success && stopRequested()) {
+        reportStop(QStringLiteral("the exchange with the radio was ended; the port is released."));
+        o = LinkOutcome::Cancelled;
+    }
     return o;
 }
 
@@ -131,12 +136,10 @@ int cmdVerify(const Args& a)
     int retries = 0;
     if (auto rc = retriesOption(a, retries))
         return *rc;
-    RadioImage image;
-    QString error;
-    if (!DataFile::load(a.positional[0], image, &error)) {
-        err(error);
+    const auto loaded = loadDataFile(a.positional[0]);
+    if (!loaded)
         return FileError;
-    }
+    const RadioImage& image = *loaded;
     std::optional<QByteArray> password;
     if (auto rc = passwordOption(a, cmd, password))
         return *rc;
@@ -202,12 +205,10 @@ int cmdWrite(const Args& a)
     if (auto rc = retriesOption(a, retries))
         return *rc;
     const auto port = a.value(QStringLiteral("port"));
-    RadioImage image;
-    QString error;
-    if (!DataFile::load(a.positional[0], image, &error)) {
-        err(error);
+    const auto loaded = loadDataFile(a.positional[0]);
+    if (!loaded)
         return FileError;
-    }
+    const RadioImage& image = *loaded;
     std::optional<int> partly;
     const LinkOutcome o = runTransfer(*port, retries, a.has(QStringLiteral("accept-band")),
                                       a.has(QStringLiteral("stats")), [&](TransferEngine& engine) {
@@ -245,25 +246,39 @@ int cmdPower(const Args& a)
             return usageError(cmd, QStringLiteral("--set takes a number from 1 to %1, not \"%2\"").arg(max).arg(*s));
         value = n;
     }
+    TerminalHost host(retries, false); // first: a stop from here on ends the exchange cleanly
     SerialLink link;
     openPort(link, *port);
-    TerminalHost host(retries, false);
     PowerCalibration cal(link, host, kind);
     RadioImage scratch;
     const LinkOutcome o = cal.enter(scratch);
-    if (o != LinkOutcome::Success)
-        return exitFor(o);
+    if (o != LinkOutcome::Success) {
+        if (!stopRequested())
+            return exitFor(o);
+        reportStop(QStringLiteral("the radio was not put into the power adjust mode."));
+        return Refused;
+    }
     out(QStringLiteral("%1 power value: %2\n")
             .arg(kind == PowerCalibration::Kind::High ? QStringLiteral("High") : QStringLiteral("Low"))
             .arg(scratch.at(cal.parameters().imageOffset)));
-    bool sent = true;
-    if (value) {
+    bool sent = false;
+    if (value && !stopRequested()) {
         sent = cal.update(*value) == PowerCalibration::Update::Sent;
         if (sent)
             out(QStringLiteral("Sent %1.\n").arg(*value));
     }
+    // Out of the adjust mode in every case, a stop included: the radio is left as it works.
     const bool closed = cal.close() == PowerCalibration::Close::Closed;
-    return sent && closed ? Ok : CommFailure;
+    if (stopRequested()) {
+        const QString what = (sent ? QStringLiteral("%1 was sent before the stop; ").arg(*value)
+                                   : QStringLiteral("no value was sent; ")) +
+                             (closed ? QStringLiteral("the radio is out of the power adjust mode.")
+                                     : QStringLiteral("the radio did not answer the sequence that leaves the "
+                                                      "power adjust mode: switch it off and on."));
+        reportStop(what);
+        return Refused;
+    }
+    return (sent || !value) && closed ? Ok : CommFailure;
 }
 
 const Command verifyCommand{"verify",
@@ -315,7 +330,9 @@ const Command powerCommand{"power",
                            "adjust the transmit power live",
                            "Usage: zemtar-cli power high|low --port P [--set N] [--retries N]\n"
                            "Puts the radio into its power adjust mode, prints the value it reports, sends N\n"
-                           "(1-250 high, 1-200 low) when --set is given, and takes the radio out of the mode.\n",
+                           "(1-250 high, 1-200 low) when --set is given, and takes the radio out of the mode.\n"
+                           "Ctrl+C (or SIGTERM, SIGHUP) before N is sent sends nothing; the radio is taken out\n"
+                           "of the mode in either case and the exit status is 5.\n",
                            {QStringLiteral("port"), QStringLiteral("retries"), QStringLiteral("set")},
                            {},
                            {QStringLiteral("port")},

@@ -2,6 +2,7 @@
 #include "CliCommon.h"
 
 #include "channels/ChannelTable.h"
+#include "image/AtomicFile.h"
 #include "image/DataFile.h"
 #include "print/PainterCanvas.h"
 #include "shell/CIniFile.h"
@@ -41,12 +42,16 @@ int cmdPrint(const Args& a)
             on[std::size_t(i)] = true;
         }
     }
-    RadioImage img;
-    QString error;
-    if (!DataFile::load(a.positional[0], img, &error)) {
-        err(error);
+    // The report never replaces the data it is made from, however the path is spelt.
+    if (sameFile(a.positional[0], a.positional[1]))
+        return usageError(
+            QStringLiteral("print"),
+            QStringLiteral("%1 is the data file %2 itself: nothing was written").arg(a.positional[1], a.positional[0]));
+    const auto loaded = loadDataFile(a.positional[0]);
+    if (!loaded)
         return FileError;
-    }
+    const RadioImage& img = *loaded;
+    QString error;
     ChannelTable table;
     table.fillFromImage(img, lang);
     const report::Layout layout = report::paginate(on, table);

@@ -21,36 +21,13 @@ constexpr qint64 kMaxSettingsText = 1 << 20; // far more than every setting take
 // Reads the text to apply from a file or, for "-", standard input; nullopt after a message.
 std::optional<QString> readText(const QString& path, int& rc)
 {
-    QFile f;
-    const bool stdinput = path == QStringLiteral("-");
-    QByteArray raw;
-    if (stdinput) {
-        if (!f.open(stdin, QIODevice::ReadOnly)) {
-            err(QStringLiteral("Cannot read standard input: %1").arg(f.errorString()));
-            rc = FileError;
-            return std::nullopt;
-        }
-        raw = f.read(kMaxSettingsText + 1);
-    } else {
-        QString error;
-        if (!readFileBounded(path, kMaxSettingsText, &raw, &error)) {
-            err(error);
-            rc = FileError;
-            return std::nullopt;
-        }
-    }
-    if (raw.size() > kMaxSettingsText) {
-        err(QStringLiteral("%1: the settings text is larger than %2 bytes")
-                .arg(stdinput ? QStringLiteral("standard input") : path)
-                .arg(kMaxSettingsText));
-        rc = InvalidData;
+    const auto raw = readInput(path, kMaxSettingsText, rc);
+    if (!raw)
         return std::nullopt;
-    }
     QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8(raw);
+    QString text = utf8(*raw);
     if (utf8.hasError()) {
-        err(QStringLiteral("%1: the settings text is not UTF-8")
-                .arg(stdinput ? QStringLiteral("standard input") : path));
+        err(QStringLiteral("%1: the settings text is not UTF-8").arg(inputName(path)));
         rc = InvalidData;
         return std::nullopt;
     }
@@ -67,12 +44,11 @@ int cmdSettings(const Args& a)
     if (auto rc = languageOption(a, QStringLiteral("settings"), lang))
         return *rc;
     const QString datPath = a.positional[0];
-    RadioImage img;
-    QString error;
-    if (!DataFile::load(datPath, img, &error)) {
-        err(error);
+    auto loaded = loadDataFile(datPath);
+    if (!loaded)
         return FileError;
-    }
+    RadioImage& img = *loaded;
+    QString error;
     const QStringList models = productinfo::modelNames(setupIni());
 
     QList<editors::SettingAssignment> assignments;

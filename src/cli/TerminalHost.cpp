@@ -4,33 +4,36 @@
 
 #include <QThread>
 
-#include <csignal>
 #include <cstdio>
+#if defined(_WIN32)
+#include <io.h>
+#else
 #include <unistd.h>
+#endif
 
 namespace zemtar::cli {
 
 namespace {
-volatile std::sig_atomic_t g_interrupted = 0;
-void onInterrupt(int) { g_interrupted = 1; }
+bool stderrIsTerminal()
+{
+#if defined(_WIN32)
+    return _isatty(_fileno(stderr)) != 0;
+#else
+    return isatty(STDERR_FILENO) != 0;
+#endif
+}
 } // namespace
 
 TerminalHost::TerminalHost(int retries, bool acceptBand)
-    : retries_(retries), acceptBand_(acceptBand), tty_(isatty(STDERR_FILENO) != 0)
+    : retries_(retries), acceptBand_(acceptBand), tty_(stderrIsTerminal())
 {
-    // Ctrl+C, and a terminal closed or a stop requested, cancel the exchange cleanly.
-    for (int sig : {SIGINT, SIGTERM, SIGHUP})
-        std::signal(sig, onInterrupt);
 }
 
-TerminalHost::~TerminalHost()
-{
-    finishProgress();
-    for (int sig : {SIGINT, SIGTERM, SIGHUP})
-        std::signal(sig, SIG_DFL);
-}
+TerminalHost::~TerminalHost() { finishProgress(); }
 
-bool TerminalHost::poll() { return g_interrupted != 0; }
+bool TerminalHost::poll() { return stopRequested(); }
+
+bool TerminalHost::stopping() const { return stopRequested(); }
 
 void TerminalHost::sleepMs(int ms)
 {
@@ -58,7 +61,7 @@ LinkHost::Answer TerminalHost::ask(const QString& text, Caption, Buttons buttons
                         : QStringLiteral("(cancelled; --accept-band continues)"));
         return acceptBand_ ? Answer::Ok : Answer::Cancel;
     case Buttons::RetryCancel:
-        if (retries_ > 0 && !g_interrupted) {
+        if (retries_ > 0 && !stopRequested()) {
             --retries_;
             err(QStringLiteral("(retrying)"));
             return Answer::Retry;

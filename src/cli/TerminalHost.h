@@ -1,16 +1,20 @@
 #pragma once
+#include "Stop.h"
+
 #include "link/LinkHost.h"
 
 namespace zemtar::cli {
 
 // Runs radio exchanges from a terminal: messages and progress on stderr, questions
-// answered by the command's options, Ctrl+C as Cancel.
+// answered by the command's options. While it lives, Ctrl+C and a stop request end the
+// exchange at its next safe point (see Stop.h).
 class TerminalHost : public LinkHost {
 public:
     TerminalHost(int retries, bool acceptBand);
     ~TerminalHost() override;
 
     bool poll() override;
+    bool stopping() const override;
     void sleepMs(int ms) override;
     Answer ask(const QString& text, Caption caption, Buttons buttons, Icon icon) override;
     void progress(int value, int maximum) override;
@@ -20,6 +24,7 @@ public:
     long sleptMs() const { return sleptMs_; }
 
 private:
+    StopScope stop_;
     int retries_;
     bool acceptBand_;
     bool tty_;

@@ -1,4 +1,6 @@
+#include "ChannelListCommands.h"
 #include "CliCommon.h"
+#include "Stop.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -16,8 +18,9 @@ using namespace zemtar::cli;
 
 namespace {
 
-const Command* const kCommands[] = {&newCommand,   &dumpCommand,     &importCommand, &readCommand,   &writeCommand,
-                                    &powerCommand, &settingsCommand, &printCommand,  &verifyCommand, &fleetCommand};
+const Command* const kCommands[] = {&newCommand,   &dumpCommand,   &importCommand, &exportCommand, &diffCommand,
+                                    &textCommand,  &readCommand,   &writeCommand,  &powerCommand,  &settingsCommand,
+                                    &printCommand, &verifyCommand, &fleetCommand};
 
 QString usage()
 {
@@ -26,13 +29,14 @@ QString usage()
         text +=
             QStringLiteral("  %1 %2\n").arg(QString::fromLatin1(c->synopsis), -42).arg(QString::fromLatin1(c->summary));
     return text + QStringLiteral("Each command has --help. Exit status: 0 success, 1 usage error, 2 invalid data,\n"
-                                 "3 file error, 4 communication failure, 5 refused, 6 the radio differs (verify).\n");
+                                 "3 file error, 4 communication failure, 5 refused, 6 differs (verify, diff).\n");
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    installStopHandlers();
     // A file-size limit makes a write fail with "File too large" instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
     // Only the report draws: it needs fonts, and so a (screenless) GUI application.

@@ -38,7 +38,9 @@ bool needsQuotes(const QString& v)
     return false;
 }
 
-QString quoted(const QString& v)
+} // namespace
+
+QString quotedValue(const QString& v)
 {
     if (!needsQuotes(v))
         return v;
@@ -53,6 +55,8 @@ QString quoted(const QString& v)
     }
     return q + QLatin1Char('"');
 }
+
+namespace {
 
 // Runs of fields of one page that share a section and key: one line of the text (the two
 // tones of a 2-Tone encode entry), their texts joined by commas.
@@ -98,7 +102,7 @@ QString printSettings(const RadioImage& img, Language lang, const QStringList& m
                 section = l.section;
                 out += QLatin1Char('[') + section + QStringLiteral("]\n");
             }
-            out += l.key + QLatin1Char('=') + quoted(joined(l, texts)) + QLatin1Char('\n');
+            out += l.key + QLatin1Char('=') + quotedValue(joined(l, texts)) + QLatin1Char('\n');
         }
     }
     return out;
@@ -144,11 +148,11 @@ QList<SettingAssignment> parseSettingsText(const QString& text, QStringList* pro
 {
     QList<SettingAssignment> result;
     QString section;
-    const QStringList lines = text.split(QLatin1Char('\n'));
+    // Lines end at LF, CR LF or CR alone (a CR inside a value is always written escaped).
+    const QStringList lines =
+        QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n').split(u'\n');
     for (int n = 0; n < lines.size(); ++n) {
-        QString line = lines[n];
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
+        const QString& line = lines[n];
         const QString t = line.trimmed();
         const QString where = QStringLiteral("line %1").arg(n + 1);
         if (t.isEmpty() || t.startsWith(QLatin1Char(';')))

@@ -13,6 +13,10 @@ std::vector<fields::Page> settingsPages(const QStringList& models);
 // "[Section]" blocks of "Label=Value" lines, UTF-8 text with "\n" line ends.
 QString printSettings(const RadioImage& img, Language lang, const QStringList& models);
 
+// A value as the settings text writes it: in double quotes, with \" \\ and \xNN escapes, when it
+// has blanks at either end, a quote or a control character (a CR or LF among them); else as it is.
+QString quotedValue(const QString& value);
+
 // One "Section/Label=Value" given to change a setting; `where` names it in a problem
 // ("line 12", "--set 2").
 struct SettingAssignment {

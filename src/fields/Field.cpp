@@ -11,9 +11,9 @@ QString checkText(bool on, Language lang)
 
 std::optional<bool> parseCheck(const QString& text)
 {
-    if (text == QStringLiteral("On") || text == QStringLiteral("开"))
+    if (text.compare(QStringLiteral("On"), Qt::CaseInsensitive) == 0 || text == QStringLiteral("开"))
         return true;
-    if (text == QStringLiteral("Off") || text == QStringLiteral("关"))
+    if (text.compare(QStringLiteral("Off"), Qt::CaseInsensitive) == 0 || text == QStringLiteral("关"))
         return false;
     return std::nullopt;
 }
@@ -258,12 +258,21 @@ Page::Accepted Page::accept(int i, const QString& value, const QStringList& page
     const Field& f = field(i);
     switch (f.kind) {
     case Kind::List: {
-        for (Language l : {Language::English, Language::Chinese}) {
-            Context c = ctx;
-            c.lang = l;
-            const QStringList items = f.items(c);
-            if (items.contains(value))
-                return {f.items(ctx).at(items.indexOf(value)), {}};
+        // The exact text first, then a text in another case where it names one item alone
+        // ("auto" is Auto; in a list of "a" and "A" neither is taken for the other).
+        for (Qt::CaseSensitivity cs : {Qt::CaseSensitive, Qt::CaseInsensitive}) {
+            for (Language l : {Language::English, Language::Chinese}) {
+                Context c = ctx;
+                c.lang = l;
+                const QStringList items = f.items(c);
+                int found = -1;
+                int matches = 0;
+                for (int k = 0; k < items.size(); ++k)
+                    if (items[k].compare(value, cs) == 0 && matches++ == 0)
+                        found = k;
+                if (matches == 1 || (matches > 1 && cs == Qt::CaseSensitive))
+                    return {f.items(ctx).at(found), {}};
+            }
         }
         const QStringList items = f.items(ctx);
         QString list = items.mid(0, 12).join(QStringLiteral(", "));

@@ -71,7 +71,7 @@ struct Field {
 
 // The texts of check boxes in the settings text and the report.
 QString checkText(bool on, Language lang);
-// True / false for "On"/"开" and "Off"/"关"; nullopt for any other text.
+// True / false for "On"/"开" and "Off"/"关" ("on", "OFF" too); nullopt for any other text.
 std::optional<bool> parseCheck(const QString& text);
 
 // Decimal number of the leading digits (a leading "-" counts), 0 when there are none, as

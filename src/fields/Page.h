@@ -42,7 +42,8 @@ public:
     void store(RadioImage& img, const QStringList& texts, const Context& ctx) const;
 
     // A value given for field i as a user would type or choose it, in either language:
-    // a list item, "On"/"Off" for check boxes, text the key filter takes and the box holds.
+    // a list item (in any case, where that names one item alone), "On"/"Off" for check
+    // boxes (in any case), text the key filter takes and the box holds.
     // Gives the text the field then holds, or the reason it is refused.
     struct Accepted {
         QString text;

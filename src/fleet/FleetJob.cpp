@@ -3,6 +3,7 @@
 #include "Units.h"
 #include "Verify.h"
 #include "channels/TableText.h"
+#include "image/AtomicFile.h"
 #include "image/DataFile.h"
 #include "link/LinkHost.h"
 #include "link/SerialLink.h"
@@ -13,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryFile>
 #include <QThread>
 
 #include <chrono>
@@ -68,6 +70,29 @@ bool appendLogLine(const QString& path, const QString& line, QString* error)
     if (!ok && error)
         *error = QStringLiteral("Cannot write the log %1: %2").arg(path, f.errorString());
     return ok;
+}
+
+std::optional<QString> prepareOutputs(const QString& logPath, const QString& outDir)
+{
+    // The folder first: a refused job leaves no log behind.
+    if (!outDir.isEmpty()) {
+        if (!QDir().mkpath(outDir))
+            return QStringLiteral("Cannot make the folder %1.").arg(outDir);
+        QTemporaryFile probe(QDir(outDir).filePath(QStringLiteral(".zemtar-fleet-check-XXXXXX")));
+        if (!probe.open())
+            return QStringLiteral("Cannot write in the folder %1: %2.").arg(outDir, probe.errorString());
+    }
+    if (const auto why = notWritableTarget(logPath))
+        return QStringLiteral("The log cannot be kept: %1").arg(*why);
+    QFile log(logPath);
+    if (!log.open(QIODevice::WriteOnly | QIODevice::Append))
+        return QStringLiteral("Cannot open the log %1: %2.").arg(logPath, log.errorString());
+    if (log.size() == 0) {
+        const QByteArray header = logHeader().toUtf8() + '\n';
+        if (log.write(header) != header.size() || !log.flush())
+            return QStringLiteral("Cannot write the log %1: %2.").arg(logPath, log.errorString());
+    }
+    return std::nullopt;
 }
 
 namespace {

@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 namespace zemtar {
@@ -37,6 +38,10 @@ QSet<QString> doneUnits(const QString& logText);
 // Appends one line to the log with one write and flushes it to the disk, so that a job cut
 // short leaves whole lines only. Writes the header first when the file is new or empty.
 bool appendLogLine(const QString& path, const QString& line, QString* error);
+// Makes sure the job's record can be kept before any radio is touched: the log is opened
+// (created, with its header, when new) and the folder for the units' images (when not
+// empty) is made and tried with a file. Gives the reason when either cannot be.
+std::optional<QString> prepareOutputs(const QString& logPath, const QString& outDir);
 
 // Writes `image` to the radio on `port` and reads it back to compare the written bytes.
 // `progress` gets 0..(2 x 191) over the write and the read. `differences` lists what the radio

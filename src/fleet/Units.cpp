@@ -3,6 +3,7 @@
 #include "channels/ChannelTable.h"
 #include "channels/TableText.h"
 
+#include <QMap>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -109,7 +110,39 @@ UnitsTable parseUnits(const QString& text)
     return t;
 }
 
-UnitsTable sequenceUnits(const QStringList& sequences)
+namespace {
+
+// One end of a sequence: its digits in the base, or why it is none.
+bool allDigits(const QString& text, int base)
+{
+    if (text.isEmpty())
+        return false;
+    for (QChar c : text) {
+        const bool digit = c >= u'0' && c <= u'9';
+        const bool hex = (c >= u'A' && c <= u'F') || (c >= u'a' && c <= u'f');
+        if (!digit && !(base == 16 && hex))
+            return false;
+    }
+    return true;
+}
+
+// The text a sequence gives for the number whose digits are `digits`: no leading zeros
+// beyond the width of the first value, in its letter case.
+QString formatStep(const QString& digits, int width, bool upper)
+{
+    qsizetype lead = 0;
+    while (lead < digits.size() - 1 && digits[lead] == u'0')
+        ++lead;
+    const QString t = digits.mid(lead).rightJustified(width, u'0');
+    return upper ? t.toUpper() : t.toLower();
+}
+
+// The longest a fleet can be: more units than this is a mistake in the bounds.
+constexpr qulonglong kMaxSequence = 100000;
+
+} // namespace
+
+UnitsTable sequenceUnits(const QStringList& sequences, const RadioImage& templ, const QStringList& models)
 {
     UnitsTable t;
     QList<QStringList> values;
@@ -125,22 +158,64 @@ UnitsTable sequenceUnits(const QStringList& sequences)
         const QString first = a->value.left(dots).trimmed(), last = a->value.mid(dots + 2).trimmed();
         static const QRegularExpression hexLetters(QStringLiteral("[A-Fa-f]"));
         const int base = first.contains(hexLetters) || last.contains(hexLetters) ? 16 : 10;
-        bool ok1 = false, ok2 = false;
-        const qulonglong from = first.toULongLong(&ok1, base), to = last.toULongLong(&ok2, base);
-        if (!ok1 || !ok2 || to < from || to - from >= 100000) {
-            t.problems << QStringLiteral("%1: \"%2..%3\" is not a rising range of %4 numbers (at most 100000 steps)")
-                              .arg(where, first, last,
-                                   base == 16 ? QStringLiteral("hexadecimal") : QStringLiteral("decimal"));
+        const QString baseName = base == 16 ? QStringLiteral("hexadecimal") : QStringLiteral("decimal");
+        const QString range = QStringLiteral("%1: \"%2..%3\"").arg(where, first, last);
+        if (!allDigits(first, base) || !allDigits(last, base)) {
+            t.problems << QStringLiteral("%1: FIRST and LAST must be %2 numbers").arg(range, baseName);
             continue;
         }
+        // Both ends must fit the field, in width and characters, before any step is made.
         const bool upper = first.toUpper() == first && last.toUpper() == last;
-        QStringList list;
-        for (qulonglong v = from; v <= to; ++v) {
-            QString text = QString::number(v, base);
-            if (upper)
-                text = text.toUpper();
-            list << text.rightJustified(first.size(), u'0');
+        const QString firstText = formatStep(first, int(first.size()), upper);
+        const QString lastText = formatStep(last, int(first.size()), upper);
+        int row = 0, column = 0;
+        const bool channel = channelColumn(a->section, a->key, row, column);
+        if (channel && (row == 0 || column == 0)) {
+            t.problems << QStringLiteral("%1: %2/%3 names no channel cell").arg(where, a->section, a->key);
+            continue;
         }
+        QStringList endProblems;
+        for (const QString& end : {firstText, lastText}) {
+            Unit probe;
+            probe.name = end;
+            probe.where = QStringLiteral("%1 (%2)").arg(where, end == firstText ? QStringLiteral("FIRST")
+                                                                                : QStringLiteral("LAST"));
+            if (channel)
+                probe.channels << ChannelValue{probe.where, row, column, end};
+            else
+                probe.settings << editors::SettingAssignment{probe.where, a->section, a->key, end};
+            for (const QString& p : applyUnit(templ, probe, models).problems)
+                if (!endProblems.contains(p))
+                    endProblems << p;
+            if (firstText == lastText)
+                break;
+        }
+        if (!endProblems.isEmpty()) {
+            t.problems += endProblems;
+            continue;
+        }
+        bool ok1 = false, ok2 = false;
+        const qulonglong from = first.toULongLong(&ok1, base), to = last.toULongLong(&ok2, base);
+        if (!ok1 || !ok2) {
+            t.problems << QStringLiteral("%1: the numbers are too large").arg(range);
+            continue;
+        }
+        if (to < from) {
+            t.problems << QStringLiteral("%1: LAST is below FIRST").arg(range);
+            continue;
+        }
+        if (to - from >= kMaxSequence) {
+            t.problems << QStringLiteral("%1: %2 units, more than a fleet can be (at most %3)")
+                              .arg(range, to - from == ~0ULL ? QStringLiteral("18446744073709551616")
+                                                             : QString::number(to - from + 1))
+                              .arg(kMaxSequence);
+            continue;
+        }
+        QStringList list;
+        // Counted from 0 to the number of steps, so that a range ending at the largest number
+        // cannot wrap.
+        for (qulonglong i = 0; i <= to - from; ++i)
+            list << formatStep(QString::number(from + i, base), int(first.size()), upper);
         values << list;
         targets << std::pair{a->section, a->key};
     }
@@ -203,6 +278,16 @@ UnitImage applyUnit(const RadioImage& templ, const Unit& unit, const QStringList
             }
             rows[v.row][v.column - ColRx] = v.value;
         }
+        // A value for a channel the template does not use would be dropped with the empty
+        // row: it takes the unit's own receive frequency to bring the channel into use.
+        for (const ChannelValue& v : unit.channels)
+            if (table.isEmptyRow(v.row) && rows[v.row].value(0).trimmed().isEmpty())
+                r.problems << QStringLiteral("%1: unit \"%2\": Channel %3/%4: channel %3 is not in use in the template "
+                                             "(give the unit its Rx Frequency too, or leave the cell empty)")
+                                  .arg(v.where, unit.name, ChannelTable::rowLabel(v.row),
+                                       ChannelTable::header(v.column, Language::English).trimmed());
+        if (!r.problems.isEmpty())
+            return r;
         const BandLimits band = BandLimits::of(band::read(img));
         QString text;
         for (auto it = rows.begin(); it != rows.end(); ++it) {
@@ -237,14 +322,29 @@ QStringList checkUnits(const RadioImage& templ, const QList<Unit>& units, const 
 {
     QStringList problems;
     QSet<QString> seen;
+    // Units by the file name their image is kept under: names that differ only in what
+    // cleaning replaces (or in letter case, which some file systems ignore) would share one.
+    QMap<QString, QList<const Unit*>> byFile;
     QList<RadioImage> out;
     for (const Unit& u : units) {
         if (seen.contains(u.name))
             problems << QStringLiteral("%1: unit \"%2\" is given twice").arg(u.where, u.name);
+        else
+            byFile[fileNameFor(u.name).toLower()] << &u;
         seen.insert(u.name);
         const UnitImage applied = applyUnit(templ, u, models);
         problems += applied.problems;
         out << applied.image;
+    }
+    for (const QList<const Unit*>& same : std::as_const(byFile)) {
+        if (same.size() < 2)
+            continue;
+        QStringList names;
+        for (const Unit* u : same)
+            names << QStringLiteral("\"%1\" (%2)").arg(u->name, u->where);
+        problems << QStringLiteral("units %1 have the same file name %2.dat: give them names that differ in "
+                                   "letters or digits")
+                        .arg(names.join(QStringLiteral(", ")), fileNameFor(same.front()->name));
     }
     if (images && problems.isEmpty())
         *images = out;

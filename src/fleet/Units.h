@@ -37,8 +37,10 @@ UnitsTable parseUnits(const QString& text);
 
 // Units generated from "Section/Label=FIRST..LAST" (decimal, or hexadecimal when either end
 // holds a letter A-F; the width of FIRST is kept). Several sequences must have as many steps
-// and go side by side; each unit is named by the first sequence's value.
-UnitsTable sequenceUnits(const QStringList& sequences);
+// and go side by side; each unit is named by the first sequence's value. Both ends are
+// checked against the field in `templ` (width, characters), LAST must not be below FIRST,
+// and a sequence of more than 100000 steps is refused, all before any unit is made.
+UnitsTable sequenceUnits(const QStringList& sequences, const RadioImage& templ, const QStringList& models);
 
 // The template with one unit's values, checked as the settings text and the cell editing
 // check them. On a problem `problems` says why and the image is the template.
@@ -49,8 +51,9 @@ struct UnitImage {
 };
 UnitImage applyUnit(const RadioImage& templ, const Unit& unit, const QStringList& models);
 
-// Every unit applied; duplicate names are problems too. `images` gets one image per unit
-// when there is no problem.
+// Every unit applied; duplicate names are problems too, and so are names that give the same
+// file name (fileNameFor, letter case aside). `images` gets one image per unit when there is
+// no problem.
 QStringList checkUnits(const RadioImage& templ, const QList<Unit>& units, const QStringList& models,
                        QList<RadioImage>* images);
 

@@ -49,13 +49,16 @@ std::vector<std::pair<QString, QString>> settingValues(const RadioImage& img, co
     return out;
 }
 
-// "%1: %2 in the file, %3 in the radio" in the language of the lines.
-QString line(Language lang, const QString& what, const QString& inFile, const QString& inRadio)
+// "%1: %2 in the file, %3 in the radio" in the language of the lines, or with the sides' names.
+QString line(Language lang, const Sides& sides, const QString& what, const QString& inFile, const QString& inRadio)
 {
     const bool zh = lang == Language::Chinese;
     auto shown = [zh](const QString& v) {
         return !v.isEmpty() ? v : zh ? QString::fromUtf8("(空)") : QStringLiteral("(empty)");
     };
+    if (!sides.first.isEmpty())
+        return (zh ? QString::fromUtf8("%1: %3中为 %2, %5中为 %4") : QStringLiteral("%1: %2 in %3, %4 in %5"))
+            .arg(what, shown(inFile), sides.first, shown(inRadio), sides.second);
     return (zh ? QString::fromUtf8("%1: 文件中为 %2, 电台中为 %3")
                : QStringLiteral("%1: %2 in the file, %3 in the radio"))
         .arg(what, shown(inFile), shown(inRadio));
@@ -65,8 +68,15 @@ QString line(Language lang, const QString& what, const QString& inFile, const QS
 
 QStringList differences(const RadioImage& file, const RadioImage& radio, const QStringList& models, Language lang)
 {
+    return differences(file, radio, models, lang, Sides{});
+}
+
+QStringList differences(const RadioImage& file, const RadioImage& radio, const QStringList& models, Language lang,
+                        const Sides& sides)
+{
     std::set<std::size_t> differing;
-    for (const auto& [offset, length] : writtenAreas())
+    const std::vector<std::pair<std::size_t, std::size_t>> whole{{0, RadioImage::kSize}};
+    for (const auto& [offset, length] : sides.wholeImage ? whole : writtenAreas())
         for (std::size_t i = offset; i < offset + length; ++i)
             if (file.at(i) != radio.at(i))
                 differing.insert(i);
@@ -94,7 +104,7 @@ QStringList differences(const RadioImage& file, const RadioImage& radio, const Q
             const QString cell =
                 (lang == Language::Chinese ? QString::fromUtf8("信道 %1: %2") : QStringLiteral("channel %1: %2"))
                     .arg(ChannelTable::rowLabel(row), ChannelTable::header(c, lang).trimmed());
-            lines << line(lang, cell, a.cell(row, c), b.cell(row, c));
+            lines << line(lang, sides, cell, a.cell(row, c), b.cell(row, c));
             anyShown = true;
         }
         if (anyShown)
@@ -123,7 +133,7 @@ QStringList differences(const RadioImage& file, const RadioImage& radio, const Q
         if (it == radioByKey.end() || it->second == value)
             continue;
         const auto name = names.find(key);
-        lines << line(lang, name != names.end() ? name->second : key, fileShownByKey[key], radioShownByKey[key]);
+        lines << line(lang, sides, name != names.end() ? name->second : key, fileShownByKey[key], radioShownByKey[key]);
     }
     for (std::size_t i : differing) {
         if (i < kChannelBytesEnd || named.count(i))
@@ -140,7 +150,8 @@ QStringList differences(const RadioImage& file, const RadioImage& radio, const Q
     auto hex = [](unsigned v, int width) { return QStringLiteral("%1").arg(v, width, 16, QChar(u'0')).toUpper(); };
     for (std::size_t i : differing)
         if (!named.count(i))
-            lines << line(lang, QStringLiteral("0x") + hex(unsigned(i), 4), hex(file.at(i), 2), hex(radio.at(i), 2));
+            lines << line(lang, sides, QStringLiteral("0x") + hex(unsigned(i), 4), hex(file.at(i), 2),
+                          hex(radio.at(i), 2));
     return lines;
 }
 

@@ -26,4 +26,13 @@ bool sameWrittenBytes(const RadioImage& file, const RadioImage& radio);
 QStringList differences(const RadioImage& file, const RadioImage& radio, const QStringList& models,
                         Language lang = Language::English);
 
+// The same lines for two images named otherwise ("... 145.12500 in a.dat, 146.00000 in b.dat"),
+// over every byte of the image when `wholeImage` (two data files) instead of the written ones.
+struct Sides {
+    QString first, second;
+    bool wholeImage = false;
+};
+QStringList differences(const RadioImage& first, const RadioImage& second, const QStringList& models, Language lang,
+                        const Sides& sides);
+
 } // namespace zemtar::fleet

@@ -18,6 +18,9 @@ public:
     // Lets the user interface breathe (at most one waiting event); true when the user has
     // asked to cancel.
     virtual bool poll() = 0;
+    // The program is being stopped (a signal, the console closing): the exchange ends at its next
+    // safe point without asking, and a radio put into a mode is taken out of it.
+    virtual bool stopping() const { return false; }
     virtual void sleepMs(int ms) = 0;
     virtual Answer ask(const QString& text, Caption caption, Buttons buttons, Icon icon = Icon::None) = 0;
     virtual void progress(int value, int maximum) = 0;

@@ -64,6 +64,10 @@ LinkOutcome PowerCalibration::enter(RadioImage& image)
         for (;;) {
             for (int i = 0; i < 7; ++i)
                 host_.poll();
+            if (host_.stopping()) {
+                port_.close();
+                return LinkOutcome::Cancelled;
+            }
             const Wake w = wakeRadio(port_, host_, 1, true);
             if (w == Wake::Acked)
                 break;
@@ -111,6 +115,8 @@ PowerCalibration::Update PowerCalibration::update(int value)
 {
     value = std::clamp(value, 1, p_.maximum);
     host_.sleepMs(1000);
+    if (host_.stopping())
+        return Update::Stopped; // a value not sent yet stays unsent
     if (portClosed())
         return Update::NoPort;
     port_.clearQueues();

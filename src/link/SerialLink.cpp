@@ -213,6 +213,7 @@ bool SerialLink::openDevice(const QString& device)
     termios tio{};
     if (tcgetattr(fd_, &tio) != 0)
         return fail(QString::fromLocal8Bit(std::strerror(errno)));
+    saved_ = std::make_unique<termios>(tio); // put back on close, as a terminal program expects it
     // Raw bytes at 9600 8N1, no parity checking; flow control keeps what the driver had.
     cfmakeraw(&tio);
     tio.c_cflag &= ~(CSIZE | PARENB | CSTOPB);
@@ -245,9 +246,20 @@ void SerialLink::close()
         qt_.reset();
     }
     if (fd_ >= 0) {
+        if (saved_) {
+            // The last bytes go out at this speed first (a moment at the most), then the line
+            // gets the settings it had before.
+            QElapsedTimer waited;
+            waited.start();
+            int queued = 0;
+            while (::ioctl(fd_, TIOCOUTQ, &queued) == 0 && queued > 0 && waited.elapsed() < 500)
+                ::usleep(2000);
+            tcsetattr(fd_, TCSANOW, saved_.get());
+        }
         ::ioctl(fd_, TIOCNXCL);
         ::close(fd_);
     }
+    saved_.reset();
     // Marked closed: nothing after a close can write to a stale (possibly reused) descriptor.
     fd_ = -1;
     releaseLock();

@@ -4,6 +4,7 @@
 #include <memory>
 
 class QSerialPort;
+struct termios;
 
 #include <QString>
 
@@ -74,6 +75,7 @@ private:
     std::unique_ptr<QSerialPort> qt_; // the Qt backend's port while open
     bool openQt(const QString& device);
     int fd_ = -1;
+    std::unique_ptr<termios> saved_; // the line settings before the open
     bool lowLatency_ = false;
     QString lock_; // the lock file this link created, removed on close
     QString device_;

@@ -180,11 +180,19 @@ QString CIniFile::GetValue(const QString& section, const QString& key, const QSt
     if (k < 0)
         return trimEnds(def);
     QString v = sections_[std::size_t(s)].values[k];
-    for (const QString& marker : {QStringLiteral("//"), QStringLiteral("\t;"), QStringLiteral("/*")}) {
-        const qsizetype at = v.indexOf(marker);
-        if (at >= 0)
-            v.truncate(at);
+    // A remark after the value: "\t;" anywhere, "//" and "/*" at the start or after a blank.
+    // Inside a word they belong to it: a device path (/dev/serial//by-id), an address
+    // (http://...).
+    qsizetype cut = v.indexOf(QStringLiteral("\t;"));
+    for (const QString& marker : {QStringLiteral("//"), QStringLiteral("/*")}) {
+        for (qsizetype at = v.indexOf(marker); at >= 0 && (cut < 0 || at < cut); at = v.indexOf(marker, at + 1))
+            if (at == 0 || v[at - 1] == u' ' || v[at - 1] == u'\t') {
+                cut = at;
+                break;
+            }
     }
+    if (cut >= 0)
+        v.truncate(cut);
     return v;
 }
 

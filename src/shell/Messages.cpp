@@ -1,5 +1,7 @@
 #include "Messages.h"
 
+#include <QDir>
+
 namespace zemtar::msg {
 
 static QString pick(Language lang, const char* en, const char* zh)
@@ -64,9 +66,56 @@ QString partlyWritten(int rows, int total, Language lang)
 
 QString frequencyInputError(Language lang) { return pick(lang, "Frequency input error", "起始频率应小于结束频率"); }
 
+QString radioTypeReset(const QString& where, const QString& value, int count, Language lang)
+{
+    if (lang == Language::Chinese)
+        return QString::fromUtf8("%1 中保存的上次类型 (Type=%2) 不是 %3 种类型之一：已将其删除，新文档使用第一种类型。")
+            .arg(where, value)
+            .arg(count);
+    return QStringLiteral("The last radio type kept in %1 (Type=%2) is not one of the %3 radio types: it was removed, "
+                          "and a new document takes the first type.")
+        .arg(where, value)
+        .arg(count);
+}
+
 QString loadLanguageFailed(bool chinese)
 {
     return chinese ? QString::fromUtf8("加载语言链接库失败") : QStringLiteral("Load language DLL fail");
+}
+
+QString languageFailure(const LanguageFailure& f, bool chinese)
+{
+    const QString file = QDir::toNativeSeparators(f.file);
+    QString en, zh;
+    switch (f.kind) {
+    case LanguageFailure::SettingsUnreadable:
+        en = QStringLiteral("The settings file %1 could not be read: %2").arg(file, f.reason);
+        zh = QString::fromUtf8("无法读取设置文件 %1：%2").arg(file, f.reason);
+        break;
+    case LanguageFailure::NoLanguage:
+        en = QStringLiteral("The settings file %1 names no language: its [Setup] section needs Language=English or "
+                            "Language=Chinese.")
+                 .arg(file);
+        zh = QString::fromUtf8("设置文件 %1 没有指定语言：其 [Setup] 段中需要 Language=English 或 Language=Chinese。")
+                 .arg(file);
+        break;
+    case LanguageFailure::Missing:
+        en = QStringLiteral("The language file %1 is missing.").arg(file);
+        zh = QString::fromUtf8("缺少语言文件 %1。").arg(file);
+        break;
+    case LanguageFailure::Unreadable:
+        en = QStringLiteral("The language file %1 cannot be read: %2.").arg(file, f.reason);
+        zh = QString::fromUtf8("无法读取语言文件 %1：%2。").arg(file, f.reason);
+        break;
+    case LanguageFailure::NotTranslation:
+        en = QStringLiteral("The language file %1 is not a translation file (it is damaged, or of another program).")
+                 .arg(file);
+        zh = QString::fromUtf8("语言文件 %1 不是翻译文件（已损坏，或属于其他程序）。").arg(file);
+        break;
+    }
+    const QString english = loadLanguageFailed(false) + u'\n' + en + QStringLiteral("\nGo on in English?");
+    const QString chineseText = loadLanguageFailed(true) + u'\n' + zh + QString::fromUtf8("\n以英文继续吗？");
+    return chinese ? chineseText + QStringLiteral("\n\n") + english : english + QStringLiteral("\n\n") + chineseText;
 }
 
 QString waitingForRadio(Language lang)

@@ -34,6 +34,18 @@ QString passwordError(); // the same text in both languages
 QString partlyWritten(int rows, int total, Language lang);
 QString frequencyInputError(Language lang);
 QString loadLanguageFailed(bool chinese);
+// Why the language module could not be loaded, and which file was tried.
+struct LanguageFailure {
+    enum Kind { SettingsUnreadable, NoLanguage, Missing, Unreadable, NotTranslation } kind;
+    QString file;
+    QString reason; // the system's words, for the unreadable ones
+};
+// The whole start-up message: loadLanguageFailed's line, what was wrong and the question
+// whether to go on in English, in the language of the flag and under it in the other one
+// (the language the settings ask for is the one that could not be loaded).
+QString languageFailure(const LanguageFailure& f, bool chinese);
+// A persisted radio type (`value`, kept in `where`) that names none of `count` types.
+QString radioTypeReset(const QString& where, const QString& value, int count, Language lang);
 QString waitingForRadio(Language lang);
 
 // What was wrong with an answer of the radio.

@@ -56,6 +56,24 @@ std::optional<int> PersistedSettings::value(const QString& name) const
 
 void PersistedSettings::setValue(const QString& name, int v) { open(group_)->setValue(name, v); }
 
+void PersistedSettings::remove(const QString& name) { open(group_)->remove(name); }
+
+std::optional<int> PersistedSettings::radioType(int typeCount, QString* refused)
+{
+    const QVariant v = open(group_)->value(QStringLiteral("Type"));
+    if (!v.isValid())
+        return std::nullopt;
+    const QString text = v.toString().trimmed();
+    bool ok = false;
+    const int n = text.toInt(&ok);
+    if (ok && n >= 0 && n < (typeCount > 0 ? typeCount : 256))
+        return n;
+    remove(QStringLiteral("Type"));
+    if (refused)
+        *refused = text;
+    return std::nullopt;
+}
+
 QStringList PersistedSettings::recentFiles() const
 {
     return open(group_)->value(QStringLiteral("Recent File List")).toStringList();

@@ -20,6 +20,14 @@ public:
     std::optional<int> value(const QString& name) const;
     void setValue(const QString& name, int v);
 
+    void remove(const QString& name);
+
+    // The last radio type ("Type"), when it names one of `typeCount` radio types (a byte
+    // value when the list is empty). A value that names none (a negative number, a number
+    // past the list, a text) is removed, so that nothing takes it as a type, and `refused`
+    // (when given) gets its text; then, as when there is none, nothing is returned.
+    std::optional<int> radioType(int typeCount, QString* refused);
+
     QStringList recentFiles() const;
     void setRecentFiles(const QStringList& files);
 

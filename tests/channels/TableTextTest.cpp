@@ -1,4 +1,5 @@
 #include "channels/TableText.h"
+#include "fleet/Units.h"
 
 #include <gtest/gtest.h>
 
@@ -177,6 +178,93 @@ TEST(TableText, ImportNamesProblemsInLineOrder)
     EXPECT_TRUE(r.problems[0].startsWith(u8("line 1:")));
     EXPECT_TRUE(r.problems[1].startsWith(u8("line 2: expected")));
     EXPECT_TRUE(r.problems[2].startsWith(u8("line 3:")));
+}
+
+} // namespace
+
+namespace {
+
+// A table of two edited rows with the given line end.
+QString editedRows(const char* lineEnd)
+{
+    return u8("CH\tRx Frequency\tTx Frequency\tQT/DQT Dec\tQT/DQT Enc\tChnnel Name\tPower\t W/N \t"
+              "Scan Add\tPTT ID\tBusy Lock\tOpt Signal%1"
+              "3\t144.0125\t\t\t\t\t\t\t\t\t\t%1"
+              "4\t145.5\t\t\t\t\"A,\"\"B\"\t\t\t\t\t\t%1")
+        .replace(u8("%1"), u8(lineEnd));
+}
+
+TEST(TableText, LineEndsCrLfAndCrAloneReadAlike)
+{
+    const QList<Line> lf = parse(editedRows("\n"));
+    ASSERT_EQ(lf.size(), 3);
+    for (const char* end : {"\r\n", "\r"}) {
+        const QList<Line> other = parse(editedRows(end));
+        ASSERT_EQ(other.size(), 3) << end;
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(other[i].fields, lf[i].fields);
+            EXPECT_EQ(other[i].number, i + 1);
+        }
+        // A quoted line break counts as a line of the text.
+        EXPECT_EQ(parse(u8("a,\"x%1y\"%1b").replace(u8("%1"), u8(end))).value(1).number, 3);
+        RadioImage img = sampleImage();
+        const ImportResult r = importInto(img, editedRows(end));
+        ASSERT_TRUE(r.ok()) << r.problems.join(u'\n').toStdString();
+        EXPECT_EQ(r.changedRows, (QList<int>{3, 4})) << end;
+        EXPECT_EQ(r.rowsRead, 2);
+    }
+    // A units table saved with CR alone has its units below the header.
+    const fleet::UnitsTable units = fleet::parseUnits(u8("Unit,MSK/ID Code\rA,101\rB,102\r"));
+    EXPECT_TRUE(units.ok()) << units.problems.join(u'\n').toStdString();
+    EXPECT_EQ(units.units.size(), 2);
+}
+
+TEST(TableText, NamesWithAnyByteComeBackFromDumpCopyAndPaste)
+{
+    // Every byte a name can hold (0xFF ends it), the separators and quotes among them.
+    QList<QByteArray> names{"A\tB", "A\rB", "A\nB", "A\r\nB", "\"AB", "A\"B\"", "A,B", "\"", "\t", ",\",\t\r\n"};
+    for (int b = 0; b < 0xFF; ++b)
+        names << QByteArray(1, char(b)) + "x" + QByteArray(1, char(b));
+    for (const QByteArray& name : names) {
+        RadioImage img = sampleImage();
+        for (int i = 0; i < 8; ++i)
+            img.set(24 + 16 + std::size_t(i), std::uint8_t(i < name.size() ? name[i] : 0xFF));
+        const RadioImage before = img;
+        const QString shown = QString::fromLatin1(name);
+        for (Format f : {Format::Tsv, Format::Csv}) {
+            const QString text = dumpOf(before, Language::English, f);
+            const QList<Line> lines = parse(text);
+            ASSERT_EQ(lines.size(), 130) << name.toHex().toStdString();
+            EXPECT_EQ(lines[2].fields.value(ColName), shown) << name.toHex().toStdString();
+            const ImportResult r = importInto(img, text);
+            EXPECT_TRUE(r.ok() && r.changedRows.isEmpty()) << r.problems.join(u'\n').toStdString();
+            EXPECT_EQ(img, before);
+        }
+        // A block of cells as copy writes it: a single cell too.
+        for (const QStringList& cells : {QStringList{shown}, QStringList{shown, u8("High")}}) {
+            const QList<Line> pasted = parse(joinLine(cells, Format::Tsv) + u'\n');
+            ASSERT_EQ(pasted.size(), 1) << name.toHex().toStdString();
+            EXPECT_EQ(pasted[0].fields, cells) << name.toHex().toStdString();
+        }
+    }
+    // Ordinary names are written as they are.
+    EXPECT_EQ(joinLine({u8("AB CD"), u8("x.y-z"), u8("")}, Format::Tsv), u8("AB CD\tx.y-z\t"));
+    EXPECT_EQ(joinLine({u8("A\tB"), u8("A,B")}, Format::Tsv), u8("\"A\tB\"\t\"A,B\""));
+}
+
+TEST(TableText, TonesOutsideTheRadiosListsAndUnclosedQuotesAreRefused)
+{
+    const RadioImage before = sampleImage();
+    for (const char* table : {"4\t145\t\tD999N\t\t\t\t\t\t\t\t\n", "4\t145\t\t\t67.1\t\t\t\t\t\t\t\n",
+                              "4\t145\t\t\tD023X\t\t\t\t\t\t\t\n", "4\t145\t\t\t\t\"AB\t\t\t\t\t\t\n"}) {
+        RadioImage img = before;
+        const ImportResult r = importInto(img, u8(table));
+        ASSERT_FALSE(r.ok()) << table;
+        EXPECT_TRUE(r.problems.join(u'\n').contains(u8("line 1:"))) << r.problems.join(u'\n').toStdString();
+        EXPECT_EQ(img, before);
+    }
+    RadioImage img = before;
+    EXPECT_TRUE(importInto(img, u8("4\t145\t\tD754I\t254.1\t\t\t\t\t\t\t\n")).ok());
 }
 
 } // namespace

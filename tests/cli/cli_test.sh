@@ -46,7 +46,22 @@ printf '[Software]\n' >/dev/null
 printf '[Software/Zemtar]\nType=2\n' >"$XDG_CONFIG_HOME/zemtar/registry.ini"
 expect_rc 0 "new with persisted type" "$CLI" new t2.dat
 [ "$(byte_at t2.dat $((0x17D1)))" = "02" ] && ok || bad "persisted Type 2 not used"
+for t in -1 4 300 two; do # four types in Setup.ini: a value that names none is dropped, not wrapped
+  printf '[Software/Zemtar]\nType=%s\n' "$t" >"$XDG_CONFIG_HOME/zemtar/registry.ini"
+  expect_rc 0 "new with persisted type $t" "$CLI" new tw.dat
+  [ "$(byte_at tw.dat $((0x17D1)))" = "00" ] && ok || bad "persisted Type $t taken as $(byte_at tw.dat $((0x17D1)))"
+  has err.txt "(Type=$t) is not one of the 4 radio types"
+  grep -q '^Type=' "$XDG_CONFIG_HOME/zemtar/registry.ini" && bad "Type=$t kept" || ok
+done
 rm -f "$XDG_CONFIG_HOME/zemtar/registry.ini"
+# print never writes over the data file it prints, however the output is spelt
+cp a.dat p.dat && ln -s p.dat p-soft.pdf && ln p.dat p-hard.pdf && mkdir -p sub
+for out in p.dat ./p.dat sub/../p.dat "$WORK/p.dat" p-soft.pdf p-hard.pdf; do
+  expect_rc 1 "print over its own data file ($out)" "$CLI" print p.dat "$out"
+  has err.txt "is the data file p.dat itself: nothing was written"
+  cmp -s a.dat p.dat && ok || bad "print to $out changed the data file"
+done
+expect_rc 0 "print beside it" "$CLI" print p.dat p.pdf
 expect_rc 3 "new into missing folder" "$CLI" new no/such/dir/a.dat
 has err.txt "no/such/dir/a.dat"
 
@@ -82,6 +97,15 @@ has after.tsv "$(printf '1\t145.12500\t145.12500\tNone\tNone\tHOME\tHigh\tWide\t
 has after.tsv "$(printf '5\t144.50000\t144.10000\t67.0\tNone\t\tHigh\tWide\tYes\tOff\tCarrier Only\tNone')"
 has after.tsv "$(printf 'Fr\t145.01250\t145.01250\tNone\tNone\t\tLow\tWide\tYes\tOff\tOff\tMSK')"
 
+# import from a slow pipe: the rows that come late are applied too
+cp a.dat slow.dat
+{ head -3 edited.tsv; sleep 1; tail -n +4 edited.tsv; } | "$CLI" import slow.dat - >out.txt 2>err.txt
+"$CLI" dump slow.dat | cmp -s - after.tsv && ok || bad "import from a slow pipe: $(cat err.txt)"
+head -c 3000000 /dev/zero | "$CLI" import slow.dat - >out.txt 2>err.txt
+[ $? = 3 ] && ok || bad "import of oversized standard input"
+has err.txt "standard input is larger than"
+has err.txt "slow.dat was not changed."
+
 # import: a mistyped frequency is refused and the file stays as it was
 cp a.dat before.dat
 sed 's/^7\t\t/7\t145.123\t/' t.tsv >typo.tsv
@@ -91,6 +115,8 @@ has err.txt "typo.tsv"
 cmp -s a.dat before.dat && ok || bad "refused import changed the file"
 printf '\xff\xfe\x00' >binary.tsv
 expect_rc 2 "import binary table" "$CLI" import a.dat binary.tsv
+has err.txt "binary.tsv: the table is not UTF-8 text"
+has err.txt "a.dat was not changed."
 expect_rc 3 "import missing table" "$CLI" import a.dat missing.tsv
 has err.txt "missing.tsv"
 expect_rc 3 "import into short file" "$CLI" import short.dat t.tsv
@@ -138,6 +164,17 @@ expect_rc 0 "settings applied unedited" "$CLI" settings s.dat --apply print.txt
 cmp -s s.dat s1.dat && ok || bad "an unedited apply changed the file"
 "$CLI" settings s.dat | "$CLI" settings s0.dat --apply - >/dev/null 2>&1
 cmp -s s.dat s0.dat && ok || bad "cloning the settings into another file"
+# Standard input is read to its end, however slowly a pipe delivers it, and bounded as files are.
+cp s0.dat slow.dat
+{ head -5 print.txt; sleep 1; tail -n +6 print.txt; } | "$CLI" settings slow.dat --apply - >out.txt 2>err.txt
+cmp -s slow.dat s1.dat && ok || bad "settings from a slow pipe: $(cat err.txt)"
+{ printf '[Optional Features]\n'; sleep 1; printf 'Data Password=12a\n'; } | "$CLI" settings slow.dat --apply - >out.txt 2>err.txt
+[ $? = 2 ] && ok || bad "a late bad line on standard input was not seen"
+has err.txt "line 2: Optional Features/Data Password"
+head -c 2000000 /dev/zero | "$CLI" settings slow.dat --apply - >out.txt 2>err.txt
+[ $? = 3 ] && ok || bad "oversized standard input"
+has err.txt "standard input is larger than 1048576 bytes"
+cmp -s slow.dat s1.dat && ok || bad "refused standard input changed the file"
 cp s0.dat s2.dat
 expect_rc 0 "settings --dry-run" "$CLI" settings s2.dat --set "Optional Features/Beep=Off" --dry-run
 has err.txt "Optional Features/Beep: On -> Off"
@@ -195,6 +232,7 @@ has err.txt "not a regular file"
 head -c 3000000 /dev/zero | tr '\0' 'x' >huge.tsv
 expect_rc 3 "import of a huge table" "$CLI" import s0.dat huge.tsv
 has err.txt "larger than"
+has err.txt "s0.dat was not changed."
 expect_rc 3 "settings of a FIFO" timeout 10 "$CLI" settings s0.dat --apply fifo.dat
 for i in $(seq 1 60); do printf '%d\t999\t\t\t\t\t\t\t\t\t\t\n' "$i"; done >many.tsv
 expect_rc 2 "import with many problems" "$CLI" import s0.dat many.tsv
@@ -215,6 +253,106 @@ expect_rc 0 "import a transmit frequency outside 67-512 MHz" "$CLI" import tx.da
 has err.txt "note: line 1: transmit frequency"
 has err.txt "taken as 67.00000"
 
+# import: CR, LF and CR LF line ends alike; a table without rows changes nothing and says so
+"$CLI" dump s0.dat | sed -n '1p;4p' | sed 's/^3\t\t\t/3\t145.5\t\t/' >lf.tsv
+for ends in lf crlf cr; do
+  cp s0.dat ends.dat
+  case $ends in lf) cp lf.tsv t-$ends.tsv ;; crlf) sed 's/$/\r/' lf.tsv >t-$ends.tsv ;; cr) tr '\n' '\r' <lf.tsv >t-$ends.tsv ;; esac
+  expect_rc 0 "import with $ends line ends" "$CLI" import ends.dat t-$ends.tsv
+  has err.txt "ends.dat: 1 row(s) changed."
+done
+"$CLI" dump s0.dat | head -1 | tr '\n' '\r' >header.tsv
+for t in header.tsv /dev/null; do
+  [ "$t" = /dev/null ] && { : >empty.tsv; t=empty.tsv; }
+  expect_rc 2 "import of $t without rows" "$CLI" import s0.dat "$t"
+  has err.txt "the table has no channel rows below its header"
+  has err.txt "s0.dat was not changed."
+done
+# names holding separators, quotes and control bytes come back byte for byte
+cp s0.dat names.dat
+printf '1\t145.125\t\t\t\t\t\t\t\t\t\t\n2\t145.25\t\t\t\t\t\t\t\t\t\t\n' >two.tsv
+"$CLI" import names.dat two.tsv >/dev/null 2>&1
+printf 'A\tB\r,"\n' | dd of=names.dat bs=1 seek=16 conv=notrunc status=none
+printf '\001;\177\351=\\x' | dd of=names.dat bs=1 seek=40 conv=notrunc status=none
+cp names.dat names0.dat
+for f in "" --csv; do
+  "$CLI" dump names.dat $f >names.txt
+  expect_rc 0 "import of a dump with odd names $f" "$CLI" import names.dat names.txt
+  cmp -s names.dat names0.dat && ok || bad "odd names changed by import $f"
+done
+"$CLI" dump names.dat | sed -n 2p | grep -qF "$(printf '"A\tB\r,""\n')" && ok || bad "a name with a tab is not quoted"
+printf 'x\ty' | dd of=names.dat bs=1 seek=$((0x1380)) conv=notrunc status=none
+cp names.dat names0.dat
+"$CLI" settings names.dat >names.ini
+expect_rc 0 "settings text of odd texts" "$CLI" settings names.dat --apply names.ini
+cmp -s names.dat names0.dat && ok || bad "odd settings texts changed by --apply"
+tr '\n' '\r' <names.ini >names-cr.ini
+expect_rc 0 "settings text with CR line ends" "$CLI" settings names.dat --apply names-cr.ini
+cmp -s names.dat names0.dat && ok || bad "settings text with CR line ends changed the file"
+printf '4\t145\t\tD999N\t\t\t\t\t\t\t\t\n' >tone.tsv
+expect_rc 2 "import of a tone outside the lists" "$CLI" import names.dat tone.tsv
+has err.txt "line 1: \"D999N\" is not a tone of the radio's lists"
+
+# export, import of the common CSV layout, diff, text
+for c in export diff text; do expect_rc 0 "$c --help" "$CLI" $c --help; has out.txt "Usage: zemtar-cli $c"; done
+printf '1\t145.125\t145.725\t\t88.5\tREP\t\t\t\t\t\t\n2\t144.5\t\tD023N\tD023I\t"A,B"\tLow\tNarrow\tNo\t\t\t\n' >plan.tsv
+cp s0.dat plan.dat; "$CLI" import plan.dat plan.tsv >/dev/null 2>&1
+expect_rc 0 "export" "$CLI" export plan.dat plan.csv
+has plan.csv "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE"
+has plan.csv '1,REP,145.125000,+,0.600000,Tone,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,'
+has plan.csv '2,"A,B",144.500000,,0.000000,DTCS,88.5,88.5,023,RN,023,Tone->Tone,NFM,5.00,S,Low,,,,,'
+expect_rc 3 "export over the data file" "$CLI" export plan.dat plan.dat
+cmp -s plan.dat s0.dat && bad "export over the data file changed it" || ok
+expect_rc 3 "export into a missing folder" "$CLI" export plan.dat no/such/dir/x.csv
+cp s0.dat fresh.dat
+expect_rc 0 "import the export into a new file" "$CLI" import fresh.dat plan.csv
+has err.txt "fresh.dat: 2 channel(s) imported from plan.csv."
+"$CLI" dump plan.dat >d1.tsv; "$CLI" dump fresh.dat >d2.tsv
+cmp -s d1.tsv d2.tsv && ok || bad "export then import gives another dump"
+expect_rc 0 "diff of equal files" "$CLI" diff plan.dat fresh.dat
+has err.txt "hold the same image"
+printf 'Frequency,Name,Location,Mode\r\n145.5,THIRD,3,FM\r\n600.0,BAD,4,FM\r\n145.0,AM,5,AM\r\n' >rows.csv
+printf '\357\273\277' | cat - rows.csv >bom.csv
+cp fresh.dat before.dat
+expect_rc 2 "import refuses rows that do not fit" "$CLI" import fresh.dat bom.csv
+has err.txt "bom.csv: line 3, column Frequency: 600.0 MHz is outside the radio's band 144-145MHz"
+has err.txt "bom.csv: line 4, column Mode: \"AM\": the radio has FM (wide) and NFM (narrow) only"
+has err.txt "fresh.dat was not changed."
+cmp -s fresh.dat before.dat && ok || bad "a refused CSV import changed the file"
+expect_rc 0 "import --skip-bad" "$CLI" import fresh.dat bom.csv --skip-bad
+has err.txt "bom.csv: skipped: line 3, column Frequency"
+has err.txt "fresh.dat: 1 channel(s) imported from bom.csv, 2 row(s) skipped."
+expect_rc 6 "diff of different files" "$CLI" diff plan.dat fresh.dat
+has out.txt "channel 3: Rx Frequency: (empty) in plan.dat, 145.50000 in fresh.dat"
+has err.txt "differ in"
+expect_rc 0 "import --at" "$CLI" import fresh.dat plan.csv --at 127
+"$CLI" dump fresh.dat | grep -q "^128	144.50000" && ok || bad "--at 127 did not place the second row at 128"
+expect_rc 2 "import --at 128 of two rows" "$CLI" import fresh.dat plan.csv --at 128
+has err.txt "line 3: no channel is left for this row"
+expect_rc 1 "--renumber on the table format" "$CLI" import fresh.dat plan.tsv --renumber
+has err.txt "common CSV layout"
+expect_rc 1 "--at out of range" "$CLI" import fresh.dat plan.csv --at 129
+printf 'Location,Comment\n1,x\n' >nocols.csv
+expect_rc 2 "import without the needed columns" "$CLI" import fresh.dat nocols.csv
+has err.txt "the header has no Frequency, Name column"
+expect_rc 3 "diff of a missing file" "$CLI" diff plan.dat missing.dat
+expect_rc 0 "text" "$CLI" text plan.dat
+cp out.txt text1.txt
+has text1.txt "[Channel 2]"
+has text1.txt 'Chnnel Name=A,B'
+has text1.txt "[Optional Features]"
+has text1.txt "0x17E0="
+"$CLI" text plan.dat >text2.txt
+cmp -s text1.txt text2.txt && ok || bad "text differs between two runs"
+if command -v git >/dev/null; then
+  mkdir repo && (cd repo && git init -q && git config user.email t@t && git config user.name t &&
+    echo '*.dat diff=zemtar' >.gitattributes && git config diff.zemtar.textconv "$CLI text" &&
+    cp ../plan.dat radio.dat && git add . && git commit -qm one &&
+    "$CLI" settings radio.dat --set "Optional Features/Beep=Off" >/dev/null 2>&1 && git diff >../git.txt)
+  has git.txt "-Beep=On"
+  has git.txt "+Beep=Off"
+fi
+
 # fleet: the units table is checked as a whole before any port is opened
 printf 'Unit,MSK/ID Code,Channel 3/Chnnel Name\nA,1001,ONE\nB,12345,TWO\nA,1003,\n' >units.csv
 expect_rc 2 "fleet refuses a bad units table" "$CLI" fleet a.dat --units units.csv --port /no/such/port --log fleet.csv --yes
@@ -222,6 +360,10 @@ has err.txt "line 3, column 2: MSK/ID Code: \"12345\" is longer than 4 character
 has err.txt "line 4: unit \"A\" is given twice"
 has err.txt "Nothing was written to any radio."
 [ ! -e fleet.csv ] && ok || bad "a log was started for a refused table"
+{ printf 'Unit,MSK/ID Code\nA,1001\n'; sleep 1; printf 'B,12345\n'; } |
+  "$CLI" fleet a.dat --units - --port /no/such/port --log fleet.csv --yes >out.txt 2>err.txt
+[ $? = 2 ] && ok || bad "fleet units from a slow pipe"
+has err.txt "standard input: line 3, column 2"
 printf 'Unit,MSK/ID Code\nA,1001\n' >units.csv
 expect_rc 4 "fleet on a missing port fails the unit and says so" "$CLI" fleet a.dat --units units.csv --port /no/such/port --log fleet.csv --yes
 has fleet.csv "A,/no/such/port,,failed"

@@ -374,3 +374,59 @@ TEST(SettingsText, SetOptionsNameSectionAndLabel)
 }
 
 } // namespace
+
+namespace {
+
+TEST(SettingsText, ListValuesAndCheckBoxesAreTakenInAnyCase)
+{
+    // The command line's own case: "auto" is Auto, "on" and "OFF" tick and clear a box.
+    {
+        RadioImage img = RadioImage::newDocument();
+        for (const char* change : {"on: Auto -> On", "auto: On -> Auto"}) {
+            const QString value = QString::fromLatin1(change).section(u':', 0, 0);
+            const auto s =
+                parseSettingOption(QStringLiteral("Optional Features/Back Light=") + value, QStringLiteral("--set 1"));
+            ASSERT_TRUE(s);
+            const SettingsChange c = applySettings(img, {*s}, kModels);
+            ASSERT_TRUE(c.problems.isEmpty()) << c.problems.join(u'\n').toStdString();
+            EXPECT_EQ(c.changes, QStringList{QStringLiteral("Optional Features/Back Light: ") +
+                                             QString::fromLatin1(change).section(QStringLiteral(": "), 1)});
+        }
+        EXPECT_EQ(img.bits(0x1265, 5, 4), 1u);
+        for (const char* text : {"[Optional Features]\nBeep=off\n", "[Optional Features]\nBeep=ON\n"}) {
+            const auto a = parseSettingsText(QString::fromUtf8(text), nullptr);
+            EXPECT_TRUE(applySettings(img, a, kModels).problems.isEmpty()) << text;
+        }
+    }
+    // Every list of every page: an item in upper or lower case is that item, unless another
+    // item reads the same in that case, when only the exact text is taken.
+    int tried = 0;
+    for (const Page& page : settingsPages(kModels)) {
+        const QStringList texts = page.load(RadioImage::newDocument(), kEn);
+        for (int i = 0; i < page.size(); ++i) {
+            if (page.field(i).kind != fields::Kind::List)
+                continue;
+            const QStringList items = page.field(i).items(kEn);
+            for (const QString& item : items) {
+                for (const QString& typed : {item.toLower(), item.toUpper()}) {
+                    int same = 0;
+                    for (const QString& other : items)
+                        same += other.compare(typed, Qt::CaseInsensitive) == 0 ? 1 : 0;
+                    const bool exact = items.contains(typed);
+                    const Page::Accepted a = page.accept(i, typed, texts, kEn);
+                    const std::string where = (page.field(i).path() + QStringLiteral(": ") + typed).toStdString();
+                    if (exact || same == 1) {
+                        ASSERT_TRUE(a.error.isEmpty()) << where;
+                        EXPECT_EQ(a.text, exact ? typed : item) << where;
+                        ++tried;
+                    } else {
+                        EXPECT_FALSE(a.error.isEmpty()) << where;
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GT(tried, 100);
+}
+
+} // namespace

@@ -71,6 +71,14 @@ TEST(Units, TableProblemsNameTheLineAndColumnAndNothingPasses)
         {"Unit,Channel 200/Rx Frequency\nA,145\n", "names no channel cell"},
         {"Unit,Channel 5/Rx Frequency\nA,146.5\n", "line 2, column 2: Channel 5/Rx Frequency:"},
         {"Unit,MSK/ID Code\n", "no unit below its header"},
+        // Names that make one file name under --out: every clashing unit is named.
+        {"Unit,MSK/ID Code\nA 1,1001\nA_1,1002\nA/1,1003\nB,1004\n",
+         "units \"A 1\" (line 2), \"A_1\" (line 3), \"A/1\" (line 4) have the same file name A_1.dat"},
+        {"Unit,MSK/ID Code\nnorth,1001\nNorth,1002\n", "have the same file name north.dat"},
+        // A value for a channel the template does not use would be lost with the empty row.
+        {"Unit,MSK/ID Code,Channel 5/Chnnel Name\nA,1001,\nB,1002,DOOR\n",
+         "line 3, column 3: unit \"B\": Channel 5/Chnnel Name: channel 5 is not in use in the template"},
+        {"Unit,Channel Fr/Power\nA,Low\n", "unit \"A\": Channel Fr/Power: channel Fr is not in use"},
     };
     for (const auto& c : cases) {
         UnitsTable t = parseUnits(QString::fromUtf8(c.table));
@@ -107,6 +115,7 @@ TEST(Units, AUnitChangesExactlyItsValues)
 
 TEST(Units, SequencesStepInDecimalOrHexadecimalKeepingTheWidth)
 {
+    const RadioImage templ = templateImage();
     struct {
         QStringList sequences;
         QStringList names;
@@ -114,15 +123,31 @@ TEST(Units, SequencesStepInDecimalOrHexadecimalKeepingTheWidth)
     } cases[] = {
         {{QStringLiteral("MSK/ID Code=0998..1001")}, {"0998", "0999", "1000", "1001"}, ""},
         {{QStringLiteral("MSK/ID Code=00FE..0101")}, {"00FE", "00FF", "0100", "0101"}, ""},
+        {{QStringLiteral("MSK/ID Code=FFFE..FFFF")}, {"FFFE", "FFFF"}, ""},
         {{QStringLiteral("MSK/ID Code=10..12"), QStringLiteral("DTMF Decode/ID Code=210..212")},
          {"10", "11", "12"},
          ""},
+        {{QStringLiteral("Channel 12/Chnnel Name=A1..A3")}, {"A1", "A2", "A3"}, ""},
         {{QStringLiteral("MSK/ID Code=10..12"), QStringLiteral("DTMF Decode/ID Code=1..2")}, {}, "different lengths"},
-        {{QStringLiteral("MSK/ID Code=20..10")}, {}, "not a rising range"},
+        {{QStringLiteral("MSK/ID Code=20..10")}, {}, "\"20..10\": LAST is below FIRST"},
         {{QStringLiteral("MSK/ID Code")}, {}, "is not Section/Label=FIRST..LAST"},
+        {{QStringLiteral("MSK/ID Code=1..G")}, {}, "FIRST and LAST must be decimal numbers"},
+        // Each end must fit the field before a single step is made.
+        {{QStringLiteral("MSK/ID Code=FFFFFFFFFFFFFFFF..FFFFFFFFFFFFFFFF")},
+         {},
+         "--sequence 1 (FIRST): MSK/ID Code: \"FFFFFFFFFFFFFFFF\" is longer than 4 characters"},
+        {{QStringLiteral("MSK/ID Code=9998..10001")}, {}, "(LAST): MSK/ID Code: \"10001\" is longer than 4"},
+        {{QStringLiteral("MSK/Colour=1..2")}, {}, "MSK/Colour: unknown setting"},
+        {{QStringLiteral("Channel 5/Chnnel Name=A1..A3")}, {}, "channel 5 is not in use in the template"},
+        // A field wide enough for any number: the length of the fleet decides.
+        {{QStringLiteral("Channel 12/Chnnel Name=0..99999999")}, {}, "100000000 units, more than a fleet can be"},
+        {{QStringLiteral("Channel 12/Chnnel Name=0..100000")}, {}, "100001 units, more than a fleet can be"},
     };
     for (const auto& c : cases) {
-        const UnitsTable t = sequenceUnits(c.sequences);
+        QElapsedTimer time;
+        time.start();
+        const UnitsTable t = sequenceUnits(c.sequences, templ, kModels);
+        EXPECT_LT(time.elapsed(), 5000) << qPrintable(c.sequences.join(u' '));
         QStringList names;
         for (const Unit& u : t.units)
             names << u.name;
@@ -130,8 +155,8 @@ TEST(Units, SequencesStepInDecimalOrHexadecimalKeepingTheWidth)
         EXPECT_EQ(t.problems.join(u'\n').contains(QString::fromUtf8(c.problem)), true)
             << qPrintable(t.problems.join(u'\n'));
     }
-    const UnitsTable two =
-        sequenceUnits({QStringLiteral("MSK/ID Code=10..12"), QStringLiteral("DTMF Decode/ID Code=210..212")});
+    const UnitsTable two = sequenceUnits(
+        {QStringLiteral("MSK/ID Code=10..12"), QStringLiteral("DTMF Decode/ID Code=210..212")}, templ, kModels);
     ASSERT_EQ(two.units.size(), 3);
     EXPECT_EQ(two.units[2].settings[1].value, QStringLiteral("212"));
 }
@@ -333,6 +358,87 @@ TEST(FleetCli, FourRadiosEachEndWithTheTemplatePlusTheirUnit)
         const CliRun v = cli({QStringLiteral("verify"), QStringLiteral("--port"), it.key(), unitFile});
         EXPECT_EQ(v.code, 0) << qPrintable(it.key()) << qPrintable(v.out);
     }
+}
+
+TEST(FleetCli, RefusalsComeAtOnceAndTouchNoRadio)
+{
+    QTemporaryDir dir;
+    const QString templ = dir.filePath(QStringLiteral("t.dat"));
+    ASSERT_TRUE(DataFile::save(templ, templateImage(), nullptr));
+    const QString transcript = dir.filePath(QStringLiteral("wire.txt"));
+    Radios radio({QStringLiteral("--turnaround"), QStringLiteral("0"), QStringLiteral("--transcript"), transcript});
+    ASSERT_EQ(radio.devices.size(), 1);
+    test::writeAll(dir.filePath(QStringLiteral("clash.csv")), "Unit,MSK/ID Code\nA 1,1001\nA_1,1002\nA/1,1003\n");
+    test::writeAll(dir.filePath(QStringLiteral("unused.csv")), "Unit,Channel 5/Chnnel Name\nB1,DOOR\n");
+    test::writeAll(dir.filePath(QStringLiteral("afile")), "not a folder");
+    const QString log = dir.filePath(QStringLiteral("log.csv"));
+    struct {
+        QStringList units; // --units FILE or --sequence S
+        QString log, out;
+        int code;
+        const char* message;
+    } cases[] = {
+        {{QStringLiteral("--sequence"), QStringLiteral("MSK/ID Code=FFFFFFFFFFFFFFFF..FFFFFFFFFFFFFFFF")},
+         log,
+         {},
+         2,
+         "\"FFFFFFFFFFFFFFFF\" is longer than 4 characters"},
+        {{QStringLiteral("--sequence"), QStringLiteral("Channel 12/Chnnel Name=1..99999999")},
+         log,
+         {},
+         2,
+         "99999999 units, more than a fleet can be (at most 100000)"},
+        {{QStringLiteral("--units"), dir.filePath(QStringLiteral("clash.csv"))},
+         log,
+         dir.filePath(QStringLiteral("out")),
+         2,
+         "units \"A 1\" (line 2), \"A_1\" (line 3), \"A/1\" (line 4) have the same file name A_1.dat"},
+        {{QStringLiteral("--units"), dir.filePath(QStringLiteral("unused.csv"))},
+         log,
+         {},
+         2,
+         "line 2, column 2: unit \"B1\": Channel 5/Chnnel Name: channel 5 is not in use in the template"},
+        {{QStringLiteral("--sequence"), QStringLiteral("MSK/ID Code=1001..1002")},
+         dir.filePath(QStringLiteral("no/such/folder/log.csv")),
+         {},
+         3,
+         "Cannot open the log"},
+        {{QStringLiteral("--sequence"), QStringLiteral("MSK/ID Code=1001..1002")},
+         dir.filePath(QStringLiteral("afile/log.csv")),
+         {},
+         3,
+         "Cannot open the log"},
+        {{QStringLiteral("--sequence"), QStringLiteral("MSK/ID Code=1001..1002")},
+         log,
+         dir.filePath(QStringLiteral("afile/out")),
+         3,
+         "Cannot make the folder"},
+        // A folder that exists but takes no file (even for the superuser).
+        {{QStringLiteral("--sequence"), QStringLiteral("MSK/ID Code=1001..1002")},
+         log,
+         QStringLiteral("/proc"),
+         3,
+         "Cannot write in the folder /proc"},
+    };
+    for (const auto& c : cases) {
+        if (c.out == QStringLiteral("/proc") && !QFileInfo(QStringLiteral("/proc")).isDir())
+            continue;
+        QStringList args = QStringList{QStringLiteral("fleet"), templ} + c.units +
+                           QStringList{QStringLiteral("--log"), c.log, QStringLiteral("--yes")} +
+                           portArgs(radio.devices);
+        if (!c.out.isEmpty())
+            args << QStringLiteral("--out") << c.out;
+        QElapsedTimer time;
+        time.start();
+        const CliRun r = cli(args, 20000);
+        EXPECT_EQ(r.code, c.code) << qPrintable(args.join(u' ')) << "\n" << qPrintable(r.err);
+        EXPECT_LT(time.elapsed(), 10000) << qPrintable(args.join(u' '));
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.message))) << qPrintable(r.err);
+        EXPECT_TRUE(r.err.contains(QStringLiteral("Nothing was written to any radio."))) << qPrintable(r.err);
+    }
+    EXPECT_TRUE(test::readAll(transcript).isEmpty()) << "a radio was touched";
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("out/A_1.dat"))));
+    EXPECT_FALSE(QFile::exists(log)) << "a log was started for a refused job";
 }
 
 TEST(FleetCli, AFaultFailsThatUnitOnlyAndAStoppedJobResumes)

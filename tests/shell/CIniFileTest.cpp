@@ -32,9 +32,13 @@ TEST_F(IniTest, LookupRules)
           "Language=English\n"
           "language=Chinese\n"
           "  Path = C://Radio//x  \n"
+          "Remark=C://Radio //x  \n"
           "Note=word //remark\n"
           "Tabbed=a\t;comment\n"
-          "Block=v/*c*/\n"
+          "Block=v /*c*/\n"
+          "Glued=v/*c*/\n"
+          "Only=// nothing but a remark\n"
+          "Url=http://example.org/a\t; where\n"
           "BareWord\n"
           "; comment=1\n"
           "//c=2\n"
@@ -56,12 +60,16 @@ TEST_F(IniTest, LookupRules)
         const char* expect;
     } cases[] = {
         {"", "top", "", "1"},
-        {"Setup", "Language", "", "Chinese"}, // last equal key wins
-        {"SETUP", "LANGUAGE", "", "Chinese"}, // names ignore case
-        {"Setup", "Path", "", "C:"},          // cut at "//"
-        {"Setup", "Note", "", "word "},       // cut keeps the blank before the remark
+        {"Setup", "Language", "", "Chinese"},  // last equal key wins
+        {"SETUP", "LANGUAGE", "", "Chinese"},  // names ignore case
+        {"Setup", "Path", "", "C://Radio//x"}, // inside a word "//" is no remark
+        {"Setup", "Remark", "", "C://Radio "}, // after a blank it is
+        {"Setup", "Note", "", "word "},        // cut keeps the blank before the remark
         {"Setup", "Tabbed", "", "a"},
-        {"Setup", "Block", "", "v"},
+        {"Setup", "Block", "", "v "},
+        {"Setup", "Glued", "", "v/*c*/"},
+        {"Setup", "Only", "x", ""},
+        {"Setup", "Url", "", "http://example.org/a"},
         {"Setup", "BareWord", "x", ""},
         {"Setup", "comment", "d", "d"}, // comment lines are not entries
         {"Setup", "c", "d", "d"},
@@ -73,7 +81,7 @@ TEST_F(IniTest, LookupRules)
     for (const auto& c : cases)
         EXPECT_EQ(ini.GetValue(u8(c.section), u8(c.key), u8(c.def)), u8(c.expect)) << c.section << "/" << c.key;
     EXPECT_EQ(ini.SectionNames(), (QStringList{u8("Setup"), u8(" Setup "), u8("setup"), u8("中文")}));
-    EXPECT_EQ(ini.Keys(u8("setup")).size(), 7);
+    EXPECT_EQ(ini.Keys(u8("setup")).size(), 11);
 }
 
 TEST_F(IniTest, MissingFileIsCreatedEmptyAndUnreadableOneFails)

@@ -77,7 +77,7 @@ private slots:
         QVERIFY(start(language) == starts);
         if (!starts) {
             QCOMPARE(messages_.size(), 1);
-            QCOMPARE(messages_[0].text, u8("Load language DLL fail"));
+            QVERIFY(messages_[0].text.startsWith(u8("Load language DLL fail\n")));
             return;
         }
         QVERIFY(messages_.isEmpty());
@@ -101,7 +101,107 @@ private slots:
         QVERIFY(!start(QString(), {}, false));
         QVERIFY(QFile::exists(appDir() + QStringLiteral("/Setup.ini")));
         QCOMPARE(messages_.size(), 1);
-        QCOMPARE(messages_[0].text, u8("Load language DLL fail"));
+        QVERIFY(messages_[0].text.startsWith(u8("Load language DLL fail\n")));
+    }
+
+    // A start that cannot load its language says which file was tried and what was wrong,
+    // in both languages, and offers to go on in English; No ends the program.
+    void languageFailureNamesTheFileAndOffersEnglish_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("damage"); // what is done to the program folder
+        QTest::addColumn<QString>("english");
+        QTest::addColumn<QString>("chinese");
+        QTest::newRow("no language") << ""
+                                     << ""
+                                     << "/Setup.ini names no language: its [Setup] section needs" << u8("没有指定语言");
+        QTest::newRow("missing module") << "Klingon"
+                                        << ""
+                                        << "/Klingon.qm is missing." << u8("缺少语言文件");
+        QTest::newRow("not a translation") << "English"
+                                           << "garbage"
+                                           << "/English.qm is not a translation file" << u8("不是翻译文件");
+        QTest::newRow("a folder") << "English"
+                                  << "folder"
+                                  << "/English.qm cannot be read: it is a folder." << u8("无法读取语言文件");
+        QTest::newRow("Chinese, damaged") << "Chinese"
+                                          << "garbage"
+                                          << "/Chinese.qm is not a translation file" << u8("不是翻译文件");
+        QTest::newRow("settings unreadable") << "English"
+                                             << "setup folder"
+                                             << "/Setup.ini could not be read" << u8("无法读取设置文件");
+    }
+    void languageFailureNamesTheFileAndOffersEnglish()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, damage);
+        QFETCH(QString, english);
+        QFETCH(QString, chinese);
+        for (const bool goOn : {false, true}) {
+            makeAppDir(language);
+            const QString module = appDir() + u'/' + (language.isEmpty() ? u8("English") : language) + u8(".qm");
+            if (damage == u8("garbage")) {
+                QVERIFY(zemtar::test::writeAll(module, "this is no translation"));
+            } else if (damage == u8("folder")) {
+                QFile::remove(module);
+                QDir().mkpath(module);
+            } else if (damage == u8("setup folder")) {
+                QFile::remove(appDir() + u8("/Setup.ini"));
+                QDir().mkpath(appDir() + u8("/Setup.ini"));
+            }
+            messages_.clear();
+            answers_ = {goOn ? QMessageBox::Yes : QMessageBox::No};
+            QCOMPARE(startHere(), goOn);
+            QCOMPARE(messages_.size(), 1);
+            const MessageRecord& m = messages_[0];
+            QCOMPARE(m.buttons, QMessageBox::Yes | QMessageBox::No);
+            const bool chineseFirst = language == u8("Chinese");
+            QVERIFY2(m.text.startsWith(chineseFirst ? u8("加载语言链接库失败\n") : u8("Load language DLL fail\n")),
+                     qPrintable(m.text));
+            QVERIFY2(m.text.contains(appDir() + english), qPrintable(m.text));
+            QVERIFY2(m.text.contains(chinese) && m.text.contains(u8("以英文继续吗？")) &&
+                         m.text.contains(u8("Go on in English?")),
+                     qPrintable(m.text));
+            if (goOn) {
+                QCOMPARE(menuTitles().value(0), u8("&File"));
+                QVERIFY(!g().chinese);
+                QCOMPARE(g().helpFile, u8("enHelp.chm"));
+                QCOMPARE(frame()->navigator()->root()->child(0)->text(0), u8("Product Information"));
+            }
+            app_.reset();
+            resetGlobals();
+        }
+    }
+
+    // A last radio type that names none of the types is dropped with a message: the new
+    // document takes the first type, not the low byte of the number.
+    void persistedRadioTypeOutsideTheTypesIsReset_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<int>("type");
+        QTest::addColumn<bool>("told");
+        QTest::newRow("-1") << "-1" << 0 << true;
+        QTest::newRow("past the list") << "3" << 0 << true;
+        QTest::newRow("257") << "257" << 0 << true;
+        QTest::newRow("text") << "two" << 0 << true;
+        QTest::newRow("in the list") << "2" << 2 << false;
+    }
+    void persistedRadioTypeOutsideTheTypesIsReset()
+    {
+        QFETCH(QString, value);
+        QFETCH(int, type);
+        QFETCH(bool, told);
+        const QString config = dir_.filePath(u8("config/zemtar"));
+        QDir().mkpath(config);
+        QVERIFY(zemtar::test::writeAll(config + u8("/registry.ini"),
+                                       u8("[Software/ZemtarTest]\nType=%1\n").arg(value).toUtf8()));
+        QVERIFY(start(u8("English")));
+        QCOMPARE(messages_.size(), told ? 1 : 0);
+        if (told)
+            QVERIFY2(messages_[0].text.contains(u8("(Type=%1) is not one of the 3 radio types").arg(value)),
+                     qPrintable(messages_[0].text));
+        QCOMPARE(int(frame()->activeDocument()->image().at(0x17D1)), type);
+        QCOMPARE(g().registry().value(u8("Type")).value_or(-100), told ? -100 : type);
     }
 
     void languageModuleOnlyFromTheProgramFolder()
@@ -242,14 +342,23 @@ private slots:
 
     void fileNewWarns()
     {
+        // A document without changes is replaced at once; one with changes warns and asks.
         QVERIFY(start(QStringLiteral("English")));
         CChildFrame* first = frame()->activeChild();
+        frame()->runCommand(CMainFrame::ID_FILE_NEW);
+        QTest::qWait(0);
+        QVERIFY(messages_.isEmpty());
+        QCOMPARE(frame()->childFrames().size(), 1);
+        QVERIFY(frame()->activeChild() != first);
+        first = frame()->activeChild();
+        frame()->activeView()->changeDocument(QStringLiteral("edit"), [&] { first->document()->image().set(0, 1); });
         answers_ = {QMessageBox::Cancel};
         frame()->runCommand(CMainFrame::ID_FILE_NEW);
         QCOMPARE(messages_.size(), 1);
-        QCOMPARE(messages_[0].text, u8("All data will be Cleared!"));
+        QVERIFY(messages_[0].text.startsWith(u8("All data will be Cleared!")));
+        QVERIFY(messages_[0].buttons.testFlag(QMessageBox::Save));
         QCOMPARE(frame()->activeChild(), first);
-        answers_ = {QMessageBox::Ok};
+        answers_ = {QMessageBox::Discard};
         frame()->runCommand(CMainFrame::ID_FILE_NEW);
         QTest::qWait(0);
         QCOMPARE(frame()->childFrames().size(), 1);

@@ -317,6 +317,57 @@ private slots:
         QVERIFY(messages_.isEmpty());
     }
 
+    void programManyRadiosRefusesBeforeAnyRadio()
+    {
+        startWithRadio({QStringLiteral("--transcript"), file("wire.txt")});
+        CFleetDlg dlg(frame()->activeDocument()->image(), frame()->activeDocument()->displayName(), g().setupIni,
+                      frame());
+        dlg.show();
+        // Bounds no field holds, and a fleet longer than any: refused at once, by a message.
+        const std::pair<const char*, const char*> refused[] = {
+            {"MSK/ID Code=FFFFFFFFFFFFFFFF..FFFFFFFFFFFFFFFF", "is longer than 4 characters"},
+            {"MSK/ID Code=FFFF..0001", "LAST is below FIRST"},
+            {"Channel 1/Chnnel Name=1..2", "channel 1 is not in use in the template"},
+        };
+        for (const auto& [sequence, reason] : refused) {
+            QElapsedTimer time;
+            time.start();
+            dlg.sequenceEdit()->setText(QString::fromUtf8(sequence));
+            QVERIFY(!dlg.generateUnits());
+            QVERIFY(time.elapsed() < 5000);
+            QCOMPARE(messages_.size(), 1);
+            QVERIFY2(messages_[0].text.contains(QString::fromUtf8(reason)), qPrintable(messages_[0].text));
+            messages_.clear();
+        }
+        zemtar::test::writeAll(file("clash.csv"), "Unit,MSK/ID Code\nA 1,1001\nA_1,1002\n");
+        QVERIFY(!dlg.loadUnits(file("clash.csv")));
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY2(messages_[0].text.contains(QStringLiteral("have the same file name A_1.dat")),
+                 qPrintable(messages_[0].text));
+        messages_.clear();
+
+        // No log, no job: the folder for it cannot be made.
+        zemtar::test::writeAll(file("afile"), "not a folder");
+        const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+        qputenv("XDG_DATA_HOME", file("afile").toLocal8Bit());
+        dlg.sequenceEdit()->setText(QStringLiteral("MSK/ID Code=1001..1002"));
+        QVERIFY(dlg.generateUnits());
+        dlg.askBox()->setChecked(false);
+        const bool started = dlg.start();
+        if (dataHome.isNull())
+            qunsetenv("XDG_DATA_HOME");
+        else
+            qputenv("XDG_DATA_HOME", dataHome);
+        QVERIFY(!started);
+        QVERIFY(!dlg.running());
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY2(messages_[0].text.contains(QStringLiteral("log cannot be kept, so no radio was programmed")),
+                 qPrintable(messages_[0].text));
+        QTest::qWait(200);
+        QVERIFY(zemtar::test::readAll(file("wire.txt")).isEmpty());
+        stopRadio();
+    }
+
     void failedReadLeavesTheDocumentAsItWas()
     {
         // A stray byte before every reply to block 37: asked for three times more, then refused.

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QLineEdit>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QProcess>
@@ -92,21 +93,68 @@ private slots:
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext is not installed");
         QVERIFY(start(QStringLiteral("Chinese"), {makeDat("two.dat")}));
-        const QString pdf = file("out.pdf");
+        // The PDF goes beside the document, under its name.
+        const QString pdf = file("two.pdf");
         frame()->printer()->setOutputFormat(QPrinter::PdfFormat);
-        frame()->printer()->setOutputFileName(pdf);
+        QString proposed;
         onNextModal([&](QWidget* w) {
             auto* list = qobject_cast<CPrintListDlg*>(w);
             QTest::mouseClick(list->findChild<QPushButton*>(QStringLiteral("selectAll")), Qt::LeftButton);
-            onNextModal([](QWidget* printDialog) { qobject_cast<QDialog*>(printDialog)->accept(); });
+            onNextModal([&](QWidget* printDialog) {
+                if (auto* box = printDialog->findChild<QLineEdit*>(QStringLiteral("filename")))
+                    proposed = box->text();
+                qobject_cast<QDialog*>(printDialog)->accept();
+            });
             ok(list);
         });
         frame()->runCommand(CMainFrame::ID_FILE_PRINT);
+        QCOMPARE(proposed, QDir::toNativeSeparators(pdf));
         const QString text = pdfText(pdf);
         QVERIFY2(text.contains(QStringLiteral("Page 6 of 6")), qPrintable(text.left(300)));
         QVERIFY(text.contains(u8("可选功能")));
         QVERIFY(text.contains(u8("信道 FR:")));
         QVERIFY(text.contains(QStringLiteral("145.12500")));
+    }
+
+    void printToPdfProposesTheDocumentsOwnName_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "English";
+        QTest::newRow("Chinese") << "Chinese";
+    }
+    void printToPdfProposesTheDocumentsOwnName()
+    {
+        // A file: its name and folder; Untitled: the user's documents folder. Asked only, so
+        // nothing is written there.
+        QFETCH(QString, language);
+        QDir().mkpath(file("customers"));
+        const QString dat = makeDat("customers/customer.dat");
+        QVERIFY(start(language, {dat}));
+        auto proposal = [&] {
+            QString proposed;
+            onNextModal([&](QWidget* w) {
+                onNextModal([&](QWidget* printDialog) {
+                    QVERIFY(printDialog);
+                    if (auto* box = printDialog->findChild<QLineEdit*>(QStringLiteral("filename")))
+                        proposed = box->text();
+                });
+                ok(w);
+            });
+            frame()->runCommand(CMainFrame::ID_FILE_PRINT);
+            return proposed;
+        };
+        QCOMPARE(proposal(), QDir::toNativeSeparators(file("customers/customer.pdf")));
+        QCOMPARE(frame()->printer()->docName(), QStringLiteral("customer"));
+        frame()->runCommand(CMainFrame::ID_FILE_NEW);
+        QTest::qWait(0);
+        const QString untitled = proposal();
+        QCOMPARE(QFileInfo(untitled).fileName(), g().chinese ? u8("无标题.pdf") : u8("Untitled.pdf"));
+        QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        if (!QFileInfo(documents).isDir())
+            documents = QDir::homePath();
+        QCOMPARE(QFileInfo(untitled).absolutePath(), QFileInfo(documents).absoluteFilePath());
+        QVERIFY(!QFile::exists(untitled) ||
+                QFileInfo(untitled).lastModified().secsTo(QDateTime::currentDateTime()) > 60);
     }
 };
 

@@ -186,7 +186,8 @@ bool CFleetDlg::generateUnits()
     images_.clear();
     units_ = {};
     unitsLabel_->setText(tr("No units yet."));
-    setUnits(fleet::sequenceUnits(sequence_->text().split(u';', Qt::SkipEmptyParts)), sequence_->text());
+    setUnits(fleet::sequenceUnits(sequence_->text().split(u';', Qt::SkipEmptyParts), template_, models_),
+             sequence_->text());
     return !images_.isEmpty();
 }
 
@@ -224,9 +225,17 @@ bool CFleetDlg::start()
         return false;
     }
     const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(dir);
-    logPath_ = QDir(dir).filePath(
+    const QString logPath = QDir(dir).filePath(
         QStringLiteral("fleet-%1.csv").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
+    // The log is the only record of which unit went into which radio: without it, no radio.
+    const auto why = QDir().mkpath(dir) ? fleet::prepareOutputs(logPath, {})
+                                        : std::optional<QString>(tr("Cannot make the folder %1.").arg(dir));
+    if (why) {
+        appMessage(this, tr("The job's log cannot be kept, so no radio was programmed:\n%1").arg(*why), QMessageBox::Ok,
+                   QMessageBox::Warning);
+        return false;
+    }
+    logPath_ = logPath;
     options.logPath = logPath_;
     options.setup = &setup_;
     options.models = models_;

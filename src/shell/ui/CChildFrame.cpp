@@ -17,6 +17,10 @@ CChildFrame::CChildFrame(CZemtarDoc* doc, CZemtarView* view, QWidget* parent)
     doc_->setParent(this);
     setWidget(view_);
     setAttribute(Qt::WA_DeleteOnClose, false);
+    // Its own size from the start: a window restored from maximised, or shown again, comes
+    // back at this size rather than at what the framework would make of the table.
+    setMinimumSize(kMinimumSize);
+    setGeometry(QRect(QPoint(0, 0), kOpenSize));
     setWindowIcon(QIcon(g().appFile(QStringLiteral("title.ico"))));
     // The window menu's own shortcuts (Ctrl+W closes, Ctrl+F4 ...) would shadow the main
     // window's accelerators: Ctrl+W is Write.
@@ -33,6 +37,10 @@ CChildFrame::CChildFrame(CZemtarDoc* doc, CZemtarView* view, QWidget* parent)
     d.refill = [this] {
         g().newDocument = false;
         view_->FillTableFromImage();
+        // The file on disk still holds the customer's radio: the next Save asks before it
+        // puts this one in its place.
+        if (doc_->hasFile())
+            unsavedRead_ = RadioRead{link_->m_link.m_strPort, QDateTime::currentDateTime()};
     };
     d.band = [this] { return view_->bandLimits(); };
     d.window = [this] { return window(); };
@@ -62,7 +70,19 @@ void CChildFrame::closeEvent(QCloseEvent* e)
         return;
     }
     e->ignore();
+    closedMaximized_ = isMaximized();
     hide();
+}
+
+void CChildFrame::showAgain()
+{
+    if (closedMaximized_) {
+        showMaximized();
+        return;
+    }
+    if (width() < kMinimumSize.width() || height() < kMinimumSize.height())
+        resize(kOpenSize);
+    showNormal();
 }
 
 } // namespace zemtar::ui

@@ -1,5 +1,8 @@
 #pragma once
+#include <QDateTime>
 #include <QMdiSubWindow>
+
+#include <optional>
 
 namespace zemtar::ui {
 
@@ -22,6 +25,21 @@ public:
     void destroyFrame();
     void updateCaption();
 
+    // The size a channel window opens at, and the least it keeps: the row labels and the
+    // first columns of the table.
+    static constexpr QSize kOpenSize{1095, 650};
+    static constexpr QSize kMinimumSize{480, 240};
+    // Shows the window again as it was when it was closed: maximised, or at its own size.
+    void showAgain();
+
+    // A read from the radio that replaced what the document's file holds, not saved since.
+    struct RadioRead {
+        QString port;
+        QDateTime at;
+    };
+    std::optional<RadioRead> unsavedRead() const { return unsavedRead_; }
+    void clearUnsavedRead() { unsavedRead_.reset(); }
+
 signals:
     void visibilityChanged();
 
@@ -43,6 +61,8 @@ private:
     CZemtarView* view_;
     CLinkController* link_;
     bool destroying_ = false;
+    bool closedMaximized_ = true; // windows open maximised
+    std::optional<RadioRead> unsavedRead_;
 };
 
 } // namespace zemtar::ui

@@ -7,6 +7,7 @@
 #include "shell/Messages.h"
 #include "shell/PersistedSettings.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTimer>
 #include <QWidget>
@@ -31,9 +32,14 @@ CChildFrame* CDocumentManager::newDocument()
 void CDocumentManager::fileNew()
 {
     if (CChildFrame* active = activeFrame()) {
-        if (appMessage(window_, msg::text(msg::AllDataCleared, g().lang()), QMessageBox::Ok | QMessageBox::Cancel,
-                       QMessageBox::Warning) != QMessageBox::Ok)
-            return;
+        // Only changes not saved are lost: a document as it was saved or opened goes quietly.
+        if (active->document()->isModified()) {
+            const auto answer = appMessage(
+                window_, msg::text(msg::AllDataCleared, g().lang()) + QStringLiteral("\n\n") + saveQuestion(active),
+                QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Warning);
+            if (answer == QMessageBox::Cancel || (answer == QMessageBox::Save && !saveDocument(active, false)))
+                return;
+        }
         active->destroyFrame();
     }
     newDocument();
@@ -46,7 +52,29 @@ void CDocumentManager::fileOpen()
         openDocument(path);
 }
 
-bool CDocumentManager::openDocument(const QString& path)
+bool CDocumentManager::openDocument(const QString& path) { return openInWindow(path, true); }
+
+int CDocumentManager::openDocuments(const QStringList& paths)
+{
+    int opened = 0;
+    for (const QString& path : paths)
+        opened += openInWindow(path, false) ? 1 : 0;
+    return opened;
+}
+
+QStringList CDocumentManager::openFiles() const
+{
+    QStringList files;
+    CChildFrame* active = activeFrame();
+    for (CChildFrame* f : frames())
+        if (f != active && f->document()->hasFile())
+            files << f->document()->pathName();
+    if (active && active->document()->hasFile())
+        files << active->document()->pathName();
+    return files;
+}
+
+bool CDocumentManager::openInWindow(const QString& path, bool replaceActive)
 {
     auto* doc = new CZemtarDoc;
     QString error;
@@ -55,7 +83,7 @@ bool CDocumentManager::openDocument(const QString& path)
         appMessage(window_, error, QMessageBox::Ok, QMessageBox::Warning);
         return false;
     }
-    if (CChildFrame* previous = activeFrame()) {
+    if (CChildFrame* previous = replaceActive ? activeFrame() : nullptr) {
         if (!maybeSave(previous)) {
             delete doc;
             return false;
@@ -65,6 +93,7 @@ bool CDocumentManager::openDocument(const QString& path)
     g().newDocument = false;
     showDocument(doc);
     addRecentFile(doc->pathName());
+    emit result(tr("Opened %1").arg(QDir::toNativeSeparators(doc->pathName())));
     return true;
 }
 
@@ -80,6 +109,19 @@ void CDocumentManager::openRecent(const QString& path)
 bool CDocumentManager::saveDocument(CChildFrame* frame, bool askForName)
 {
     CZemtarDoc* doc = frame->document();
+    if (const auto read = frame->unsavedRead(); read && doc->hasFile() && !askForName) {
+        // Save As first: the customer's file is worth keeping beside the radio just read.
+        constexpr auto kSaveAs = QMessageBox::Yes;
+        constexpr auto kReplace = QMessageBox::No;
+        const QString text = tr("This document now holds the radio read on %1 at %2. Replace %3 with it?")
+                                 .arg(read->port, read->at.toString(QStringLiteral("HH:mm")), doc->displayName());
+        const auto answer = appQuestion(window_, text, kSaveAs | kReplace | QMessageBox::Cancel,
+                                        {{kSaveAs, tr("Save &As...")}, {kReplace, tr("&Replace")}}, kSaveAs);
+        if (answer == kSaveAs)
+            askForName = true;
+        else if (answer != kReplace)
+            return false;
+    }
     QString path = doc->hasFile() ? doc->pathName() : QString();
     if (askForName || path.isEmpty()) {
         QString proposed = doc->pathName();
@@ -98,17 +140,27 @@ bool CDocumentManager::saveDocument(CChildFrame* frame, bool askForName)
     }
     addRecentFile(doc->pathName());
     doc->setSaved();
+    frame->clearUnsavedRead();
+    emit result(tr("Saved to %1").arg(QDir::toNativeSeparators(doc->pathName())));
     return true;
+}
+
+QString CDocumentManager::saveQuestion(CChildFrame* frame) const
+{
+    const QString name = frame->document()->displayName();
+    // A closed window's document is open all the same: the question says which one it is.
+    if (frame->isHidden())
+        return tr("Save changes to %1? Its window is closed, but the document is still open.").arg(name);
+    return tr("Save changes to %1?").arg(name);
 }
 
 bool CDocumentManager::maybeSave(CChildFrame* frame)
 {
     if (!frame || !frame->document()->isModified())
         return true;
-    const QString name = frame->document()->displayName();
     const auto answer =
-        appMessage(window_, tr("Save changes to %1?").arg(name),
-                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Question);
+        appMessage(window_, saveQuestion(frame), QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                   QMessageBox::Question);
     if (answer == QMessageBox::Cancel)
         return false;
     return answer == QMessageBox::Discard || saveDocument(frame, false);

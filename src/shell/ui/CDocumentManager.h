@@ -35,8 +35,15 @@ public:
     // Opens a data file in place of the active document; a refused file shows the reason and
     // changes nothing, and so does Cancel in the save question.
     bool openDocument(const QString& path);
+    // Opens each file in a window of its own (the files of the last session); a refused one
+    // is said and skipped. Gives how many opened; the last one opened is the active one.
+    int openDocuments(const QStringList& paths);
+    // The files of the open documents, the active one last: what a restart opens again.
+    QStringList openFiles() const;
     // A recent file that cannot be opened any more leaves the list.
     void openRecent(const QString& path);
+    // Save and Save As. The first Save after a read from the radio replaced a file's
+    // contents asks whether to replace that file, Save As offered first.
     bool saveDocument(CChildFrame* frame, bool askForName);
     // A modified document asks whether to save it first; false when the user cancels.
     bool maybeSave(CChildFrame* frame);
@@ -47,8 +54,13 @@ public:
 
 signals:
     void recentFilesChanged();
+    // What became of a document: where it was saved, which file was opened.
+    void result(const QString& text);
 
 private:
+    bool openInWindow(const QString& path, bool replaceActive);
+    // The question before a document with changes goes away.
+    QString saveQuestion(CChildFrame* frame) const;
     void addRecentFile(const QString& path);
     void setRecentFiles(const QStringList& files);
     void writeRecentFiles();

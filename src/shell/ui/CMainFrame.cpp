@@ -19,6 +19,7 @@
 #include "link/ui/CLinkController.h"
 #include "print/PainterCanvas.h"
 #include "print/ui/CPrintListDlg.h"
+#include "print/ui/PdfFile.h"
 #include "shell/Messages.h"
 
 #include <QAction>
@@ -80,6 +81,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
     createActions();
     createToolBar();
     createStatusBar();
+    createWindowMenu();
 
     navigator_ = new CNavigatorBar(this);
     addDockWidget(Qt::LeftDockWidgetArea, navigator_);
@@ -92,7 +94,9 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
             lastActive_ = f;
         updateMainCaption();
         rebuildMenus();
+        refreshStatus();
     });
+    connect(documents_, &CDocumentManager::result, this, &CMainFrame::showResult);
     rebuildMenus();
 }
 
@@ -351,7 +355,11 @@ void CMainFrame::createToolBar()
 void CMainFrame::createStatusBar()
 {
     message_ = new QLabel(tr("Ready"), this);
+    message_->setObjectName(QStringLiteral("statusMessage"));
     statusBar()->addWidget(message_, 1);
+    resultTimer_ = new QTimer(this);
+    resultTimer_->setSingleShot(true);
+    connect(resultTimer_, &QTimer::timeout, this, &CMainFrame::clearResult);
     for (const char* ind : {"CAP", "NUM", "SCRL"}) {
         auto* l = new QLabel(QString::fromLatin1(ind), this);
         l->setEnabled(false);
@@ -426,6 +434,10 @@ void CMainFrame::rebuildMenus()
     view->addAction(action(ID_VIEW_STATUS_BAR));
     if (documentMenu_)
         view->addAction(action(ID_CONTROL_BAR));
+    if (documentMenu_) {
+        fillWindowMenu();
+        bar->addMenu(windowMenu_);
+    }
     QMenu* helpMenu = bar->addMenu(tr("&Help"));
     if (documentMenu_)
         helpMenu->addAction(action(ID_HELP_TOPICS));
@@ -466,6 +478,7 @@ void CMainFrame::updateNavigator()
 
 void CMainFrame::runCommand(int id)
 {
+    clearResult(); // the last result is old news once the user does the next thing
     for (const CommandRow& c : commands_)
         if (c.id == id && c.run && action(id)->isEnabled())
             c.run();
@@ -486,6 +499,82 @@ void CMainFrame::onCategory(int category)
 }
 
 QString CMainFrame::statusMessage() const { return message_->text(); }
+
+void CMainFrame::showResult(const QString& text)
+{
+    if (text.isEmpty()) {
+        clearResult();
+        return;
+    }
+    resultShown_ = true;
+    message_->setText(text);
+    resultTimer_->start(resultLifetime_);
+}
+
+void CMainFrame::clearResult()
+{
+    resultShown_ = false;
+    resultTimer_->stop();
+    refreshStatus();
+}
+
+void CMainFrame::refreshStatus()
+{
+    if (!resultShown_)
+        message_->setText(idleText());
+}
+
+QString CMainFrame::idleText() const
+{
+    QStringList closed, changed;
+    for (CChildFrame* f : childFrames()) {
+        if (!f->isHidden())
+            continue;
+        (f->document()->isModified() ? changed : closed) << f->document()->displayName();
+    }
+    if (!changed.isEmpty())
+        return tr("%1 is still open, with changes not saved; its window is closed: Channel Information or the "
+                  "Window menu shows it again.")
+            .arg(changed.join(QStringLiteral(", ")));
+    if (!closed.isEmpty())
+        return tr("%1 is still open; its window is closed: Channel Information or the Window menu shows it again.")
+            .arg(closed.join(QStringLiteral(", ")));
+    if (CZemtarView* v = activeView())
+        if (const QString note = v->bandNote(); !note.isEmpty())
+            return note;
+    return tr("Ready");
+}
+
+void CMainFrame::createWindowMenu()
+{
+    windowMenu_ = new QMenu(tr("&Window"), this);
+    windowMenu_->setObjectName(QStringLiteral("windowMenu"));
+    connect(windowMenu_, &QMenu::aboutToShow, this, &CMainFrame::fillWindowMenu);
+}
+
+void CMainFrame::fillWindowMenu()
+{
+    windowMenu_->clear();
+    const QList<CChildFrame*> frames = childFrames();
+    CChildFrame* active = activeChild();
+    for (int i = 0; i < frames.size(); ++i) {
+        CChildFrame* f = frames[i];
+        QString text = QStringLiteral("&%1 %2").arg(i + 1).arg(f->document()->displayName());
+        if (f->document()->isModified())
+            text += QStringLiteral(" *");
+        if (f->isHidden())
+            text += QStringLiteral("  ") + tr("(window closed)");
+        QAction* a = windowMenu_->addAction(text);
+        a->setCheckable(true);
+        a->setChecked(f == active);
+        connect(a, &QAction::triggered, this, [this, f = QPointer<CChildFrame>(f)] {
+            if (!f)
+                return;
+            f->showAgain();
+            mdi_->setActiveSubWindow(f);
+        });
+    }
+}
 
 QList<CChildFrame*> CMainFrame::childFrames() const
 {
@@ -527,8 +616,11 @@ CChildFrame* CMainFrame::createFrame(CZemtarDoc* doc)
         frame->setProperty(kCaptionProperty, caption);
         updateMainCaption();
     });
-    connect(view, &CZemtarView::statusText, message_, &QLabel::setText);
-    connect(frame->link(), &CLinkController::statusText, message_, &QLabel::setText);
+    connect(view, &CZemtarView::statusText, this, &CMainFrame::showResult);
+    connect(frame->link(), &CLinkController::statusText, this, &CMainFrame::showResult);
+    connect(view->undoStack(), &QUndoStack::indexChanged, this, &CMainFrame::clearResult);
+    connect(frame, &CChildFrame::visibilityChanged, this, &CMainFrame::refreshStatus);
+    connect(doc, &CZemtarDoc::titleChanged, this, &CMainFrame::refreshStatus);
     connect(doc, &CZemtarDoc::titleChanged, this, &CMainFrame::updateMainCaption);
     connect(view->undoStack(), &QUndoStack::canUndoChanged, this, &CMainFrame::updateEditActions);
     connect(view->undoStack(), &QUndoStack::canRedoChanged, this, &CMainFrame::updateEditActions);
@@ -631,6 +723,9 @@ void CMainFrame::onPrint(bool preview)
     in.owner = g().languageValue(QStringLiteral("Copyrights Owner"));
     QPrinter* p = printer();
     p->setFromTo(0, 0);
+    const CZemtarDoc* doc = view->GetDocument();
+    const QString pdf = pdfFileFor(doc->hasFile() ? doc->pathName() : QString(), doc->displayName());
+    p->setDocName(QFileInfo(pdf).completeBaseName());
     auto paint = [&](QPrinter* target) {
         const int from = target->fromPage() > 0 ? target->fromPage() : 1;
         const int to = target->toPage() > 0 ? std::min(target->toPage(), layout.total) : layout.total;
@@ -645,6 +740,7 @@ void CMainFrame::onPrint(bool preview)
     }
     QPrintDialog dlg(p, this);
     dlg.setObjectName(QStringLiteral("printDialog"));
+    proposePdfFile(dlg, *p, pdf);
     dlg.setMinMax(1, layout.total);
     if (dlg.exec() == QDialog::Accepted)
         paint(p);
@@ -666,7 +762,7 @@ void CMainFrame::onChannelInfo()
     CChildFrame* f = activeChild();
     if (!f)
         return;
-    f->showNormal();
+    f->showAgain();
     mdi_->setActiveSubWindow(f);
 }
 
@@ -704,6 +800,7 @@ void CMainFrame::closeEvent(QCloseEvent* e)
     }
     if (!documents_->maybeSaveAll())
         e->ignore();
+    const QStringList reopen = documents_->openFiles(); // as saved just now
     if (e->isAccepted())
         QMainWindow::closeEvent(e);
     if (!e->isAccepted()) {
@@ -717,7 +814,9 @@ void CMainFrame::closeEvent(QCloseEvent* e)
 #else
         const QString helper = g().appFile(QStringLiteral("AppSetup"));
 #endif
-        if (!QFileInfo(helper).isExecutable() || !QProcess::startDetached(helper, {}))
+        // The documents come back after the restart: their files go to the helper, which
+        // hands them on to the program it starts.
+        if (!QFileInfo(helper).isExecutable() || !QProcess::startDetached(helper, reopen))
             appMessage(nullptr, tr("Could not start %1. Start Zemtar again to use the new language.").arg(helper),
                        QMessageBox::Ok, QMessageBox::Warning);
     }

@@ -16,6 +16,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPrinter;
+class QTimer;
 class QToolBar;
 
 namespace zemtar::ui {
@@ -90,6 +91,15 @@ public:
 
     CMdiClientBackground* mdiArea() const { return mdi_; }
     QString statusMessage() const;
+    // A result for the status bar (what was read, written, saved where): it stays until the
+    // next command or edit, or for a while, and then the bar says what holds now.
+    void showResult(const QString& text);
+    void setResultLifetime(int ms) { resultLifetime_ = ms; }
+    // What the status bar says when no result shows: "Ready", or what keeps it from being
+    // so (a document whose window is closed, a band the image does not give).
+    QString idleText() const;
+    // Every open document, the one whose window is closed among them.
+    QMenu* windowMenu() const { return windowMenu_; }
     CNavigatorBar* navigator() const { return navigator_; }
     QList<CChildFrame*> childFrames() const;
     CChildFrame* activeChild() const;
@@ -152,6 +162,10 @@ private:
     static constexpr int kMainHelpContext = 0x20000 + 128 - 0x10000;
     void updateNavigator();
     void updateEditActions();
+    void createWindowMenu();
+    void fillWindowMenu();
+    void clearResult();
+    void refreshStatus();
     // Runs a settings editor on the active document as one undoable change named `what`.
     void editDocument(const QString& what, const std::function<void(RadioImage&, QWidget*)>& edit);
 
@@ -167,6 +181,10 @@ private:
     bool documentMenu_ = false;
     QPointer<CChildFrame> lastActive_;
     bool startAppSetup_ = false;
+    QMenu* windowMenu_ = nullptr;
+    QTimer* resultTimer_ = nullptr;
+    int resultLifetime_ = 15000;
+    bool resultShown_ = false;
 };
 
 } // namespace zemtar::ui

@@ -7,6 +7,7 @@
 #include "CDocumentManager.h"
 #include "CMainFrame.h"
 #include "MessageBox.h"
+#include "editors/ProductInfo.h"
 #include "shell/Messages.h"
 
 #include <QApplication>
@@ -92,11 +93,38 @@ QString CZemtarApp::languageModule(const QString& appDir, const QString& languag
     const QString wanted = language + QStringLiteral(".qm");
     // Only the program's own folder is searched: a file of that name elsewhere (the current
     // folder, say) is never loaded in its place.
-    const QStringList files = QDir(appDir).entryList(QDir::Files);
+    const QStringList files = QDir(appDir).entryList(QDir::Files | QDir::Dirs | QDir::System | QDir::NoDotAndDotDot);
     for (const QString& f : files)
         if (f.compare(wanted, Qt::CaseInsensitive) == 0)
             return QDir(appDir).filePath(f);
     return {};
+}
+
+std::optional<msg::LanguageFailure> CZemtarApp::loadLanguage(const QString& setupError, const QString& setupPath)
+{
+    using F = msg::LanguageFailure;
+    const Globals& gl = g();
+    if (!setupError.isEmpty())
+        return F{F::SettingsUnreadable, setupPath, setupError};
+    if (gl.language.isEmpty())
+        return F{F::NoLanguage, setupPath, {}};
+    const QString module = languageModule(gl.appDir, gl.language);
+    if (module.isEmpty())
+        return F{F::Missing, QDir(gl.appDir).filePath(gl.language + QStringLiteral(".qm")), {}};
+    const QFileInfo info(module);
+    if (info.isDir())
+        return F{F::Unreadable, module, QStringLiteral("it is a folder")};
+    if (!info.isFile()) // a device or a pipe, which could block the start
+        return F{F::Unreadable, module, QStringLiteral("it is not a regular file")};
+    QFile file(module);
+    if (!file.open(QIODevice::ReadOnly))
+        return F{F::Unreadable, module, file.errorString()};
+    file.close();
+    if (!translator_.load(module))
+        return F{F::NotTranslation, module, {}};
+    QCoreApplication::installTranslator(&translator_);
+    translatorInstalled_ = true;
+    return std::nullopt;
 }
 
 namespace {
@@ -121,20 +149,23 @@ bool CZemtarApp::InitInstance(const QStringList& arguments, const QString& appDi
     gl.appDir = QDir(appDir).absolutePath();
     // The user's own copy when there is one; changes go where they can be written.
     const QString setupPath = CIniFile::effectivePath(QStringLiteral("Setup.ini"), gl.appDir);
-    gl.setupIni.Load(setupPath, true, false, true, false);
+    const bool setupRead = gl.setupIni.Load(setupPath, true, false, true, false);
     gl.setupIni.setPath(CIniFile::writablePath(setupPath, QStringLiteral("Setup.ini")));
     gl.language = gl.setupIni.GetValue(QStringLiteral("Setup"), QStringLiteral("Language"));
     gl.chinese = gl.language == QStringLiteral("Chinese");
     gl.helpFile = gl.chinese ? QStringLiteral("chHelp.chm") : QStringLiteral("enHelp.chm");
 
-    const QString module = languageModule(gl.appDir, gl.language);
-    if (module.isEmpty() || !translator_.load(module)) {
-        messageBox(nullptr, msg::loadLanguageFailed(gl.chinese), QStringLiteral("Zemtar"), QMessageBox::Ok,
-                   QMessageBox::Critical);
-        return false;
+    if (const auto failure = loadLanguage(setupRead ? QString() : gl.setupIni.errorText(), setupPath)) {
+        // Said in both languages, with the file and what was wrong with it; the program can
+        // still run in English, its own language.
+        const auto answer = messageBox(nullptr, msg::languageFailure(*failure, gl.chinese), QStringLiteral("Zemtar"),
+                                       QMessageBox::Yes | QMessageBox::No, QMessageBox::Critical);
+        if (answer != QMessageBox::Yes)
+            return false;
+        gl.language = QStringLiteral("English");
+        gl.chinese = false;
+        gl.helpFile = QStringLiteral("enHelp.chm");
     }
-    QCoreApplication::installTranslator(&translator_);
-    translatorInstalled_ = true;
     if (!helpKey_) {
         helpKey_ = new HelpKey(this);
         qApp->installEventFilter(helpKey_);
@@ -155,16 +186,24 @@ bool CZemtarApp::InitInstance(const QStringList& arguments, const QString& appDi
 
     // The main window is built while the picture is up; it shows when the second is over.
     gl.displayName = gl.languageValue(QStringLiteral("Company"));
-    frame_ = std::make_unique<CMainFrame>();
-    const QStringList files = arguments.mid(1);
-    bool opened = false;
-    for (const QString& a : files) {
-        if (a.startsWith(u'-'))
-            continue;
-        opened = frame_->documents()->openDocument(a);
-        break;
+    // A last radio type that names none of the types is dropped before a new document takes it.
+    {
+        PersistedSettings reg = gl.registry();
+        const int types = int(productinfo::modelNames(gl.setupIni).size());
+        QString refused;
+        reg.radioType(types, &refused);
+        if (!refused.isEmpty())
+            messageBox(nullptr, msg::radioTypeReset(reg.location(), refused, types > 0 ? types : 256, gl.lang()),
+                       gl.displayName, QMessageBox::Ok, QMessageBox::Warning);
     }
-    if (!opened)
+    frame_ = std::make_unique<CMainFrame>();
+    // Every file named opens in a window of its own (a restart after a change of language
+    // names the files that were open); without one, a new document.
+    QStringList files;
+    for (const QString& a : arguments.mid(1))
+        if (!a.startsWith(u'-'))
+            files << a;
+    if (frame_->documents()->openDocuments(files) == 0)
         frame_->documents()->newDocument();
     if (const QScreen* s = QGuiApplication::primaryScreen())
         frame_->setGeometry(s->availableGeometry()); // also where no window manager maximises

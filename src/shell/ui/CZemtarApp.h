@@ -1,4 +1,6 @@
 #pragma once
+#include "shell/Messages.h"
+
 #include <QObject>
 #include <QPixmap>
 #include <QStringList>
@@ -6,6 +8,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <optional>
 
 namespace zemtar::ui {
 
@@ -43,10 +46,14 @@ public:
     bool splashShown() const { return m_bSplashShown; }
 
     // The language module's file in `appDir` for a "Language" value (names match as on a
-    // file system that ignores case), or "" when there is none.
+    // file system that ignores case), or "" when there is none. What is found may still be
+    // a folder or a special file.
     static QString languageModule(const QString& appDir, const QString& language);
 
 private:
+    // Loads the language module of the settings into translator_; why not, when it cannot.
+    std::optional<msg::LanguageFailure> loadLanguage(const QString& setupError, const QString& setupPath);
+
     QTranslator translator_;
     QTranslator qtTranslator_;   // Qt's own texts
     QObject* helpKey_ = nullptr; // F1 in every window

@@ -78,6 +78,24 @@ QMessageBox::StandardButton appMessage(QWidget* parent, const QString& text, QMe
     return messageBox(parent, text, caption, buttons, icon);
 }
 
+QMessageBox::StandardButton appQuestion(QWidget* parent, const QString& text, QMessageBox::StandardButtons buttons,
+                                        const QMap<QMessageBox::StandardButton, QString>& labels,
+                                        QMessageBox::StandardButton defaultButton)
+{
+    const QString caption = g().displayName.isEmpty() ? QStringLiteral("Zemtar") : g().displayName;
+    if (hook())
+        return hook()(MessageRecord{text, caption, buttons, QMessageBox::Question, labels, defaultButton});
+    QMessageBox box(QMessageBox::Question, caption, text, buttons, parent);
+    for (QAbstractButton* b : box.buttons()) {
+        const auto which = box.standardButton(b);
+        b->setText(labels.contains(which) ? labels.value(which) : buttonText(which, b->text()));
+    }
+    if (defaultButton != QMessageBox::NoButton)
+        box.setDefaultButton(defaultButton);
+    fitTitle(box);
+    return QMessageBox::StandardButton(box.exec());
+}
+
 } // namespace zemtar::ui
 
 #include <QFileDialog>

@@ -1,4 +1,5 @@
 #pragma once
+#include <QMap>
 #include <QMessageBox>
 
 #include <functional>
@@ -21,10 +22,18 @@ QMessageBox::StandardButton appMessage(QWidget* parent, const QString& text,
                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                        QMessageBox::Icon icon = QMessageBox::Information);
 
+// A question whose standard buttons carry texts of their own: each keeps its button's role,
+// and so its place in the platform's order; `defaultButton` is the one Enter chooses.
+QMessageBox::StandardButton appQuestion(QWidget* parent, const QString& text, QMessageBox::StandardButtons buttons,
+                                        const QMap<QMessageBox::StandardButton, QString>& labels,
+                                        QMessageBox::StandardButton defaultButton);
+
 struct MessageRecord {
     QString text, caption;
     QMessageBox::StandardButtons buttons;
     QMessageBox::Icon icon;
+    QMap<QMessageBox::StandardButton, QString> labels = {}; // buttons with texts of their own
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
 };
 using MessageHook = std::function<QMessageBox::StandardButton(const MessageRecord&)>;
 // While set, the hook answers instead of a window being shown.

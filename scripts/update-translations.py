@@ -74,7 +74,8 @@ CHINESE.update({
     "shows it again.": "%1 仍然打开，有未保存的修改；它的窗口已关闭：“信道信息”或“窗口”菜单可重新显示。",
     "%1 is still open; its window is closed: Channel Information or the Window menu shows it again.":
         "%1 仍然打开；它的窗口已关闭：“信道信息”或“窗口”菜单可重新显示。",
-    "&Window": "窗口(&W)", "(window closed)": "（窗口已关闭）",
+    "&Window": "窗口(&W)", "(window closed)": "（窗口已关闭）", "The report went to %1": "报表已输出到 %1",
+    "%1 now holds the radio read on %2 at %3, not saved yet.": "%1 现在保存的是 %3 从 %2 上读取的对讲机数据，尚未保存。",
 })
 
 def fill(path, lookup):

@@ -93,32 +93,32 @@
         <translation>已打开 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="116"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="117"/>
         <source>This document now holds the radio read on %1 at %2. Replace %3 with it?</source>
         <translation>本文档现在保存的是 %2 从 %1 上读取的对讲机数据。用它替换 %3 吗？</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="120"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="120"/>
         <source>&amp;Replace</source>
         <translation>替换(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="144"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="151"/>
         <source>Saved to %1</source>
         <translation>已保存到 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="153"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="160"/>
         <source>Save changes to %1? Its window is closed, but the document is still open.</source>
         <translation>保存对 %1 的修改吗？它的窗口已关闭，但文档仍然打开。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="154"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="161"/>
         <source>Save changes to %1?</source>
         <translation>保存对 %1 的修改吗？</translation>
     </message>
@@ -405,259 +405,269 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="137"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="138"/>
         <source>&amp;New</source>
         <translation>新建(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="143"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="144"/>
         <source>&amp;Open...</source>
         <translation>打开(&amp;O)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="149"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="150"/>
         <source>&amp;Close</source>
         <translation>关闭(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="158"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="159"/>
         <source>&amp;Save</source>
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="167"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="168"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="176"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="177"/>
         <source>&amp;Print...</source>
         <translation>打印(&amp;P)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="181"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="182"/>
         <source>Print Preview</source>
         <translation>打印预览</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="182"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
         <source>P&amp;rint Setup...</source>
         <translation>打印设置(&amp;R)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
         <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="676"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="683"/>
         <source>Product Information</source>
         <translation>类型设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="186"/>
         <source>Channel Information</source>
         <translation>信道信息</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="191"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="188"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="192"/>
         <source>Optional Features</source>
         <translation>可选功能</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="194"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="198"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="195"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="199"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="201"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="205"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="202"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="206"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="207"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="211"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="208"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="212"/>
         <source>Two Tone</source>
         <translation>两音</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="214"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="218"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="215"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="219"/>
         <source>Key Assignment</source>
         <translation>侧键设定</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="221"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="222"/>
         <source>&amp;Undo</source>
         <translation>撤消(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="230"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="231"/>
         <source>&amp;Redo</source>
         <translation>重做(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="239"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="240"/>
         <source>Cu&amp;t</source>
         <translation>剪切(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="245"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="246"/>
         <source>&amp;Copy</source>
         <translation>复制(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="251"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="252"/>
         <source>&amp;Paste</source>
         <translation>粘贴(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="257"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="258"/>
         <source>&amp;Delete Channels</source>
         <translation>删除信道(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="263"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="264"/>
         <source>&amp;Read</source>
         <translation>读频(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="269"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="270"/>
         <source>&amp;Write</source>
         <translation>写频(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="274"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="275"/>
         <source>&amp;Verify</source>
         <translation>校验(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="275"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="276"/>
         <source>Program &amp;Many Radios...</source>
         <translation>批量写频(&amp;M)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="276"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="277"/>
         <source>High Power Debug</source>
         <translation>高功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="279"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="280"/>
         <source>Low Power Debug</source>
         <translation>低功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="282"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="283"/>
         <source>Com Setup</source>
         <translation>串口设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="285"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="286"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="287"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="288"/>
         <source>&amp;Toolbar</source>
         <translation>工具栏(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="293"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="294"/>
         <source>&amp;Status Bar</source>
         <translation>状态栏(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="299"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="300"/>
         <source>Control &amp;Bar</source>
         <translation>控制栏(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="304"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="305"/>
         <source>&amp;Help Topics</source>
         <translation>帮助主题(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="305"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="306"/>
         <source>&amp;About ...</source>
         <translation>关于(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="307"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="308"/>
         <source>Help</source>
         <translation>帮助</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="342"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="343"/>
         <source>Toolbar</source>
         <translation>工具栏</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="357"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="545"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="358"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="551"/>
         <source>Ready</source>
         <translation>就绪</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="392"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="393"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="410"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="411"/>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="421"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="422"/>
         <source>&amp;Program</source>
         <translation>编程(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="428"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="429"/>
         <source>&amp;Setup</source>
         <translation>设置(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="432"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="433"/>
         <source>&amp;View</source>
         <translation>查看(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="441"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="442"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="536"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="537"/>
         <source>%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 仍然打开，有未保存的修改；它的窗口已关闭：“信道信息”或“窗口”菜单可重新显示。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="540"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="541"/>
         <source>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 仍然打开；它的窗口已关闭：“信道信息”或“窗口”菜单可重新显示。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="550"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="549"/>
+        <source>%1 now holds the radio read on %2 at %3, not saved yet.</source>
+        <translation>%1 现在保存的是 %3 从 %2 上读取的对讲机数据，尚未保存。</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="556"/>
         <source>&amp;Window</source>
         <translation>窗口(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="566"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="573"/>
         <source>(window closed)</source>
         <translation>（窗口已关闭）</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="715"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="722"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>没有可打印的内容：未选择任何部分，或没有已使用的信道。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="820"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="758"/>
+        <source>The report went to %1</source>
+        <translation>报表已输出到 %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="832"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>无法启动 %1。请重新启动 Zemtar 以使用新的语言。</translation>
     </message>

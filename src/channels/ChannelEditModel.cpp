@@ -9,6 +9,19 @@ namespace {
 constexpr std::size_t kEncode = map::rec::kEncodeEntry;
 constexpr std::size_t kDecode = map::rec::kDecodeEntry;
 constexpr int kDecodeWrap = 8;
+// The dialog's rules name the signals the optional-signal column stores.
+using C = ChannelEditModel::Choice;
+constexpr bool namesTheColumnsValues()
+{
+    const C named[] = {C::None, C::Msk, C::Dtmf, C::TwoTone};
+    if (std::size(values::kSignal) != std::size(named))
+        return false;
+    for (std::size_t i = 0; i < std::size(named); ++i)
+        if (values::kSignal[i].value != unsigned(named[i]))
+            return false;
+    return true;
+}
+static_assert(namesTheColumnsValues());
 } // namespace
 
 ChannelEditModel::ChannelEditModel(RadioImage& image, int channel, Language lang)
@@ -19,58 +32,43 @@ ChannelEditModel::ChannelEditModel(RadioImage& image, int channel, Language lang
 
 std::size_t ChannelEditModel::recordOffset(int channel)
 {
-    return (channel == 0 ? std::size_t(128) : std::size_t(channel - 1)) * map::kRowSize;
+    return channel == 0 ? map::kFrRecord.offset : std::size_t(channel - 1) * map::kRowSize;
 }
 
 QStringList ChannelEditModel::choiceTexts(Language lang) { return values::entries(ColSignal, lang); }
 
+ChannelEditModel::Choice ChannelEditModel::choiceAt(int index)
+{
+    const auto list = values::choices(ColSignal);
+    return index >= 0 && std::size_t(index) < list.size() ? Choice(list[std::size_t(index)].value)
+                                                          : Choice::NoSelection;
+}
+
 int ChannelEditModel::choiceIndex() const
 {
-    switch (choice_) {
-    case Choice::None:
-        return 0;
-    case Choice::Msk:
-        return 1;
-    case Choice::Dtmf:
-        return 2;
-    case Choice::TwoTone:
-        return 3;
-    default:
-        return -1;
-    }
+    const auto list = values::choices(ColSignal);
+    for (std::size_t i = 0; i < list.size(); ++i)
+        if (Choice(list[i].value) == choice_)
+            return int(i);
+    return -1;
 }
 
 QString ChannelEditModel::groupTitle() const
 {
     if (choice_ == Choice::TwoTone)
-        return lang_ == Language::Chinese ? QString::fromUtf8("可选信号(2-Tone)")
-                                          : QStringLiteral("Optional Signal(2-Tone)");
+        return pick(lang_, "Optional Signal(2-Tone)", "可选信号(2-Tone)");
     if (choice_ == Choice::Msk)
-        return lang_ == Language::Chinese ? QString::fromUtf8("可选信号 (MSK)")
-                                          : QStringLiteral("Optional Signal(MSK)");
+        return pick(lang_, "Optional Signal(MSK)", "可选信号 (MSK)");
     return {};
 }
 
 void ChannelEditModel::load()
 {
     const unsigned bits = img_.bits(recordOffset(channel_), map::rec::kSignal);
-    switch (bits) {
-    case 0:
-        choice_ = Choice::None;
-        break;
-    case 1:
-        choice_ = Choice::Msk;
-        break;
-    case 2:
-        choice_ = Choice::Dtmf;
-        break;
-    case 4:
-        choice_ = Choice::TwoTone;
-        break;
-    default:
-        choice_ = Choice::NoSelection;
-        break;
-    }
+    choice_ = Choice::NoSelection;
+    for (const values::Choice& c : values::choices(ColSignal))
+        if (c.value == bits)
+            choice_ = Choice(bits);
     showEntries();
 }
 

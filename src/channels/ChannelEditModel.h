@@ -1,6 +1,7 @@
 #pragma once
 // The Channel Edit rules: a channel's optional signal and the MSK / 2-Tone entries it uses.
 // The dialog shows what this model says and hands it every user action.
+#include "ChannelColumns.h"
 #include "image/Language.h"
 #include "image/RadioImage.h"
 
@@ -11,8 +12,11 @@ namespace zemtar {
 
 class ChannelEditModel {
 public:
-    // Values of byte 12 bits 2-0 the choice list offers; NoSelection for anything else.
+    // Values of byte 12 bits 2-0 (the optional-signal column's values); NoSelection for a
+    // value the list does not offer.
     enum class Choice { None = 0, Msk = 1, Dtmf = 2, TwoTone = 4, NoSelection = 7 };
+    // The choice at a position of the list (NoSelection outside it).
+    static Choice choiceAt(int index);
 
     ChannelEditModel(RadioImage& image, int channel, Language lang);
 
@@ -24,8 +28,8 @@ public:
     static constexpr int kHelpTwoToneEntry = 2026;
     // Channel 0 is the "Fr" row (image row 128); 1..128 are image rows 0..127.
     static std::size_t recordOffset(int channel);
-    static int channelForTableRow(int tableRow) { return tableRow == 129 ? 0 : tableRow; }
-    static int tableRowForChannel(int channel) { return channel == 0 ? 129 : channel; }
+    static int channelForTableRow(int tableRow) { return tableRow == kFrRow ? 0 : tableRow; }
+    static int tableRowForChannel(int channel) { return channel == 0 ? kFrRow : channel; }
     static QStringList choiceTexts(Language lang);
 
     int channel() const { return channel_; }

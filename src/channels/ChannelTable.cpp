@@ -4,11 +4,6 @@ namespace zemtar {
 
 namespace {
 
-QString tr2(Language lang, const char* en, const char* zh)
-{
-    return QString::fromUtf8(lang == Language::Chinese ? zh : en);
-}
-
 constexpr qint64 kRxMin = 6700000;
 constexpr qint64 kRxMax = 60000000;
 constexpr qint64 kTxMin = 6700000;
@@ -24,36 +19,31 @@ ChannelTable::ChannelTable()
 
 QString ChannelTable::header(int column, Language lang)
 {
-    static const char* const en[ColumnCount] = {
-        "CH",    "Rx Frequency", "Tx Frequency", "QT/DQT Dec", "QT/DQT Enc", "Chnnel Name", "Power",
-        " W/N ", "Scan Add",     "PTT ID",       "Busy Lock",  "Opt Signal", "More"};
-    static const char* const zh[ColumnCount] = {"信道",     "接收频率", "发射频率", "QT/DQT解码", "QT/DQT编码",
-                                                "信道名字", "功率",     "宽/窄",    "扫描添加",   "PTT ID",
-                                                "繁忙锁定", "可选信号", "更多"};
     if (column < 0 || column >= ColumnCount)
         return {};
-    return QString::fromUtf8(lang == Language::Chinese ? zh[column] : en[column]);
+    const ColumnSpec& c = columns::spec(column);
+    return pick(lang, c.header, c.headerZh);
 }
 
 QString ChannelTable::rowLabel(int row)
 {
-    if (row == kLastRow)
+    if (row == kFrRow)
         return QStringLiteral("Fr");
-    return row >= kFirstRow && row < kLastRow ? QString::number(row) : QString();
+    return row >= kFirstRow && row < kFrRow ? QString::number(row) : QString();
 }
 
 int ChannelTable::rowForLabel(const QString& label)
 {
     if (label == QStringLiteral("Fr"))
-        return kLastRow;
+        return kFrRow;
     bool ok = false;
     const int n = label.toInt(&ok);
-    return ok && n >= kFirstRow && n < kLastRow && QString::number(n) == label ? n : 0;
+    return ok && n >= kFirstRow && n < kFrRow && QString::number(n) == label ? n : 0;
 }
 
 QStringList ChannelTable::listEntries(int column, Language lang)
 {
-    if (column == ColDecode || column == ColEncode)
+    if (column >= 0 && column < ColumnCount && columns::spec(column).editor == EditorKind::ToneList)
         return tone::list(lang);
     return values::entries(column, lang);
 }
@@ -61,8 +51,8 @@ QStringList ChannelTable::listEntries(int column, Language lang)
 ChannelTable::Row ChannelTable::newChannelDefaults(Language lang)
 {
     Row r;
-    r[ColDecode] = field::noneText(lang);
-    r[ColEncode] = field::noneText(lang);
+    for (int c : columns::columnsOf<EditorKind::ToneList>())
+        r[std::size_t(c)] = field::noneText(lang);
     r[ColName] = QString();
     // High power, wide, scanned, everything else off.
     r[ColPower] = values::text(ColPower, 1, lang);
@@ -108,8 +98,8 @@ void ChannelTable::fillRow(int row, const RadioImage& img, Language lang)
         const tone::Bytes b{img.at(at), img.at(at + 1)};
         return tone::isNone(b.high) && blank ? QString() : tone::text(b, lang);
     };
-    cells[ColDecode] = toneCell(o + rec::kDecodeTone);
-    cells[ColEncode] = toneCell(o + rec::kEncodeTone);
+    for (int c : columns::columnsOf<EditorKind::ToneList>())
+        cells[std::size_t(c)] = toneCell(o + columns::spec(c).offset);
     if (blank) {
         for (int c = ColName; c <= ColMore; ++c)
             cells[std::size_t(c)].clear();
@@ -137,10 +127,11 @@ void ChannelTable::storeRow(int row, RadioImage& img) const
     const qint64 tx = std::max<qint64>(0, freq::parseMHz(c[ColTx]));
     freq::encodeRx(img, o + rec::kRx, rx);
     freq::encodeTx(img, o + rec::kTx, tx);
-    for (auto [col, at] : {std::pair{ColDecode, rec::kDecodeTone}, std::pair{ColEncode, rec::kEncodeTone}}) {
+    for (int col : columns::columnsOf<EditorKind::ToneList>()) {
+        const std::size_t at = o + columns::spec(col).offset;
         const tone::Bytes b = tone::fromText(c[std::size_t(col)]);
-        img.set(o + at, b.low);
-        img.set(o + at + 1, b.high);
+        img.set(at, b.low);
+        img.set(at + 1, b.high);
     }
     name::write(img, o + rec::kName, c[ColName]);
     for (int col : values::kListColumns) {
@@ -220,15 +211,15 @@ void completeNewDocument(RadioImage& img, std::optional<int> persistedType)
 
 QString windowCaption(const QString& displayName, const QString& model, Band band, Language lang)
 {
-    return displayName + tr2(lang, "  [ Type:", "  [ 类型:") + model + tr2(lang, "  Fre:", "  频率:") +
+    return displayName + pick(lang, "  [ Type:", "  [ 类型:") + model + pick(lang, "  Fre:", "  频率:") +
            band::text(band) + QStringLiteral(" ]");
 }
 
 QString windowCaption(const QString& displayName, const QString& model, std::optional<Band> band, Language lang)
 {
-    const QString unknown = tr2(lang, "unknown", "未知");
-    return displayName + tr2(lang, "  [ Type:", "  [ 类型:") + (model.isEmpty() ? unknown : model) +
-           tr2(lang, "  Fre:", "  频率:") + (band ? band::text(*band) : unknown) + QStringLiteral(" ]");
+    const QString unknown = pick(lang, "unknown", "未知");
+    return displayName + pick(lang, "  [ Type:", "  [ 类型:") + (model.isEmpty() ? unknown : model) +
+           pick(lang, "  Fre:", "  频率:") + (band ? band::text(*band) : unknown) + QStringLiteral(" ]");
 }
 
 } // namespace zemtar

@@ -17,12 +17,6 @@
 
 namespace zemtar {
 
-inline constexpr int kFirstRow = 1;
-inline constexpr int kLastRow = 129;   // the "Fr" row
-inline constexpr int kTableRows = 130; // with the header row 0
-inline constexpr int kNameEditLength = 7;
-inline constexpr int kFrequencyEditLength = 9;
-
 class ChannelTable {
 public:
     using Row = std::array<QString, ColumnCount>;

@@ -4,40 +4,12 @@ namespace zemtar::values {
 
 namespace {
 
-namespace rec = map::rec;
-
-constexpr Choice kPower[] = {{0, "Low", "低"}, {1, "High", "高"}};
-constexpr Choice kWidth[] = {{1, "Wide", "宽"}, {0, "Narrow", "窄"}};
-constexpr Choice kScan[] = {{1, "Yes", "是"}, {0, "No", "否"}};
-constexpr Choice kPttId[] = {{0, "Off", "关"}, {1, "BOT", "发射开始"}, {2, "EOT", "发射结束"}, {3, "Both", "两者"}};
-constexpr Choice kBusy[] = {{0, "Off", "关"}, {1, "Carrier", "载波", "Carrier Only"}, {2, "QT/DQT", "QT/DQT"}};
-constexpr Choice kSignal[] = {
-    {0, "None", "无"}, {1, "MSK", "MSK"}, {2, "DTMF", "DTMF"}, {4, "2-Tone", "2-Tone", nullptr, "两音"}};
-
-struct List {
-    int column;
-    std::span<const Choice> choices;
-    rec::Bits bits;
-    std::optional<unsigned> otherwise;
-};
-
-constexpr List kLists[] = {
-    {ColPower, kPower, rec::kPower, 0u}, {ColWidth, kWidth, rec::kWide, 0u},
-    {ColScan, kScan, rec::kScan, 0u},    {ColPttId, kPttId, rec::kPttId, std::nullopt},
-    {ColBusy, kBusy, rec::kBusy, 2u},    {ColSignal, kSignal, rec::kSignal, std::nullopt},
-};
-
-const List* find(int column)
+const ColumnSpec* find(int column)
 {
-    for (const List& l : kLists)
-        if (l.column == column)
-            return &l;
-    return nullptr;
-}
-
-QString pick(Language lang, const char* en, const char* zh)
-{
-    return QString::fromUtf8(lang == Language::Chinese ? zh : en);
+    if (column < 0 || column >= ColumnCount)
+        return nullptr;
+    const ColumnSpec& c = columns::spec(column);
+    return c.editor == EditorKind::ValueList ? &c : nullptr;
 }
 
 } // namespace
@@ -46,14 +18,14 @@ bool isListColumn(int column) { return find(column) != nullptr; }
 
 std::span<const Choice> choices(int column)
 {
-    const List* l = find(column);
-    return l ? l->choices : std::span<const Choice>{};
+    const ColumnSpec* c = find(column);
+    return c ? c->choices : std::span<const Choice>{};
 }
 
 map::rec::Bits bits(int column)
 {
-    const List* l = find(column);
-    return l ? l->bits : map::rec::Bits{};
+    const ColumnSpec* c = find(column);
+    return c ? c->bits : map::rec::Bits{};
 }
 
 QStringList entries(int column, Language lang)
@@ -87,8 +59,8 @@ std::optional<unsigned> value(int column, const QString& text)
 
 std::optional<unsigned> valueOtherwise(int column)
 {
-    const List* l = find(column);
-    return l ? l->otherwise : std::nullopt;
+    const ColumnSpec* c = find(column);
+    return c ? c->otherwise : std::nullopt;
 }
 
 } // namespace zemtar::values

@@ -1,10 +1,9 @@
 #pragma once
-// The columns of the channel table and the one table of value texts behind each of its
-// lists (power, width, scan, PTT ID, busy lock, optional signal): the stored value, the
-// English and Chinese texts, and the channel-record bits it lives in. The fill, the store,
-// the cell editors, paste and import all read these tables.
+// The value lists of the channel table (power, width, scan, PTT ID, busy lock, optional
+// signal), read from the column table: the stored value, the English and Chinese texts,
+// and the channel-record bits it lives in.
+#include "ChannelColumns.h"
 #include "image/Language.h"
-#include "image/MemoryMap.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,35 +14,10 @@
 
 namespace zemtar {
 
-enum Column : int {
-    ColLabel = 0,
-    ColRx = 1,
-    ColTx = 2,
-    ColDecode = 3,
-    ColEncode = 4,
-    ColName = 5,
-    ColPower = 6,
-    ColWidth = 7,
-    ColScan = 8,
-    ColPttId = 9,
-    ColBusy = 10,
-    ColSignal = 11,
-    ColMore = 12,
-    ColumnCount = 13,
-};
-
 namespace values {
 
-struct Choice {
-    unsigned value;
-    const char* en;
-    const char* zh;
-    const char* enShown = nullptr; // the English text a filled cell shows, where it differs from the list's
-    const char* alias = nullptr;   // a further text read as this value
-};
-
 // The columns with a fixed list, in table order.
-inline constexpr std::array<int, 6> kListColumns{ColPower, ColWidth, ColScan, ColPttId, ColBusy, ColSignal};
+inline constexpr auto kListColumns = columns::columnsOf<EditorKind::ValueList>();
 
 bool isListColumn(int column);
 // The choices of a list column in the order its list shows them; empty for other columns.

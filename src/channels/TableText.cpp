@@ -184,10 +184,11 @@ RowCheck checkRow(const QStringList& fields, BandLimits limits, Language message
         if (v.isEmpty())
             continue; // the new-channel default
         const QString column = ChannelTable::header(c, Language::English).trimmed();
-        if (c == ColDecode || c == ColEncode) {
+        const EditorKind kind = columns::spec(c).editor;
+        if (kind == EditorKind::ToneList) {
             if (!isListedTone(v))
                 refuse(c, QStringLiteral("%1 is not a tone of the radio's lists (%2 column)").arg(quoted(v), column));
-        } else if (c == ColName) {
+        } else if (kind == EditorKind::Text) {
             if (v.size() > int(map::rec::kNameSize) || !isPrintableAscii(v))
                 refuse(c,
                        QStringLiteral("channel name %1 must be at most 8 printable ASCII characters").arg(quoted(v)));

@@ -1,5 +1,7 @@
 #pragma once
-// The Product Information editor: which radio model the image is for and the band it covers.
+// The Product Information editor: which radio model the image is for and the band it covers,
+// as the dialog's boxes show them. The fields themselves are the Product Information page's
+// (editors/Settings.h); these functions put them into the dialog's shape.
 #include "image/Encodings.h"
 #include "image/Language.h"
 #include "image/RadioImage.h"

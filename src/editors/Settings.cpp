@@ -1,7 +1,9 @@
 #include "Settings.h"
 
 #include "image/Encodings.h"
+
 #include "shell/Messages.h"
+#include <tuple>
 
 namespace zemtar::editors {
 
@@ -168,6 +170,32 @@ Page makeOptionalFeatures()
     f[of::DataPassword] = fields::paddedText(
         s, QStringLiteral("Data Password"), u("数据密码"), 1114, map::kPassword.offset, 6, false,
         [](QChar c, const QStringList&) { return fields::isDigit(c); }, true);
+    // The report's labels.
+    const std::tuple<int, const char*, const char*> printed[] = {
+        {of::BackLight, "Back Light:", "背光灯:"},
+        {of::BackLightColor, "Back Light Color:", "背光灯颜色:"},
+        {of::DisplayMode, "Display mode:", "显示模式:"},
+        {of::KeyLock, "Key lock:", "键盘锁定:"},
+        {of::PriorityChannel, "Priority channel:", "优先信道:"},
+        {of::ScanMode, "Scan mode:", "扫描模式:"},
+        {of::SquelchLevel, "Squelch level:", "静噪电平:"},
+        {of::Step, "Step:", "步进:"},
+        {of::Tot, "Time-out Timer:", "超时定时器:"},
+        {of::VoxGain, "Vox Gain Level:", "声控增益电平:"},
+        {of::Voice, "Voice annunciation:", "语音报号:"},
+        {of::FrequencyMode, "Frequency Mode:", "频率模式:"},
+        {of::MskType, "MSK Type:", "MSK 类型:"},
+        {of::BatterySaver, "Battery saver:", "电池省电:"},
+        {of::Beep, "Beep tone:", "哔音:"},
+        {of::Scrambler, "Scrambler:", "扰频器:"},
+        {of::KeypadLock, "Keypad Lock:", "数字功能键锁定:"},
+        {of::DisplayPttId, "Display PTT ID:", "显示 PTT ID:"},
+        {of::PttIdType, "PTT ID type:", "PTT ID 类型:"},
+        {of::PttIdBegin, "Beginning of Trasmit:", "发射开始:"},
+        {of::PttIdEnd, "End of transmit:", "发射结束:"},
+    };
+    for (const auto& [i, en, zh] : printed)
+        f[std::size_t(i)].printAs(en, zh);
     return Page(s, u("可选功能"), std::move(f));
 }
 
@@ -195,9 +223,12 @@ static std::size_t mskRunOffset(int p)
 
 const Page& mskIdPage()
 {
-    static const Page page(QStringLiteral("MSK"), QStringLiteral("MSK"),
-                           {codeField(QStringLiteral("MSK"), QStringLiteral("ID Code"), u("ID码"), 1048,
-                                      mskRunOffset(0), 4, fields::isHexDigit)});
+    static const Page page(QStringLiteral("MSK"), QStringLiteral("MSK"), {[] {
+                               Field id = codeField(QStringLiteral("MSK"), QStringLiteral("ID Code"), u("ID码"), 1048,
+                                                    mskRunOffset(0), 4, fields::isHexDigit);
+                               id.printAs("ID Code:", "身份码:");
+                               return id;
+                           }()});
     return page;
 }
 

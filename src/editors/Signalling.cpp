@@ -115,6 +115,11 @@ Page makeDtmfEncode()
     f.back().printText = [](const QString& t, const Context&) {
         return fields::parseCheck(t).value_or(false) ? u("√") : u("×");
     };
+    f[dtmf::Speed].printAs("DTMF Speed:", "DTMF 速率:");
+    f[dtmf::FirstDigitDelay].printAs("First Digit Delay Time(ms):", "首位数码持续时间 (毫秒):");
+    f[dtmf::FirstDigitTime].printAs("First Digit Time(ms):", "首位数码时间 (毫秒):");
+    f[dtmf::StarHashTime].printAs("* and # Digit Time(ms):", "* 和 # 数码时间 (毫秒):");
+    f[dtmf::SideTone].printAs("Side Tone:", "侧音:");
     return Page(QStringLiteral("Encode"), u("编码"), std::move(f));
 }
 
@@ -157,6 +162,11 @@ Page makeDtmfDecode()
     f[dtmf::StunType].printText = [](const QString& t, const Context&) {
         return t == QStringLiteral("Tx inhibit") ? QStringLiteral("Tx inbibit") : t;
     };
+    f[dtmf::IdCode].printAs("ID Code:", "身份码:");
+    f[dtmf::GroupCode].printAs("Group Code:", "组呼码:");
+    f[dtmf::StunActivation].printAs("Stun Activation:", "遥毙激活:");
+    f[dtmf::StunCode].printAs("Stun Code:", "遥毙码:");
+    f[dtmf::StunType].printAs("Stun Code Response:", "遥毙码回应:");
     return Page(QStringLiteral("Decode"), u("解码"), std::move(f));
 }
 
@@ -240,6 +250,12 @@ Page makeTwoToneDecode(int k)
         secondsField(s, QStringLiteral("Interval time(s)"), "间隔时间(秒)", 1041, 3, 0, 20, main + 6, derived + 6));
     f.push_back(secondsField(s, QStringLiteral("Long tone delay time(s)"), "长音延迟时间(秒)", 1042, 4, 5, 100,
                              main + 7, derived + 7));
+    f[twotone::ATone].printAs("A Tone (Hz):", "A 音 (Hz):");
+    f[twotone::BTone].printAs("B Tone (Hz):", "B 音 (Hz):");
+    f[twotone::DecodeFirstDelay].printAs("The first delay time (s):", "第一音频持续时间 (s):");
+    f[twotone::DecodeSecondDelay].printAs("The second delay time (s):", "第二音频持续时间 (s)");
+    f[twotone::DecodeLongToneDelay].printAs("Long tone delay time (s):", "长音持续时间 (s):");
+    f[twotone::Interval].printAs("Interval time (s):", "音频间隔时间 (s):");
     return Page(s, s, std::move(f));
 }
 
@@ -302,6 +318,12 @@ Page makeTwoToneEncode()
         return v == QStringLiteral("On") ? QStringLiteral("ON") : v;
     };
     f.push_back(beep);
+    f[twotone::FirstDelay].printAs("The first delay time(s):", "第一音频持续时间 (s):");
+    f[twotone::SecondDelay].printAs("The second delay time(s):", "第二音频持续时间 (s)");
+    f[twotone::LongToneDelay].printAs("Long tone delay time(s):", "长音持续时间 (s):");
+    f[twotone::ToneInterval].printAs("Tone interval time(s):", "音频间隔时间 (s):");
+    f[twotone::TxRiseDelay].printAs("Txrise delay time(s):", "上升发射延迟时间 (s):");
+    f[twotone::ShortBeep].printAs("Short beep tone:", "短哔音:");
     return Page(QStringLiteral("Encode"), u("编码"), std::move(f));
 }
 

@@ -63,8 +63,22 @@ struct Field {
     std::function<void(const QString& before, QStringList& page)> changed;
     // The text the printed report shows, where it differs from the dialog's.
     std::function<QString(const QString& shown, const Context&)> printText;
+    // The label the printed report gives the field ("Back Light:" / "背光灯:" where the dialog
+    // says "Back Light" / "背光"); empty: the dialog's label and a colon.
+    QString printLabelEn, printLabelZh;
 
     QString label(Language lang) const { return lang == Language::Chinese && !labelZh.isEmpty() ? labelZh : key; }
+    QString printLabel(Language lang) const
+    {
+        const QString& own = lang == Language::Chinese ? printLabelZh : printLabelEn;
+        return own.isEmpty() ? label(lang) + QLatin1Char(':') : own;
+    }
+    // Sets the report's label.
+    void printAs(const char* en, const char* zh)
+    {
+        printLabelEn = QString::fromUtf8(en);
+        printLabelZh = QString::fromUtf8(zh);
+    }
     // "Section/Label", as the settings text and the units table name it.
     QString path() const { return section + QLatin1Char('/') + key; }
 };

@@ -53,8 +53,17 @@ std::vector<std::pair<QString, QString>> settingValues(const RadioImage& img, co
 QString line(Language lang, const Sides& sides, const QString& what, const QString& inFile, const QString& inRadio)
 {
     const bool zh = lang == Language::Chinese;
+    // A control character (a name read from a radio may hold any byte) is shown as \xNN, so
+    // that each difference stays one line.
     auto shown = [zh](const QString& v) {
-        return !v.isEmpty() ? v : zh ? QString::fromUtf8("(空)") : QStringLiteral("(empty)");
+        if (v.isEmpty())
+            return zh ? QString::fromUtf8("(空)") : QStringLiteral("(empty)");
+        QString t;
+        for (QChar c : v)
+            t += c.unicode() < 0x20 || c.unicode() == 0x7F
+                     ? QStringLiteral("\\x") + QStringLiteral("%1").arg(c.unicode(), 2, 16, QChar(u'0')).toUpper()
+                     : QString(c);
+        return t;
     };
     if (!sides.first.isEmpty())
         return (zh ? QString::fromUtf8("%1: %3中为 %2, %5中为 %4") : QStringLiteral("%1: %2 in %3, %4 in %5"))

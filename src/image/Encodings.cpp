@@ -239,11 +239,6 @@ const QStringList& list(Language lang)
 
 namespace field {
 
-static QString pick(Language lang, const char* en, const char* zh)
-{
-    return lang == Language::Chinese ? QString::fromUtf8(zh) : QString::fromUtf8(en);
-}
-
 QString noneText(Language lang) { return pick(lang, "None", "无"); }
 
 } // namespace field

@@ -8,9 +8,6 @@ using fields::Context;
 
 namespace {
 
-QString u(const char* s) { return QString::fromUtf8(s); }
-QString pick(Language lang, const char* en, const char* zh) { return lang == Language::Chinese ? u(zh) : u(en); }
-
 // The units of one page: H and V from the page size, L and B the line heights of the title
 // and body fonts.
 struct Units {
@@ -52,6 +49,20 @@ void rows(Canvas& c, const Units& u, int labelX, int valueX, const std::vector<R
     }
 }
 
+// Fields of a page at their lines: each field's print label and print text.
+struct Placed {
+    int y;
+    int field;
+};
+void fieldRows(Canvas& c, const Units& u, int labelX, int valueX, const fields::Page& page, const QStringList& texts,
+               Language lang, const std::vector<Placed>& at)
+{
+    std::vector<Row> rs;
+    for (const Placed& p : at)
+        rs.push_back({p.y, page.field(p.field).printLabel(lang), texts[p.field]});
+    rows(c, u, labelX, valueX, rs);
+}
+
 void drawDtmf(Canvas& c, const Units& u, const Input& in)
 {
     const Context ctx{in.lang};
@@ -61,19 +72,11 @@ void drawDtmf(Canvas& c, const Units& u, const Input& in)
     const QStringList e = editors::dtmfEncodePage().printTexts(*in.image, ctx);
     const QStringList dec = editors::dtmfDecodePage().printTexts(*in.image, ctx);
     c.text(6 * u.H, -4 * u.B, pick(l, "Encode", "编码"));
-    rows(c, u, 9 * u.H, 40 * u.H,
-         {{5, pick(l, "DTMF Speed:", "DTMF 速率:"), e[d::Speed]},
-          {6, pick(l, "First Digit Delay Time(ms):", "首位数码持续时间 (毫秒):"), e[d::FirstDigitDelay]},
-          {7, pick(l, "First Digit Time(ms):", "首位数码时间 (毫秒):"), e[d::FirstDigitTime]},
-          {8, pick(l, "* and # Digit Time(ms):", "* 和 # 数码时间 (毫秒):"), e[d::StarHashTime]},
-          {9, pick(l, "Side Tone:", "侧音:"), e[d::SideTone]}});
+    fieldRows(c, u, 9 * u.H, 40 * u.H, editors::dtmfEncodePage(), e, l,
+              {{5, d::Speed}, {6, d::FirstDigitDelay}, {7, d::FirstDigitTime}, {8, d::StarHashTime}, {9, d::SideTone}});
     c.text(6 * u.H, -11 * u.B, pick(l, "Decode", "解码"));
-    rows(c, u, 9 * u.H, 40 * u.H,
-         {{12, pick(l, "ID Code:", "身份码:"), dec[d::IdCode]},
-          {13, pick(l, "Group Code:", "组呼码:"), dec[d::GroupCode]},
-          {14, pick(l, "Stun Activation:", "遥毙激活:"), dec[d::StunActivation]},
-          {15, pick(l, "Stun Code:", "遥毙码:"), dec[d::StunCode]},
-          {16, pick(l, "Stun Code Response:", "遥毙码回应:"), dec[d::StunType]}});
+    fieldRows(c, u, 9 * u.H, 40 * u.H, editors::dtmfDecodePage(), dec, l,
+              {{12, d::IdCode}, {13, d::GroupCode}, {14, d::StunActivation}, {15, d::StunCode}, {16, d::StunType}});
     c.text(6 * u.H, -18 * u.B, pick(l, "CallList", "呼叫列表"));
     c.text(9 * u.H, -19 * u.B, pick(l, "Num", "编号"));
     c.text(21 * u.H, -19 * u.B, pick(l, "FastCallList", "快速呼叫列表"));
@@ -92,8 +95,8 @@ void drawMsk(Canvas& c, const Units& u, const Input& in)
     const Context ctx{in.lang};
     const Language l = in.lang;
     opening(c, u, QStringLiteral("MSK"));
-    c.text(6 * u.H, -4 * u.B, pick(l, "ID Code:", "身份码:"));
-    c.text(15 * u.H, -4 * u.B, editors::mskIdPage().printTexts(*in.image, ctx)[0]);
+    c.text(6 * u.H, -4 * u.B, editors::mskIdPage().field(editors::msk::IdCode).printLabel(l));
+    c.text(15 * u.H, -4 * u.B, editors::mskIdPage().printTexts(*in.image, ctx)[editors::msk::IdCode]);
     c.text(6 * u.H, -6 * u.B, pick(l, "CallList", "呼叫列表"));
     c.text(9 * u.H, -7 * u.B, pick(l, "Num", "编号"));
     c.text(16 * u.H, -7 * u.B, pick(l, "CallList", "呼叫列表"));
@@ -115,30 +118,28 @@ void drawOptional(Canvas& c, const Units& u, const Input& in)
     opening(c, u, pick(l, "Optional", "可选功能"));
     const QStringList t = editors::optionalFeaturesPage().printTexts(*in.image, ctx);
     c.text(6 * u.H, -4 * u.B, pick(l, "Function", "功能"));
-    rows(c, u, 9 * u.H, 30 * u.H,
-         {{5, pick(l, "Back Light:", "背光灯:"), t[o::BackLight]},
-          {6, pick(l, "Back Light Color:", "背光灯颜色:"), t[o::BackLightColor]},
-          {7, pick(l, "Display mode:", "显示模式:"), t[o::DisplayMode]},
-          {8, pick(l, "Key lock:", "键盘锁定:"), t[o::KeyLock]},
-          {9, pick(l, "Priority channel:", "优先信道:"), t[o::PriorityChannel]},
-          {10, pick(l, "Scan mode:", "扫描模式:"), t[o::ScanMode]},
-          {11, pick(l, "Squelch level:", "静噪电平:"), t[o::SquelchLevel]},
-          {12, pick(l, "Step:", "步进:"), t[o::Step]},
-          {13, pick(l, "Time-out Timer:", "超时定时器:"), t[o::Tot]},
-          {14, pick(l, "Vox Gain Level:", "声控增益电平:"), t[o::VoxGain]},
-          {15, pick(l, "Voice annunciation:", "语音报号:"), t[o::Voice]},
-          {16, pick(l, "Frequency Mode:", "频率模式:"), t[o::FrequencyMode]},
-          {17, pick(l, "MSK Type:", "MSK 类型:"), t[o::MskType]},
-          {18, pick(l, "Battery saver:", "电池省电:"), t[o::BatterySaver]},
-          {19, pick(l, "Beep tone:", "哔音:"), t[o::Beep]},
-          {20, pick(l, "Scrambler:", "扰频器:"), t[o::Scrambler]},
-          {21, pick(l, "Keypad Lock:", "数字功能键锁定:"), t[o::KeypadLock]}});
+    const fields::Page& page = editors::optionalFeaturesPage();
+    fieldRows(c, u, 9 * u.H, 30 * u.H, page, t, l,
+              {{5, o::BackLight},
+               {6, o::BackLightColor},
+               {7, o::DisplayMode},
+               {8, o::KeyLock},
+               {9, o::PriorityChannel},
+               {10, o::ScanMode},
+               {11, o::SquelchLevel},
+               {12, o::Step},
+               {13, o::Tot},
+               {14, o::VoxGain},
+               {15, o::Voice},
+               {16, o::FrequencyMode},
+               {17, o::MskType},
+               {18, o::BatterySaver},
+               {19, o::Beep},
+               {20, o::Scrambler},
+               {21, o::KeypadLock}});
     c.text(6 * u.H, -23 * u.B, QStringLiteral("PTT ID"));
-    rows(c, u, 9 * u.H, 30 * u.H,
-         {{24, pick(l, "Display PTT ID:", "显示 PTT ID:"), t[o::DisplayPttId]},
-          {25, pick(l, "PTT ID type:", "PTT ID 类型:"), t[o::PttIdType]},
-          {26, pick(l, "Beginning of Trasmit:", "发射开始:"), t[o::PttIdBegin]},
-          {27, pick(l, "End of transmit:", "发射结束:"), t[o::PttIdEnd]}});
+    fieldRows(c, u, 9 * u.H, 30 * u.H, page, t, l,
+              {{24, o::DisplayPttId}, {25, o::PttIdType}, {26, o::PttIdBegin}, {27, o::PttIdEnd}});
 }
 
 void drawTwoToneDecode(Canvas& c, const Units& u, const Input& in)
@@ -152,18 +153,13 @@ void drawTwoToneDecode(Canvas& c, const Units& u, const Input& in)
         const int y0 = -9 * u.B * (g / 2);
         const QStringList v = editors::twoToneDecodePage(g + 1).printTexts(*in.image, ctx);
         c.text(3 * u.H + cx, y0 - 4 * u.B, QStringLiteral("2-Tone %1:").arg(g + 1));
-        const std::pair<const char*, const char*> labels[] = {{"A Tone (Hz):", "A 音 (Hz):"},
-                                                              {"B Tone (Hz):", "B 音 (Hz):"},
-                                                              {"The first delay time (s):", "第一音频持续时间 (s):"},
-                                                              {"The second delay time (s):", "第二音频持续时间 (s)"},
-                                                              {"Long tone delay time (s):", "长音持续时间 (s):"},
-                                                              {"Interval time (s):", "音频间隔时间 (s):"}};
-        const int fields[] = {t::ATone,   t::BTone, t::DecodeFirstDelay, t::DecodeSecondDelay, t::DecodeLongToneDelay,
-                              t::Interval};
+        const fields::Page& page = editors::twoToneDecodePage(g + 1);
+        const int shown[] = {t::ATone,   t::BTone, t::DecodeFirstDelay, t::DecodeSecondDelay, t::DecodeLongToneDelay,
+                             t::Interval};
         for (int r = 0; r < 6; ++r) {
             const int y = y0 - (5 + r) * u.B;
-            c.text(4 * u.H + cx, y, pick(l, labels[r].first, labels[r].second));
-            c.text(26 * u.H + cx, y, v[fields[r]]);
+            c.text(4 * u.H + cx, y, page.field(shown[r]).printLabel(l));
+            c.text(26 * u.H + cx, y, v[shown[r]]);
         }
     }
 }
@@ -175,13 +171,13 @@ void drawTwoToneEncode(Canvas& c, const Units& u, const Input& in)
     namespace t = editors::twotone;
     opening(c, u, pick(l, "2-Tone Encode", "2-Tone 编码"));
     const QStringList e = editors::twoToneEncodePage().printTexts(*in.image, ctx);
-    rows(c, u, 6 * u.H, 30 * u.H,
-         {{4, pick(l, "The first delay time(s):", "第一音频持续时间 (s):"), e[t::FirstDelay]},
-          {5, pick(l, "The second delay time(s):", "第二音频持续时间 (s)"), e[t::SecondDelay]},
-          {6, pick(l, "Long tone delay time(s):", "长音持续时间 (s):"), e[t::LongToneDelay]},
-          {7, pick(l, "Tone interval time(s):", "音频间隔时间 (s):"), e[t::ToneInterval]},
-          {8, pick(l, "Txrise delay time(s):", "上升发射延迟时间 (s):"), e[t::TxRiseDelay]},
-          {9, pick(l, "Short beep tone:", "短哔音:"), e[t::ShortBeep]}});
+    fieldRows(c, u, 6 * u.H, 30 * u.H, editors::twoToneEncodePage(), e, l,
+              {{4, t::FirstDelay},
+               {5, t::SecondDelay},
+               {6, t::LongToneDelay},
+               {7, t::ToneInterval},
+               {8, t::TxRiseDelay},
+               {9, t::ShortBeep}});
     const bool zh = l == Language::Chinese;
     // Column heads of the two halves; the Chinese heads sit 1.5 H further right.
     for (int half = 0; half < 2; ++half) {
@@ -203,6 +199,8 @@ void drawTwoToneEncode(Canvas& c, const Units& u, const Input& in)
     }
 }
 
+constexpr int kChannelBlockLines = 10;
+
 void drawChannels(Canvas& c, const Units& u, const Layout& layout, int page, const Input& in)
 {
     const Language l = in.lang;
@@ -218,32 +216,20 @@ void drawChannels(Canvas& c, const Units& u, const Layout& layout, int page, con
         const int d = -8 * u.B * j++;
         const QString number = row == kLastRow ? QStringLiteral("FR") : QString::number(row);
         c.text(4 * u.H, -4 * u.B + d, pick(l, "Channel ", "信道 ") + number + QLatin1Char(':'));
-        const struct {
-            int y;
-            const char *left, *leftZh;
-            int leftCol;
-            const char *right, *rightZh;
-            int rightCol;
-        } lines[] = {
-            {5, "Receive Frequency:", "接收频率:", ColRx, "Wide/Narrow:", "宽/窄:", ColWidth},
-            {6, "Transceive Frequency:", "发射频率:", ColTx, "Scan Add:", "扫描添加:", ColScan},
-            {7, "QT/DQT Decode:", "QT/DQT 解码:", ColDecode, "PTT ID:", "PTT ID:", ColPttId},
-            {8, "QT/DQT Encode:", "QT/DQT 编码:", ColEncode, "Busy Lock:", "繁忙锁定:", ColBusy},
-            {9, "Channel Name:", "信道名字:", ColName, "Optional Singal:", "可选信号:", ColSignal},
-            {10, "Transmit Power:", "发射功率:", ColPower, nullptr, nullptr, 0},
-        };
-        for (const auto& ln : lines) {
-            const int y = -ln.y * u.B + d;
-            c.text(5 * u.H, y, pick(l, ln.left, ln.leftZh));
-            c.text(24 * u.H, y, t.cell(row, ln.leftCol));
-            if (ln.right) {
-                QString value = t.cell(row, ln.rightCol);
-                if (value == QStringLiteral("QT/DQT Tone"))
-                    value = QStringLiteral("QT/DQT");
-                c.text(40 * u.H, y, pick(l, ln.right, ln.rightZh));
-                c.text(55 * u.H, y, value);
-            }
-        }
+        // Each printed column at its line of the block, on the left or the right; drawn line by
+        // line, left before right, as the page has always been drawn.
+        for (int line = 1; line <= kChannelBlockLines; ++line)
+            for (const bool right : {false, true})
+                for (const ColumnSpec& col : columns::kColumns) {
+                    if (col.print.line != line || col.print.right != right)
+                        continue;
+                    const int y = -line * u.B + d;
+                    QString value = t.cell(row, col.column);
+                    if (right && value == QStringLiteral("QT/DQT Tone"))
+                        value = QStringLiteral("QT/DQT");
+                    c.text((right ? 40 : 5) * u.H, y, pick(l, col.print.en, col.print.zh));
+                    c.text((right ? 55 : 24) * u.H, y, value);
+                }
     }
 }
 

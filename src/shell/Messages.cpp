@@ -4,11 +4,6 @@
 
 namespace zemtar::msg {
 
-static QString pick(Language lang, const char* en, const char* zh)
-{
-    return QString::fromUtf8(lang == Language::Chinese ? zh : en);
-}
-
 QString text(Id id, Language lang)
 {
     switch (id) {

@@ -281,6 +281,11 @@ for f in "" --csv; do
   cmp -s names.dat names0.dat && ok || bad "odd names changed by import $f"
 done
 "$CLI" dump names.dat | sed -n 2p | grep -qF "$(printf '"A\tB\r,""\n')" && ok || bad "a name with a tab is not quoted"
+expect_rc 6 "diff of names with control bytes" "$CLI" diff s0.dat names.dat
+has out.txt 'channel 1: Chnnel Name: (empty) in s0.dat, A\x09B\x0D,"\x0A in names.dat'
+[ "$(grep -vc '^channel ' out.txt)" = 0 ] && ok || bad "a difference in a name with line breaks took more than one line"
+"$CLI" text names.dat >names-text.txt
+has names-text.txt 'Chnnel Name="A\x09B\x0D,\"\x0A"'
 printf 'x\ty' | dd of=names.dat bs=1 seek=$((0x1380)) conv=notrunc status=none
 cp names.dat names0.dat
 "$CLI" settings names.dat >names.ini

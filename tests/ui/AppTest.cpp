@@ -301,7 +301,7 @@ private slots:
             for (int c = 0; c < ColumnCount; ++c)
                 QCOMPARE(view->grid()->GetTextMatrix(r, c), expect.cell(r, c));
         QCOMPARE(view->grid()->GetTextMatrix(129, ColPower), g().chinese ? u8("低") : u8("Low"));
-        QVERIFY(!g().newDocument);
+        QVERIFY(!frame()->activeDocument()->isNewDocument());
         QCOMPARE(g().registry().value(QStringLiteral("Type")), std::optional<int>(2));
         QVERIFY(frame()->windowTitle().contains(QStringLiteral("ZR-530K")));
         // Saved unchanged: the very same bytes.
@@ -314,7 +314,7 @@ private slots:
     {
         QVERIFY(start(QStringLiteral("English")));
         CChildFrame* first = frame()->activeChild();
-        QVERIFY(g().newDocument);
+        QVERIFY(frame()->activeDocument()->isNewDocument());
         test::writeAll(file("short.dat"), QByteArray(100, 'x'));
         QVERIFY(!frame()->documents()->openDocument(file("short.dat")));
         QCOMPARE(messages_.size(), 1);
@@ -324,7 +324,7 @@ private slots:
         QTest::qWait(0);
         QCOMPARE(frame()->childFrames().size(), 1);
         QVERIFY(frame()->activeChild() != first);
-        QVERIFY(!g().newDocument);
+        QVERIFY(!frame()->activeDocument()->isNewDocument());
         QCOMPARE(frame()->documents()->recentFiles().value(0), file("a.dat"));
 
         // A recent file gone from the disk leaves the File menu at once, and the stored list.

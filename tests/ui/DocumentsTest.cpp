@@ -217,6 +217,9 @@ private slots:
         QVERIFY(messages_.isEmpty());
         CChildFrame* saved = frame()->activeChild();
         ctrl(Qt::Key_N);
+        // The replaced document is gone from the status bar and the Window menu at once.
+        QCOMPARE(frame()->statusMessage(), u8("就绪"));
+        QCOMPARE(windowMenuTexts().size(), 1);
         QTest::qWait(0);
         QVERIFY(messages_.isEmpty());
         QVERIFY(frame()->activeChild() != saved);
@@ -301,6 +304,9 @@ private slots:
         QApplication::setActiveWindow(frame());
         QVERIFY(messages_.isEmpty());
         QCOMPARE(frame()->activeDocument()->image().text(16, 8), QByteArray("RADIO"));
+        // Once the read's result has gone, the status bar does not say "Ready" of it.
+        QVERIFY2(frame()->idleText().startsWith(QStringLiteral("customer.dat ")), qPrintable(frame()->idleText()));
+        QVERIFY(frame()->idleText().contains(QStringLiteral("com1")));
 
         // Ctrl+S asks, naming the port, the time and the file; Save As is offered first.
         answers_ = {QMessageBox::Cancel};
@@ -335,6 +341,10 @@ private slots:
         });
         ctrl(Qt::Key_S);
         QCOMPARE(messages_.size(), 1);
+        // Proposed: a name of its own beside the customer's file.
+        QCOMPARE(QFileInfo(proposed).absolutePath(), QFileInfo(customer).absolutePath());
+        QVERIFY2(QFileInfo(proposed).fileName().startsWith(QStringLiteral("customer-read-")), qPrintable(proposed));
+        QVERIFY(!QFile::exists(proposed));
         QCOMPARE(test::readAll(customer), customerBytes);
         RadioImage saved;
         QVERIFY(DataFile::load(file("radio-read.dat"), saved, nullptr));

@@ -100,6 +100,24 @@ private slots:
             QVERIFY(cell(1, c).isEmpty());
     }
 
+    void theGridShowsTheDocumentsTableInItsColumns()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        typeFrequency(3, ColRx, QStringLiteral("145.125"), 4, ColRx);
+        // What the grid shows is the document's table, not a copy of its own.
+        const ChannelTable& doc = frame()->activeDocument()->table();
+        QCOMPARE(doc.cell(3, ColRx), QStringLiteral("145.12500"));
+        QCOMPARE(&view()->table(), &doc);
+        // Every column has its width and every editing column its editor.
+        for (int c = ColRx; c < ColumnCount; ++c) {
+            QVERIFY2(grid()->columnWidth(c - 1) > 0, qPrintable(QString::number(c)));
+            const EditorKind kind = columns::spec(c).editor;
+            QCOMPARE(view()->editorOf(c) != nullptr, kind != EditorKind::Button);
+        }
+        QCOMPARE(view()->editorOf(ColRx), view()->editorOf(ColTx));
+        QCOMPARE(view()->editorOf(ColDecode), view()->editorOf(ColEncode));
+    }
+
     void enterCommitsAndARefusalEmptiesTheEdit()
     {
         QVERIFY(start(QStringLiteral("English")));

@@ -23,6 +23,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTreeWidgetItem>
@@ -236,6 +237,68 @@ private slots:
         QVERIFY(seen.file.endsWith(language + QStringLiteral(".html")));
     }
 
+    // Every control of every window, given the focus, opens with F1 a section of that window;
+    // so does every help context the table names for the window.
+    void f1OnEveryControlOpensItsWindowsSection_data() { f1OpensTheGuideAtTheSectionOfEachWindow_data(); }
+    void f1OnEveryControlOpensItsWindowsSection()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, command);
+        QFETCH(QString, section);
+        QVERIFY(start(language));
+        int tried = 0;
+        onNextModal([&](QWidget* w) {
+            QVERIFY(w);
+            for (const auto& [window, context] : help::contextsOf(w->objectName()))
+                QCOMPARE(help::sectionFor(window, context), section);
+            auto* tabs = w->findChild<QTabWidget*>();
+            for (int t = 0; t < (tabs ? tabs->count() : 1); ++t) {
+                if (tabs)
+                    tabs->setCurrentIndex(t);
+                for (QWidget* c : w->findChildren<QWidget*>()) {
+                    if (!c->isVisibleTo(w) || !c->isEnabled() || !(c->focusPolicy() & Qt::TabFocus) ||
+                        qobject_cast<QTabBar*>(c) || c->window() != w)
+                        continue;
+                    c->setFocus();
+                    QTest::keyClick(c, Qt::Key_F1);
+                    QVERIFY2(help::lastRequest().section == section,
+                             qPrintable(c->objectName() + u' ' + help::lastRequest().section));
+                    ++tried;
+                }
+            }
+            if (auto* d = qobject_cast<QDialog*>(w))
+                d->reject();
+        });
+        frame()->runCommand(command);
+        QVERIFY(tried > 0);
+    }
+
+    void f1OnFieldsThatShareANumberWithAnotherWindow()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        onNextModal([&](QWidget* w) {
+            auto* d = qobject_cast<QDialog*>(w);
+            auto* tabs = d->findChild<QTabWidget*>();
+            for (int t = 0; tabs && t < tabs->count(); ++t)
+                if (tabs->widget(t)->isAncestorOf(fieldWidget(d, of::RepeaterMskInvert)))
+                    tabs->setCurrentIndex(t);
+            QWidget* invert = fieldWidget(d, of::RepeaterMskInvert);
+            invert->setFocus();
+            QTest::keyClick(invert, Qt::Key_F1);
+            QCOMPARE(help::lastRequest().section, QStringLiteral("optional-features"));
+            d->reject();
+        });
+        frame()->runCommand(CMainFrame::ID_OPTIONAL_FEATURES);
+        onNextModal([&](QWidget* w) {
+            auto* high = w->findChild<QLineEdit*>(QStringLiteral("high"));
+            high->setFocus();
+            QTest::keyClick(high, Qt::Key_F1);
+            QCOMPARE(help::lastRequest().section, QStringLiteral("product-information"));
+            qobject_cast<QDialog*>(w)->reject();
+        });
+        frame()->runCommand(CMainFrame::ID_PRODUCT_INFO);
+    }
+
     void helpTopicsAndEverySectionInBothGuides()
     {
         QVERIFY(start(QStringLiteral("English")));
@@ -269,10 +332,21 @@ private slots:
                          qPrintable(QLatin1String(lang) + u' ' + s));
         }
         // Every section the help contexts lead to is one of them.
-        for (int context : {0, 1009, 1013, 2025, 2127, 2133, 32777, 32799, 32800, 0x20000 + 128 - 0x10000})
-            QVERIFY2(sections.contains(help::sectionFor(context)), qPrintable(QString::number(context)));
-        QCOMPARE(help::sectionFor(1009), QStringLiteral("optional-features"));
-        QCOMPARE(help::sectionFor(0, QStringLiteral("fleetDialog")), QStringLiteral("fleet"));
+        const std::pair<const char*, int> asked[] = {{"mainFrame", 0},
+                                                     {"optionalFeaturesDialog", 1009},
+                                                     {"productInfoDialog", 1013},
+                                                     {"channelEditDialog", 2025},
+                                                     {"mainFrame", 2127},
+                                                     {"mainFrame", 2133},
+                                                     {"comSetupDialog", 32777},
+                                                     {"languageDialog", 32799},
+                                                     {"keyAssignDialog", 32800},
+                                                     {"mainFrame", 0x20000 + 128 - 0x10000}};
+        for (const auto& [window, context] : asked)
+            QVERIFY2(sections.contains(help::sectionFor(QLatin1String(window), context)),
+                     qPrintable(QString::number(context)));
+        QCOMPARE(help::sectionFor(QStringLiteral("optionalFeaturesDialog"), 1009), QStringLiteral("optional-features"));
+        QCOMPARE(help::sectionFor(QStringLiteral("fleetDialog"), 0), QStringLiteral("fleet"));
     }
 
     void chineseListsAndF1()

@@ -170,7 +170,7 @@ private slots:
         QCOMPARE(cell(1, ColRx), QStringLiteral("145.12500"));
         QCOMPARE(cell(1, ColName), QStringLiteral("HOME"));
         QCOMPARE(frame()->activeChild()->link()->processDialog()->progressBar()->value(), 191);
-        QVERIFY(!g().newDocument);
+        QVERIFY(!frame()->activeDocument()->isNewDocument());
 
         frame()->activeView()->grid()->SetTextMatrix(1, ColName, QStringLiteral("AWAY"));
         transfer(true);
@@ -382,7 +382,7 @@ private slots:
                  qPrintable(messages_[0].text));
         QVERIFY(frame()->activeDocument()->image() == before);
         QVERIFY(cell(1, ColRx).isEmpty());
-        QVERIFY(g().newDocument);
+        QVERIFY(frame()->activeDocument()->isNewDocument());
     }
 
     void aStrayByteOnceIsAskedAgainAndTheReadFillsTheTable()

@@ -109,6 +109,7 @@ private slots:
         });
         frame()->runCommand(CMainFrame::ID_FILE_PRINT);
         QCOMPARE(proposed, QDir::toNativeSeparators(pdf));
+        QCOMPARE(frame()->statusMessage(), u8("报表已输出到 ") + QDir::toNativeSeparators(pdf));
         const QString text = pdfText(pdf);
         QVERIFY2(text.contains(QStringLiteral("Page 6 of 6")), qPrintable(text.left(300)));
         QVERIFY(text.contains(u8("可选功能")));
@@ -145,6 +146,29 @@ private slots:
         };
         QCOMPARE(proposal(), QDir::toNativeSeparators(file("customers/customer.pdf")));
         QCOMPARE(frame()->printer()->docName(), QStringLiteral("customer"));
+        if (!g().chinese) { // Qt's own button texts are in English here
+            // The preview's Print button: its print dialog proposes the same.
+            QString fromPreview;
+            onNextModal([&](QWidget* w) {
+                onNextModal([&](QWidget* preview) {
+                    QVERIFY(preview);
+                    QAction* print = nullptr;
+                    for (QAction* a : preview->findChildren<QAction*>())
+                        if (a->text() == QStringLiteral("Print"))
+                            print = a;
+                    QVERIFY(print);
+                    onNextModal([&](QWidget* printDialog) {
+                        QVERIFY(printDialog);
+                        if (auto* box = printDialog->findChild<QLineEdit*>(QStringLiteral("filename")))
+                            fromPreview = box->text();
+                    });
+                    print->trigger();
+                });
+                ok(w);
+            });
+            frame()->runCommand(CMainFrame::ID_FILE_PRINT_PREVIEW);
+            QCOMPARE(fromPreview, QDir::toNativeSeparators(file("customers/customer.pdf")));
+        }
         frame()->runCommand(CMainFrame::ID_FILE_NEW);
         QTest::qWait(0);
         const QString untitled = proposal();

@@ -108,7 +108,6 @@ CChannelEditDlg::CChannelEditDlg(RadioImage& image, int channel, QWidget* parent
         if (!loading_)
             model_->setDecodeText(QString::number(v));
     });
-    g().newDocument = false; // the dialog works on the image as it stands from now on
     showModel();
 }
 
@@ -135,10 +134,7 @@ void CChannelEditDlg::onChoice(int index)
 {
     if (loading_ || index < 0)
         return;
-    static const ChannelEditModel::Choice choices[] = {ChannelEditModel::Choice::None, ChannelEditModel::Choice::Msk,
-                                                       ChannelEditModel::Choice::Dtmf,
-                                                       ChannelEditModel::Choice::TwoTone};
-    model_->setChoice(choices[index]);
+    model_->setChoice(ChannelEditModel::choiceAt(index));
     if (refillTable)
         refillTable();
     showModel();
@@ -172,7 +168,7 @@ void CChannelEditDlg::keyPressEvent(QKeyEvent* e)
             context = ChannelEditModel::kHelpChannel;
         else if (f == choice_)
             context = ChannelEditModel::kHelpChoice;
-        help::show(context);
+        help::show(this, context);
         return;
     }
     QDialog::keyPressEvent(e);

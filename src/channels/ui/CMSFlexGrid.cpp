@@ -10,7 +10,7 @@
 
 namespace zemtar::ui {
 
-CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableWidget(parent)
+CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableView(parent)
 {
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -20,19 +20,6 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableWidget(parent)
     verticalHeader()->setHighlightSections(false);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     setWordWrap(false);
-    connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int col, int prevRow, int prevCol) {
-        if (prevRow >= 0 && prevCol >= 0) {
-            leavingRow_ = prevRow + 1;
-            leavingCol_ = prevCol + 1;
-            emit LeaveCell();
-            leavingRow_ = leavingCol_ = -1;
-            // A handler that kept the user on the cell being left has the last word.
-            if (currentRow() != row || currentColumn() != col)
-                return;
-        }
-        if (!selectingRows_)
-            emit EnterCell();
-    });
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &CMSFlexGrid::Scroll);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &CMSFlexGrid::Scroll);
     if (auto* corner = findChild<QAbstractButton*>())
@@ -43,19 +30,71 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableWidget(parent)
     verticalHeader()->viewport()->installEventFilter(this);
 }
 
+void CMSFlexGrid::setModel(QAbstractItemModel* m)
+{
+    QTableView::setModel(m);
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, &CMSFlexGrid::onCurrentChanged);
+}
+
+void CMSFlexGrid::onCurrentChanged(const QModelIndex& current, const QModelIndex& previous)
+{
+    if (previous.isValid()) {
+        leavingRow_ = previous.row() + 1;
+        leavingCol_ = previous.column() + 1;
+        emit LeaveCell();
+        leavingRow_ = leavingCol_ = -1;
+        // A handler that kept the user on the cell being left has the last word.
+        if (currentIndex() != current)
+            return;
+    }
+    if (!selectingRows_ && current.isValid())
+        emit EnterCell();
+}
+
+void CMSFlexGrid::setCurrentCell(int row, int column)
+{
+    if (model())
+        setCurrentIndex(model()->index(row, column));
+}
+
+void CMSFlexGrid::setCurrentCell(int row, int column, QItemSelectionModel::SelectionFlags flags)
+{
+    if (model())
+        selectionModel()->setCurrentIndex(model()->index(row, column), flags);
+}
+
+QList<QTableWidgetSelectionRange> CMSFlexGrid::selectedRanges() const
+{
+    QList<QTableWidgetSelectionRange> out;
+    if (!selectionModel())
+        return out;
+    for (const QItemSelectionRange& r : selectionModel()->selection())
+        out << QTableWidgetSelectionRange(r.top(), r.left(), r.bottom(), r.right());
+    return out;
+}
+
+void CMSFlexGrid::setRangeSelected(const QTableWidgetSelectionRange& range, bool select)
+{
+    if (!model())
+        return;
+    const QItemSelection cells(model()->index(range.topRow(), range.leftColumn()),
+                               model()->index(range.bottomRow(), range.rightColumn()));
+    selectionModel()->select(cells, select ? QItemSelectionModel::Select : QItemSelectionModel::Deselect);
+}
+
 void CMSFlexGrid::selectRows(long row, bool extend, bool add)
 {
-    if (row < 1 || row > rowCount())
+    if (row < 1 || row > rows())
         return;
     if (!extend)
         anchorRow_ = row;
-    const int col = std::max(0, currentColumn());
+    const int col = std::max(0, currentIndex().column());
     selectingRows_ = true;
     setCurrentCell(int(row - 1), col, QItemSelectionModel::NoUpdate);
     selectingRows_ = false;
     const long from = extend ? anchorRow_ : row;
     const QItemSelection rows(model()->index(int(std::min(from, row) - 1), 0),
-                              model()->index(int(std::max(from, row) - 1), columnCount() - 1));
+                              model()->index(int(std::max(from, row) - 1), cols() - 1));
     QItemSelection all = add ? selectionModel()->selection() : QItemSelection();
     if (extend && add) {
         // Ctrl+Shift: the rows from the anchor are added to what was selected before.
@@ -73,77 +112,35 @@ void CMSFlexGrid::extendRows(long delta)
 {
     if (!wholeRowsSelected())
         anchorRow_ = GetRow();
-    selectRows(std::clamp(GetRow() + delta, 1L, long(rowCount())), true);
+    selectRows(std::clamp(GetRow() + delta, 1L, long(rows())), true);
 }
 
 bool CMSFlexGrid::wholeRowsSelected() const
 {
     const auto ranges = selectedRanges();
     return !ranges.isEmpty() && std::all_of(ranges.begin(), ranges.end(), [this](const QTableWidgetSelectionRange& r) {
-        return r.leftColumn() == 0 && r.rightColumn() == columnCount() - 1;
+        return r.leftColumn() == 0 && r.rightColumn() == cols() - 1;
     });
 }
 
-void CMSFlexGrid::SetRows(long rows) { setRowCount(int(std::max(0L, rows - 1))); }
-void CMSFlexGrid::SetCols(long cols) { setColumnCount(int(std::max(0L, cols - 1))); }
-
-long CMSFlexGrid::GetRow() const { return leavingRow_ >= 0 ? leavingRow_ : std::max(0, currentRow()) + 1; }
-long CMSFlexGrid::GetCol() const { return leavingCol_ >= 0 ? leavingCol_ : std::max(0, currentColumn()) + 1; }
-long CMSFlexGrid::GetRowSel() const
-{
-    const auto ranges = selectedRanges();
-    return ranges.isEmpty() ? GetRow() : ranges.last().bottomRow() + 1;
-}
-
-void CMSFlexGrid::SetRow(long row)
-{
-    if (row >= 1 && row <= rowCount())
-        setCurrentCell(int(row - 1), std::max(0, currentColumn()));
-}
-
-void CMSFlexGrid::SetCol(long col)
-{
-    if (col >= 1 && col <= columnCount())
-        setCurrentCell(std::max(0, currentRow()), int(col - 1));
-}
-
-QTableWidgetItem* CMSFlexGrid::itemAt(long row, long col) const
-{
-    if (row == 0 && col >= 1)
-        return horizontalHeaderItem(int(col - 1));
-    if (col == 0 && row >= 1)
-        return verticalHeaderItem(int(row - 1));
-    return item(int(row - 1), int(col - 1));
-}
-
-QTableWidgetItem* CMSFlexGrid::ensureItem(long row, long col)
-{
-    if (auto* it = itemAt(row, col))
-        return it;
-    auto* it = new QTableWidgetItem;
-    if (row == 0)
-        setHorizontalHeaderItem(int(col - 1), it);
-    else if (col == 0)
-        setVerticalHeaderItem(int(row - 1), it);
-    else
-        setItem(int(row - 1), int(col - 1), it);
-    if (row == 0 || col == 0)
-        it->setForeground(fixedColor_);
-    it->setTextAlignment(alignment_.value(col, Qt::AlignLeft | Qt::AlignVCenter));
-    return it;
-}
-
+long CMSFlexGrid::GetRow() const { return leavingRow_ >= 0 ? leavingRow_ : std::max(0, currentIndex().row()) + 1; }
+long CMSFlexGrid::GetCol() const { return leavingCol_ >= 0 ? leavingCol_ : std::max(0, currentIndex().column()) + 1; }
 QString CMSFlexGrid::GetTextMatrix(long row, long col) const
 {
     if (row == 0 && col == 0)
         return corner_;
-    const QTableWidgetItem* it = itemAt(row, col);
-    return it ? it->text() : QString();
+    if (!model())
+        return {};
+    if (row == 0)
+        return model()->headerData(int(col - 1), Qt::Horizontal).toString();
+    if (col == 0)
+        return model()->headerData(int(row - 1), Qt::Vertical).toString();
+    return model()->index(int(row - 1), int(col - 1)).data(Qt::EditRole).toString();
 }
 
 void CMSFlexGrid::SetTextMatrix(long row, long col, const QString& text)
 {
-    if (row < 0 || col < 0 || row > rowCount() || col > columnCount())
+    if (row < 0 || col < 0 || row > rows() || col > cols())
         return;
     if (row == 0 && col == 0) {
         corner_ = text;
@@ -152,29 +149,21 @@ void CMSFlexGrid::SetTextMatrix(long row, long col, const QString& text)
             corner->update();
         return;
     }
-    auto* it = ensureItem(row, col);
-    if (it->text() != text)
-        it->setText(text);
+    if (row == 0)
+        model()->setHeaderData(int(col - 1), Qt::Horizontal, text);
+    else if (col == 0)
+        model()->setHeaderData(int(row - 1), Qt::Vertical, text);
+    else
+        model()->setData(model()->index(int(row - 1), int(col - 1)), text);
 }
 
 void CMSFlexGrid::SetForeColorFixed(unsigned long bgr)
 {
     fixedColor_ = QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-    for (int c = 0; c < columnCount(); ++c)
-        if (auto* it = horizontalHeaderItem(c))
-            it->setForeground(fixedColor_);
-    for (int r = 0; r < rowCount(); ++r)
-        if (auto* it = verticalHeaderItem(r))
-            it->setForeground(fixedColor_);
-}
-
-void CMSFlexGrid::SetCellFontName(const QString& family)
-{
-    auto* it = ensureItem(GetRow(), GetCol());
-    QFont f = font();
-    f.setFamily(family);
-    f.setStyleHint(family.startsWith(QStringLiteral("Courier")) ? QFont::TypeWriter : QFont::AnyStyle);
-    it->setFont(f);
+    if (!model())
+        return;
+    for (const Qt::Orientation o : {Qt::Horizontal, Qt::Vertical})
+        model()->setHeaderData(0, o, fixedColor_, Qt::ForegroundRole);
 }
 
 void CMSFlexGrid::SetColAlignment(long col, short alignment)
@@ -182,18 +171,12 @@ void CMSFlexGrid::SetColAlignment(long col, short alignment)
     // The grid's alignment codes: 0-2 left, 3-5 centre, 6-8 right (top, middle, bottom).
     Qt::Alignment h = alignment <= 2 ? Qt::AlignLeft : alignment <= 5 ? Qt::AlignHCenter : Qt::AlignRight;
     const Qt::Alignment a = h | Qt::AlignVCenter;
-    alignment_[col] = a;
-    if (col == 0)
+    if (col == 0) {
+        cornerAlignment_ = a;
         verticalHeader()->setDefaultAlignment(a);
-    for (int r = 0; r <= rowCount(); ++r)
-        if (auto* it = itemAt(r, col))
-            it->setTextAlignment(a);
-}
-
-long CMSFlexGrid::GetColWidth(long col) const
-{
-    const int px = col == 0 ? verticalHeader()->width() : columnWidth(int(col - 1));
-    return pixelsToTwips(px, logicalDpiX());
+    } else if (model()) {
+        model()->setHeaderData(int(col - 1), Qt::Horizontal, int(a), Qt::TextAlignmentRole);
+    }
 }
 
 void CMSFlexGrid::SetColWidth(long col, long twips)
@@ -205,20 +188,6 @@ void CMSFlexGrid::SetColWidth(long col, long twips)
         setColumnWidth(int(col - 1), px);
 }
 
-QRect CMSFlexGrid::cellRect() const
-{
-    const int r = int(GetRow() - 1), c = int(GetCol() - 1);
-    QRect rect = visualRect(model()->index(r, c));
-    // Relative to the grid's own top-left corner, like the grid's cell positions.
-    rect.translate(viewport()->pos());
-    return rect;
-}
-
-long CMSFlexGrid::GetCellLeft() const { return pixelsToTwips(cellRect().left(), logicalDpiX()); }
-long CMSFlexGrid::GetCellTop() const { return pixelsToTwips(cellRect().top(), logicalDpiY()); }
-long CMSFlexGrid::GetCellWidth() const { return pixelsToTwips(cellRect().width(), logicalDpiX()); }
-long CMSFlexGrid::GetCellHeight() const { return pixelsToTwips(cellRect().height(), logicalDpiY()); }
-
 void CMSFlexGrid::mousePressEvent(QMouseEvent* e)
 {
     const QModelIndex at = indexAt(e->position().toPoint());
@@ -228,7 +197,7 @@ void CMSFlexGrid::mousePressEvent(QMouseEvent* e)
         if (at.isValid() && !selectionModel()->isSelected(at))
             selectRows(at.row() + 1, false);
     } else {
-        QTableWidget::mousePressEvent(e);
+        QTableView::mousePressEvent(e);
     }
     const auto mods = e->modifiers();
     const short shift = short((mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
@@ -242,7 +211,7 @@ void CMSFlexGrid::mouseMoveEvent(QMouseEvent* e)
 {
     if (e->buttons() & Qt::RightButton)
         return; // no drag selection with the context-menu button
-    QTableWidget::mouseMoveEvent(e);
+    QTableView::mouseMoveEvent(e);
 }
 
 bool CMSFlexGrid::eventFilter(QObject* o, QEvent* e)
@@ -280,13 +249,13 @@ bool CMSFlexGrid::eventFilter(QObject* o, QEvent* e)
             opt.rect = corner->rect();
             opt.position = QStyleOptionHeader::OnlyOneSection;
             opt.text = corner_;
-            opt.textAlignment = alignment_.value(0, Qt::AlignCenter);
+            opt.textAlignment = cornerAlignment_;
             opt.palette.setColor(QPalette::ButtonText, fixedColor_);
             corner->style()->drawControl(QStyle::CE_Header, &opt, &p, corner);
             return true;
         }
     }
-    return QTableWidget::eventFilter(o, e);
+    return QTableView::eventFilter(o, e);
 }
 
 } // namespace zemtar::ui

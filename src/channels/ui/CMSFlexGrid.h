@@ -1,27 +1,27 @@
 #pragma once
-// The grid of every table in the program: rows and columns addressed from 0 with row 0 and
-// column 0 as fixed header cells that stay in place while the rest scrolls, widths in twips,
-// and the grid's events (enter cell, leave cell, mouse down, scroll).
-#include <QTableWidget>
+// The grid of the channel table: a table view over a model whose header data are the fixed
+// row 0 and column 0, addressed as the original grid addressed its cells (row and column
+// from 0, with the fixed cells included), widths in twips, and the grid's events (enter cell,
+// leave cell, mouse down, scroll). The texts live in the model; these operations read and
+// write it.
+#include <QTableView>
+#include <QTableWidgetSelectionRange>
 
 namespace zemtar::ui {
 
-class CMSFlexGrid : public QTableWidget {
+class CMSFlexGrid : public QTableView {
     Q_OBJECT
 public:
     explicit CMSFlexGrid(QWidget* parent = nullptr);
 
-    // Counts include the fixed row and column.
-    void SetRows(long rows);
-    void SetCols(long cols);
-    long GetRows() const { return rowCount() + 1; }
-    long GetCols() const { return columnCount() + 1; }
+    void setModel(QAbstractItemModel* model) override;
 
     long GetRow() const;
-    void SetRow(long row);
     long GetCol() const;
-    void SetCol(long col);
-    long GetRowSel() const;
+    // The current cell in view coordinates (row and column from 0 without the fixed cells),
+    // selecting it as a click does, or with the selection `flags` given.
+    void setCurrentCell(int row, int column);
+    void setCurrentCell(int row, int column, QItemSelectionModel::SelectionFlags flags);
 
     // Row selection, as the row numbers and Shift+Up/Down make it: the rows from the anchor
     // to `row` (or `row` added, with `add`) become the selection and `row` the current row,
@@ -31,22 +31,17 @@ public:
     void extendRows(long delta);
     // True while the selection is made of whole rows.
     bool wholeRowsSelected() const;
+    // The selection as rectangles of cells (view coordinates).
+    QList<QTableWidgetSelectionRange> selectedRanges() const;
+    void setRangeSelected(const QTableWidgetSelectionRange& range, bool select);
 
-    QString GetText() const { return GetTextMatrix(GetRow(), GetCol()); }
-    void SetText(const QString& text) { SetTextMatrix(GetRow(), GetCol(), text); }
     QString GetTextMatrix(long row, long col) const;
     void SetTextMatrix(long row, long col, const QString& text);
 
     // A colour as 0x00BBGGRR.
     void SetForeColorFixed(unsigned long bgr);
-    void SetCellFontName(const QString& family);
     void SetColAlignment(long col, short alignment);
-    long GetColWidth(long col) const;
     void SetColWidth(long col, long twips);
-    long GetCellLeft() const;
-    long GetCellTop() const;
-    long GetCellWidth() const;
-    long GetCellHeight() const;
 
     static long pixelsToTwips(int px, int dpi) { return long(px) * 1440 / (dpi > 0 ? dpi : 96); }
     static int twipsToPixels(long twips, int dpi) { return int(twips * (dpi > 0 ? dpi : 96) / 1440); }
@@ -63,13 +58,13 @@ protected:
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
-    QTableWidgetItem* itemAt(long row, long col) const;
-    QTableWidgetItem* ensureItem(long row, long col);
-    QRect cellRect() const;
+    void onCurrentChanged(const QModelIndex& current, const QModelIndex& previous);
+    int rows() const { return model() ? model()->rowCount() : 0; }
+    int cols() const { return model() ? model()->columnCount() : 0; }
 
     QString corner_;
     QColor fixedColor_ = Qt::black;
-    QHash<long, Qt::Alignment> alignment_;
+    Qt::Alignment cornerAlignment_ = Qt::AlignCenter;
     long leavingRow_ = -1, leavingCol_ = -1; // while LeaveCell runs: the cell being left
     bool selectingRows_ = false;             // a current-cell change that enters no cell
     long anchorRow_ = 1;                     // where a Shift extension of rows starts

@@ -1,5 +1,7 @@
 #include "CZemtarView.h"
 
+#include "ChannelCellDelegate.h"
+#include "ChannelTableModel.h"
 #include "editors/ProductInfo.h"
 #include "shell/Messages.h"
 #include "shell/PersistedSettings.h"
@@ -16,12 +18,15 @@
 namespace zemtar::ui {
 
 namespace {
-constexpr double kWidthFactors[ColumnCount] = {0.5, 1.06, 1.06, 1.1, 1.1, 1.08, 0.7, 0.86, 0.8, 1.05, 1.0, 0.85, 0.52};
 constexpr unsigned long kFixedTextColour = 15741440; // blue 0xF0, green 0x32, red 0
 } // namespace
 
-CZemtarView::CZemtarView(CZemtarDoc* doc, QWidget* parent) : QWidget(parent), doc_(doc), grid_(new CMSFlexGrid(this))
+CZemtarView::CZemtarView(CZemtarDoc* doc, QWidget* parent)
+    : QWidget(parent), doc_(doc), grid_(new CMSFlexGrid(this)), model_(doc->tableModel()),
+      delegate_(new ChannelCellDelegate(g().lang(), this))
 {
+    grid_->setModel(model_);
+    grid_->setItemDelegate(delegate_);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_);
@@ -46,8 +51,6 @@ CZemtarView::~CZemtarView()
 void CZemtarView::setUp()
 {
     const Language lang = g().lang();
-    grid_->SetRows(kTableRows);
-    grid_->SetCols(ColumnCount);
     grid_->SetForeColorFixed(kFixedTextColour);
     for (int c = 0; c < ColumnCount; ++c) {
         grid_->SetTextMatrix(0, c, ChannelTable::header(c, lang));
@@ -62,7 +65,7 @@ void CZemtarView::scaleToScreen()
     const int width = screen ? screen->geometry().width() : 1024;
     scale_ = width > 800 ? width / 1024.0 : 1.0;
     for (int c = 0; c < ColumnCount; ++c)
-        grid_->SetColWidth(c, long(kBaseColumnWidthTwips * kWidthFactors[c] * scale_));
+        grid_->SetColWidth(c, long(kBaseColumnWidthTwips * columns::spec(c).width * scale_));
 }
 
 void CZemtarView::OnInitialUpdate()
@@ -71,27 +74,15 @@ void CZemtarView::OnInitialUpdate()
         setUp();
     for (int r = kFirstRow; r <= kLastRow; ++r)
         grid_->SetTextMatrix(r, ColLabel, ChannelTable::rowLabel(r));
-    committing_ = true; // moving through the cells here edits nothing
-    grid_->SetCol(ColName);
-    for (int r = kLastRow; r >= kFirstRow; --r) {
-        grid_->SetRow(r);
-        grid_->SetCellFontName(QStringLiteral("Courier"));
-    }
-    grid_->SetRow(kFirstRow);
-    grid_->SetCol(ColRx);
+    // The model shows the name cells in Courier; the first cell is current.
+    committing_ = true; // moving to it edits nothing
+    grid_->setCurrentCell(kFirstRow - 1, ColRx - 1);
     committing_ = false;
     scaleToScreen();
     FillTableFromImage();
 }
 
-ChannelTable CZemtarView::table() const
-{
-    ChannelTable t;
-    for (int r = kFirstRow; r <= kLastRow; ++r)
-        for (int c = ColRx; c < ColumnCount; ++c)
-            t.setCell(r, c, grid_->GetTextMatrix(r, c));
-    return t;
-}
+const ChannelTable& CZemtarView::table() const { return model_->table(); }
 
 void CZemtarView::FillTableFromImage()
 {
@@ -99,14 +90,12 @@ void CZemtarView::FillTableFromImage()
     RadioImage& img = doc_->image();
     ChannelTable t;
     t.fillFromImage(img, g().lang());
-    for (int r = kFirstRow; r <= kLastRow; ++r)
-        for (int c = ColRx; c < ColumnCount; ++c)
-            grid_->SetTextMatrix(r, c, t.cell(r, c));
+    model_->setTable(t);
 
     // Radio type and registry: a new document takes the last type chosen and the default
     // band; an opened or read image tells the registry its type.
     PersistedSettings reg = g().registry();
-    if (g().newDocument)
+    if (doc_->isNewDocument())
         completeNewDocument(img, reg.value(QStringLiteral("Type")));
     else
         reg.setValue(QStringLiteral("Type"), img.at(map::kRadioType.offset));

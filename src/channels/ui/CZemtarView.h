@@ -6,6 +6,7 @@
 #include <QUndoStack>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 
 class QComboBox;
@@ -15,9 +16,13 @@ class QUndoStack;
 namespace zemtar::ui {
 
 class CZemtarDoc;
+class ChannelCellDelegate;
+class ChannelTableModel;
 
-// The channel table of one document: 128 channels and the "Fr" row in a grid, filled from the
-// image and stored back into it with the channel table's rules.
+// The channel table of one document: 128 channels and the "Fr" row in a grid over the
+// document's table model, filled from the image and stored back into it with the channel
+// table's rules. The in-place editors come from the one delegate, one per kind of column
+// (the two frequency columns share an edit, the two tone columns a list).
 class CZemtarView : public QWidget {
     Q_OBJECT
 public:
@@ -37,8 +42,8 @@ public:
     void followImage();
     // What the status bar says about a band the image's bytes do not give (empty when valid).
     QString bandNote() const;
-    // The table as text (what the grid shows).
-    ChannelTable table() const;
+    // The table as text (what the grid shows): the document's.
+    const ChannelTable& table() const;
 
     BandLimits bandLimits() const { return band_; }
     void setBandLimits(BandLimits b) { band_ = b; }
@@ -56,9 +61,11 @@ public:
     void changeDocument(const QString& what, const std::function<void()>& change);
     // The editor over the current cell, or nullptr when none is shown.
     QWidget* visibleEditor() const;
-    QLineEdit* frequencyEdit() const { return freqEdit_; }
-    QLineEdit* nameEdit() const { return nameEdit_; }
+    QLineEdit* frequencyEdit() const;
+    QLineEdit* nameEdit() const;
     QComboBox* listEditor(int column) const;
+    // The in-place editor of a column (nullptr for the labels and the More column).
+    QWidget* editorOf(int column) const;
     // Commits the editor in progress as leaving its cell does; false when the value was refused.
     bool commitEditor();
     void copySelection();
@@ -105,16 +112,10 @@ private:
     void showContextMenu(const QPoint& pos);
 
     QPointer<QUndoStack> undo_; // the document's
-    QComboBox* toneList_ = nullptr;
-    QComboBox* powerList_ = nullptr;
-    QComboBox* widthList_ = nullptr;
-    QComboBox* scanList_ = nullptr;
-    QComboBox* pttList_ = nullptr;
-    QComboBox* busyList_ = nullptr;
-    QComboBox* signalList_ = nullptr;
-    QLineEdit* nameEdit_ = nullptr;
-    QLineEdit* freqEdit_ = nullptr;
-    long editRow_ = -1, editCol_ = -1; // the cell the shown editor belongs to
+    ChannelTableModel* model_;  // the document's
+    ChannelCellDelegate* delegate_;
+    std::array<QWidget*, ColumnCount> editors_{}; // by column; shared by the columns of one editor
+    long editRow_ = -1, editCol_ = -1;            // the cell the shown editor belongs to
     bool committing_ = false;
     double scale_ = 1.0;
 };

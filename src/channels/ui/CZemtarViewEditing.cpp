@@ -3,6 +3,8 @@
 #include "CZemtarView.h"
 
 #include "CChannelEditDlg.h"
+#include "ChannelCellDelegate.h"
+#include "ChannelTableModel.h"
 #include "channels/TableText.h"
 #include "shell/Messages.h"
 #include "shell/ui/AppGlobals.h"
@@ -62,39 +64,28 @@ bool sameTable(const ChannelTable& a, const ChannelTable& b)
 
 void CZemtarView::createEditors()
 {
+    // One editor per kind of column, made hidden by the delegate as the view is set up.
     auto* vp = grid_->viewport();
-    auto list = [&](int column, const char* name) {
-        auto* c = new QComboBox(vp);
-        c->setObjectName(QString::fromLatin1(name));
-        c->addItems(ChannelTable::listEntries(column, g().lang()));
-        c->setMaxVisibleItems(column == ColDecode || column == ColEncode ? 16 : 8);
-        c->hide();
-        c->installEventFilter(this);
-        connect(c, &QComboBox::activated, this, [this, c] {
-            // With several rows selected, the choice goes to every used row of the selection.
-            if (selectedRows().size() > 1 && editCol_ > 0 && listEditor(int(editCol_)) == c)
-                setOnSelectedRows(int(editCol_), c->currentText());
-        });
-        return c;
-    };
-    toneList_ = list(ColDecode, "toneList");
-    powerList_ = list(ColPower, "powerList");
-    widthList_ = list(ColWidth, "widthList");
-    scanList_ = list(ColScan, "scanList");
-    pttList_ = list(ColPttId, "pttList");
-    busyList_ = list(ColBusy, "busyList");
-    signalList_ = list(ColSignal, "signalList");
-    nameEdit_ = new QLineEdit(vp);
-    nameEdit_->setObjectName(QStringLiteral("nameEdit"));
-    nameEdit_->setMaxLength(kNameEditLength);
-    // One byte a character in the radio: printable ASCII only.
-    nameEdit_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[ -~]*")), nameEdit_));
-    freqEdit_ = new QLineEdit(vp);
-    freqEdit_->setObjectName(QStringLiteral("frequencyEdit"));
-    freqEdit_->setMaxLength(kFrequencyEditLength);
-    for (QLineEdit* e : {nameEdit_, freqEdit_}) {
-        e->hide();
-        e->installEventFilter(this);
+    for (const ColumnSpec& spec : columns::kColumns) {
+        if (!spec.editorName)
+            continue;
+        QWidget* shared = nullptr;
+        for (const ColumnSpec& other : columns::kColumns)
+            if (other.column < spec.column && other.editorName && qstrcmp(other.editorName, spec.editorName) == 0)
+                shared = editors_[std::size_t(other.column)];
+        QWidget* editor = shared ? shared : delegate_->createEditorFor(spec.column, vp);
+        editors_[std::size_t(spec.column)] = editor;
+        if (shared)
+            continue;
+        editor->hide();
+        editor->installEventFilter(this);
+        if (auto* list = qobject_cast<QComboBox*>(editor)) {
+            connect(list, &QComboBox::activated, this, [this, list] {
+                // With several rows selected, the choice goes to every used row of the selection.
+                if (selectedRows().size() > 1 && editCol_ > 0 && listEditor(int(editCol_)) == list)
+                    setOnSelectedRows(int(editCol_), list->currentText());
+            });
+        }
     }
     connect(grid_, &CMSFlexGrid::EnterCell, this, &CZemtarView::onEnterCell);
     connect(grid_, &CMSFlexGrid::LeaveCell, this, &CZemtarView::onLeaveCell);
@@ -105,33 +96,18 @@ void CZemtarView::createEditors()
     connect(grid_, &QWidget::customContextMenuRequested, this, &CZemtarView::showContextMenu);
 }
 
-QComboBox* CZemtarView::listEditor(int column) const
+QWidget* CZemtarView::editorOf(int column) const
 {
-    switch (column) {
-    case ColDecode:
-    case ColEncode:
-        return toneList_;
-    case ColPower:
-        return powerList_;
-    case ColWidth:
-        return widthList_;
-    case ColScan:
-        return scanList_;
-    case ColPttId:
-        return pttList_;
-    case ColBusy:
-        return busyList_;
-    case ColSignal:
-        return signalList_;
-    default:
-        return nullptr;
-    }
+    return column >= 0 && column < ColumnCount ? editors_[std::size_t(column)] : nullptr;
 }
+
+QComboBox* CZemtarView::listEditor(int column) const { return qobject_cast<QComboBox*>(editorOf(column)); }
+QLineEdit* CZemtarView::frequencyEdit() const { return qobject_cast<QLineEdit*>(editorOf(ColRx)); }
+QLineEdit* CZemtarView::nameEdit() const { return qobject_cast<QLineEdit*>(editorOf(ColName)); }
 
 QWidget* CZemtarView::visibleEditor() const
 {
-    for (QWidget* w : std::initializer_list<QWidget*>{toneList_, powerList_, widthList_, scanList_, pttList_, busyList_,
-                                                      signalList_, nameEdit_, freqEdit_})
+    for (QWidget* w : editors_)
         if (w && w->isVisible())
             return w;
     return nullptr;
@@ -143,8 +119,7 @@ void CZemtarView::hideEditors()
     // takes a Tab as a move to the next cell: give the focus to the grid first.
     if (QWidget* f = QApplication::focusWidget(); f && f->parentWidget() == grid_->viewport())
         grid_->setFocus(Qt::OtherFocusReason);
-    for (QWidget* w : std::initializer_list<QWidget*>{toneList_, powerList_, widthList_, scanList_, pttList_, busyList_,
-                                                      signalList_, nameEdit_, freqEdit_})
+    for (QWidget* w : editors_)
         if (w)
             w->hide();
     grid_->viewport()->update();
@@ -155,19 +130,11 @@ void CZemtarView::loadEditor()
     const long row = grid_->GetRow(), col = grid_->GetCol();
     if (row < kFirstRow || col < ColRx || col == ColMore)
         return;
+    QWidget* editor = editorOf(int(col));
+    if (!editor)
+        return;
     hideEditors();
-    const QString text = grid_->GetTextMatrix(row, col);
-    QWidget* editor = nullptr;
-    if (QComboBox* list = listEditor(int(col))) {
-        const int at = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        list->setCurrentIndex(at < 0 ? 0 : at);
-        editor = list;
-    } else {
-        QLineEdit* edit = col == ColName ? nameEdit_ : freqEdit_;
-        edit->setText(text);
-        edit->selectAll();
-        editor = edit;
-    }
+    delegate_->setEditorData(editor, model_->indexOf(int(row), int(col)));
     editRow_ = row;
     editCol_ = col;
     placeEditor(editor);
@@ -175,8 +142,7 @@ void CZemtarView::loadEditor()
 
 void CZemtarView::placeEditor(QWidget* editor)
 {
-    const QRect r = grid_->visualRect(grid_->model()->index(int(editRow_ - 1), int(editCol_ - 1)));
-    editor->setGeometry(r.adjusted(0, 0, 1, 1));
+    ChannelCellDelegate::placeEditor(editor, grid_->visualRect(model_->indexOf(int(editRow_), int(editCol_))));
     editor->show();
     editor->raise();
     editor->setFocus();
@@ -230,9 +196,8 @@ bool CZemtarView::commitCell(long row, long col, bool onEnter)
     QWidget* editor = visibleEditor();
     if (!editor || row < kFirstRow)
         return true;
-    const QComboBox* list = listEditor(int(col));
-    const QString text = list ? list->currentText() : static_cast<QLineEdit*>(editor)->text();
-    if (text == grid_->GetTextMatrix(row, col)) {
+    const QString text = ChannelCellDelegate::editorText(editor);
+    if (text == model_->cell(int(row), int(col))) {
         // Passing through a cell changes nothing and checks nothing: a value the table held
         // before a band change stays as it is until the user edits it.
         hideEditors();
@@ -295,9 +260,7 @@ void CZemtarView::cancelEditor()
 void CZemtarView::setTable(const ChannelTable& t)
 {
     hideEditors();
-    for (int r = kFirstRow; r <= kLastRow; ++r)
-        for (int c = ColRx; c < ColumnCount; ++c)
-            grid_->SetTextMatrix(r, c, t.cell(r, c));
+    model_->setTable(t);
 }
 
 void CZemtarView::changeDocument(const QString& what, const std::function<void()>& change)
@@ -324,7 +287,7 @@ bool CZemtarView::frequencyKey(QKeyEvent* e)
     const bool shift = e->modifiers() & Qt::ShiftModifier;
     const bool keypad = e->modifiers() & Qt::KeypadModifier;
     if (k == Qt::Key_F1) {
-        help::show(editCol_ == ColRx ? 2127 : editCol_ == ColTx ? 2128 : 0);
+        help::show(this, editCol_ > 0 ? columns::spec(int(editCol_)).help : 0);
         return true;
     }
     if (k == Qt::Key_Return || k == Qt::Key_Enter) {
@@ -335,7 +298,7 @@ bool CZemtarView::frequencyKey(QKeyEvent* e)
         (k == Qt::Key_Comma && keypad) || k == Qt::Key_Backspace || k == Qt::Key_Delete || k == Qt::Key_Left ||
         k == Qt::Key_Right || k == Qt::Key_Up || k == Qt::Key_Down) {
         if (k == Qt::Key_Comma) { // a keypad decimal point that the keyboard layout calls a comma
-            freqEdit_->insert(QStringLiteral("."));
+            frequencyEdit()->insert(QStringLiteral("."));
             return true;
         }
         return false;
@@ -371,13 +334,13 @@ bool CZemtarView::eventFilter(QObject* o, QEvent* e)
         deleteSelectedRows();
         return true;
     }
-    if (o == freqEdit_)
+    if (onEditor && o == frequencyEdit())
         return frequencyKey(key);
-    if (key->key() == Qt::Key_F1 && (o == toneList_ || o == nameEdit_ || listEditor(int(editCol_)) == o)) {
-        help::show(o == toneList_ ? (editCol_ == ColDecode ? 2132 : 2133) : 0);
+    if (onEditor && key->key() == Qt::Key_F1) {
+        help::show(this, editCol_ > 0 && editorOf(int(editCol_)) == o ? columns::spec(int(editCol_)).help : 0);
         return true;
     }
-    if (o == nameEdit_ && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+    if (onEditor && o == nameEdit() && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
         commitCell(editRow_, editCol_, true);
         return true;
     }
@@ -428,7 +391,7 @@ void CZemtarView::deleteSelectedRows()
 void CZemtarView::copySelection()
 {
     if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        edit && (edit == nameEdit_ || edit == freqEdit_)) {
+        edit && (edit == nameEdit() || edit == frequencyEdit())) {
         edit->copy();
         return;
     }
@@ -441,7 +404,7 @@ void CZemtarView::copySelection()
         for (int row : selectedRows()) {
             QStringList fields{ChannelTable::rowLabel(row)};
             for (int c = ColRx; c < tabletext::kFieldCount; ++c)
-                fields << grid_->GetTextMatrix(row, c);
+                fields << model_->cell(row, c);
             text += tabletext::joinLine(fields, tabletext::Format::Tsv) + u'\n';
         }
     } else {
@@ -449,7 +412,7 @@ void CZemtarView::copySelection()
         for (int row = r.topRow() + 1; row <= r.bottomRow() + 1; ++row) {
             QStringList fields;
             for (int c = r.leftColumn() + 1; c <= std::min(r.rightColumn() + 1, int(ColSignal)); ++c)
-                fields << grid_->GetTextMatrix(row, c);
+                fields << model_->cell(row, c);
             text += tabletext::joinLine(fields, tabletext::Format::Tsv) + u'\n';
         }
     }
@@ -487,7 +450,7 @@ void CZemtarView::cutSelection()
 void CZemtarView::paste()
 {
     if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        edit && (edit == nameEdit_ || edit == freqEdit_)) {
+        edit && (edit == nameEdit() || edit == frequencyEdit())) {
         edit->paste();
         return;
     }
@@ -554,13 +517,18 @@ void CZemtarView::showContextMenu(const QPoint& pos)
     menu.addAction(tr("Cut"), this, &CZemtarView::cutSelection);
     menu.addAction(tr("Paste"), this, &CZemtarView::paste);
     menu.addSeparator();
-    QList<int> columns(values::kListColumns.begin(), values::kListColumns.end());
-    columns << ColDecode << ColEncode;
-    for (int column : columns) {
+    // The value lists first, then the tone lists.
+    QList<int> menuColumns;
+    for (const EditorKind kind : {EditorKind::ValueList, EditorKind::ToneList})
+        for (const ColumnSpec& c : columns::kColumns)
+            if (c.editor == kind && c.setMenuEntries != 0)
+                menuColumns << c.column;
+    for (int column : menuColumns) {
         QMenu* sub = menu.addMenu(tr("Set %1").arg(ChannelTable::header(column, g().lang()).trimmed()));
         sub->setEnabled(!rows.isEmpty());
         const QStringList entries = ChannelTable::listEntries(column, g().lang());
-        const int shown = column == ColDecode || column == ColEncode ? 51 : int(entries.size()); // none + CTCSS
+        const int wanted = columns::spec(column).setMenuEntries;
+        const int shown = wanted < 0 ? int(entries.size()) : std::min(wanted, int(entries.size()));
         for (int i = 0; i < shown; ++i)
             sub->addAction(entries[i], this, [this, column, text = entries[i]] { setOnSelectedRows(column, text); });
     }
@@ -572,16 +540,14 @@ void CZemtarView::showContextMenu(const QPoint& pos)
 
 void CZemtarView::openChannelEdit(int row)
 {
-    if (grid_->GetTextMatrix(row, ColRx).isEmpty() && grid_->GetTextMatrix(row, ColTx).isEmpty())
+    if (table().isEmptyRow(row))
         return; // no channel in this row
     StoreTableIntoImage();
+    doc_->setNewDocument(false); // the dialog works on the image as it stands from now on
     changeDocument(tr("Channel Edit"), [&] {
         CChannelEditDlg dlg(doc_->image(), ChannelEditModel::channelForTableRow(row), window());
         dlg.storeTable = [this] { StoreTableIntoImage(); };
-        dlg.refillTable = [this] {
-            g().newDocument = false;
-            FillTableFromImage();
-        };
+        dlg.refillTable = [this] { FillTableFromImage(); };
         dlg.exec();
     });
 }

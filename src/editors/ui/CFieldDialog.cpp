@@ -105,7 +105,7 @@ int CFieldDialog::helpContext() const
 void CFieldDialog::keyPressEvent(QKeyEvent* e)
 {
     if (e->key() == Qt::Key_F1) {
-        help::show(helpContext());
+        help::show(this, helpContext());
         return;
     }
     QDialog::keyPressEvent(e);

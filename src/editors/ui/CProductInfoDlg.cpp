@@ -90,7 +90,7 @@ void CProductInfoDlg::keyPressEvent(QKeyEvent* e)
         const QHash<QString, int> ids = {{QStringLiteral("model"), page.field(editors::pi::Type).help},
                                          {QStringLiteral("low"), page.field(editors::pi::Band).help},
                                          {QStringLiteral("high"), editors::pi::kHighEdgeHelp}};
-        help::show(focusWidget() ? ids.value(focusWidget()->objectName(), 0) : 0);
+        help::show(this, focusWidget() ? ids.value(focusWidget()->objectName(), 0) : 0);
         return;
     }
     QDialog::keyPressEvent(e);

@@ -60,7 +60,7 @@ void CComSetupDlg::keyPressEvent(QKeyEvent* e)
     if (e->key() == Qt::Key_F1) {
         QWidget* f = focusWidget();
         const bool radio = qobject_cast<QRadioButton*>(f) != nullptr;
-        help::show(radio ? 32777 : 0);
+        help::show(this, radio ? 32777 : 0);
     }
     QDialog::keyPressEvent(e);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The program-wide state the start-up sequence fixes: the settings file, the language, the
-// help file, the program's folder, the application's display name and the new-document flag.
+// help file, the program's folder, and the application's display name.
 // Only the window layer reads it; core functions get what they need as arguments.
 #include "image/Language.h"
 #include "shell/CIniFile.h"
@@ -13,13 +13,12 @@
 namespace zemtar::ui {
 
 struct Globals {
-    CIniFile setupIni;        // "Setup.ini" beside the program
-    QString language;         // its [Setup] Language value
-    bool chinese = false;     // true exactly when that value is "Chinese"
-    QString helpFile;         // "chHelp.chm" or "enHelp.chm"
-    QString appDir;           // the program's folder
-    QString displayName;      // caption of message boxes: the language section's "Company"
-    bool newDocument = false; // set by a new document, cleared by Open, a read and Channel Edit
+    CIniFile setupIni;    // "Setup.ini" beside the program
+    QString language;     // its [Setup] Language value
+    bool chinese = false; // true exactly when that value is "Chinese"
+    QString helpFile;     // "chHelp.chm" or "enHelp.chm"
+    QString appDir;       // the program's folder
+    QString displayName;  // caption of message boxes: the language section's "Company"
 
     Language lang() const { return chinese ? Language::Chinese : Language::English; }
     QString appName() const { return setupIni.GetValue(QStringLiteral("Setup"), QStringLiteral("AppName")); }

@@ -35,7 +35,7 @@ CChildFrame::CChildFrame(CZemtarDoc* doc, CZemtarView* view, QWidget* parent)
         view_->changeDocument(what, change);
     };
     d.refill = [this] {
-        g().newDocument = false;
+        doc_->setNewDocument(false);
         view_->FillTableFromImage();
         // The file on disk still holds the customer's radio: the next Save asks before it
         // puts this one in its place.

@@ -23,6 +23,7 @@ public:
     CLinkController* link() const { return link_; }
     // Closes the window for good, with its document.
     void destroyFrame();
+    bool destroyed() const { return destroying_; } // gone, though not yet deleted
     void updateCaption();
 
     // The size a channel window opens at, and the least it keeps: the row labels and the

@@ -90,7 +90,6 @@ bool CDocumentManager::openInWindow(const QString& path, bool replaceActive)
         }
         previous->destroyFrame();
     }
-    g().newDocument = false;
     showDocument(doc);
     addRecentFile(doc->pathName());
     emit result(tr("Opened %1").arg(QDir::toNativeSeparators(doc->pathName())));
@@ -109,6 +108,7 @@ void CDocumentManager::openRecent(const QString& path)
 bool CDocumentManager::saveDocument(CChildFrame* frame, bool askForName)
 {
     CZemtarDoc* doc = frame->document();
+    QString readName; // what Save As proposes for a read kept beside the file
     if (const auto read = frame->unsavedRead(); read && doc->hasFile() && !askForName) {
         // Save As first: the customer's file is worth keeping beside the radio just read.
         constexpr auto kSaveAs = QMessageBox::Yes;
@@ -117,14 +117,20 @@ bool CDocumentManager::saveDocument(CChildFrame* frame, bool askForName)
                                  .arg(read->port, read->at.toString(QStringLiteral("HH:mm")), doc->displayName());
         const auto answer = appQuestion(window_, text, kSaveAs | kReplace | QMessageBox::Cancel,
                                         {{kSaveAs, tr("Save &As...")}, {kReplace, tr("&Replace")}}, kSaveAs);
-        if (answer == kSaveAs)
+        if (answer == kSaveAs) {
+            // A name of its own beside the customer's file, so that Enter does not overwrite it.
+            const QFileInfo customer(doc->pathName());
+            readName =
+                customer.dir().filePath(customer.completeBaseName() + QStringLiteral("-read-") +
+                                        read->at.toString(QStringLiteral("yyyyMMdd-HHmm")) + QStringLiteral(".dat"));
             askForName = true;
-        else if (answer != kReplace)
+        } else if (answer != kReplace) {
             return false;
+        }
     }
     QString path = doc->hasFile() ? doc->pathName() : QString();
     if (askForName || path.isEmpty()) {
-        QString proposed = doc->pathName();
+        QString proposed = readName.isEmpty() ? doc->pathName() : readName;
         if (!proposed.isEmpty() && QFileInfo(proposed).suffix().isEmpty())
             proposed += QStringLiteral(".dat");
         path = askFileName(window_, true, proposed);

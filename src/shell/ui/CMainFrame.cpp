@@ -25,6 +25,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -308,7 +309,7 @@ void CMainFrame::createActions()
          {QKeySequence(Qt::Key_F1)},
          nullptr,
          W::Always,
-         [] { help::show(kMainHelpContext); }},
+         [this] { help::show(this, kMainHelpContext); }},
     };
     for (const CommandRow& d : commands_) {
         auto* a = new QAction(tr(d.text), this);
@@ -528,7 +529,7 @@ QString CMainFrame::idleText() const
 {
     QStringList closed, changed;
     for (CChildFrame* f : childFrames()) {
-        if (!f->isHidden())
+        if (!f->isHidden() || f->destroyed())
             continue;
         (f->document()->isModified() ? changed : closed) << f->document()->displayName();
     }
@@ -542,6 +543,11 @@ QString CMainFrame::idleText() const
     if (CZemtarView* v = activeView())
         if (const QString note = v->bandNote(); !note.isEmpty())
             return note;
+    // The window's title names the customer's file; what it holds now is another radio.
+    if (CChildFrame* f = activeChild())
+        if (const auto read = f->unsavedRead(); read && f->document()->isModified())
+            return tr("%1 now holds the radio read on %2 at %3, not saved yet.")
+                .arg(f->document()->displayName(), read->port, read->at.toString(QStringLiteral("HH:mm")));
     return tr("Ready");
 }
 
@@ -555,7 +561,8 @@ void CMainFrame::createWindowMenu()
 void CMainFrame::fillWindowMenu()
 {
     windowMenu_->clear();
-    const QList<CChildFrame*> frames = childFrames();
+    QList<CChildFrame*> frames = childFrames();
+    frames.removeIf([](CChildFrame* f) { return f->destroyed(); });
     CChildFrame* active = activeChild();
     for (int i = 0; i < frames.size(); ++i) {
         CChildFrame* f = frames[i];
@@ -734,6 +741,7 @@ void CMainFrame::onPrint(bool preview)
     if (preview) {
         QPrintPreviewDialog dlg(p, this);
         dlg.setObjectName(QStringLiteral("printPreview"));
+        proposePdfFile(dlg, *p, pdf);
         connect(&dlg, &QPrintPreviewDialog::paintRequested, this, paint);
         dlg.exec();
         return;
@@ -742,8 +750,12 @@ void CMainFrame::onPrint(bool preview)
     dlg.setObjectName(QStringLiteral("printDialog"));
     proposePdfFile(dlg, *p, pdf);
     dlg.setMinMax(1, layout.total);
-    if (dlg.exec() == QDialog::Accepted)
-        paint(p);
+    if (dlg.exec() != QDialog::Accepted)
+        return;
+    paint(p);
+    const bool toFile = p->outputFormat() == QPrinter::PdfFormat && !p->outputFileName().isEmpty();
+    showResult(
+        tr("The report went to %1").arg(toFile ? QDir::toNativeSeparators(p->outputFileName()) : p->printerName()));
 }
 
 void CMainFrame::onFleet()

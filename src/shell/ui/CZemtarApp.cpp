@@ -137,7 +137,7 @@ public:
     {
         if (e->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(e)->key() == Qt::Key_F1 && o->isWidgetType() &&
             static_cast<QWidget*>(o)->window()->objectName() != QStringLiteral("mainFrame"))
-            help::show(0);
+            help::show(static_cast<QWidget*>(o), 0);
         return false;
     }
 };

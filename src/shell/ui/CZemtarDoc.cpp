@@ -1,6 +1,7 @@
 #include "CZemtarDoc.h"
 
 #include "AppGlobals.h"
+#include "channels/ui/ChannelTableModel.h"
 #include "image/DataFile.h"
 
 #include <QFileInfo>
@@ -8,7 +9,8 @@
 
 namespace zemtar::ui {
 
-CZemtarDoc::CZemtarDoc(QObject* parent) : QObject(parent), undo_(new QUndoStack(this))
+CZemtarDoc::CZemtarDoc(QObject* parent)
+    : QObject(parent), undo_(new QUndoStack(this)), tableModel_(new ChannelTableModel(table_, this))
 {
     connect(undo_, &QUndoStack::cleanChanged, this, [this](bool clean) { emit modifiedChanged(!clean); });
 }
@@ -25,7 +27,7 @@ bool CZemtarDoc::OnNewDocument()
     title_ = g().chinese ? QString::fromUtf8("信道信息") : QStringLiteral("Channel Information");
     pathName_ = g().appName();
     hasFile_ = false;
-    g().newDocument = true;
+    newDocument_ = true;
     emit titleChanged();
     return true;
 }
@@ -36,6 +38,7 @@ bool CZemtarDoc::OnOpenDocument(const QString& path, QString* error)
     if (!DataFile::load(path, loaded, error))
         return false;
     image_ = loaded;
+    newDocument_ = false;
     pathName_ = QFileInfo(path).absoluteFilePath();
     hasFile_ = true;
     title_ = QFileInfo(path).fileName();

@@ -1,4 +1,5 @@
 #pragma once
+#include "channels/ChannelTable.h"
 #include "image/RadioImage.h"
 
 #include <QObject>
@@ -10,7 +11,10 @@ class QUndoStack;
 
 namespace zemtar::ui {
 
-// A document: one radio image, where it was loaded from or is to be saved to, and its title.
+class ChannelTableModel;
+
+// A document: one radio image, its channel table as the window shows it (texts filled from
+// the image, stored back into it), where it was loaded from or is to be saved to, and its title.
 class CZemtarDoc : public QObject {
     Q_OBJECT
 public:
@@ -18,9 +22,17 @@ public:
 
     RadioImage& image() { return image_; }
     const RadioImage& image() const { return image_; }
+    // The channel table's texts, and the model the channel view shows them through.
+    const ChannelTable& table() const { return table_; }
+    ChannelTableModel* tableModel() const { return tableModel_; }
+
+    // A new document until it is opened from a file, read from a radio or edited in Channel
+    // Edit: its first fill takes the persisted radio type and the default band.
+    bool isNewDocument() const { return newDocument_; }
+    void setNewDocument(bool on) { newDocument_ = on; }
 
     // A new image with the defaults; the path name becomes the application name (the name
-    // the first Save proposes) and the new-document flag is set.
+    // the first Save proposes) and the document is a new document.
     bool OnNewDocument();
     // Loads a data file. A refused file leaves the document as it was and `error` says why.
     bool OnOpenDocument(const QString& path, QString* error);
@@ -52,6 +64,9 @@ signals:
 private:
     QUndoStack* undo_;
     RadioImage image_;
+    ChannelTable table_;
+    ChannelTableModel* tableModel_;
+    bool newDocument_ = false;
     QString pathName_;
     QString title_;
     bool hasFile_ = false;

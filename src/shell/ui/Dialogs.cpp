@@ -75,7 +75,7 @@ void CLanguageDlg::keyPressEvent(QKeyEvent* e)
 {
     if (e->key() == Qt::Key_F1) {
         QWidget* f = focusWidget();
-        help::show(f == english_ || f == chinese_ ? 32799 : 0);
+        help::show(this, f == english_ || f == chinese_ ? 32799 : 0);
         return;
     }
     QDialog::keyPressEvent(e);

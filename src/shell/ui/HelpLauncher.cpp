@@ -1,12 +1,15 @@
 #include "HelpLauncher.h"
 
 #include "AppGlobals.h"
+#include "channels/ChannelEditModel.h"
+#include "editors/Settings.h"
 #include "editors/SettingsText.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QFileInfo>
 #include <QHash>
+#include <QMap>
 #include <QPointer>
 #include <QTextBrowser>
 #include <QUrl>
@@ -22,41 +25,57 @@ Request& last()
     return r;
 }
 
-// The guide's section of each settings page (by the page's section in the settings text).
-QString sectionOfPage(const QString& page)
+// The window and the guide's section of each settings page (by the page's section in the
+// settings text, which starts with one of these).
+struct PageWindow {
+    const char* page;
+    const char* window;
+    const char* section;
+};
+constexpr PageWindow kPageWindows[] = {
+    {"DTMF", "dtmfDialog", "dtmf"},
+    {"2-Tone", "twoToneDialog", "two-tone"},
+    {"MSK", "mskDialog", "msk"},
+    {"Optional Features", "optionalFeaturesDialog", "optional-features"},
+    {"Key Assignment", "keyAssignDialog", "key-assignment"},
+    {"Product Information", "productInfoDialog", "product-information"},
+};
+
+const PageWindow* windowOfPage(const QString& page)
 {
-    if (page.startsWith(QStringLiteral("DTMF")))
-        return QStringLiteral("dtmf");
-    if (page.startsWith(QStringLiteral("2-Tone")))
-        return QStringLiteral("two-tone");
-    if (page.startsWith(QStringLiteral("MSK")))
-        return QStringLiteral("msk");
-    if (page == QStringLiteral("Optional Features"))
-        return QStringLiteral("optional-features");
-    if (page == QStringLiteral("Key Assignment"))
-        return QStringLiteral("key-assignment");
-    if (page == QStringLiteral("Product Information"))
-        return QStringLiteral("product-information");
-    return {};
+    for (const PageWindow& p : kPageWindows)
+        if (page.startsWith(QLatin1String(p.page)))
+            return &p;
+    return nullptr;
 }
 
-// Help contexts -> sections: the fixed numbers, then every settings field's own context.
-const QHash<int, QString>& contexts()
+// (window, help context) -> section: the fixed numbers of the channel table and the
+// dialogs, then every settings field's own context in the window that shows it. The same
+// number means different things in different windows (the control identifiers of the
+// original dialogs repeat), so a context is only ever looked up in its window.
+using Key = std::pair<QString, int>;
+const QMap<Key, QString>& contexts()
 {
-    static const QHash<int, QString> table = [] {
-        QHash<int, QString> t{
-            {2127, QStringLiteral("channels")},        {2128, QStringLiteral("channels")},
-            {2132, QStringLiteral("channels")},        {2133, QStringLiteral("channels")},
-            {2025, QStringLiteral("channel-edit")},    {2026, QStringLiteral("channel-edit")},
-            {32777, QStringLiteral("com-setup")},      {32799, QStringLiteral("language")},
-            {32800, QStringLiteral("key-assignment")}, {0x20000 + 128 - 0x10000, QStringLiteral("main")},
+    static const QMap<Key, QString> table = [] {
+        const QString main = QStringLiteral("mainFrame"), edit = QStringLiteral("channelEditDialog");
+        QMap<Key, QString> t{
+            {{main, 0x20000 + 128 - 0x10000}, QStringLiteral("main")},
+            {{edit, ChannelEditModel::kHelpChannel}, QStringLiteral("channel-edit")},
+            {{edit, ChannelEditModel::kHelpChoice}, QStringLiteral("channel-edit")},
+            {{edit, ChannelEditModel::kHelpMskEntry}, QStringLiteral("channel-edit")},
+            {{edit, ChannelEditModel::kHelpTwoToneEntry}, QStringLiteral("channel-edit")},
+            {{QStringLiteral("comSetupDialog"), 32777}, QStringLiteral("com-setup")},
+            {{QStringLiteral("languageDialog"), 32799}, QStringLiteral("language")},
+            {{QStringLiteral("productInfoDialog"), editors::pi::kHighEdgeHelp}, QStringLiteral("product-information")},
         };
+        for (const ColumnSpec& c : columns::kColumns)
+            if (c.help > 0)
+                t.insert({main, c.help}, QStringLiteral("channels"));
         for (const fields::Page& page : editors::settingsPages({}))
             for (int i = 0; i < page.size(); ++i) {
                 const fields::Field& f = page.field(i);
-                const QString section = sectionOfPage(f.section);
-                if (f.help > 0 && !t.contains(f.help) && !section.isEmpty())
-                    t.insert(f.help, section);
+                if (const PageWindow* w = windowOfPage(f.section); w && f.help > 0)
+                    t.insert({QString::fromLatin1(w->window), f.help}, QString::fromLatin1(w->section));
             }
         return t;
     }();
@@ -154,14 +173,27 @@ QString activeWindowName()
 
 } // namespace
 
-QString sectionFor(int context, const QString& windowName)
+QString sectionFor(const QString& windowName, int context)
 {
-    if (const auto it = contexts().find(context); it != contexts().end() && context != 0)
+    if (const auto it = contexts().find({windowName, context}); it != contexts().end() && context != 0)
         return *it;
     return windows().value(windowName, QStringLiteral("start"));
 }
 
-void show(int context) { open(context, sectionFor(context, activeWindowName())); }
+QList<std::pair<QString, int>> contextsOf(const QString& windowName)
+{
+    QList<std::pair<QString, int>> out;
+    for (auto it = contexts().begin(); it != contexts().end(); ++it)
+        if (it.key().first == windowName)
+            out << it.key();
+    return out;
+}
+
+void show(const QWidget* from, int context)
+{
+    const QWidget* w = from ? from->window() : nullptr;
+    open(context, sectionFor(w ? w->objectName() : activeWindowName(), context));
+}
 void showTopics() { open(-1, QStringLiteral("start")); }
 Request lastRequest() { return last(); }
 QTextBrowser* browser() { return window() ? guideBrowser() : nullptr; }

@@ -1,7 +1,11 @@
 #pragma once
+#include <QList>
 #include <QString>
 
+#include <utility>
+
 class QTextBrowser;
+class QWidget;
 
 namespace zemtar::ui {
 
@@ -16,12 +20,17 @@ struct Request {
     bool opened = false;
 };
 
-// The guide's section for a help context: the contexts the dialogs and the channel table
-// give (control identifiers, the fixed numbers of the table, the settings fields' own), and,
-// for a context no table names, the section of the window that asked (by its object name).
-QString sectionFor(int context, const QString& windowName = {});
+// The guide's section for a help context in a window (by its object name): the contexts the
+// dialogs and the channel table give (control identifiers, the fixed numbers of the table,
+// the settings fields' own) are looked up in the window that gives them; for a context the
+// window does not name, the window's own section.
+QString sectionFor(const QString& windowName, int context);
+// The (window, context) pairs the table names for a window.
+QList<std::pair<QString, int>> contextsOf(const QString& windowName);
 
-void show(int context);
+// Opens the guide at the section of `context` in the window of `from` (the active window
+// when `from` is nullptr).
+void show(const QWidget* from, int context);
 void showTopics();
 // The last request, for tests.
 Request lastRequest();

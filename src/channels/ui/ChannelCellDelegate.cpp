@@ -1,0 +1,86 @@
+#include "ChannelCellDelegate.h"
+
+#include "ChannelTableModel.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+
+namespace zemtar::ui {
+
+ChannelCellDelegate::ChannelCellDelegate(Language lang, QObject* parent) : QStyledItemDelegate(parent), lang_(lang) {}
+
+QWidget* ChannelCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const
+{
+    return createEditorFor(ChannelTableModel::tableColumn(index), parent);
+}
+
+QWidget* ChannelCellDelegate::createEditorFor(int column, QWidget* parent) const
+{
+    if (column < ColRx || column >= ColumnCount)
+        return nullptr;
+    const ColumnSpec& spec = columns::spec(column);
+    QWidget* editor = nullptr;
+    switch (spec.editor) {
+    case EditorKind::ToneList:
+    case EditorKind::ValueList: {
+        auto* list = new QComboBox(parent);
+        list->addItems(ChannelTable::listEntries(column, lang_));
+        list->setMaxVisibleItems(spec.editor == EditorKind::ToneList ? 16 : 8);
+        editor = list;
+        break;
+    }
+    case EditorKind::Frequency:
+    case EditorKind::Text: {
+        auto* edit = new QLineEdit(parent);
+        edit->setMaxLength(spec.maxLength);
+        if (spec.editor == EditorKind::Text) // one byte a character in the radio: printable ASCII only
+            edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[ -~]*")), edit));
+        editor = edit;
+        break;
+    }
+    case EditorKind::None:
+    case EditorKind::Button:
+        return nullptr;
+    }
+    editor->setObjectName(QString::fromLatin1(spec.editorName));
+    return editor;
+}
+
+void ChannelCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    loadEditor(editor, index.data(Qt::EditRole).toString());
+}
+
+void ChannelCellDelegate::loadEditor(QWidget* editor, const QString& text)
+{
+    if (auto* list = qobject_cast<QComboBox*>(editor)) {
+        const int at = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        list->setCurrentIndex(at < 0 ? 0 : at);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+        edit->setText(text);
+        edit->selectAll();
+    }
+}
+
+QString ChannelCellDelegate::editorText(const QWidget* editor)
+{
+    if (auto* list = qobject_cast<const QComboBox*>(editor))
+        return list->currentText();
+    if (auto* edit = qobject_cast<const QLineEdit*>(editor))
+        return edit->text();
+    return {};
+}
+
+void ChannelCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                               const QModelIndex&) const
+{
+    placeEditor(editor, option.rect);
+}
+
+void ChannelCellDelegate::placeEditor(QWidget* editor, const QRect& cell)
+{
+    editor->setGeometry(cell.adjusted(0, 0, 1, 1));
+}
+
+} // namespace zemtar::ui

@@ -61,7 +61,7 @@ struct Command {
 int runCommand(const Command& command, const QStringList& args);
 
 extern const Command newCommand, dumpCommand, importCommand, readCommand, writeCommand, powerCommand, settingsCommand,
-    printCommand, verifyCommand, fleetCommand;
+    printCommand, verifyCommand, fleetCommand, portsCommand;
 
 // "Setup.ini" beside the program, read once, without creating or changing it.
 inline constexpr qint64 kMaxSetupSize = 1 << 20;

@@ -19,8 +19,9 @@ using namespace zemtar::cli;
 
 namespace {
 
-const Command* const kCommands[] = {&newCommand,   &dumpCommand,     &importCommand, &readCommand,   &writeCommand,
-                                    &powerCommand, &settingsCommand, &printCommand,  &verifyCommand, &fleetCommand};
+const Command* const kCommands[] = {&newCommand,    &dumpCommand,  &importCommand,   &readCommand,
+                                    &writeCommand,  &powerCommand, &settingsCommand, &printCommand,
+                                    &verifyCommand, &fleetCommand, &portsCommand};
 
 QString usage()
 {

@@ -92,7 +92,7 @@ qint64 PortLock::liveHolder(const QByteArray& lockText, const QString& device)
     return pid;
 }
 
-bool PortLock::take(const QString& device, QString* why)
+bool PortLock::take(const QString& device, OpenFailure* why)
 {
     const QString path = lockFile(device);
     const QByteArray p = path.toLocal8Bit();
@@ -118,9 +118,11 @@ bool PortLock::take(const QString& device, QString* why)
         if (holder > 0) {
             const QString name = commandName(holder);
             if (why)
-                *why = QStringLiteral("in use by process %1%2, which holds %3")
-                           .arg(holder)
-                           .arg(name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name), path);
+                *why = OpenFailure::of(OpenFailure::Kind::InUse,
+                                       QStringLiteral("in use by process %1%2, which holds %3")
+                                           .arg(holder)
+                                           .arg(name.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(name), path),
+                                       holder);
             return false;
         }
         ::unlink(p.constData()); // stale: its process is gone or never was
@@ -139,7 +141,7 @@ void PortLock::release()
 
 qint64 PortLock::liveHolder(const QByteArray&, const QString&) { return 0; }
 
-bool PortLock::take(const QString&, QString*) { return true; }
+bool PortLock::take(const QString&, OpenFailure*) { return true; }
 
 void PortLock::release() { path_.clear(); }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include "SerialPort.h"
+
 #include <QString>
 
 namespace zemtar {
@@ -16,7 +18,7 @@ public:
 
     // False, with `why` ("in use by process 4711 (minicom), which holds /run/lock/LCK..ttyUSB0"),
     // when another live process holds the device's lock.
-    bool take(const QString& device, QString* why);
+    bool take(const QString& device, OpenFailure* why);
     void release();
 
     // The folder is $ZEMTAR_LOCK_DIR when set, else /run/lock, else /var/lock.

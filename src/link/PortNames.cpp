@@ -1,6 +1,14 @@
 #include "PortNames.h"
 
+#include "SerialLink.h"
+
 #include "shell/CIniFile.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSerialPortInfo>
+
+#include <algorithm>
 
 namespace zemtar::ports {
 
@@ -28,6 +36,142 @@ QString devicePath(const QString& portName, const CIniFile* setup)
         return mapped.isEmpty() ? defaultDevice(n) : mapped;
     }
     return portName.trimmed();
+}
+
+QString byIdFolder()
+{
+    const QString dir = qEnvironmentVariable("ZEMTAR_SERIAL_BY_ID");
+    return dir.isEmpty() ? QStringLiteral("/dev/serial/by-id") : dir;
+}
+
+namespace {
+
+QString canonical(const QString& path)
+{
+    const QString real = QFileInfo(path).canonicalFilePath();
+    return real.isEmpty() ? path : real;
+}
+
+// The stable links and the devices they point at (existing targets only).
+QList<std::pair<QString, QString>> stableLinks()
+{
+    QList<std::pair<QString, QString>> out;
+    const QDir dir(byIdFolder());
+    for (const QFileInfo& link : dir.entryInfoList(QDir::System | QDir::Files | QDir::NoDotAndDotDot, QDir::Name)) {
+        if (!link.isSymLink())
+            continue;
+        const QString target = link.canonicalFilePath();
+        if (!target.isEmpty())
+            out.append({link.absoluteFilePath(), target});
+    }
+    return out;
+}
+
+} // namespace
+
+QString stablePath(const QString& device)
+{
+    const QString real = canonical(device);
+    for (const auto& [link, target] : stableLinks())
+        if (target == real)
+            return link;
+    return {};
+}
+
+QString probeState(const QString& device)
+{
+    SerialLink link;
+    if (link.openDevice(device))
+        return QStringLiteral("available");
+    const OpenFailure& f = link.failure();
+    switch (f.kind) {
+    case OpenFailure::Kind::Absent:
+        return QStringLiteral("absent");
+    case OpenFailure::Kind::PermissionDenied:
+        return QStringLiteral("permission denied");
+    case OpenFailure::Kind::InUse:
+        return f.holder > 0 ? QStringLiteral("in use by process %1").arg(f.holder) : QStringLiteral("in use");
+    case OpenFailure::Kind::NotSerial:
+        return QStringLiteral("not a serial port");
+    default:
+        return f.text.isEmpty() ? QStringLiteral("cannot be opened") : f.text;
+    }
+}
+
+QList<PortEntry> available(const CIniFile* setup, bool probe)
+{
+    QList<PortEntry> named, system;
+    const auto links = stableLinks();
+    auto linkOf = [&](const QString& device) {
+        const QString real = canonical(device);
+        for (const auto& [link, target] : links)
+            if (target == real)
+                return link;
+        return QString();
+    };
+    for (int n = 1; n <= 4; ++n) {
+        PortEntry e;
+        e.name = QStringLiteral("com%1").arg(n);
+        e.device = devicePath(e.name, setup);
+        e.stablePath = linkOf(e.device);
+        named << e;
+    }
+    QStringList seen;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        PortEntry e;
+        e.name = info.portName();
+        e.device = info.systemLocation();
+        e.stablePath = linkOf(e.device);
+        QStringList about;
+        for (const QString& part : {info.description(), info.manufacturer(), info.serialNumber()})
+            if (!part.trimmed().isEmpty() && !about.contains(part.trimmed()))
+                about << part.trimmed();
+        e.description = about.join(QStringLiteral(", "));
+        e.usb = info.hasVendorIdentifier() || e.name.contains(QStringLiteral("USB")) ||
+                e.name.contains(QStringLiteral("ACM"));
+        seen << canonical(e.device);
+        system << e;
+    }
+    // Adapters the system names only by a stable link (and, in tests, pseudo-terminals).
+    for (const auto& [link, target] : links) {
+        if (seen.contains(target))
+            continue;
+        seen << target;
+        PortEntry e;
+        // A name without a slash ("pts3" for /dev/pts/3), so that --port takes it as a name.
+        e.name =
+            (target.startsWith(QStringLiteral("/dev/")) ? target.mid(5) : QFileInfo(target).fileName()).remove(u'/');
+        e.device = target;
+        e.stablePath = link;
+        e.description = QFileInfo(link).fileName();
+        e.usb = link.contains(QStringLiteral("usb"), Qt::CaseInsensitive);
+        system << e;
+    }
+    std::stable_sort(system.begin(), system.end(), [](const PortEntry& a, const PortEntry& b) {
+        if (a.usb != b.usb)
+            return a.usb;
+        return a.name < b.name;
+    });
+    QList<PortEntry> all = named + system;
+    for (PortEntry& e : all) {
+        e.present = QFileInfo::exists(e.device) || !e.device.startsWith(u'/');
+        if (probe)
+            e.state = e.present ? probeState(e.device) : QStringLiteral("absent");
+    }
+    return all;
+}
+
+QString resolve(const QString& port, const CIniFile* setup)
+{
+    const QString trimmed = port.trimmed();
+    if (QStringLiteral("com1 com2 com3 com4").split(u' ').contains(trimmed.toLower()))
+        return devicePath(trimmed, setup);
+    if (!trimmed.contains(u'/') && !trimmed.contains(u'\\')) {
+        for (const PortEntry& e : available(setup, false))
+            if (e.name.compare(trimmed, Qt::CaseInsensitive) == 0)
+                return e.stablePath.isEmpty() ? e.device : e.stablePath;
+    }
+    return trimmed;
 }
 
 } // namespace zemtar::ports

@@ -1,4 +1,5 @@
 #pragma once
+#include <QList>
 #include <QString>
 
 namespace zemtar {
@@ -13,5 +14,34 @@ QString defaultDevice(int comNumber);
 // The device behind a port name: the [Ports] entry, else the default for that name, else the
 // name itself (a path).
 QString devicePath(const QString& portName, const CIniFile* setup);
+
+// The folder of stable links to serial adapters, by the adapter's own identity
+// ($ZEMTAR_SERIAL_BY_ID when set, else /dev/serial/by-id).
+QString byIdFolder();
+// The stable link to `device` in that folder (the path itself when it is one); empty when none.
+QString stablePath(const QString& device);
+
+// One port as Com Setup and `zemtar-cli ports` list it.
+struct PortEntry {
+    QString name;        // "com1".."com4", or the system's name ("ttyUSB2", "COM7")
+    QString device;      // the device it stands for
+    QString stablePath;  // the link that finds the same adapter after re-plugging; may be empty
+    QString description; // description, manufacturer and serial number as the system reports them
+    bool usb = false;
+    bool present = false; // the device exists
+    QString state;        // "available", "in use by process 4711", "permission denied", "absent", ...
+    bool openable() const { return state == QStringLiteral("available"); }
+};
+
+// The four names first (each with the device it stands for), then every serial port the system
+// has, USB adapters first: Qt's list, and the devices the stable links point at. `probe` opens
+// each device once to say why it cannot be used.
+QList<PortEntry> available(const CIniFile* setup, bool probe = true);
+// Why a device cannot be opened now ("available" when it can), in a few words.
+QString probeState(const QString& device);
+
+// What a --port value or a remembered port stands for: com1..com4 through Setup.ini, a name
+// of the list (as `zemtar-cli ports` prints it), else a device path (a stable link is one).
+QString resolve(const QString& port, const CIniFile* setup);
 
 } // namespace zemtar::ports

@@ -18,31 +18,44 @@ namespace zemtar {
 QtSerialPort::QtSerialPort() = default;
 QtSerialPort::~QtSerialPort() { close(); }
 
-bool QtSerialPort::open(const QString& device, QString* why)
+bool QtSerialPort::open(const QString& device, OpenFailure* why)
 {
     close();
-    auto fail = [&](const QString& reason) {
+    using Kind = OpenFailure::Kind;
+    auto fail = [&](Kind kind, const QString& reason) {
         if (why)
-            *why = reason;
+            *why = OpenFailure::of(kind, reason);
         close();
         return false;
     };
     auto port = std::make_unique<QSerialPort>();
     port->setPortName(device);
     if (!port->open(QIODevice::ReadWrite)) {
-        const bool busy = port->error() == QSerialPort::PermissionError || port->error() == QSerialPort::ResourceError;
-        return fail(busy && QFileInfo::exists(device) ? QStringLiteral("in use by another program")
-                                                      : port->errorString());
+        const QFileInfo info(device);
+        switch (port->error()) {
+        case QSerialPort::DeviceNotFoundError:
+            return fail(Kind::Absent, port->errorString());
+        case QSerialPort::PermissionError:
+        case QSerialPort::ResourceError:
+            // Qt says "permission" for a busy device too: the file's own rights tell them apart.
+            if (!info.exists())
+                return fail(Kind::Absent, port->errorString());
+            if (!info.isReadable() || !info.isWritable())
+                return fail(Kind::PermissionDenied, QStringLiteral("Permission denied"));
+            return fail(Kind::InUse, QStringLiteral("in use by another program"));
+        default:
+            return fail(info.exists() ? Kind::Other : Kind::Absent, port->errorString());
+        }
     }
     const bool set = port->setBaudRate(QSerialPort::Baud9600) && port->setDataBits(QSerialPort::Data8) &&
                      port->setParity(QSerialPort::NoParity) && port->setStopBits(QSerialPort::OneStop) &&
                      port->setFlowControl(QSerialPort::NoFlowControl);
     if (!set)
-        return fail(port->errorString());
+        return fail(Kind::NotSerial, port->errorString());
 #if defined(ZEMTAR_HAVE_TERMIOS_PORT)
     // The same exclusive use as the terminal backend: a lock every open of the device sees.
     if (::flock(int(port->handle()), LOCK_EX | LOCK_NB) != 0)
-        return fail(QStringLiteral("in use by another program"));
+        return fail(Kind::InUse, QStringLiteral("in use by another program"));
 #endif
     port_ = std::move(port);
     // The terminal programs' lock file as the other port takes it (Qt's port has looked at it

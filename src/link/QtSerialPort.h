@@ -15,7 +15,7 @@ public:
     QtSerialPort();
     ~QtSerialPort() override;
 
-    bool open(const QString& device, QString* why) override;
+    bool open(const QString& device, OpenFailure* why) override;
     bool isOpen() const override { return port_ != nullptr; }
     bool write(const QByteArray& bytes) override;
     std::optional<QByteArray> read(int count) override;

@@ -37,16 +37,18 @@ QString SerialLink::devicePath(const QString& portName, const CIniFile* setup)
 
 QString SerialLink::lockFile(const QString& device) { return PortLock::lockFile(device); }
 
-bool SerialLink::OpenPort(const CIniFile* setup) { return openDevice(devicePath(m_strPort, setup)); }
+bool SerialLink::OpenPort(const CIniFile* setup) { return openDevice(ports::resolve(m_strPort, setup)); }
 
 bool SerialLink::openDevice(const QString& device)
 {
     close();
     error_.clear();
+    failure_ = {};
     device_ = device;
     written_ = readCount_ = 0;
     if (device.isEmpty()) {
-        error_ = QStringLiteral("%1: no device").arg(device);
+        failure_ = OpenFailure::of(OpenFailure::Kind::Absent, QStringLiteral("no device"));
+        error_ = QStringLiteral(": no device");
         return false;
     }
 #if defined(ZEMTAR_HAVE_TERMIOS_PORT)
@@ -55,11 +57,14 @@ bool SerialLink::openDevice(const QString& device)
     else
 #endif
         port_ = std::make_unique<QtSerialPort>();
-    QString why;
-    if (port_->open(device, &why))
+    if (port_->open(device, &failure_)) {
+        failure_ = {};
         return true;
+    }
     port_.reset();
-    error_ = QStringLiteral("%1: %2").arg(device, why);
+    if (failure_.kind == OpenFailure::Kind::None)
+        failure_.kind = OpenFailure::Kind::Other;
+    error_ = QStringLiteral("%1: %2").arg(device, failure_.text);
     return false;
 }
 

@@ -30,7 +30,8 @@ public:
 
     QString m_strPort = QStringLiteral("com1");
 
-    // Opens and configures m_strPort's device. On failure the link stays closed and
+    // Opens and configures m_strPort's device (com1..com4, a listed port name or a path; see
+    // ports::resolve). On failure the link stays closed and
     // errorText() says why (the caller shows the port message).
     bool OpenPort(const CIniFile* setup = nullptr);
     void ClosePort() { close(); }
@@ -47,6 +48,8 @@ public:
     using Port::write;
 
     QString errorText() const { return error_; }
+    // Why the last open failed (Kind::None after a successful one).
+    const OpenFailure& failure() const { return failure_; }
     // Bytes moved since the link was opened.
     qint64 bytesWritten() const { return written_; }
     qint64 bytesRead() const { return readCount_; }
@@ -62,6 +65,7 @@ private:
     std::unique_ptr<SerialPort> port_;
     QString device_;
     QString error_;
+    OpenFailure failure_;
     qint64 written_ = 0;
     qint64 readCount_ = 0;
 };

@@ -11,13 +11,22 @@
 
 namespace zemtar {
 
+// Why a port could not be opened.
+struct OpenFailure {
+    enum class Kind { None, Absent, PermissionDenied, InUse, NotSerial, Other };
+    Kind kind = Kind::None;
+    QString text;      // the reason in words, without the device's name
+    qint64 holder = 0; // for InUse: the process holding the port's lock, when known
+
+    static OpenFailure of(Kind kind, const QString& text, qint64 holder = 0) { return {kind, text, holder}; }
+};
+
 // A serial port driven one way or another, with the read semantics of Port, at 9600 baud,
 // 8 data bits, no parity, one stop bit, raw, opened for this program alone.
 class SerialPort : public Port {
 public:
-    // Opens and configures a device; on failure the port stays closed and `why` says why
-    // (without the device's name).
-    virtual bool open(const QString& device, QString* why) = 0;
+    // Opens and configures a device; on failure the port stays closed and `why` says why.
+    virtual bool open(const QString& device, OpenFailure* why) = 0;
     // Whether the driver took the request to pass received bytes on at once.
     virtual bool lowLatency() const { return false; }
 };

@@ -22,16 +22,24 @@ namespace zemtar {
 TermiosPort::TermiosPort() = default;
 TermiosPort::~TermiosPort() { close(); }
 
-bool TermiosPort::open(const QString& device, QString* why)
+bool TermiosPort::open(const QString& device, OpenFailure* why)
 {
     close();
-    auto fail = [&](const QString& reason) {
+    using Kind = OpenFailure::Kind;
+    auto fail = [&](Kind kind, const QString& reason) {
         if (why)
-            *why = reason;
+            *why = OpenFailure::of(kind, reason);
         close();
         return false;
     };
-    auto systemError = [&] { return fail(QString::fromLocal8Bit(std::strerror(errno))); };
+    auto systemError = [&] {
+        const int e = errno;
+        const Kind kind = e == EACCES || e == EPERM                  ? Kind::PermissionDenied
+                          : e == ENOENT || e == ENXIO || e == ENODEV ? Kind::Absent
+                          : e == EBUSY                               ? Kind::InUse
+                                                                     : Kind::Other;
+        return fail(kind, QString::fromLocal8Bit(std::strerror(e)));
+    };
     // A terminal program's lock first: its line settings are not touched while it holds them.
     if (!lock_.take(device, why))
         return false;
@@ -39,11 +47,11 @@ bool TermiosPort::open(const QString& device, QString* why)
     if (fd_ < 0)
         return systemError();
     if (!isatty(fd_))
-        return fail(QStringLiteral("not a serial device"));
+        return fail(Kind::NotSerial, QStringLiteral("not a serial device"));
     // Exclusive use: a lock other programs of ours (and most terminal programs) respect,
     // and the terminal's own exclusive mode against further opens.
     if (::flock(fd_, LOCK_EX | LOCK_NB) != 0)
-        return fail(QStringLiteral("in use by another program"));
+        return fail(Kind::InUse, QStringLiteral("in use by another program"));
     ::ioctl(fd_, TIOCEXCL);
 
     termios tio{};

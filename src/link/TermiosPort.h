@@ -18,7 +18,7 @@ public:
     TermiosPort();
     ~TermiosPort() override;
 
-    bool open(const QString& device, QString* why) override;
+    bool open(const QString& device, OpenFailure* why) override;
     bool lowLatency() const override { return lowLatency_; }
     bool isOpen() const override { return fd_ >= 0; }
     bool write(const QByteArray& bytes) override;

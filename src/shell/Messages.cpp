@@ -74,4 +74,13 @@ QString waitingForRadio(Language lang)
     return pick(lang, "Waiting the response from radio....", "请等待对机讲响应....");
 }
 
+QString portPermissionDenied(const QString& device, Language lang)
+{
+    return pick(lang,
+                "Permission denied for %1. Add your user to the dialout group (sudo usermod -aG dialout $USER) "
+                "and log in again.",
+                "没有打开 %1 的权限。请把您的用户加入 dialout 组（sudo usermod -aG dialout $USER），然后重新登录。")
+        .arg(device);
+}
+
 } // namespace zemtar::msg

@@ -32,6 +32,8 @@ QString partlyWritten(int rows, int total, Language lang);
 QString frequencyInputError(Language lang);
 QString loadLanguageFailed(bool chinese);
 QString waitingForRadio(Language lang);
+// A port the user may not open: what to do about it (Linux's dialout group).
+QString portPermissionDenied(const QString& device, Language lang);
 
 } // namespace msg
 } // namespace zemtar

@@ -78,13 +78,19 @@ QString stablePath(const QString& device)
     return {};
 }
 
-QString probeState(const QString& device)
+OpenFailure probe(const QString& device)
 {
     SerialLink link;
     if (link.openDevice(device))
-        return QStringLiteral("available");
-    const OpenFailure& f = link.failure();
+        return {};
+    return link.failure();
+}
+
+QString stateText(const OpenFailure& f)
+{
     switch (f.kind) {
+    case OpenFailure::Kind::None:
+        return QStringLiteral("available");
     case OpenFailure::Kind::Absent:
         return QStringLiteral("absent");
     case OpenFailure::Kind::PermissionDenied:
@@ -93,9 +99,10 @@ QString probeState(const QString& device)
         return f.holder > 0 ? QStringLiteral("in use by process %1").arg(f.holder) : QStringLiteral("in use");
     case OpenFailure::Kind::NotSerial:
         return QStringLiteral("not a serial port");
-    default:
-        return f.text.isEmpty() ? QStringLiteral("cannot be opened") : f.text;
+    case OpenFailure::Kind::Other:
+        break;
     }
+    return f.text.isEmpty() ? QStringLiteral("cannot be opened") : f.text;
 }
 
 QList<PortEntry> available(const CIniFile* setup, bool probe)
@@ -155,8 +162,10 @@ QList<PortEntry> available(const CIniFile* setup, bool probe)
     QList<PortEntry> all = named + system;
     for (PortEntry& e : all) {
         e.present = QFileInfo::exists(e.device) || !e.device.startsWith(u'/');
-        if (probe)
-            e.state = e.present ? probeState(e.device) : QStringLiteral("absent");
+        if (probe) {
+            e.failure = e.present ? ports::probe(e.device) : OpenFailure::of(OpenFailure::Kind::Absent, {});
+            e.state = stateText(e.failure);
+        }
     }
     return all;
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "SerialPort.h"
+
 #include <QList>
 #include <QString>
 
@@ -29,16 +31,18 @@ struct PortEntry {
     QString description; // description, manufacturer and serial number as the system reports them
     bool usb = false;
     bool present = false; // the device exists
-    QString state;        // "available", "in use by process 4711", "permission denied", "absent", ...
-    bool openable() const { return state == QStringLiteral("available"); }
+    OpenFailure failure;  // why it cannot be opened now (Kind::None: it can)
+    QString state;        // the same in words: "available", "in use by process 4711", "absent", ...
+    bool openable() const { return failure.kind == OpenFailure::Kind::None; }
 };
 
 // The four names first (each with the device it stands for), then every serial port the system
 // has, USB adapters first: Qt's list, and the devices the stable links point at. `probe` opens
 // each device once to say why it cannot be used.
 QList<PortEntry> available(const CIniFile* setup, bool probe = true);
-// Why a device cannot be opened now ("available" when it can), in a few words.
-QString probeState(const QString& device);
+// Why a device cannot be opened now (Kind::None when it can), and that in a few words.
+OpenFailure probe(const QString& device);
+QString stateText(const OpenFailure& failure);
 
 // What a --port value or a remembered port stands for: com1..com4 through Setup.ini, a name
 // of the list (as `zemtar-cli ports` prints it), else a device path (a stable link is one).

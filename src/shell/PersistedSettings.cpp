@@ -56,6 +56,16 @@ std::optional<int> PersistedSettings::value(const QString& name) const
 
 void PersistedSettings::setValue(const QString& name, int v) { open(group_)->setValue(name, v); }
 
+QString PersistedSettings::text(const QString& name) const { return open(group_)->value(name).toString(); }
+
+void PersistedSettings::setText(const QString& name, const QString& v)
+{
+    if (v.isEmpty())
+        open(group_)->remove(name);
+    else
+        open(group_)->setValue(name, v);
+}
+
 QStringList PersistedSettings::recentFiles() const
 {
     return open(group_)->value(QStringLiteral("Recent File List")).toStringList();

@@ -132,7 +132,17 @@ int verifyAgainst(const QString& port, int retries, bool stats, const RadioImage
 // error, if any.
 std::optional<int> passwordOption(const Args& a, const QString& cmd, std::optional<QByteArray>& password)
 {
-    if (auto pw = a.value(QStringLiteral("password"))) {
+    std::optional<QString> pw = a.value(QStringLiteral("password"));
+    if (pw && a.has(QStringLiteral("ask-password")))
+        return usageError(cmd, QStringLiteral("give --password or --ask-password, not both"));
+    if (a.has(QStringLiteral("ask-password"))) {
+        int rc = Ok;
+        const auto typed = askPassword(QStringLiteral("Radio password: "), rc);
+        if (!typed)
+            return rc;
+        pw = QString::fromLocal8Bit(*typed);
+    }
+    if (pw) {
         password = pw->toLatin1();
         if (password->size() > 6 || *pw != QString::fromLatin1(*password))
             return usageError(cmd, QStringLiteral("--password takes at most 6 characters"));
@@ -319,32 +329,34 @@ const Command portsCommand{"ports",
                            "expected no arguments",
                            cmdPorts};
 
-const Command verifyCommand{"verify",
-                            "verify --port P FILE.dat",
-                            "compare a radio with a data file",
-                            "Usage: zemtar-cli verify --port P FILE.dat [--password TEXT] [--retries N]\n"
-                            "Reads the radio on port P and compares every byte a write of FILE.dat would send.\n"
-                            "Prints one line per difference (a channel's cell, a setting, or a byte no editor\n"
-                            "shows). The radio's password must equal TEXT (default: the file's password).\n"
-                            "Exit status 0 when the radio holds exactly the file, 6 when it differs.\n",
-                            {QStringLiteral("port"), QStringLiteral("retries"), QStringLiteral("password")},
-                            {QStringLiteral("stats")},
-                            {QStringLiteral("port")},
-                            1,
-                            "expected --port P and one data file",
-                            cmdVerify};
+const Command verifyCommand{
+    "verify",
+    "verify --port P FILE.dat",
+    "compare a radio with a data file",
+    "Usage: zemtar-cli verify --port P FILE.dat [--password TEXT|--ask-password] [--retries N]\n"
+    "Reads the radio on port P and compares every byte a write of FILE.dat would send.\n"
+    "Prints one line per difference (a channel's cell, a setting, or a byte no editor\n"
+    "shows). The radio's password must equal TEXT (default: the file's password).\n"
+    "Exit status 0 when the radio holds exactly the file, 6 when it differs.\n",
+    {QStringLiteral("port"), QStringLiteral("retries"), QStringLiteral("password")},
+    {QStringLiteral("stats"), QStringLiteral("ask-password")},
+    {QStringLiteral("port")},
+    1,
+    "expected --port P and one data file",
+    cmdVerify};
 
 const Command readCommand{"read",
                           "read --port P OUT.dat [--password TEXT]",
                           "read a radio into a data file",
-                          "Usage: zemtar-cli read --port P OUT.dat [--password TEXT] [--retries N]\n"
+                          "Usage: zemtar-cli read --port P OUT.dat [--password TEXT|--ask-password] [--retries N]\n"
                           "Reads the radio on port P into OUT.dat (P: com1..com4, a name 'zemtar-cli ports'\n"
                           "lists, or a device or stable path). The radio's password must equal TEXT (default:\n"
                           "none set). OUT.dat is written only when the whole read succeeded. --retries answers\n"
-                          "Retry to that many communication errors; --stats prints the time taken, the protocol's "
-                          "waits and the bytes exchanged.\n",
+                          "Retry to that many communication errors; --stats prints the time taken, the\n"
+                          "protocol's waits and the bytes exchanged. --ask-password asks for TEXT on the\n"
+                          "terminal without showing it.\n",
                           {QStringLiteral("port"), QStringLiteral("retries"), QStringLiteral("password")},
-                          {QStringLiteral("stats")},
+                          {QStringLiteral("stats"), QStringLiteral("ask-password")},
                           {QStringLiteral("port")},
                           1,
                           "expected --port P and one output file",

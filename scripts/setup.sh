@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
   qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libgl-dev
-  libgtest-dev dpkg-dev fakeroot man-db clang-format-14
+  libgtest-dev dpkg-dev fakeroot man-db clang-format-14 g++-mingw-w64-x86-64-posix
   xvfb xauth imagemagick poppler-utils fonts-liberation2 fonts-wqy-microhei
 )
 missing=()

@@ -15,9 +15,16 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <iostream>
+#include <string>
 #if defined(_WIN32)
 #include <fcntl.h>
 #include <io.h>
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
 #endif
 
 namespace zemtar::cli {
@@ -197,6 +204,72 @@ std::optional<QByteArray> readInput(const QString& path, qint64 maxBytes, int& r
         rc = FileError;
         return std::nullopt;
     }
+}
+
+std::optional<QByteArray> askPassword(const QString& prompt, int& rc)
+{
+    const StopScope stop;
+    std::fputs(prompt.toUtf8().constData(), stderr);
+    std::fflush(stderr);
+    QByteArray line;
+    bool ended = false;
+#if defined(_WIN32)
+    HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
+    DWORD mode = 0;
+    const bool console = GetConsoleMode(in, &mode) != 0;
+    if (console)
+        SetConsoleMode(in, mode & ~DWORD(ENABLE_ECHO_INPUT));
+    std::string text;
+    ended = !std::getline(std::cin, text);
+    line = QByteArray::fromStdString(text);
+    if (console)
+        SetConsoleMode(in, mode);
+#else
+    // The terminal itself, so that a password is never taken from a pipe meant for data.
+    int fd = ::open("/dev/tty", O_RDWR | O_NOCTTY | O_CLOEXEC);
+    const bool own = fd >= 0;
+    if (!own)
+        fd = STDIN_FILENO;
+    termios saved{};
+    const bool terminal = tcgetattr(fd, &saved) == 0;
+    if (terminal) {
+        termios quiet = saved;
+        quiet.c_lflag &= ~tcflag_t(ECHO);
+        quiet.c_lflag |= ICANON | ECHONL;
+        tcsetattr(fd, TCSAFLUSH, &quiet);
+    }
+    for (;;) {
+        if (stopRequested())
+            break;
+        char c = 0;
+        const ssize_t n = ::read(fd, &c, 1);
+        if (n == 1 && c != '\n') {
+            line.append(c);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        ended = n <= 0;
+        break;
+    }
+    if (terminal)
+        tcsetattr(fd, TCSAFLUSH, &saved); // echo on again, whatever ended the question
+    if (own)
+        ::close(fd);
+#endif
+    if (line.endsWith('\r'))
+        line.chop(1);
+    if (stopRequested()) {
+        reportStop(QStringLiteral("no password was given; nothing was done."));
+        rc = Refused;
+        return std::nullopt;
+    }
+    if (ended && line.isEmpty()) {
+        err(QStringLiteral("No password was given (end of input)."));
+        rc = FileError;
+        return std::nullopt;
+    }
+    return line;
 }
 
 std::optional<RadioImage> loadDataFile(const QString& path)

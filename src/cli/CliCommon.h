@@ -61,7 +61,7 @@ struct Command {
 int runCommand(const Command& command, const QStringList& args);
 
 extern const Command newCommand, dumpCommand, importCommand, readCommand, writeCommand, powerCommand, settingsCommand,
-    printCommand, verifyCommand, fleetCommand;
+    printCommand, verifyCommand, fleetCommand, portsCommand;
 
 // "Setup.ini" beside the program, read once, without creating or changing it.
 inline constexpr qint64 kMaxSetupSize = 1 << 20;
@@ -79,6 +79,11 @@ std::optional<int> languageOption(const Args& a, const QString& command, Languag
 std::optional<QByteArray> readInput(const QString& path, qint64 maxBytes, int& rc);
 // How messages name an input: the path, or "standard input" for "-".
 QString inputName(const QString& path);
+
+// Asks for a password on the terminal without showing what is typed (standard input when there
+// is no terminal). nullopt after a message, `rc` set: 3 nothing to read, 5 stopped. The
+// terminal's echo is back on in every case, a stop included.
+std::optional<QByteArray> askPassword(const QString& prompt, int& rc);
 
 // A data file (.dat) as the application opens it; nullopt after printing why (exit status 3).
 std::optional<RadioImage> loadDataFile(const QString& path);

@@ -7,6 +7,7 @@
 #include "fleet/Verify.h"
 #include "image/AtomicFile.h"
 #include "image/DataFile.h"
+#include "link/PortNames.h"
 #include "link/PowerCalibration.h"
 #include "link/SerialLink.h"
 #include "link/TransferEngine.h"
@@ -56,8 +57,19 @@ std::optional<int> retriesOption(const Args& a, int& retries)
 void openPort(SerialLink& link, const QString& port)
 {
     link.m_strPort = port;
-    if (!link.OpenPort(&setupIni()))
-        err(link.errorText());
+    if (link.OpenPort(&setupIni()))
+        return;
+    err(link.errorText());
+    if (link.failure().kind == OpenFailure::Kind::PermissionDenied)
+        err(msg::portPermissionDenied(link.device(), Language::English));
+}
+
+// After an exchange that found no radio (or a silent one): which port was tried.
+void namePortTried(LinkOutcome o, const SerialLink& link, const QString& port)
+{
+    if (o == LinkOutcome::CommFailure || o == LinkOutcome::PortFailed)
+        err(port == link.device() ? QStringLiteral("Port tried: %1.").arg(port)
+                                  : QStringLiteral("Port tried: %1 (%2).").arg(port, link.device()));
 }
 
 // Timing figures for benchmarks: how long the exchange took, how much of it the protocol's
@@ -84,6 +96,7 @@ LinkOutcome runTransfer(const QString& port, int retries, bool acceptBand, bool 
     timer.start();
     LinkOutcome o = transfer(engine);
     host.finishProgress();
+    namePortTried(o, link, port);
     if (stats)
         printStats(timer, host, link);
     if (o != LinkOutcome::Success && stopRequested()) {
@@ -120,7 +133,17 @@ int verifyAgainst(const QString& port, int retries, bool stats, const RadioImage
 // error, if any.
 std::optional<int> passwordOption(const Args& a, const QString& cmd, std::optional<QByteArray>& password)
 {
-    if (auto pw = a.value(QStringLiteral("password"))) {
+    std::optional<QString> pw = a.value(QStringLiteral("password"));
+    if (pw && a.has(QStringLiteral("ask-password")))
+        return usageError(cmd, QStringLiteral("give --password or --ask-password, not both"));
+    if (a.has(QStringLiteral("ask-password"))) {
+        int rc = Ok;
+        const auto typed = askPassword(QStringLiteral("Radio password: "), rc);
+        if (!typed)
+            return rc;
+        pw = QString::fromLocal8Bit(*typed);
+    }
+    if (pw) {
         password = pw->toLatin1();
         if (password->size() > 6 || *pw != QString::fromLatin1(*password))
             return usageError(cmd, QStringLiteral("--password takes at most 6 characters"));
@@ -253,8 +276,10 @@ int cmdPower(const Args& a)
     RadioImage scratch;
     const LinkOutcome o = cal.enter(scratch);
     if (o != LinkOutcome::Success) {
-        if (!stopRequested())
+        if (!stopRequested()) {
+            namePortTried(o, link, *port);
             return exitFor(o);
+        }
         reportStop(QStringLiteral("the radio was not put into the power adjust mode."));
         return Refused;
     }
@@ -281,31 +306,58 @@ int cmdPower(const Args& a)
     return (sent || !value) && closed ? Ok : CommFailure;
 }
 
-const Command verifyCommand{"verify",
-                            "verify --port P FILE.dat",
-                            "compare a radio with a data file",
-                            "Usage: zemtar-cli verify --port P FILE.dat [--password TEXT] [--retries N]\n"
-                            "Reads the radio on port P and compares every byte a write of FILE.dat would send.\n"
-                            "Prints one line per difference (a channel's cell, a setting, or a byte no editor\n"
-                            "shows). The radio's password must equal TEXT (default: the file's password).\n"
-                            "Exit status 0 when the radio holds exactly the file, 6 when it differs.\n",
-                            {QStringLiteral("port"), QStringLiteral("retries"), QStringLiteral("password")},
-                            {QStringLiteral("stats")},
-                            {QStringLiteral("port")},
-                            1,
-                            "expected --port P and one data file",
-                            cmdVerify};
+int cmdPorts(const Args&)
+{
+    for (const ports::PortEntry& e : ports::available(&setupIni()))
+        out(QStringList{e.name, e.device, e.stablePath, e.description, e.state}.join(u'\t') + u'\n');
+    return Ok;
+}
+
+const Command portsCommand{"ports",
+                           "ports",
+                           "list the serial ports and whether they can be used",
+                           "Usage: zemtar-cli ports\n"
+                           "Lists the ports as Com Setup does, one a line, tab-separated: name, device, stable\n"
+                           "path, description, state. First com1..com4 (the devices Setup.ini's [Ports] maps them\n"
+                           "to), then every serial port of the system, USB adapters first. The stable path\n"
+                           "(/dev/serial/by-id/...) finds the same adapter after it is plugged in elsewhere.\n"
+                           "The state is available, in use by process N, in use, permission denied or absent.\n"
+                           "Every --port takes a name of this list, a stable path or a device path.\n",
+                           {},
+                           {},
+                           {},
+                           0,
+                           "expected no arguments",
+                           cmdPorts};
+
+const Command verifyCommand{
+    "verify",
+    "verify --port P FILE.dat",
+    "compare a radio with a data file",
+    "Usage: zemtar-cli verify --port P FILE.dat [--password TEXT|--ask-password] [--retries N]\n"
+    "Reads the radio on port P and compares every byte a write of FILE.dat would send.\n"
+    "Prints one line per difference (a channel's cell, a setting, or a byte no editor\n"
+    "shows). The radio's password must equal TEXT (default: the file's password).\n"
+    "Exit status 0 when the radio holds exactly the file, 6 when it differs.\n",
+    {QStringLiteral("port"), QStringLiteral("retries"), QStringLiteral("password")},
+    {QStringLiteral("stats"), QStringLiteral("ask-password")},
+    {QStringLiteral("port")},
+    1,
+    "expected --port P and one data file",
+    cmdVerify};
 
 const Command readCommand{"read",
                           "read --port P OUT.dat [--password TEXT]",
                           "read a radio into a data file",
-                          "Usage: zemtar-cli read --port P OUT.dat [--password TEXT] [--retries N]\n"
-                          "Reads the radio on port P (com1..com4 or a device path) into OUT.dat. The radio's\n"
-                          "password must equal TEXT (default: none set). OUT.dat is written only when the\n"
-                          "whole read succeeded. --retries answers Retry to that many communication errors;\n"
-                          "--stats prints the time taken, the protocol's waits and the bytes exchanged.\n",
+                          "Usage: zemtar-cli read --port P OUT.dat [--password TEXT|--ask-password] [--retries N]\n"
+                          "Reads the radio on port P into OUT.dat (P: com1..com4, a name 'zemtar-cli ports'\n"
+                          "lists, or a device or stable path). The radio's password must equal TEXT (default:\n"
+                          "none set). OUT.dat is written only when the whole read succeeded. --retries answers\n"
+                          "Retry to that many communication errors; --stats prints the time taken, the\n"
+                          "protocol's waits and the bytes exchanged. --ask-password asks for TEXT on the\n"
+                          "terminal without showing it.\n",
                           {QStringLiteral("port"), QStringLiteral("retries"), QStringLiteral("password")},
-                          {QStringLiteral("stats")},
+                          {QStringLiteral("stats"), QStringLiteral("ask-password")},
                           {QStringLiteral("port")},
                           1,
                           "expected --port P and one output file",

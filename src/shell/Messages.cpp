@@ -233,4 +233,13 @@ QString powerReplyFailed(const QString& step, const QString& fault, int attempts
     return pick(lang, "%1, tried %2 times: %3.", "%1，尝试 %2 次：%3。").arg(step).arg(attempts).arg(fault);
 }
 
+QString portPermissionDenied(const QString& device, Language lang)
+{
+    return pick(lang,
+                "Permission denied for %1. Add your user to the dialout group (sudo usermod -aG dialout $USER) "
+                "and log in again.",
+                "没有打开 %1 的权限。请把您的用户加入 dialout 组（sudo usermod -aG dialout $USER），然后重新登录。")
+        .arg(device);
+}
+
 } // namespace zemtar::msg

@@ -47,6 +47,8 @@ QString languageFailure(const LanguageFailure& f, bool chinese);
 // A persisted radio type (`value`, kept in `where`) that names none of `count` types.
 QString radioTypeReset(const QString& where, const QString& value, int count, Language lang);
 QString waitingForRadio(Language lang);
+// A port the user may not open: what to do about it (Linux's dialout group).
+QString portPermissionDenied(const QString& device, Language lang);
 
 // What was wrong with an answer of the radio.
 enum class ReplyFault {

@@ -74,6 +74,16 @@ std::optional<int> PersistedSettings::radioType(int typeCount, QString* refused)
     return std::nullopt;
 }
 
+QString PersistedSettings::text(const QString& name) const { return open(group_)->value(name).toString(); }
+
+void PersistedSettings::setText(const QString& name, const QString& v)
+{
+    if (v.isEmpty())
+        open(group_)->remove(name);
+    else
+        open(group_)->setValue(name, v);
+}
+
 QStringList PersistedSettings::recentFiles() const
 {
     return open(group_)->value(QStringLiteral("Recent File List")).toStringList();

@@ -19,6 +19,9 @@ public:
     // A missing value, or one that is not a number, reads as nothing.
     std::optional<int> value(const QString& name) const;
     void setValue(const QString& name, int v);
+    // A text value ("" when missing); an empty text removes the value.
+    QString text(const QString& name) const;
+    void setText(const QString& name, const QString& v);
 
     void remove(const QString& name);
 

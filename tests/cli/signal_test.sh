@@ -4,6 +4,7 @@
 # the port's line settings as they were.
 set -u
 BIN=$(realpath "${1:?usage: signal_test.sh BIN_DIR}")
+HERE=$(dirname "$(realpath "$0")")
 CLI=$BIN/zemtar-cli
 SIM=$BIN/zemtar-radiosim
 WORK=$(mktemp -d)
@@ -106,6 +107,24 @@ for sig in INT TERM; do
     cmp -s s.dat s0.dat && ok || bad "a stopped $cmd changed the file"
   done
 done
+
+# The password question: nothing shown while typing, and the echo back on after it, a stop included.
+if command -v python3 >/dev/null; then
+  prompt=$HERE/password_prompt.py
+  start_sim --password abc
+  for sig in SIGINT SIGTERM SIGHUP; do
+    python3 "$prompt" "$CLI" "$sig" read --port "$dev" pw.dat >pw.txt 2>&1
+    has_line=$(head -1 pw.txt)
+    [ "$has_line" = "echo-asking=0 echo-after=1 exit=5" ] && ok || bad "password question, $sig: $(cat pw.txt)"
+    grep -q "Stopped by $sig: no password was given" pw.txt && ok || bad "password question $sig message: $(cat pw.txt)"
+    [ ! -e pw.dat ] && ok || bad "a stopped password question read the radio"
+  done
+  python3 "$prompt" "$CLI" abc read --port "$dev" pw.dat >pw.txt 2>&1
+  [ "$(head -1 pw.txt)" = "echo-asking=0 echo-after=1 exit=0" ] && ok || bad "password typed: $(cat pw.txt)"
+  grep -q "abc" pw.txt && bad "the typed password was shown" || ok
+  [ -e pw.dat ] && ok || bad "the read with the typed password wrote nothing"
+  stop_sim
+fi
 
 # Without a radio or input to wait for, the signals keep their usual action.
 "$CLI" dump s.dat >/dev/null && ok || bad "dump"

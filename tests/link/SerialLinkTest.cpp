@@ -158,6 +158,7 @@ TEST(SerialLink, HonoursAndTakesTheTerminalProgramsLockFile)
     EXPECT_TRUE(lock.startsWith(locks.path() + QStringLiteral("/LCK..pts_")));
 
     QProcess holder; // a live process holding the port, as minicom would
+    holder.setStandardInputFile(pty.device);
     holder.start(QStringLiteral("sleep"), {QStringLiteral("30")});
     ASSERT_TRUE(holder.waitForStarted());
     test::writeAll(lock, QByteArray::number(holder.processId()).rightJustified(10, ' ') + '\n');
@@ -173,6 +174,57 @@ TEST(SerialLink, HonoursAndTakesTheTerminalProgramsLockFile)
     EXPECT_EQ(test::readAll(lock).trimmed().toLongLong(), QCoreApplication::applicationPid());
     link.close();
     EXPECT_FALSE(QFile::exists(lock));
+    qunsetenv("ZEMTAR_LOCK_DIR");
+}
+
+} // namespace
+
+namespace {
+
+// A lock names a live holder only when its number is a process id, the process is alive, and
+// (where the system shows it) that process has the device open.
+TEST(SerialLink, ALockOfNoLiveHolderIsTakenOver)
+{
+    QTemporaryDir locks;
+    qputenv("ZEMTAR_LOCK_DIR", locks.path().toLocal8Bit());
+    Pty pty;
+    const QString lock = SerialLink::lockFile(pty.device);
+    QProcess bystander; // alive, ours, but without the device: its number was reused
+    bystander.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+    ASSERT_TRUE(bystander.waitForStarted());
+    const QByteArray pidMax = test::readAll(QStringLiteral("/proc/sys/kernel/pid_max")).trimmed();
+    const QByteArray texts[] = {
+        QByteArray::number(pidMax.toLongLong() + 1).rightJustified(10, ' ') + '\n',
+        QByteArray::number(qint64(1) << 40) + '\n',
+        "         0\n",
+        "        -5\n",
+        "not a number\n",
+        QByteArray::number(bystander.processId()).rightJustified(10, ' ') + '\n',
+    };
+    for (const QByteArray& text : texts) {
+        test::writeAll(lock, text);
+        SerialLink link;
+        EXPECT_TRUE(link.openDevice(pty.device)) << text.toStdString() << link.errorText().toStdString();
+        EXPECT_EQ(test::readAll(lock).trimmed().toLongLong(), QCoreApplication::applicationPid());
+        link.close();
+        EXPECT_FALSE(QFile::exists(lock));
+    }
+    bystander.kill();
+    bystander.waitForFinished();
+
+    // A holder that has the device open keeps it, in the lock file format of Qt programs too,
+    // and the message names the process.
+    QProcess holder;
+    holder.setStandardInputFile(pty.device);
+    holder.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+    ASSERT_TRUE(holder.waitForStarted());
+    test::writeAll(lock, QByteArray::number(holder.processId()) + "\nminicom\nhost\n");
+    SerialLink link;
+    EXPECT_FALSE(link.openDevice(pty.device));
+    EXPECT_TRUE(link.errorText().contains(QStringLiteral("in use by process %1 (sleep)").arg(holder.processId())))
+        << link.errorText().toStdString();
+    holder.kill();
+    holder.waitForFinished();
     qunsetenv("ZEMTAR_LOCK_DIR");
 }
 

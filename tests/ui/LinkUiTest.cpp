@@ -116,14 +116,14 @@ private slots:
         QCOMPARE(dlg->windowTitle(), QStringLiteral("Write Data"));
         QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(!dlg->isVisible(), 60000);
-        QCOMPARE(frame()->statusMessage(), QStringLiteral("Written to the radio on com1"));
+        QCOMPARE(frame()->statusMessage(), QStringLiteral("Written to the radio on com1 (%1)").arg(device_));
         QApplication::setActiveWindow(frame()); // the offscreen platform activates nothing itself
         QVERIFY(QTest::qWaitForWindowActive(frame()));
         QTest::keyClick(view->grid(), Qt::Key_R, Qt::ControlModifier);
         QVERIFY(dlg->isVisible());
         QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(!dlg->isVisible(), 60000);
-        QCOMPARE(frame()->statusMessage(), QStringLiteral("Read from the radio on com1: 191 rows"));
+        QCOMPARE(frame()->statusMessage(), QStringLiteral("Read from the radio on com1 (%1): 191 rows").arg(device_));
         QVERIFY(messages_.isEmpty());
     }
 
@@ -445,6 +445,56 @@ private slots:
         }
         QCOMPARE(frame()->activeChild()->link()->m_link.m_strPort, QStringLiteral("com1"));
         QCOMPARE(g().registry().value(QStringLiteral("com")), std::optional<int>(1));
+    }
+
+    // An adapter that is not one of com1..com4 appears by its stable link, is chosen and read
+    // from; unplugged and plugged in under another device, the same choice still finds it.
+    void comSetupListsTheSystemsPortsAndFindsTheAdapterAgain()
+    {
+        startWithRadio({});
+        const QString byId = file("by-id");
+        QDir().mkpath(byId);
+        qputenv("ZEMTAR_SERIAL_BY_ID", byId.toLocal8Bit());
+        const QString link = byId + QStringLiteral("/usb-Prolific_PL2303-if00-port0");
+        QVERIFY(QFile::link(device_, link));
+        SerialLink& port = frame()->activeChild()->link()->m_link;
+        {
+            CComSetupDlg dlg(port, frame());
+            QRadioButton* adapter = dlg.findChild<QRadioButton*>(QStringLiteral("port:") + link);
+            QVERIFY(adapter);
+            QVERIFY(adapter->isEnabled());
+            QVERIFY(adapter->text().contains(device_));
+            // Pulled: gone from the list within a second or so; plugged in again: back.
+            QFile::remove(link);
+            QTRY_VERIFY_WITH_TIMEOUT(!dlg.findChild<QRadioButton*>(QStringLiteral("port:") + link), 5000);
+            QVERIFY(QFile::link(device_, link));
+            QTRY_VERIFY_WITH_TIMEOUT(dlg.findChild<QRadioButton*>(QStringLiteral("port:") + link), 5000);
+            dlg.findChild<QRadioButton*>(QStringLiteral("port:") + link)->setChecked(true);
+            dlg.accept();
+        }
+        QCOMPARE(port.m_strPort, link);
+        QCOMPARE(g().registry().text(QStringLiteral("Port")), link);
+        transfer(false);
+        QVERIFY(messages_.isEmpty());
+        QVERIFY(frame()->statusMessage().startsWith(QStringLiteral("Read from the radio on %1: 191 rows").arg(link)));
+
+        // Another socket: another device behind the same stable path.
+        stopRadio();
+        QFile::remove(link);
+        sim_.start(QStringLiteral(ZEMTAR_BIN_DIR "/zemtar-radiosim"), {QStringLiteral("--link"), link});
+        QVERIFY(sim_.waitForReadyRead(10000));
+        const QString second = QString::fromUtf8(sim_.readLine()).trimmed();
+        QTRY_VERIFY(QFileInfo(link).canonicalFilePath() == second);
+        {
+            CComSetupDlg dlg(port, frame());
+            QRadioButton* adapter = dlg.findChild<QRadioButton*>(QStringLiteral("port:") + link);
+            QVERIFY(adapter && adapter->isChecked()); // the remembered choice
+            QVERIFY(adapter->text().contains(second));
+        }
+        transfer(false);
+        QVERIFY(messages_.isEmpty());
+        qunsetenv("ZEMTAR_SERIAL_BY_ID");
+        g().registry().setText(QStringLiteral("Port"), {});
     }
 
     void quickClicksOnThePowerBarSendTheValueShownLast()

@@ -1,29 +1,57 @@
 #pragma once
+#include "link/PortNames.h"
 #include "link/SerialLink.h"
 
 #include <QDialog>
 
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
 class QRadioButton;
+class QTimer;
+class QVBoxLayout;
 
 namespace zemtar::ui {
 
-// Chooses the serial port: com1..com4, greyed when the device cannot be opened now.
+// Chooses the serial port: com1..com4 (with the device each stands for), then every serial
+// port the system has, USB adapters first, each with the reason it cannot be opened now, if
+// any. The list follows cables plugged in and pulled while the window is open.
 class CComSetupDlg : public QDialog {
     Q_OBJECT
 public:
-    // OK sets the port of `link` and remembers it in the per-user settings.
+    // OK sets the port of `link` and remembers it in the per-user settings: "com" = 1..4 for
+    // com1..com4; another port by its stable path ("Port"), so the adapter is found again
+    // after it is plugged into another socket.
     CComSetupDlg(SerialLink& link, QWidget* parent = nullptr);
 
-    int m_nPort = 0; // 0 = com1 .. 3 = com4
+    int m_nPort = 0; // 0 = com1 .. 3 = com4; -1 for another port
     QRadioButton* button(int index) const { return buttons_[index]; }
+    // The other ports as listed now, and their buttons, in the same order.
+    const QList<ports::PortEntry>& otherPorts() const { return others_; }
+    QList<QRadioButton*> otherButtons() const { return otherButtons_; }
     void accept() override;
+    // Looks at the system's ports again (the timer does it each second).
+    void refresh();
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
 
 private:
+    QString entryText(const ports::PortEntry& e) const;
+    QString failureText(const OpenFailure& f) const;
+    void showOthers(const QString& keepChecked);
+    QList<ports::PortEntry> withRemembered(QList<ports::PortEntry> list) const;
+
     SerialLink& link_;
     QRadioButton* buttons_[4];
+    QButtonGroup* group_;
+    QGroupBox* othersBox_;
+    QVBoxLayout* othersLayout_;
+    QLabel* noOthers_;
+    QList<ports::PortEntry> others_;
+    QList<QRadioButton*> otherButtons_;
+    QTimer* timer_;
+    QString remembered_; // the other port chosen last time, if any
 };
 
 } // namespace zemtar::ui

@@ -7,6 +7,7 @@
 #include "GuiLinkHost.h"
 #include "editors/ProductInfo.h"
 #include "fleet/Verify.h"
+#include "link/PortNames.h"
 #include "shell/Messages.h"
 #include "shell/PersistedSettings.h"
 #include "shell/ui/AppGlobals.h"
@@ -15,6 +16,23 @@
 #include <QCheckBox>
 
 namespace zemtar::ui {
+
+namespace {
+// The port as the status lines name it: "com1 (/dev/ttyUSB0)", or the path alone.
+QString portLabel(const SerialLink& link)
+{
+    const QString device = ports::resolve(link.m_strPort, &g().setupIni);
+    return device == link.m_strPort ? device : QStringLiteral("%1 (%2)").arg(link.m_strPort, device);
+}
+
+// Opens the link's port; a port the user may not open says what to do about it first.
+void openPort(SerialLink& link, QWidget* window)
+{
+    if (!link.OpenPort(&g().setupIni) && link.failure().kind == OpenFailure::Kind::PermissionDenied)
+        appMessage(window, msg::portPermissionDenied(link.device(), g().lang()), QMessageBox::Ok,
+                   QMessageBox::Critical);
+}
+} // namespace
 
 CLinkController::CLinkController(Document doc, QObject* parent) : QObject(parent), doc_(std::move(doc)) {}
 
@@ -54,8 +72,8 @@ bool CLinkController::verifyRadio(TransferEngine& engine)
     if (lastOutcome_ != LinkOutcome::Success)
         return false;
     const QStringList diffs = fleet::differences(doc_.image(), back, productinfo::modelNames(g().setupIni), g().lang());
-    emit statusText(diffs.isEmpty() ? tr("The radio on %1 holds exactly this document.").arg(m_link.m_strPort)
-                                    : tr("The radio on %1 differs from this document.").arg(m_link.m_strPort));
+    emit statusText(diffs.isEmpty() ? tr("The radio on %1 holds exactly this document.").arg(portLabel(m_link))
+                                    : tr("The radio on %1 differs from this document.").arg(portLabel(m_link)));
     verifyResult_ = diffs;
     return true;
 }
@@ -85,7 +103,8 @@ void CLinkController::OnStartTransfer()
     host.cancelled = [dlg] { return dlg->m_bCancel; };
     host.onProgress = [dlg](int v, int max) { dlg->setProgress(v, max); };
     host.onStatus = [dlg](const QString& t) { dlg->setStatus(t); };
-    m_link.OpenPort(&g().setupIni);
+    dlg->setStatus(tr("Port %1").arg(portLabel(m_link)));
+    openPort(m_link, doc_.window());
     TransferEngine engine(m_link, host, g().lang());
     engine.setPortName(m_link.m_strPort);
     if (m_bWriteMode) {
@@ -94,10 +113,10 @@ void CLinkController::OnStartTransfer()
             appMessage(doc_.window(), msg::partlyWritten(engine.rowsWritten(), TransferEngine::kWriteRows, g().lang()),
                        QMessageBox::Ok, QMessageBox::Warning);
         if (lastOutcome_ == LinkOutcome::Success)
-            emit statusText(tr("Written to the radio on %1").arg(m_link.m_strPort));
+            emit statusText(tr("Written to the radio on %1").arg(portLabel(m_link)));
         if (lastOutcome_ == LinkOutcome::Success && verifyAfter) {
             dlg->setStatus(tr("Verifying"));
-            m_link.OpenPort(&g().setupIni);
+            openPort(m_link, doc_.window());
             TransferEngine reader(m_link, host, g().lang());
             verifyRadio(reader);
         }
@@ -115,11 +134,13 @@ void CLinkController::OnStartTransfer()
                 doc_.refill();
             });
             const QString read =
-                tr("Read from the radio on %1: %2 rows").arg(m_link.m_strPort).arg(TransferEngine::kProgressMax);
+                tr("Read from the radio on %1: %2 rows").arg(portLabel(m_link)).arg(TransferEngine::kProgressMax);
             const QString note = (doc_.bandNote ? doc_.bandNote() : QString());
             emit statusText(note.isEmpty() ? read : read + QStringLiteral(". ") + note);
         }
     }
+    if (lastOutcome_ == LinkOutcome::CommFailure || lastOutcome_ == LinkOutcome::PortFailed)
+        emit statusText(tr("No radio answered on %1").arg(portLabel(m_link)));
     m_link.ClosePort();
     dlg->setRunning(false);
     dlg->hide();
@@ -140,13 +161,16 @@ void CLinkController::OnComSetup()
 
 void CLinkController::OnPowerDebug(PowerCalibration::Kind kind)
 {
-    m_link.OpenPort(&g().setupIni);
+    emit statusText(tr("Power adjustment on %1").arg(portLabel(m_link)));
+    openPort(m_link, doc_.window());
     GuiLinkHost host(doc_.window());
     PowerCalibration cal(m_link, host, kind);
     LinkOutcome entered = LinkOutcome::CommFailure;
     doc_.change(tr("Power value"), [&] { entered = cal.enter(doc_.image()); });
-    if (entered != LinkOutcome::Success)
+    if (entered != LinkOutcome::Success) {
+        emit statusText(tr("No radio answered on %1").arg(portLabel(m_link)));
         return;
+    }
     CPowerDebugDlg dlg(cal, doc_.image().at(cal.parameters().imageOffset), doc_.window());
     dlg.exec();
     m_link.ClosePort();

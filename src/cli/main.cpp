@@ -22,7 +22,7 @@ namespace {
 
 const Command* const kCommands[] = {&newCommand,   &dumpCommand,   &importCommand, &exportCommand, &diffCommand,
                                     &textCommand,  &readCommand,   &writeCommand,  &powerCommand,  &settingsCommand,
-                                    &printCommand, &verifyCommand, &fleetCommand, &portsCommand};
+                                    &printCommand, &verifyCommand, &fleetCommand,  &portsCommand};
 
 QString usage()
 {

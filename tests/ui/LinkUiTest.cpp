@@ -400,7 +400,7 @@ private slots:
         transfer(false);
         QVERIFY(messages_.isEmpty());
         QCOMPARE(cell(1, ColRx), QStringLiteral("145.12500"));
-        QVERIFY(!g().newDocument);
+        QVERIFY(!frame()->activeDocument()->isNewDocument());
         // The window showed the block asked again while it waited for the line to fall quiet.
         QVERIFY2(!shown.filter(QStringLiteral("Block 0x0128: the reply begins with 06")).isEmpty(),
                  qPrintable(shown.join(u'|')));

@@ -63,7 +63,7 @@ for sig in INT TERM HUP; do
     bad "power SIG$sig message: $(cat err.txt)"
   grep -q "power value 200" tr.txt && bad "power SIG$sig: the value was sent anyway" || ok
   grep -q "Sent 200" out.txt && bad "power SIG$sig: says it sent" || ok
-  grep -q "leave adjust mode" tr.txt && ok || bad "power SIG$sig: the radio was left in the adjust mode"
+  wait_for tr.txt "leave adjust mode" 3 && ok || bad "power SIG$sig: the radio was left in the adjust mode"
   [ "$(stty -F "$dev" -g)" = "$before" ] && ok || bad "power SIG$sig: the line settings were not restored"
   stop_sim
 done

@@ -22,12 +22,7 @@ bool QtSerialPort::open(const QString& device, OpenFailure* why)
 {
     close();
     using Kind = OpenFailure::Kind;
-    auto fail = [&](Kind kind, const QString& reason) {
-        if (why)
-            *why = OpenFailure::of(kind, reason);
-        close();
-        return false;
-    };
+    auto fail = [&](Kind kind, const QString& reason) { return failOpen(why, kind, reason); };
     auto port = std::make_unique<QSerialPort>();
     port->setPortName(device);
     if (!port->open(QIODevice::ReadWrite)) {

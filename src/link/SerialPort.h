@@ -29,6 +29,16 @@ public:
     virtual bool open(const QString& device, OpenFailure* why) = 0;
     // Whether the driver took the request to pass received bytes on at once.
     virtual bool lowLatency() const { return false; }
+
+protected:
+    // Closes the port and says why the open failed; false, for `return failOpen(...)`.
+    bool failOpen(OpenFailure* why, OpenFailure::Kind kind, const QString& reason)
+    {
+        if (why)
+            *why = OpenFailure::of(kind, reason);
+        close();
+        return false;
+    }
 };
 
 } // namespace zemtar

@@ -26,12 +26,7 @@ bool TermiosPort::open(const QString& device, OpenFailure* why)
 {
     close();
     using Kind = OpenFailure::Kind;
-    auto fail = [&](Kind kind, const QString& reason) {
-        if (why)
-            *why = OpenFailure::of(kind, reason);
-        close();
-        return false;
-    };
+    auto fail = [&](Kind kind, const QString& reason) { return failOpen(why, kind, reason); };
     auto systemError = [&] {
         const int e = errno;
         const Kind kind = e == EACCES || e == EPERM                  ? Kind::PermissionDenied

@@ -1,4 +1,5 @@
 #include "Settings.h"
+#include "PageBuilding.h"
 
 #include "image/Encodings.h"
 
@@ -7,14 +8,10 @@
 
 namespace zemtar::editors {
 
-using fields::Context;
-using fields::Field;
-using fields::Kind;
-using fields::Page;
+using namespace building;
 
 namespace {
 
-QString u(const char* s) { return QString::fromUtf8(s); }
 QStringList ul(std::initializer_list<const char*> items)
 {
     QStringList l;

@@ -1,6 +1,7 @@
 // DTMF and 2-Tone: the signalling pages, with their normalisation, spin steps and the bytes
 // the radio derives from their values. Every decimal is computed in whole tenths or
 // hundredths, never by accumulating binary floating point.
+#include "PageBuilding.h"
 #include "Settings.h"
 
 #include "image/RadioImage.h"
@@ -9,14 +10,9 @@
 
 namespace zemtar::editors {
 
-using fields::Context;
-using fields::Field;
-using fields::Kind;
-using fields::Page;
+using namespace building;
 
 namespace {
-
-QString u(const char* s) { return QString::fromUtf8(s); }
 
 bool digitsOnly(QChar c, const QStringList&) { return fields::isDigit(c); }
 bool decimalChars(QChar c, const QStringList&) { return fields::isDigit(c) || c == QLatin1Char('.'); }

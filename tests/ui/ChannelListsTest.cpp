@@ -243,9 +243,10 @@ private slots:
 
         // A line that does not fit: listed before anything changes; Cancel keeps all.
         if (csv) {
-            test::writeAll(list, text + "2,FAR,450.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,,,\n"
-                                        "3,A-VERY-LONG-NAME,144.500000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,"
-                                        "5.00,,High,,,,,\n");
+            test::writeAll(list, text +
+                                     "2,FAR,450.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,AM,5.00,,High,,,,,\n"
+                                     "3,A-VERY-LONG-NAME,144.500000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,"
+                                     "5.00,,High,,,,,\n");
             QString shown;
             onNextModal([&](QWidget* w) {
                 auto* dlg = qobject_cast<CImportPlanDlg*>(w);
@@ -256,6 +257,9 @@ private slots:
             });
             QVERIFY(!view()->importChannels(list));
             QVERIFY2(shown.contains(QStringLiteral("line 3, column Frequency:")), qPrintable(shown));
+            // Two problems of one row are one row that does not fit.
+            QVERIFY2(shown.contains(QStringLiteral("line 3, column Mode:")), qPrintable(shown));
+            QVERIFY2(shown.contains(QStringLiteral("1 row(s) do not fit the radio; 2 row(s) do")), qPrintable(shown));
             QVERIFY2(shown.contains(QStringLiteral("Note: line 4, column Name:")), qPrintable(shown));
             QCOMPARE(cell(1, ColRx), QStringLiteral("145.12500"));
             QVERIFY(cell(2, ColRx).isEmpty());
@@ -323,7 +327,8 @@ private slots:
         clickMenu(0, QStringLiteral("Co&mpare With..."));
         QTRY_VERIFY(!summary.isEmpty());
         QVERIFY2(summary.contains(QStringLiteral("a.dat and b.dat differ in 1 place")), qPrintable(summary));
-        QVERIFY2(lines.startsWith(QStringLiteral("channel 1: ")) && lines.contains(QStringLiteral(": HOME in a.dat, AWAY in b.dat")),
+        QVERIFY2(lines.startsWith(QStringLiteral("channel 1: ")) &&
+                     lines.contains(QStringLiteral(": HOME in a.dat, AWAY in b.dat")),
                  qPrintable(lines));
         // Against itself: the same image.
         setFileNameHook([&](bool, const QString&) { return a; });

@@ -23,8 +23,8 @@ QPlainTextEdit* linesList(const QStringList& lines, QWidget* parent)
 
 } // namespace
 
-CImportPlanDlg::CImportPlanDlg(const QString& fileName, const QStringList& problems, const QStringList& notes,
-                               int rowsThatFit, QWidget* parent)
+CImportPlanDlg::CImportPlanDlg(const QString& fileName, const QStringList& problems, int badRows,
+                               const QStringList& notes, int rowsThatFit, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("importPlanDialog"));
@@ -35,7 +35,7 @@ CImportPlanDlg::CImportPlanDlg(const QString& fileName, const QStringList& probl
     else if (rowsThatFit > 0)
         text = tr("%1: %2 row(s) do not fit the radio; %3 row(s) do. Nothing has been imported yet.")
                    .arg(fileName)
-                   .arg(problems.size())
+                   .arg(badRows)
                    .arg(rowsThatFit);
     else
         text = tr("%1: no row fits the radio. Nothing was imported.").arg(fileName);
@@ -50,8 +50,8 @@ CImportPlanDlg::CImportPlanDlg(const QString& fileName, const QStringList& probl
     list_ = linesList(lines, this);
     auto* buttons = new QDialogButtonBox(this);
     if (rowsThatFit > 0) {
-        import_ = buttons->addButton(problems.isEmpty() ? tr("Import") : tr("Import the Rest"),
-                                     QDialogButtonBox::AcceptRole);
+        import_ =
+            buttons->addButton(problems.isEmpty() ? tr("Import") : tr("Import the Rest"), QDialogButtonBox::AcceptRole);
         import_->setObjectName(QStringLiteral("import"));
         buttons->addButton(QDialogButtonBox::Cancel)->setText(tr("Cancel"));
     } else {
@@ -66,8 +66,7 @@ CImportPlanDlg::CImportPlanDlg(const QString& fileName, const QStringList& probl
     resize(640, 360);
 }
 
-CCompareDlg::CCompareDlg(const QStringList& differences, const QString& document, const QString& other,
-                         QWidget* parent)
+CCompareDlg::CCompareDlg(const QStringList& differences, const QString& document, const QString& other, QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("compareDialog"));

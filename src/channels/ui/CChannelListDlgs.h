@@ -16,8 +16,9 @@ namespace zemtar::ui {
 class CImportPlanDlg : public QDialog {
     Q_OBJECT
 public:
-    CImportPlanDlg(const QString& fileName, const QStringList& problems, const QStringList& notes, int rowsThatFit,
-                   QWidget* parent = nullptr);
+    // `badRows`: the rows the problems belong to (a row may have several).
+    CImportPlanDlg(const QString& fileName, const QStringList& problems, int badRows, const QStringList& notes,
+                   int rowsThatFit, QWidget* parent = nullptr);
     QLabel* summary() const { return summary_; }
     QPlainTextEdit* list() const { return list_; }
     // Import or Import the Rest; nullptr when nothing can be imported.

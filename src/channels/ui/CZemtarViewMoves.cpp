@@ -116,10 +116,7 @@ void CZemtarView::insertChannel()
     });
 }
 
-void CZemtarView::deleteAndCloseUp()
-{
-    runMove(this, tr("Delete and Close Up"), channelmoves::deleteAndCloseUp);
-}
+void CZemtarView::deleteAndCloseUp() { runMove(this, tr("Delete and Close Up"), channelmoves::deleteAndCloseUp); }
 
 void CZemtarView::moveSelectedUp() { runMove(this, tr("Move Up"), channelmoves::moveUp); }
 void CZemtarView::moveSelectedDown() { runMove(this, tr("Move Down"), channelmoves::moveDown); }
@@ -161,7 +158,7 @@ bool CZemtarView::importChannels(const QString& path)
     StoreTableIntoImage();
     RadioImage img = doc_->image();
     QStringList problems, notes;
-    int fit = 0;
+    int fit = 0, badRows = 0;
     if (csvplan::isCsvPlan(text)) {
         const csvplan::Plan plan = csvplan::parse(text, img);
         if (!plan.refused.isEmpty())
@@ -170,8 +167,13 @@ bool CZemtarView::importChannels(const QString& path)
             return p.column.isEmpty() ? tr("line %1: %2").arg(p.line).arg(p.text)
                                       : tr("line %1, column %2: %3").arg(p.line).arg(p.column, p.text);
         };
-        for (const csvplan::Problem& p : plan.problems)
+        QList<int> badLines;
+        for (const csvplan::Problem& p : plan.problems) {
             problems << says(p);
+            if (!badLines.contains(p.line))
+                badLines << p.line;
+        }
+        badRows = int(badLines.size());
         for (const csvplan::Problem& n : plan.notes)
             notes << says(n);
         fit = int(plan.edits.size());
@@ -182,11 +184,12 @@ bool CZemtarView::importChannels(const QString& path)
         if (r.rowsRead == 0 && r.ok())
             return refuse(tr("The file has no channel rows below its header."));
         problems = r.problems;
+        badRows = int(problems.size());
         notes = r.notes;
         fit = r.ok() ? r.rowsRead : 0; // the table is taken whole or not at all
     }
     if (!problems.isEmpty() || !notes.isEmpty()) {
-        CImportPlanDlg dlg(name, problems, notes, fit, window());
+        CImportPlanDlg dlg(name, problems, badRows, notes, fit, window());
         if (dlg.exec() != QDialog::Accepted || fit == 0)
             return false;
     }
@@ -214,8 +217,8 @@ bool CZemtarView::exportChannels(const QString& path)
     }
     StoreTableIntoImage();
     const bool csv = path.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
-    const QString text = csv ? csvplan::exportText(doc_->image())
-                             : tabletext::dump(table(), g().lang(), tabletext::Format::Tsv);
+    const QString text =
+        csv ? csvplan::exportText(doc_->image()) : tabletext::dump(table(), g().lang(), tabletext::Format::Tsv);
     QString error;
     if (!writeFileAtomically(path, text.toUtf8(), &error)) {
         appMessage(this, error, QMessageBox::Ok, QMessageBox::Warning);

@@ -88,22 +88,22 @@
 <context>
     <name>zemtar::ui::CCompareDlg</name>
     <message>
-        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="74"/>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="80"/>
         <source>Compare With</source>
         <translation>比较文件</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="76"/>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="82"/>
         <source>%1 and %2 hold the same image.</source>
         <translation>%1 与 %2 的数据完全相同。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="77"/>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="83"/>
         <source>%1 and %2 differ in %3 place(s):</source>
         <translation>%1 与 %2 有 %3 处不同：</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="84"/>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="88"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
@@ -358,47 +358,47 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CImportPlanDlg</name>
     <message>
-        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="31"/>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="46"/>
         <source>Import Channels</source>
         <translation>导入信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="34"/>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="49"/>
         <source>%1: %2 channel(s) can be imported. Note:</source>
         <translation>%1：可导入 %2 个信道。注意：</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="36"/>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="51"/>
         <source>%1: %2 row(s) do not fit the radio; %3 row(s) do. Nothing has been imported yet.</source>
         <translation>%1：%2 行不适合本对讲机；%3 行适合。尚未导入任何内容。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="41"/>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="56"/>
         <source>%1: no row fits the radio. Nothing was imported.</source>
         <translation>%1：没有一行适合本对讲机。未导入任何内容。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="49"/>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="62"/>
         <source>Note: %1</source>
         <translation>注意：%1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="53"/>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="67"/>
         <source>Import</source>
         <translation>导入</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="53"/>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="67"/>
         <source>Import the Rest</source>
         <translation>导入其余行</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="56"/>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="69"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="58"/>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="71"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
@@ -522,7 +522,7 @@ and %1 more</source>
     </message>
     <message>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="739"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="734"/>
         <source>Product Information</source>
         <translation>类型设置</translation>
     </message>
@@ -632,158 +632,158 @@ and %1 more</source>
         <translation>导出信道(&amp;E)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="307"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="306"/>
         <source>Co&amp;mpare With...</source>
         <translation>比较文件(&amp;M)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="313"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="308"/>
         <source>&amp;Read</source>
         <translation>读频(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="319"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="314"/>
         <source>&amp;Write</source>
         <translation>写频(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="324"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="319"/>
         <source>&amp;Verify</source>
         <translation>校验(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="325"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="320"/>
         <source>Program &amp;Many Radios...</source>
         <translation>批量写频(&amp;M)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="326"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="321"/>
         <source>High Power Debug</source>
         <translation>高功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="329"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="324"/>
         <source>Low Power Debug</source>
         <translation>低功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="332"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="327"/>
         <source>Com Setup</source>
         <translation>串口设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="335"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="330"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="337"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="332"/>
         <source>&amp;Toolbar</source>
         <translation>工具栏(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="343"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="338"/>
         <source>&amp;Status Bar</source>
         <translation>状态栏(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="349"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="344"/>
         <source>Control &amp;Bar</source>
         <translation>控制栏(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="354"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="349"/>
         <source>&amp;Help Topics</source>
         <translation>帮助主题(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="355"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="350"/>
         <source>&amp;About ...</source>
         <translation>关于(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="357"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="352"/>
         <source>Help</source>
         <translation>帮助</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="392"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="387"/>
         <source>Toolbar</source>
         <translation>工具栏</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="407"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="607"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="402"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="602"/>
         <source>Ready</source>
         <translation>就绪</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="442"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="437"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="464"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="459"/>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="476"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="471"/>
         <source>&amp;Program</source>
         <translation>编程(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="483"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="478"/>
         <source>&amp;Setup</source>
         <translation>设置(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="487"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="482"/>
         <source>&amp;View</source>
         <translation>查看(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="496"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="491"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="593"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="588"/>
         <source>%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 仍然打开，有未保存的修改；它的窗口已关闭：“信道信息”或“窗口”菜单可重新显示。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="597"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="592"/>
         <source>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 仍然打开；它的窗口已关闭：“信道信息”或“窗口”菜单可重新显示。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="605"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="600"/>
         <source>%1 now holds the radio read on %2 at %3, not saved yet.</source>
         <translation>%1 现在保存的是 %3 从 %2 上读取的对讲机数据，尚未保存。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="612"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="607"/>
         <source>&amp;Window</source>
         <translation>窗口(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="629"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="624"/>
         <source>(window closed)</source>
         <translation>（窗口已关闭）</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="778"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="773"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>没有可打印的内容：未选择任何部分，或没有已使用的信道。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="814"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="809"/>
         <source>The report went to %1</source>
         <translation>报表已输出到 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="888"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="883"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>无法启动 %1。请重新启动 Zemtar 以使用新的语言。</translation>
     </message>
@@ -1099,36 +1099,36 @@ and %1 more</source>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="66"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="121"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="119"/>
         <source>Delete and Close Up</source>
         <translation>删除并上移</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="67"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="124"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="121"/>
         <source>Move Up</source>
         <translation>上移</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="68"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="125"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="122"/>
         <source>Move Down</source>
         <translation>下移</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="69"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="129"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="126"/>
         <source>Sort by Receive Frequency</source>
         <translation>按接收频率排序</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="70"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="136"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="133"/>
         <source>Sort by Name</source>
         <translation>按名称排序</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="147"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="144"/>
         <source>%1 cannot be imported:
 %2
 Nothing was changed.</source>
@@ -1137,52 +1137,52 @@ Nothing was changed.</source>
 未作任何更改。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="158"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="155"/>
         <source>The file is not UTF-8 text.</source>
         <translation>该文件不是 UTF-8 文本。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="170"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="167"/>
         <source>line %1: %2</source>
         <translation>第 %1 行：%2</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="171"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="168"/>
         <source>line %1, column %2: %3</source>
         <translation>第 %1 行，%2 列：%3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="183"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="185"/>
         <source>The file has no channel rows below its header.</source>
         <translation>该文件的表头下没有信道行。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="194"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="197"/>
         <source>The channels hold the values of %1 already; nothing changed.</source>
         <translation>信道已是 %1 中的数值；未作更改。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="198"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="201"/>
         <source>Import Channels</source>
         <translation>导入信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="202"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="205"/>
         <source>Channels imported from %1.</source>
         <translation>已从 %1 导入信道。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="211"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="214"/>
         <source>%1 is the document itself: give another name for the channel list.</source>
         <translation>%1 就是本文档：请为信道表另取一个文件名。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="224"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="227"/>
         <source>Channels exported to %1.</source>
         <translation>信道已导出到 %1。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="248"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="251"/>
         <source>Channel list in the common CSV layout (*.csv);;Tab-separated channel table (*.txt *.tsv);;All files (*)</source>
         <translation>通用 CSV 格式的信道表 (*.csv);;制表符分隔的信道表 (*.txt *.tsv);;所有文件 (*)</translation>
     </message>

@@ -88,22 +88,22 @@
 <context>
     <name>zemtar::ui::CCompareDlg</name>
     <message>
-        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="74"/>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="80"/>
         <source>Compare With</source>
         <translation>Compare With</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="76"/>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="82"/>
         <source>%1 and %2 hold the same image.</source>
         <translation>%1 and %2 hold the same image.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="77"/>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="83"/>
         <source>%1 and %2 differ in %3 place(s):</source>
         <translation>%1 and %2 differ in %3 place(s):</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="84"/>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="88"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
@@ -358,47 +358,47 @@ and %1 more</translation>
 <context>
     <name>zemtar::ui::CImportPlanDlg</name>
     <message>
-        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="31"/>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="46"/>
         <source>Import Channels</source>
         <translation>Import Channels</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="34"/>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="49"/>
         <source>%1: %2 channel(s) can be imported. Note:</source>
         <translation>%1: %2 channel(s) can be imported. Note:</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="36"/>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="51"/>
         <source>%1: %2 row(s) do not fit the radio; %3 row(s) do. Nothing has been imported yet.</source>
         <translation>%1: %2 row(s) do not fit the radio; %3 row(s) do. Nothing has been imported yet.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="41"/>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="56"/>
         <source>%1: no row fits the radio. Nothing was imported.</source>
         <translation>%1: no row fits the radio. Nothing was imported.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="49"/>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="62"/>
         <source>Note: %1</source>
         <translation>Note: %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="53"/>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="67"/>
         <source>Import</source>
         <translation>Import</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="53"/>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="67"/>
         <source>Import the Rest</source>
         <translation>Import the Rest</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="56"/>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="69"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="58"/>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="71"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
@@ -522,7 +522,7 @@ and %1 more</translation>
     </message>
     <message>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="739"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="734"/>
         <source>Product Information</source>
         <translation>Product Information</translation>
     </message>
@@ -632,158 +632,158 @@ and %1 more</translation>
         <translation>&amp;Export Channels...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="307"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="306"/>
         <source>Co&amp;mpare With...</source>
         <translation>Co&amp;mpare With...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="313"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="308"/>
         <source>&amp;Read</source>
         <translation>&amp;Read</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="319"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="314"/>
         <source>&amp;Write</source>
         <translation>&amp;Write</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="324"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="319"/>
         <source>&amp;Verify</source>
         <translation>&amp;Verify</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="325"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="320"/>
         <source>Program &amp;Many Radios...</source>
         <translation>Program &amp;Many Radios...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="326"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="321"/>
         <source>High Power Debug</source>
         <translation>High Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="329"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="324"/>
         <source>Low Power Debug</source>
         <translation>Low Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="332"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="327"/>
         <source>Com Setup</source>
         <translation>Com Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="335"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="330"/>
         <source>Language</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="337"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="332"/>
         <source>&amp;Toolbar</source>
         <translation>&amp;Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="343"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="338"/>
         <source>&amp;Status Bar</source>
         <translation>&amp;Status Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="349"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="344"/>
         <source>Control &amp;Bar</source>
         <translation>Control &amp;Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="354"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="349"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Help Topics</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="355"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="350"/>
         <source>&amp;About ...</source>
         <translation>&amp;About ...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="357"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="352"/>
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="392"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="387"/>
         <source>Toolbar</source>
         <translation>Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="407"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="607"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="402"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="602"/>
         <source>Ready</source>
         <translation>Ready</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="442"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="437"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="464"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="459"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="476"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="471"/>
         <source>&amp;Program</source>
         <translation>&amp;Program</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="483"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="478"/>
         <source>&amp;Setup</source>
         <translation>&amp;Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="487"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="482"/>
         <source>&amp;View</source>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="496"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="491"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="593"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="588"/>
         <source>%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu shows it again.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="597"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="592"/>
         <source>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="605"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="600"/>
         <source>%1 now holds the radio read on %2 at %3, not saved yet.</source>
         <translation>%1 now holds the radio read on %2 at %3, not saved yet.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="612"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="607"/>
         <source>&amp;Window</source>
         <translation>&amp;Window</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="629"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="624"/>
         <source>(window closed)</source>
         <translation>(window closed)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="778"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="773"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>There is nothing to print: no section is chosen, or the channels have no used channel.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="814"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="809"/>
         <source>The report went to %1</source>
         <translation>The report went to %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="888"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="883"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>Could not start %1. Start Zemtar again to use the new language.</translation>
     </message>
@@ -1099,36 +1099,36 @@ and %1 more</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="66"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="121"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="119"/>
         <source>Delete and Close Up</source>
         <translation>Delete and Close Up</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="67"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="124"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="121"/>
         <source>Move Up</source>
         <translation>Move Up</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="68"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="125"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="122"/>
         <source>Move Down</source>
         <translation>Move Down</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="69"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="129"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="126"/>
         <source>Sort by Receive Frequency</source>
         <translation>Sort by Receive Frequency</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="70"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="136"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="133"/>
         <source>Sort by Name</source>
         <translation>Sort by Name</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="147"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="144"/>
         <source>%1 cannot be imported:
 %2
 Nothing was changed.</source>
@@ -1137,52 +1137,52 @@ Nothing was changed.</source>
 Nothing was changed.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="158"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="155"/>
         <source>The file is not UTF-8 text.</source>
         <translation>The file is not UTF-8 text.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="170"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="167"/>
         <source>line %1: %2</source>
         <translation>line %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="171"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="168"/>
         <source>line %1, column %2: %3</source>
         <translation>line %1, column %2: %3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="183"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="185"/>
         <source>The file has no channel rows below its header.</source>
         <translation>The file has no channel rows below its header.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="194"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="197"/>
         <source>The channels hold the values of %1 already; nothing changed.</source>
         <translation>The channels hold the values of %1 already; nothing changed.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="198"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="201"/>
         <source>Import Channels</source>
         <translation>Import Channels</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="202"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="205"/>
         <source>Channels imported from %1.</source>
         <translation>Channels imported from %1.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="211"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="214"/>
         <source>%1 is the document itself: give another name for the channel list.</source>
         <translation>%1 is the document itself: give another name for the channel list.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="224"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="227"/>
         <source>Channels exported to %1.</source>
         <translation>Channels exported to %1.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="248"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="251"/>
         <source>Channel list in the common CSV layout (*.csv);;Tab-separated channel table (*.txt *.tsv);;All files (*)</source>
         <translation>Channel list in the common CSV layout (*.csv);;Tab-separated channel table (*.txt *.tsv);;All files (*)</translation>
     </message>

@@ -235,6 +235,8 @@ private slots:
         QCOMPARE(cell(1, ColRx), QStringLiteral("145.10000"));
         QCOMPARE(cell(1, ColName), QStringLiteral("HOME"));
         QCOMPARE(steps(), before + 1);
+        QVERIFY2(frame()->statusMessage().contains(QStringLiteral("Channels imported from ") + name),
+                 qPrintable(frame()->statusMessage()));
         QVERIFY(frame()->activeChild()->isWindowModified());
         clickMenu(1, QStringLiteral("&Undo"));
         QCOMPARE(cell(1, ColRx), QStringLiteral("145.12500"));

@@ -21,6 +21,21 @@ QPlainTextEdit* linesList(const QStringList& lines, QWidget* parent)
     return list;
 }
 
+// The summary above the list, the buttons below.
+void layOut(QDialog* dialog, QLabel* summary, QPlainTextEdit* list, QDialogButtonBox* buttons)
+{
+    summary->setObjectName(QStringLiteral("summary"));
+    summary->setWordWrap(true);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addWidget(summary);
+    layout->addWidget(list, 1);
+    layout->addWidget(buttons);
+    if (!list->toPlainText().isEmpty())
+        dialog->resize(640, 360);
+}
+
 } // namespace
 
 CImportPlanDlg::CImportPlanDlg(const QString& fileName, const QStringList& problems, int badRows,
@@ -40,8 +55,6 @@ CImportPlanDlg::CImportPlanDlg(const QString& fileName, const QStringList& probl
     else
         text = tr("%1: no row fits the radio. Nothing was imported.").arg(fileName);
     summary_ = new QLabel(text, this);
-    summary_->setObjectName(QStringLiteral("summary"));
-    summary_->setWordWrap(true);
     QStringList lines = problems;
     if (!problems.isEmpty() && !notes.isEmpty())
         lines << QString();
@@ -57,13 +70,7 @@ CImportPlanDlg::CImportPlanDlg(const QString& fileName, const QStringList& probl
     } else {
         buttons->addButton(QDialogButtonBox::Close)->setText(tr("Close"));
     }
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(summary_);
-    layout->addWidget(list_, 1);
-    layout->addWidget(buttons);
-    resize(640, 360);
+    layOut(this, summary_, list_, buttons);
 }
 
 CCompareDlg::CCompareDlg(const QStringList& differences, const QString& document, const QString& other, QWidget* parent)
@@ -75,19 +82,11 @@ CCompareDlg::CCompareDlg(const QStringList& differences, const QString& document
                               ? tr("%1 and %2 hold the same image.").arg(document, other)
                               : tr("%1 and %2 differ in %3 place(s):").arg(document, other).arg(differences.size()),
                           this);
-    summary_->setObjectName(QStringLiteral("summary"));
-    summary_->setWordWrap(true);
     list_ = linesList(differences, this);
     list_->setObjectName(QStringLiteral("differences"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->button(QDialogButtonBox::Close)->setText(tr("Close"));
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(summary_);
-    layout->addWidget(list_, 1);
-    layout->addWidget(buttons);
-    if (!differences.isEmpty())
-        resize(640, 360);
+    layOut(this, summary_, list_, buttons);
 }
 
 } // namespace zemtar::ui

@@ -78,6 +78,40 @@ CHINESE.update({
     "%1 now holds the radio read on %2 at %3, not saved yet.": "%1 现在保存的是 %3 从 %2 上读取的对讲机数据，尚未保存。",
 })
 
+# Moving channels, channel lists in files, comparing with a file.
+CHINESE.update({
+    "&Insert Channel": "插入信道(&I)", "Delete and C&lose Up": "删除并上移(&L)", "Move &Up": "上移(&U)",
+    "Move Do&wn": "下移(&W)", "Sort by Receive &Frequency": "按接收频率排序(&F)", "Sort by &Name": "按名称排序(&N)",
+    "&Import Channels...": "导入信道(&I)...", "&Export Channels...": "导出信道(&E)...",
+    "Co&mpare With...": "比较文件(&M)...",
+    "Insert Channel": "插入信道", "Delete and Close Up": "删除并上移", "Move Up": "上移", "Move Down": "下移",
+    "Sort by Receive Frequency": "按接收频率排序", "Sort by Name": "按名称排序",
+    "Select channels 1 to 128 (the Fr row does not move).": "请选择信道 1 至 128（Fr 行不移动）。",
+    "The selected channels are at the top already.": "所选信道已在最上面。",
+    "The selected channels are at the bottom already.": "所选信道已在最下面。",
+    "Channel 128 is in use: delete it or move it up before inserting a channel.":
+        "信道 128 已使用：请先删除它或将它上移，再插入信道。",
+    "The priority channel was deleted; the setting now names the channel in its place.":
+        "优先信道已删除；该设置现在指向取代它位置的信道。",
+    "%1 cannot be imported:\n%2\nNothing was changed.": "%1 无法导入：\n%2\n未作任何更改。",
+    "The file is not UTF-8 text.": "该文件不是 UTF-8 文本。",
+    "The file has no channel rows below its header.": "该文件的表头下没有信道行。",
+    "line %1: %2": "第 %1 行：%2", "line %1, column %2: %3": "第 %1 行，%2 列：%3",
+    "The channels hold the values of %1 already; nothing changed.": "信道已是 %1 中的数值；未作更改。",
+    "Import Channels": "导入信道", "Channels imported from %1.": "已从 %1 导入信道。",
+    "%1 is the document itself: give another name for the channel list.": "%1 就是本文档：请为信道表另取一个文件名。",
+    "Channels exported to %1.": "信道已导出到 %1。",
+    "Channel list in the common CSV layout (*.csv);;Tab-separated channel table (*.txt *.tsv);;All files (*)":
+        "通用 CSV 格式的信道表 (*.csv);;制表符分隔的信道表 (*.txt *.tsv);;所有文件 (*)",
+    "%1: %2 channel(s) can be imported. Note:": "%1：可导入 %2 个信道。注意：",
+    "%1: %2 row(s) do not fit the radio; %3 row(s) do. Nothing has been imported yet.":
+        "%1：%2 行不适合本对讲机；%3 行适合。尚未导入任何内容。",
+    "%1: no row fits the radio. Nothing was imported.": "%1：没有一行适合本对讲机。未导入任何内容。",
+    "Note: %1": "注意：%1", "Import": "导入", "Import the Rest": "导入其余行",
+    "Compare With": "比较文件", "%1 and %2 hold the same image.": "%1 与 %2 的数据完全相同。",
+    "%1 and %2 differ in %3 place(s):": "%1 与 %2 有 %3 处不同：",
+})
+
 def fill(path, lookup):
     text = path.read_text(encoding="utf-8")
     missing = []

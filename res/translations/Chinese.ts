@@ -86,39 +86,62 @@
     </message>
 </context>
 <context>
+    <name>zemtar::ui::CCompareDlg</name>
+    <message>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="80"/>
+        <source>Compare With</source>
+        <translation>比较文件</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="82"/>
+        <source>%1 and %2 hold the same image.</source>
+        <translation>%1 与 %2 的数据完全相同。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="83"/>
+        <source>%1 and %2 differ in %3 place(s):</source>
+        <translation>%1 与 %2 有 %3 处不同：</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="88"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
     <name>zemtar::ui::CDocumentManager</name>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="96"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="95"/>
         <source>Opened %1</source>
         <translation>已打开 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="117"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="116"/>
         <source>This document now holds the radio read on %1 at %2. Replace %3 with it?</source>
         <translation>本文档现在保存的是 %2 从 %1 上读取的对讲机数据。用它替换 %3 吗？</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="120"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="120"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
         <source>&amp;Replace</source>
         <translation>替换(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="151"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="150"/>
         <source>Saved to %1</source>
         <translation>已保存到 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="160"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="159"/>
         <source>Save changes to %1? Its window is closed, but the document is still open.</source>
         <translation>保存对 %1 的修改吗？它的窗口已关闭，但文档仍然打开。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="161"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="160"/>
         <source>Save changes to %1?</source>
         <translation>保存对 %1 的修改吗？</translation>
     </message>
@@ -333,6 +356,54 @@ and %1 more</source>
     </message>
 </context>
 <context>
+    <name>zemtar::ui::CImportPlanDlg</name>
+    <message>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="46"/>
+        <source>Import Channels</source>
+        <translation>导入信道</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="49"/>
+        <source>%1: %2 channel(s) can be imported. Note:</source>
+        <translation>%1：可导入 %2 个信道。注意：</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="51"/>
+        <source>%1: %2 row(s) do not fit the radio; %3 row(s) do. Nothing has been imported yet.</source>
+        <translation>%1：%2 行不适合本对讲机；%3 行适合。尚未导入任何内容。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="56"/>
+        <source>%1: no row fits the radio. Nothing was imported.</source>
+        <translation>%1：没有一行适合本对讲机。未导入任何内容。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="62"/>
+        <source>Note: %1</source>
+        <translation>注意：%1</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="67"/>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="67"/>
+        <source>Import the Rest</source>
+        <translation>导入其余行</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="69"/>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="71"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
     <name>zemtar::ui::CKeyAssignDlg</name>
     <message>
         <location filename="../../src/editors/ui/CKeyAssignDlg.cpp" line="16"/>
@@ -377,27 +448,27 @@ and %1 more</source>
         <translation>%1 上的对讲机与本文档不同。</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="96"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="97"/>
         <source>Written to the radio on %1</source>
         <translation>已写入 %1 上的对讲机</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="98"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="99"/>
         <source>Verifying</source>
         <translation>正在校验</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="112"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="113"/>
         <source>Read from radio</source>
         <translation>从对讲机读取</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="117"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="118"/>
         <source>Read from the radio on %1: %2 rows</source>
         <translation>已从 %1 上的对讲机读取：%2 行</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="146"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="147"/>
         <source>Power value</source>
         <translation>功率值</translation>
     </message>
@@ -451,7 +522,7 @@ and %1 more</source>
     </message>
     <message>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="683"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="734"/>
         <source>Product Information</source>
         <translation>类型设置</translation>
     </message>
@@ -522,152 +593,197 @@ and %1 more</source>
     </message>
     <message>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="264"/>
+        <source>&amp;Insert Channel</source>
+        <translation>插入信道(&amp;I)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="270"/>
+        <source>Delete and C&amp;lose Up</source>
+        <translation>删除并上移(&amp;L)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="276"/>
+        <source>Move &amp;Up</source>
+        <translation>上移(&amp;U)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="282"/>
+        <source>Move Do&amp;wn</source>
+        <translation>下移(&amp;W)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="288"/>
+        <source>Sort by Receive &amp;Frequency</source>
+        <translation>按接收频率排序(&amp;F)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="293"/>
+        <source>Sort by &amp;Name</source>
+        <translation>按名称排序(&amp;N)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="295"/>
+        <source>&amp;Import Channels...</source>
+        <translation>导入信道(&amp;I)...</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="301"/>
+        <source>&amp;Export Channels...</source>
+        <translation>导出信道(&amp;E)...</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="306"/>
+        <source>Co&amp;mpare With...</source>
+        <translation>比较文件(&amp;M)...</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="308"/>
         <source>&amp;Read</source>
         <translation>读频(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="270"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="314"/>
         <source>&amp;Write</source>
         <translation>写频(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="275"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="319"/>
         <source>&amp;Verify</source>
         <translation>校验(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="276"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="320"/>
         <source>Program &amp;Many Radios...</source>
         <translation>批量写频(&amp;M)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="277"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="321"/>
         <source>High Power Debug</source>
         <translation>高功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="280"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="324"/>
         <source>Low Power Debug</source>
         <translation>低功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="283"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="327"/>
         <source>Com Setup</source>
         <translation>串口设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="286"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="330"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="288"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="332"/>
         <source>&amp;Toolbar</source>
         <translation>工具栏(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="294"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="338"/>
         <source>&amp;Status Bar</source>
         <translation>状态栏(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="300"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="344"/>
         <source>Control &amp;Bar</source>
         <translation>控制栏(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="305"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="349"/>
         <source>&amp;Help Topics</source>
         <translation>帮助主题(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="306"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="350"/>
         <source>&amp;About ...</source>
         <translation>关于(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="308"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="352"/>
         <source>Help</source>
         <translation>帮助</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="343"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="387"/>
         <source>Toolbar</source>
         <translation>工具栏</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="358"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="551"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="402"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="602"/>
         <source>Ready</source>
         <translation>就绪</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="393"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="437"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="411"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="459"/>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="422"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="471"/>
         <source>&amp;Program</source>
         <translation>编程(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="429"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="478"/>
         <source>&amp;Setup</source>
         <translation>设置(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="433"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="482"/>
         <source>&amp;View</source>
         <translation>查看(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="442"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="491"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="537"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="588"/>
         <source>%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 仍然打开，有未保存的修改；它的窗口已关闭：“信道信息”或“窗口”菜单可重新显示。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="541"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="592"/>
         <source>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 仍然打开；它的窗口已关闭：“信道信息”或“窗口”菜单可重新显示。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="549"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="600"/>
         <source>%1 now holds the radio read on %2 at %3, not saved yet.</source>
         <translation>%1 现在保存的是 %3 从 %2 上读取的对讲机数据，尚未保存。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="556"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="607"/>
         <source>&amp;Window</source>
         <translation>窗口(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="573"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="624"/>
         <source>(window closed)</source>
         <translation>（窗口已关闭）</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="722"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="773"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>没有可打印的内容：未选择任何部分，或没有已使用的信道。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="758"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="809"/>
         <source>The report went to %1</source>
         <translation>报表已输出到 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="832"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="883"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>无法启动 %1。请重新启动 Zemtar 以使用新的语言。</translation>
     </message>
@@ -858,7 +974,7 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CZemtarDoc</name>
     <message>
-        <location filename="../../src/shell/ui/CZemtarDoc.cpp" line="16"/>
+        <location filename="../../src/shell/ui/CZemtarDoc.cpp" line="18"/>
         <source>Untitled</source>
         <translation>无标题</translation>
     </message>
@@ -866,89 +982,209 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CZemtarView</name>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="142"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="131"/>
         <source>The band in this memory is not valid: frequencies are checked against the radio&apos;s band, %1.</source>
         <translation>此存储中的频段无效：频率按对讲机的频段 %1 检查。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="144"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="133"/>
         <source>The band in this memory is not valid: frequencies are checked against the receive range only.</source>
         <translation>此存储中的频段无效：频率只按接收范围检查。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="266"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="231"/>
         <source>Edit %1</source>
         <translation>编辑%1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="409"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="560"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="378"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="533"/>
         <source>Set %1</source>
         <translation>设置%1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="417"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="386"/>
         <source>Delete channel %1?</source>
         <translation>删除信道 %1？</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="418"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="387"/>
         <source>Delete the %1 selected channels?</source>
         <translation>删除所选的 %1 个信道？</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="425"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="394"/>
         <source>Delete channels</source>
         <translation>删除信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="517"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="486"/>
         <source>The pasted rows reach beyond the last row (Fr).</source>
         <translation>粘贴的行超出了最后一行 (Fr)。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="528"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="497"/>
         <source>Row %1: the pasted cells reach beyond the last column.</source>
         <translation>第 %1 行：粘贴的单元格超出了最后一列。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="537"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="506"/>
         <source>Row %1, %2: %3</source>
         <translation>第 %1 行，%2：%3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="541"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="510"/>
         <source>Nothing was pasted:
 %1</source>
         <translation>未粘贴任何内容：
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="545"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="555"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="514"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="524"/>
         <source>Paste</source>
         <translation>粘贴</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="553"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="522"/>
         <source>Copy</source>
         <translation>复制</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="470"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="554"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="439"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="523"/>
         <source>Cut</source>
         <translation>剪切</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="568"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="542"/>
         <source>Delete Channels</source>
         <translation>删除信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="578"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="555"/>
         <source>Channel Edit</source>
         <translation>信道编辑</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="31"/>
+        <source>Select channels 1 to 128 (the Fr row does not move).</source>
+        <translation>请选择信道 1 至 128（Fr 行不移动）。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="33"/>
+        <source>The selected channels are at the top already.</source>
+        <translation>所选信道已在最上面。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="35"/>
+        <source>The selected channels are at the bottom already.</source>
+        <translation>所选信道已在最下面。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="37"/>
+        <source>Channel 128 is in use: delete it or move it up before inserting a channel.</source>
+        <translation>信道 128 已使用：请先删除它或将它上移，再插入信道。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="44"/>
+        <source>The priority channel was deleted; the setting now names the channel in its place.</source>
+        <translation>优先信道已删除；该设置现在指向取代它位置的信道。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="65"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="112"/>
+        <source>Insert Channel</source>
+        <translation>插入信道</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="66"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="119"/>
+        <source>Delete and Close Up</source>
+        <translation>删除并上移</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="67"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="121"/>
+        <source>Move Up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="68"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="122"/>
+        <source>Move Down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="69"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="126"/>
+        <source>Sort by Receive Frequency</source>
+        <translation>按接收频率排序</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="70"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="133"/>
+        <source>Sort by Name</source>
+        <translation>按名称排序</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="144"/>
+        <source>%1 cannot be imported:
+%2
+Nothing was changed.</source>
+        <translation>%1 无法导入：
+%2
+未作任何更改。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="155"/>
+        <source>The file is not UTF-8 text.</source>
+        <translation>该文件不是 UTF-8 文本。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="167"/>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="168"/>
+        <source>line %1, column %2: %3</source>
+        <translation>第 %1 行，%2 列：%3</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="185"/>
+        <source>The file has no channel rows below its header.</source>
+        <translation>该文件的表头下没有信道行。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="197"/>
+        <source>The channels hold the values of %1 already; nothing changed.</source>
+        <translation>信道已是 %1 中的数值；未作更改。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="201"/>
+        <source>Import Channels</source>
+        <translation>导入信道</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="205"/>
+        <source>Channels imported from %1.</source>
+        <translation>已从 %1 导入信道。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="214"/>
+        <source>%1 is the document itself: give another name for the channel list.</source>
+        <translation>%1 就是本文档：请为信道表另取一个文件名。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="227"/>
+        <source>Channels exported to %1.</source>
+        <translation>信道已导出到 %1。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="251"/>
+        <source>Channel list in the common CSV layout (*.csv);;Tab-separated channel table (*.txt *.tsv);;All files (*)</source>
+        <translation>通用 CSV 格式的信道表 (*.csv);;制表符分隔的信道表 (*.txt *.tsv);;所有文件 (*)</translation>
     </message>
 </context>
 </TS>

@@ -86,39 +86,62 @@
     </message>
 </context>
 <context>
+    <name>zemtar::ui::CCompareDlg</name>
+    <message>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="80"/>
+        <source>Compare With</source>
+        <translation>Compare With</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="82"/>
+        <source>%1 and %2 hold the same image.</source>
+        <translation>%1 and %2 hold the same image.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="83"/>
+        <source>%1 and %2 differ in %3 place(s):</source>
+        <translation>%1 and %2 differ in %3 place(s):</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="88"/>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>zemtar::ui::CDocumentManager</name>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="96"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="95"/>
         <source>Opened %1</source>
         <translation>Opened %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="117"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="116"/>
         <source>This document now holds the radio read on %1 at %2. Replace %3 with it?</source>
         <translation>This document now holds the radio read on %1 at %2. Replace %3 with it?</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="120"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
         <source>Save &amp;As...</source>
         <translation>Save &amp;As...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="120"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
         <source>&amp;Replace</source>
         <translation>&amp;Replace</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="151"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="150"/>
         <source>Saved to %1</source>
         <translation>Saved to %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="160"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="159"/>
         <source>Save changes to %1? Its window is closed, but the document is still open.</source>
         <translation>Save changes to %1? Its window is closed, but the document is still open.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="161"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="160"/>
         <source>Save changes to %1?</source>
         <translation>Save changes to %1?</translation>
     </message>
@@ -333,6 +356,54 @@ and %1 more</translation>
     </message>
 </context>
 <context>
+    <name>zemtar::ui::CImportPlanDlg</name>
+    <message>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="46"/>
+        <source>Import Channels</source>
+        <translation>Import Channels</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="49"/>
+        <source>%1: %2 channel(s) can be imported. Note:</source>
+        <translation>%1: %2 channel(s) can be imported. Note:</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="51"/>
+        <source>%1: %2 row(s) do not fit the radio; %3 row(s) do. Nothing has been imported yet.</source>
+        <translation>%1: %2 row(s) do not fit the radio; %3 row(s) do. Nothing has been imported yet.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="56"/>
+        <source>%1: no row fits the radio. Nothing was imported.</source>
+        <translation>%1: no row fits the radio. Nothing was imported.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="62"/>
+        <source>Note: %1</source>
+        <translation>Note: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="67"/>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="67"/>
+        <source>Import the Rest</source>
+        <translation>Import the Rest</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="69"/>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CChannelListDlgs.cpp" line="71"/>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>zemtar::ui::CKeyAssignDlg</name>
     <message>
         <location filename="../../src/editors/ui/CKeyAssignDlg.cpp" line="16"/>
@@ -377,27 +448,27 @@ and %1 more</translation>
         <translation>The radio on %1 differs from this document.</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="96"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="97"/>
         <source>Written to the radio on %1</source>
         <translation>Written to the radio on %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="98"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="99"/>
         <source>Verifying</source>
         <translation>Verifying</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="112"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="113"/>
         <source>Read from radio</source>
         <translation>Read from radio</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="117"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="118"/>
         <source>Read from the radio on %1: %2 rows</source>
         <translation>Read from the radio on %1: %2 rows</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="146"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="147"/>
         <source>Power value</source>
         <translation>Power value</translation>
     </message>
@@ -451,7 +522,7 @@ and %1 more</translation>
     </message>
     <message>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="683"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="734"/>
         <source>Product Information</source>
         <translation>Product Information</translation>
     </message>
@@ -522,152 +593,197 @@ and %1 more</translation>
     </message>
     <message>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="264"/>
+        <source>&amp;Insert Channel</source>
+        <translation>&amp;Insert Channel</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="270"/>
+        <source>Delete and C&amp;lose Up</source>
+        <translation>Delete and C&amp;lose Up</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="276"/>
+        <source>Move &amp;Up</source>
+        <translation>Move &amp;Up</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="282"/>
+        <source>Move Do&amp;wn</source>
+        <translation>Move Do&amp;wn</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="288"/>
+        <source>Sort by Receive &amp;Frequency</source>
+        <translation>Sort by Receive &amp;Frequency</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="293"/>
+        <source>Sort by &amp;Name</source>
+        <translation>Sort by &amp;Name</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="295"/>
+        <source>&amp;Import Channels...</source>
+        <translation>&amp;Import Channels...</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="301"/>
+        <source>&amp;Export Channels...</source>
+        <translation>&amp;Export Channels...</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="306"/>
+        <source>Co&amp;mpare With...</source>
+        <translation>Co&amp;mpare With...</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="308"/>
         <source>&amp;Read</source>
         <translation>&amp;Read</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="270"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="314"/>
         <source>&amp;Write</source>
         <translation>&amp;Write</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="275"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="319"/>
         <source>&amp;Verify</source>
         <translation>&amp;Verify</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="276"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="320"/>
         <source>Program &amp;Many Radios...</source>
         <translation>Program &amp;Many Radios...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="277"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="321"/>
         <source>High Power Debug</source>
         <translation>High Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="280"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="324"/>
         <source>Low Power Debug</source>
         <translation>Low Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="283"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="327"/>
         <source>Com Setup</source>
         <translation>Com Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="286"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="330"/>
         <source>Language</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="288"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="332"/>
         <source>&amp;Toolbar</source>
         <translation>&amp;Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="294"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="338"/>
         <source>&amp;Status Bar</source>
         <translation>&amp;Status Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="300"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="344"/>
         <source>Control &amp;Bar</source>
         <translation>Control &amp;Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="305"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="349"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Help Topics</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="306"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="350"/>
         <source>&amp;About ...</source>
         <translation>&amp;About ...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="308"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="352"/>
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="343"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="387"/>
         <source>Toolbar</source>
         <translation>Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="358"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="551"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="402"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="602"/>
         <source>Ready</source>
         <translation>Ready</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="393"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="437"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="411"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="459"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="422"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="471"/>
         <source>&amp;Program</source>
         <translation>&amp;Program</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="429"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="478"/>
         <source>&amp;Setup</source>
         <translation>&amp;Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="433"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="482"/>
         <source>&amp;View</source>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="442"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="491"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="537"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="588"/>
         <source>%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu shows it again.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="541"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="592"/>
         <source>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="549"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="600"/>
         <source>%1 now holds the radio read on %2 at %3, not saved yet.</source>
         <translation>%1 now holds the radio read on %2 at %3, not saved yet.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="556"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="607"/>
         <source>&amp;Window</source>
         <translation>&amp;Window</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="573"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="624"/>
         <source>(window closed)</source>
         <translation>(window closed)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="722"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="773"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>There is nothing to print: no section is chosen, or the channels have no used channel.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="758"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="809"/>
         <source>The report went to %1</source>
         <translation>The report went to %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="832"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="883"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>Could not start %1. Start Zemtar again to use the new language.</translation>
     </message>
@@ -858,7 +974,7 @@ and %1 more</translation>
 <context>
     <name>zemtar::ui::CZemtarDoc</name>
     <message>
-        <location filename="../../src/shell/ui/CZemtarDoc.cpp" line="16"/>
+        <location filename="../../src/shell/ui/CZemtarDoc.cpp" line="18"/>
         <source>Untitled</source>
         <translation>Untitled</translation>
     </message>
@@ -866,89 +982,209 @@ and %1 more</translation>
 <context>
     <name>zemtar::ui::CZemtarView</name>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="142"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="131"/>
         <source>The band in this memory is not valid: frequencies are checked against the radio&apos;s band, %1.</source>
         <translation>The band in this memory is not valid: frequencies are checked against the radio's band, %1.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="144"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="133"/>
         <source>The band in this memory is not valid: frequencies are checked against the receive range only.</source>
         <translation>The band in this memory is not valid: frequencies are checked against the receive range only.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="266"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="231"/>
         <source>Edit %1</source>
         <translation>Edit %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="409"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="560"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="378"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="533"/>
         <source>Set %1</source>
         <translation>Set %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="417"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="386"/>
         <source>Delete channel %1?</source>
         <translation>Delete channel %1?</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="418"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="387"/>
         <source>Delete the %1 selected channels?</source>
         <translation>Delete the %1 selected channels?</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="425"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="394"/>
         <source>Delete channels</source>
         <translation>Delete channels</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="517"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="486"/>
         <source>The pasted rows reach beyond the last row (Fr).</source>
         <translation>The pasted rows reach beyond the last row (Fr).</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="528"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="497"/>
         <source>Row %1: the pasted cells reach beyond the last column.</source>
         <translation>Row %1: the pasted cells reach beyond the last column.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="537"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="506"/>
         <source>Row %1, %2: %3</source>
         <translation>Row %1, %2: %3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="541"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="510"/>
         <source>Nothing was pasted:
 %1</source>
         <translation>Nothing was pasted:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="545"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="555"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="514"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="524"/>
         <source>Paste</source>
         <translation>Paste</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="553"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="522"/>
         <source>Copy</source>
         <translation>Copy</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="470"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="554"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="439"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="523"/>
         <source>Cut</source>
         <translation>Cut</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="568"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="542"/>
         <source>Delete Channels</source>
         <translation>Delete Channels</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="578"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="555"/>
         <source>Channel Edit</source>
         <translation>Channel Edit</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="31"/>
+        <source>Select channels 1 to 128 (the Fr row does not move).</source>
+        <translation>Select channels 1 to 128 (the Fr row does not move).</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="33"/>
+        <source>The selected channels are at the top already.</source>
+        <translation>The selected channels are at the top already.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="35"/>
+        <source>The selected channels are at the bottom already.</source>
+        <translation>The selected channels are at the bottom already.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="37"/>
+        <source>Channel 128 is in use: delete it or move it up before inserting a channel.</source>
+        <translation>Channel 128 is in use: delete it or move it up before inserting a channel.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="44"/>
+        <source>The priority channel was deleted; the setting now names the channel in its place.</source>
+        <translation>The priority channel was deleted; the setting now names the channel in its place.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="65"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="112"/>
+        <source>Insert Channel</source>
+        <translation>Insert Channel</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="66"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="119"/>
+        <source>Delete and Close Up</source>
+        <translation>Delete and Close Up</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="67"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="121"/>
+        <source>Move Up</source>
+        <translation>Move Up</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="68"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="122"/>
+        <source>Move Down</source>
+        <translation>Move Down</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="69"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="126"/>
+        <source>Sort by Receive Frequency</source>
+        <translation>Sort by Receive Frequency</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="70"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="133"/>
+        <source>Sort by Name</source>
+        <translation>Sort by Name</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="144"/>
+        <source>%1 cannot be imported:
+%2
+Nothing was changed.</source>
+        <translation>%1 cannot be imported:
+%2
+Nothing was changed.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="155"/>
+        <source>The file is not UTF-8 text.</source>
+        <translation>The file is not UTF-8 text.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="167"/>
+        <source>line %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="168"/>
+        <source>line %1, column %2: %3</source>
+        <translation>line %1, column %2: %3</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="185"/>
+        <source>The file has no channel rows below its header.</source>
+        <translation>The file has no channel rows below its header.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="197"/>
+        <source>The channels hold the values of %1 already; nothing changed.</source>
+        <translation>The channels hold the values of %1 already; nothing changed.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="201"/>
+        <source>Import Channels</source>
+        <translation>Import Channels</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="205"/>
+        <source>Channels imported from %1.</source>
+        <translation>Channels imported from %1.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="214"/>
+        <source>%1 is the document itself: give another name for the channel list.</source>
+        <translation>%1 is the document itself: give another name for the channel list.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="227"/>
+        <source>Channels exported to %1.</source>
+        <translation>Channels exported to %1.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="251"/>
+        <source>Channel list in the common CSV layout (*.csv);;Tab-separated channel table (*.txt *.tsv);;All files (*)</source>
+        <translation>Channel list in the common CSV layout (*.csv);;Tab-separated channel table (*.txt *.tsv);;All files (*)</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,7 @@
 
 class QComboBox;
 class QLineEdit;
+class QMenu;
 class QUndoStack;
 
 namespace zemtar::ui {
@@ -79,6 +80,31 @@ public:
     void setOnSelectedRows(int column, const QString& text);
     QList<int> selectedRows() const;
     void openChannelEdit(int row);
+
+    // ---- Moving channels: whole records, one undo step each; the Fr row never moves ----
+    // The channels of the selection (the current row without one), Fr left out.
+    QList<int> selectedChannels() const;
+    void insertChannel(); // an empty channel at the current row, the rows below move down
+    void deleteAndCloseUp();
+    void moveSelectedUp();
+    void moveSelectedDown();
+    void sortSelectedByFrequency();
+    void sortSelectedByName();
+    // The moving commands, for a context menu.
+    void addMoveActions(QMenu* menu);
+
+    // ---- Channel lists in files ----
+    // Reads a channel list (the common CSV layout, or the tab-separated table) into the
+    // document as one undo step, after showing what does not fit; false when nothing changed.
+    bool importChannels(const QString& path);
+    // Writes the channels as the common CSV layout (a ".csv" name) or the tab-separated table.
+    bool exportChannels(const QString& path);
+    // Lists the differences of the document and a data file in a window.
+    void compareWith(const QString& path);
+    // The same, asking for the file first.
+    void onImportChannels();
+    void onExportChannels();
+    void onCompareWith();
 
 signals:
     void mainCaptionChanged(const QString& caption);

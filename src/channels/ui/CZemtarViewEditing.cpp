@@ -312,6 +312,12 @@ bool CZemtarView::eventFilter(QObject* o, QEvent* e)
         return QWidget::eventFilter(o, e);
     auto* key = static_cast<QKeyEvent*>(e);
     const bool onEditor = o != grid_ && o->parent() == grid_->viewport();
+    if ((key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) &&
+        key->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier) && (o == grid_ || onEditor)) {
+        // Ctrl+Shift+Up/Down moves the selected channels.
+        key->key() == Qt::Key_Up ? moveSelectedUp() : moveSelectedDown();
+        return true;
+    }
     if ((key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) && (key->modifiers() & Qt::ShiftModifier) &&
         (o == grid_ || onEditor)) {
         // Shift+Up/Down selects whole rows from the current one, with no editor.
@@ -535,6 +541,8 @@ void CZemtarView::showContextMenu(const QPoint& pos)
     menu.addSeparator();
     QAction* del = menu.addAction(tr("Delete Channels"), this, &CZemtarView::deleteSelectedRows);
     del->setEnabled(!rows.isEmpty());
+    menu.addSeparator();
+    addMoveActions(&menu);
     menu.exec(grid_->viewport()->mapToGlobal(pos));
 }
 

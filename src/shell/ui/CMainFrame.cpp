@@ -261,6 +261,50 @@ void CMainFrame::createActions()
          nullptr,
          W::Document,
          view(&CZemtarView::deleteSelectedRows)},
+        {ID_INSERT_CHANNEL,
+         QT_TR_NOOP("&Insert Channel"),
+         {QKeySequence(Qt::CTRL | Qt::Key_I)},
+         nullptr,
+         W::Document,
+         view(&CZemtarView::insertChannel)},
+        {ID_DELETE_CLOSE_UP,
+         QT_TR_NOOP("Delete and C&lose Up"),
+         {},
+         nullptr,
+         W::Document,
+         view(&CZemtarView::deleteAndCloseUp)},
+        {ID_MOVE_UP,
+         QT_TR_NOOP("Move &Up"),
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up)},
+         nullptr,
+         W::Document,
+         view(&CZemtarView::moveSelectedUp)},
+        {ID_MOVE_DOWN,
+         QT_TR_NOOP("Move Do&wn"),
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Down)},
+         nullptr,
+         W::Document,
+         view(&CZemtarView::moveSelectedDown)},
+        {ID_SORT_FREQUENCY,
+         QT_TR_NOOP("Sort by Receive &Frequency"),
+         {},
+         nullptr,
+         W::Document,
+         view(&CZemtarView::sortSelectedByFrequency)},
+        {ID_SORT_NAME, QT_TR_NOOP("Sort by &Name"), {}, nullptr, W::Document, view(&CZemtarView::sortSelectedByName)},
+        {ID_IMPORT_CHANNELS,
+         QT_TR_NOOP("&Import Channels..."),
+         {},
+         nullptr,
+         W::Document,
+         view(&CZemtarView::onImportChannels)},
+        {ID_EXPORT_CHANNELS,
+         QT_TR_NOOP("&Export Channels..."),
+         {},
+         nullptr,
+         W::Document,
+         view(&CZemtarView::onExportChannels)},
+        {ID_COMPARE_WITH, QT_TR_NOOP("Co&mpare With..."), {}, nullptr, W::Document, view(&CZemtarView::onCompareWith)},
         {ID_READ,
          QT_TR_NOOP("&Read"),
          {QKeySequence(Qt::CTRL | Qt::Key_R)},
@@ -399,6 +443,10 @@ void CMainFrame::rebuildMenus()
         file->addAction(action(ID_FILE_SAVE));
         file->addAction(action(ID_FILE_SAVE_AS));
         file->addSeparator();
+        file->addAction(action(ID_IMPORT_CHANNELS));
+        file->addAction(action(ID_EXPORT_CHANNELS));
+        file->addAction(action(ID_COMPARE_WITH));
+        file->addSeparator();
         file->addAction(action(ID_FILE_PRINT));
         file->addAction(action(ID_FILE_PRINT_PREVIEW));
     } else {
@@ -411,7 +459,8 @@ void CMainFrame::rebuildMenus()
     if (documentMenu_) {
         QMenu* edit = bar->addMenu(tr("&Edit"));
         for (int id : {int(ID_EDIT_UNDO), int(ID_EDIT_REDO), 0, int(ID_EDIT_CUT), int(ID_EDIT_COPY), int(ID_EDIT_PASTE),
-                       int(ID_EDIT_DELETE), 0}) {
+                       int(ID_EDIT_DELETE), 0, int(ID_INSERT_CHANNEL), int(ID_DELETE_CLOSE_UP), int(ID_MOVE_UP),
+                       int(ID_MOVE_DOWN), int(ID_SORT_FREQUENCY), int(ID_SORT_NAME), 0}) {
             if (id == 0)
                 edit->addSeparator();
             else
@@ -459,7 +508,9 @@ void CMainFrame::updateEditActions()
     const bool shown = v && f->isVisible();
     action(ID_EDIT_UNDO)->setEnabled(v && v->undoStack()->canUndo());
     action(ID_EDIT_REDO)->setEnabled(v && v->undoStack()->canRedo());
-    for (int id : {int(ID_EDIT_CUT), int(ID_EDIT_COPY), int(ID_EDIT_DELETE)})
+    for (int id :
+         {int(ID_EDIT_CUT), int(ID_EDIT_COPY), int(ID_EDIT_DELETE), int(ID_INSERT_CHANNEL), int(ID_DELETE_CLOSE_UP),
+          int(ID_MOVE_UP), int(ID_MOVE_DOWN), int(ID_SORT_FREQUENCY), int(ID_SORT_NAME)})
         action(id)->setEnabled(shown);
     const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
     action(ID_EDIT_PASTE)->setEnabled(shown && clip && clip->hasText());

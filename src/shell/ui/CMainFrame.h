@@ -80,6 +80,15 @@ public:
         ID_KEY_ASSIGN = 32800,
         ID_VERIFY = 32801,
         ID_FLEET = 32802,
+        ID_INSERT_CHANNEL = 32850,
+        ID_DELETE_CLOSE_UP = 32851,
+        ID_MOVE_UP = 32852,
+        ID_MOVE_DOWN = 32853,
+        ID_SORT_FREQUENCY = 32854,
+        ID_SORT_NAME = 32855,
+        ID_IMPORT_CHANNELS = 32856,
+        ID_EXPORT_CHANNELS = 32857,
+        ID_COMPARE_WITH = 32858,
     };
 
     explicit CMainFrame(QWidget* parent = nullptr);

@@ -114,9 +114,13 @@ void setFileNameHook(FileNameHook h) { fileHook() = std::move(h); }
 
 QString askFileName(QWidget* parent, bool save, const QString& proposed)
 {
+    return askFileName(parent, save, proposed, QStringLiteral("*.dat (*.dat)"));
+}
+
+QString askFileName(QWidget* parent, bool save, const QString& proposed, const QString& filter)
+{
     if (fileHook())
         return fileHook()(save, proposed);
-    const QString filter = QStringLiteral("*.dat (*.dat)");
     if (!save)
         return QFileDialog::getOpenFileName(parent, QString(), proposed, filter);
     return QFileDialog::getSaveFileName(parent, QString(), proposed, filter);

@@ -44,6 +44,8 @@ void setMessageHook(MessageHook hook);
 namespace zemtar::ui {
 // File dialogs go through here too: `save` chooses between the Open and the Save As dialog.
 QString askFileName(QWidget* parent, bool save, const QString& proposed);
+// The same with file types of its own ("Name (*.csv);;Other (*.txt)").
+QString askFileName(QWidget* parent, bool save, const QString& proposed, const QString& filter);
 using FileNameHook = std::function<QString(bool save, const QString& proposed)>;
 void setFileNameHook(FileNameHook hook);
 } // namespace zemtar::ui

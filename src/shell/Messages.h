@@ -47,6 +47,10 @@ QString languageFailure(const LanguageFailure& f, bool chinese);
 // A persisted radio type (`value`, kept in `where`) that names none of `count` types.
 QString radioTypeReset(const QString& where, const QString& value, int count, Language lang);
 QString waitingForRadio(Language lang);
+// The second line under a frequency outside the band: "This radio takes 136-174 MHz."
+QString radioTakes(int lowMHz, int highMHz, Language lang);
+// A transfer's progress: "block 37 of 512, 7 %, about 8 s left" (no time when not known).
+QString transferProgress(int block, int blocks, int secondsLeft, Language lang);
 
 // What was wrong with an answer of the radio.
 enum class ReplyFault {

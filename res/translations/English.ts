@@ -88,37 +88,37 @@
 <context>
     <name>zemtar::ui::CDocumentManager</name>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="96"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="95"/>
         <source>Opened %1</source>
         <translation>Opened %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="117"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="116"/>
         <source>This document now holds the radio read on %1 at %2. Replace %3 with it?</source>
         <translation>This document now holds the radio read on %1 at %2. Replace %3 with it?</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="120"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
         <source>Save &amp;As...</source>
         <translation>Save &amp;As...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="120"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
         <source>&amp;Replace</source>
         <translation>&amp;Replace</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="151"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="150"/>
         <source>Saved to %1</source>
         <translation>Saved to %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="160"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="159"/>
         <source>Save changes to %1? Its window is closed, but the document is still open.</source>
         <translation>Save changes to %1? Its window is closed, but the document is still open.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="161"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="160"/>
         <source>Save changes to %1?</source>
         <translation>Save changes to %1?</translation>
     </message>
@@ -159,175 +159,211 @@
 <context>
     <name>zemtar::ui::CFleetDlg</name>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="35"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="38"/>
         <source>Program Many Radios</source>
         <translation>Program Many Radios</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="37"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="40"/>
         <source>Template: %1 (the active document)</source>
         <translation>Template: %1 (the active document)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="39"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="42"/>
         <source>Units</source>
         <translation>Units</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="41"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="44"/>
         <source>Load Units...</source>
         <translation>Load Units...</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="45"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="48"/>
         <source>Generate</source>
         <translation>Generate</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="47"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="188"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="50"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="215"/>
         <source>No units yet.</source>
         <translation>No units yet.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="51"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="54"/>
         <source>or generate:</source>
         <translation>or generate:</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="58"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="61"/>
         <source>Load Units</source>
         <translation>Load Units</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="58"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="61"/>
         <source>Units table (*.csv)</source>
         <translation>Units table (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="65"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="68"/>
         <source>Ports</source>
         <translation>Ports</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="79"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="82"/>
         <source>Next radio</source>
         <translation>Next radio</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="95"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="98"/>
         <source>Ask before each radio (&quot;Next radio&quot; when it is connected)</source>
         <translation>Ask before each radio ("Next radio" when it is connected)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="109"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="105"/>
+        <source>Log:</source>
+        <translation>Log:</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="108"/>
+        <source>fleet-log.csv in the application&apos;s data folder</source>
+        <translation>fleet-log.csv in the application's data folder</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="110"/>
+        <source>Choose...</source>
+        <translation>Choose...</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="117"/>
+        <source>Log</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="136"/>
         <source>Start</source>
         <translation>Start</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="112"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="139"/>
         <source>Stop</source>
         <translation>Stop</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="116"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="143"/>
         <source>Save Log...</source>
         <translation>Save Log...</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="119"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="146"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="158"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="185"/>
         <source>The units cannot be used (%1):
 %2</source>
         <translation>The units cannot be used (%1):
 %2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="159"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="186"/>
         <source>
 and %1 more</source>
         <translation>
 and %1 more</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="166"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="193"/>
         <source>%1 unit(s): %2 ... %3; values: %4</source>
         <translation>%1 unit(s): %2 ... %3; values: %4</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="213"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="240"/>
         <source>Load or generate the units first.</source>
         <translation>Load or generate the units first.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="224"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="251"/>
         <source>Tick at least one port.</source>
         <translation>Tick at least one port.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="232"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="263"/>
         <source>Cannot make the folder %1.</source>
         <translation>Cannot make the folder %1.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="234"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="265"/>
         <source>The job&apos;s log cannot be kept, so no radio was programmed:
 %1</source>
         <translation>The job's log cannot be kept, so no radio was programmed:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="259"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="285"/>
+        <source>Running; the log is %1.</source>
+        <translation>Running; the log is %1.</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="298"/>
         <source>unit %1: writing</source>
         <translation>unit %1: writing</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="275"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="314"/>
         <source>unit %1: verifying</source>
         <translation>unit %1: verifying</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="284"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="326"/>
+        <source>unit %1: verifying, %2</source>
+        <translation>unit %1: verifying, %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="327"/>
+        <source>unit %1: writing, %2</source>
+        <translation>unit %1: writing, %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="335"/>
         <source>unit %1: %2</source>
         <translation>unit %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="299"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="350"/>
         <source>connect the radio for unit %1</source>
         <translation>connect the radio for unit %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="328"/>
-        <source>%1 of %2 units programmed and verified.</source>
-        <translation>%1 of %2 units programmed and verified.</translation>
-    </message>
-    <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="330"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="384"/>
         <source>Not done: %1</source>
         <translation>Not done: %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="333"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="389"/>
         <source>stopped</source>
         <translation>stopped</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="347"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="403"/>
         <source>Save Log</source>
         <translation>Save Log</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="347"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="117"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="403"/>
         <source>Log (*.csv)</source>
         <translation>Log (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="359"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="380"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="379"/>
+        <source>%1 of %2 units programmed and verified; the log is %3.</source>
+        <translation>%1 of %2 units programmed and verified; the log is %3.</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="415"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="436"/>
         <source>The job is still running: Stop it first.</source>
         <translation>The job is still running: Stop it first.</translation>
     </message>
@@ -377,27 +413,27 @@ and %1 more</translation>
         <translation>The radio on %1 differs from this document.</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="96"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="97"/>
         <source>Written to the radio on %1</source>
         <translation>Written to the radio on %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="98"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="99"/>
         <source>Verifying</source>
         <translation>Verifying</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="112"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="113"/>
         <source>Read from radio</source>
         <translation>Read from radio</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="117"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="118"/>
         <source>Read from the radio on %1: %2 rows</source>
         <translation>Read from the radio on %1: %2 rows</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="146"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="147"/>
         <source>Power value</source>
         <translation>Power value</translation>
     </message>
@@ -858,7 +894,7 @@ and %1 more</translation>
 <context>
     <name>zemtar::ui::CZemtarDoc</name>
     <message>
-        <location filename="../../src/shell/ui/CZemtarDoc.cpp" line="16"/>
+        <location filename="../../src/shell/ui/CZemtarDoc.cpp" line="18"/>
         <source>Untitled</source>
         <translation>Untitled</translation>
     </message>
@@ -866,87 +902,87 @@ and %1 more</translation>
 <context>
     <name>zemtar::ui::CZemtarView</name>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="142"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="131"/>
         <source>The band in this memory is not valid: frequencies are checked against the radio&apos;s band, %1.</source>
         <translation>The band in this memory is not valid: frequencies are checked against the radio's band, %1.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="144"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="133"/>
         <source>The band in this memory is not valid: frequencies are checked against the receive range only.</source>
         <translation>The band in this memory is not valid: frequencies are checked against the receive range only.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="266"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="234"/>
         <source>Edit %1</source>
         <translation>Edit %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="409"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="560"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="375"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="530"/>
         <source>Set %1</source>
         <translation>Set %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="417"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="383"/>
         <source>Delete channel %1?</source>
         <translation>Delete channel %1?</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="418"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="384"/>
         <source>Delete the %1 selected channels?</source>
         <translation>Delete the %1 selected channels?</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="425"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="391"/>
         <source>Delete channels</source>
         <translation>Delete channels</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="517"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="483"/>
         <source>The pasted rows reach beyond the last row (Fr).</source>
         <translation>The pasted rows reach beyond the last row (Fr).</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="528"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="494"/>
         <source>Row %1: the pasted cells reach beyond the last column.</source>
         <translation>Row %1: the pasted cells reach beyond the last column.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="537"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="503"/>
         <source>Row %1, %2: %3</source>
         <translation>Row %1, %2: %3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="541"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="507"/>
         <source>Nothing was pasted:
 %1</source>
         <translation>Nothing was pasted:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="545"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="555"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="511"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="521"/>
         <source>Paste</source>
         <translation>Paste</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="553"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="519"/>
         <source>Copy</source>
         <translation>Copy</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="470"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="554"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="436"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="520"/>
         <source>Cut</source>
         <translation>Cut</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="568"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="539"/>
         <source>Delete Channels</source>
         <translation>Delete Channels</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="578"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="550"/>
         <source>Channel Edit</source>
         <translation>Channel Edit</translation>
     </message>

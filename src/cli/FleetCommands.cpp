@@ -158,7 +158,7 @@ int cmdFleet(const Args& a)
             lineOpen = true;
             return;
         }
-        const int q = (verifying ? 4 : 0) + (blocks > 0 ? block * 4 / blocks : 0);
+        const int q = (verifying ? 5 : 0) + (blocks > 0 ? block * 4 / blocks : 0);
         if (block > 0 && q != quarter[port]) {
             quarter[port] = q;
             err(text);

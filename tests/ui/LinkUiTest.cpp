@@ -26,6 +26,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTimer>
@@ -301,8 +302,16 @@ private slots:
         zemtar::test::writeAll(file("fleet-log.csv"), earlier);
         dlg.logEdit()->setText(file("fleet-log.csv"));
         QSignalSpy done(&dlg, &CFleetDlg::finished);
+        QStringList shown; // what the first port's row said while it ran
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&] { shown << dlg.unitLabel(0)->text(); });
+        watch.start(0);
         QVERIFY(dlg.start());
         QTRY_COMPARE_WITH_TIMEOUT(done.size(), 1, 120000);
+        watch.stop();
+        static const QRegularExpression writing(QStringLiteral("^unit 100\\d: writing, block \\d+ of 511, \\d+ %")),
+            verifying(QStringLiteral("^unit 100\\d: verifying, block \\d+ of 512, \\d+ %"));
+        QVERIFY2(!shown.filter(writing).isEmpty() && !shown.filter(verifying).isEmpty(), qPrintable(shown.join(u'|')));
         QCOMPARE(dlg.logText().count(QStringLiteral(",ok,")), 4);
         QVERIFY(dlg.logText().contains(QStringLiteral(",com1,")) && dlg.logText().contains(QStringLiteral(",com2,")));
         QCOMPARE(fleet::doneUnits(QString::fromUtf8(zemtar::test::readAll(dlg.logPath()))).size(), 5); // and 0999

@@ -25,6 +25,11 @@ CHINESE = {
     "Units": "单元", "Units table (*.csv)": "单元表 (*.csv)", "Verify": "校验", "Verify after writing": "写入后校验",
     "Verifying": "正在校验", "connect the radio for unit %1": "请接上单元 %1 的对讲机", "or generate:": "或生成：",
     "unit %1: %2": "单元 %1：%2", "unit %1: writing": "单元 %1：写入中",
+    "unit %1: writing, %2": "单元 %1：写入中，%2", "unit %1: verifying, %2": "单元 %1：校验中，%2",
+    "Log:": "日志：", "Log": "日志", "Choose...": "选择...",
+    "fleet-log.csv in the application's data folder": "程序数据文件夹中的 fleet-log.csv",
+    "Running; the log is %1.": "正在进行；日志为 %1。",
+    "%1 of %2 units programmed and verified; the log is %3.": "%2 台中已写入并校验 %1 台；日志为 %3。",
     "The band in this memory is not valid: frequencies are checked against the radio's band, %1.":
         "此存储中的频段无效：频率按对讲机的频段 %1 检查。",
     "The band in this memory is not valid: frequencies are checked against the receive range only.":
@@ -76,6 +81,11 @@ CHINESE.update({
         "%1 仍然打开；它的窗口已关闭：“信道信息”或“窗口”菜单可重新显示。",
     "&Window": "窗口(&W)", "(window closed)": "（窗口已关闭）", "The report went to %1": "报表已输出到 %1",
     "%1 now holds the radio read on %2 at %3, not saved yet.": "%1 现在保存的是 %3 从 %2 上读取的对讲机数据，尚未保存。",
+})
+
+# The port a link window uses.
+CHINESE.update({
+    "Port %1": "端口 %1", "No radio answered on %1": "%1 上没有对讲机应答", "Power adjustment on %1": "%1 上的功率调整",
 })
 
 # Moving channels, channel lists in files, comparing with a file.

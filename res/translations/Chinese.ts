@@ -75,12 +75,12 @@
 <context>
     <name>zemtar::ui::CComSetupDlg</name>
     <message>
-        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="21"/>
+        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="33"/>
         <source>Com Setup</source>
         <translation>串口设置</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="22"/>
+        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="34"/>
         <source>Com Port</source>
         <translation>串口</translation>
     </message>
@@ -182,175 +182,211 @@
 <context>
     <name>zemtar::ui::CFleetDlg</name>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="35"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="38"/>
         <source>Program Many Radios</source>
         <translation>批量写频</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="37"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="40"/>
         <source>Template: %1 (the active document)</source>
         <translation>模板：%1（当前文档）</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="39"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="42"/>
         <source>Units</source>
         <translation>单元</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="41"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="44"/>
         <source>Load Units...</source>
         <translation>载入单元表...</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="45"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="48"/>
         <source>Generate</source>
         <translation>生成</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="47"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="188"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="50"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="215"/>
         <source>No units yet.</source>
         <translation>尚无单元。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="51"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="54"/>
         <source>or generate:</source>
         <translation>或生成：</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="58"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="61"/>
         <source>Load Units</source>
         <translation>载入单元表</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="58"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="61"/>
         <source>Units table (*.csv)</source>
         <translation>单元表 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="65"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="68"/>
         <source>Ports</source>
         <translation>端口</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="79"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="82"/>
         <source>Next radio</source>
         <translation>下一台</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="95"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="98"/>
         <source>Ask before each radio (&quot;Next radio&quot; when it is connected)</source>
         <translation>每台对讲机前询问（接好后按“下一台”）</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="109"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="105"/>
+        <source>Log:</source>
+        <translation>日志：</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="108"/>
+        <source>fleet-log.csv in the application&apos;s data folder</source>
+        <translation>程序数据文件夹中的 fleet-log.csv</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="110"/>
+        <source>Choose...</source>
+        <translation>选择...</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="117"/>
+        <source>Log</source>
+        <translation>日志</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="136"/>
         <source>Start</source>
         <translation>开始</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="112"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="139"/>
         <source>Stop</source>
         <translation>停止</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="116"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="143"/>
         <source>Save Log...</source>
         <translation>保存日志...</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="119"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="146"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="158"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="185"/>
         <source>The units cannot be used (%1):
 %2</source>
         <translation>单元无法使用（%1）：
 %2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="159"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="186"/>
         <source>
 and %1 more</source>
         <translation>
 另有 %1 项</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="166"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="193"/>
         <source>%1 unit(s): %2 ... %3; values: %4</source>
         <translation>%1 台：%2 ... %3；数值：%4</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="213"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="240"/>
         <source>Load or generate the units first.</source>
         <translation>请先载入或生成单元。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="224"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="251"/>
         <source>Tick at least one port.</source>
         <translation>请至少勾选一个端口。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="232"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="263"/>
         <source>Cannot make the folder %1.</source>
         <translation>无法建立文件夹 %1。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="234"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="265"/>
         <source>The job&apos;s log cannot be kept, so no radio was programmed:
 %1</source>
         <translation>无法保存任务日志，因此没有写任何对讲机：
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="259"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="285"/>
+        <source>Running; the log is %1.</source>
+        <translation>正在进行；日志为 %1。</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="298"/>
         <source>unit %1: writing</source>
         <translation>单元 %1：写入中</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="275"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="314"/>
         <source>unit %1: verifying</source>
         <translation>单元 %1：校验中</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="284"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="326"/>
+        <source>unit %1: verifying, %2</source>
+        <translation>单元 %1：校验中，%2</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="327"/>
+        <source>unit %1: writing, %2</source>
+        <translation>单元 %1：写入中，%2</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="335"/>
         <source>unit %1: %2</source>
         <translation>单元 %1：%2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="299"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="350"/>
         <source>connect the radio for unit %1</source>
         <translation>请接上单元 %1 的对讲机</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="328"/>
-        <source>%1 of %2 units programmed and verified.</source>
-        <translation>%2 台中已写入并校验 %1 台。</translation>
-    </message>
-    <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="330"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="384"/>
         <source>Not done: %1</source>
         <translation>未完成：%1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="333"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="389"/>
         <source>stopped</source>
         <translation>已停止</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="347"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="403"/>
         <source>Save Log</source>
         <translation>保存日志</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="347"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="117"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="403"/>
         <source>Log (*.csv)</source>
         <translation>日志 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="359"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="380"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="379"/>
+        <source>%1 of %2 units programmed and verified; the log is %3.</source>
+        <translation>%2 台中已写入并校验 %1 台；日志为 %3。</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="415"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="436"/>
         <source>The job is still running: Stop it first.</source>
         <translation>任务仍在进行：请先停止。</translation>
     </message>
@@ -433,42 +469,58 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CLinkController</name>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="31"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="49"/>
         <source>Verify</source>
         <translation>校验</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="57"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="75"/>
         <source>The radio on %1 holds exactly this document.</source>
         <translation>%1 上的对讲机与本文档完全一致。</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="58"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="76"/>
         <source>The radio on %1 differs from this document.</source>
         <translation>%1 上的对讲机与本文档不同。</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="97"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="106"/>
+        <source>Port %1</source>
+        <translation>端口 %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="116"/>
         <source>Written to the radio on %1</source>
         <translation>已写入 %1 上的对讲机</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="99"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="118"/>
         <source>Verifying</source>
         <translation>正在校验</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="113"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="132"/>
         <source>Read from radio</source>
         <translation>从对讲机读取</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="118"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="137"/>
         <source>Read from the radio on %1: %2 rows</source>
         <translation>已从 %1 上的对讲机读取：%2 行</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="147"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="143"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="171"/>
+        <source>No radio answered on %1</source>
+        <translation>%1 上没有对讲机应答</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="164"/>
+        <source>Power adjustment on %1</source>
+        <translation>%1 上的功率调整</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="169"/>
         <source>Power value</source>
         <translation>功率值</translation>
     </message>
@@ -476,314 +528,314 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="138"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="139"/>
         <source>&amp;New</source>
         <translation>新建(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="144"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
         <source>&amp;Open...</source>
         <translation>打开(&amp;O)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="150"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="151"/>
         <source>&amp;Close</source>
         <translation>关闭(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="159"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="160"/>
         <source>&amp;Save</source>
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="168"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="169"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="177"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="178"/>
         <source>&amp;Print...</source>
         <translation>打印(&amp;P)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="182"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
         <source>Print Preview</source>
         <translation>打印预览</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
         <source>P&amp;rint Setup...</source>
         <translation>打印设置(&amp;R)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
         <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="734"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="186"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="735"/>
         <source>Product Information</source>
         <translation>类型设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="186"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
         <source>Channel Information</source>
         <translation>信道信息</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="188"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="192"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="189"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="193"/>
         <source>Optional Features</source>
         <translation>可选功能</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="195"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="199"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="196"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="200"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="202"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="206"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="203"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="207"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="208"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="212"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="209"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="213"/>
         <source>Two Tone</source>
         <translation>两音</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="215"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="219"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="216"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="220"/>
         <source>Key Assignment</source>
         <translation>侧键设定</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="222"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="223"/>
         <source>&amp;Undo</source>
         <translation>撤消(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="231"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="232"/>
         <source>&amp;Redo</source>
         <translation>重做(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="240"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="241"/>
         <source>Cu&amp;t</source>
         <translation>剪切(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="246"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="247"/>
         <source>&amp;Copy</source>
         <translation>复制(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="252"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="253"/>
         <source>&amp;Paste</source>
         <translation>粘贴(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="258"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="259"/>
         <source>&amp;Delete Channels</source>
         <translation>删除信道(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="264"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="265"/>
         <source>&amp;Insert Channel</source>
         <translation>插入信道(&amp;I)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="270"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="271"/>
         <source>Delete and C&amp;lose Up</source>
         <translation>删除并上移(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="276"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="277"/>
         <source>Move &amp;Up</source>
         <translation>上移(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="282"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="283"/>
         <source>Move Do&amp;wn</source>
         <translation>下移(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="288"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="289"/>
         <source>Sort by Receive &amp;Frequency</source>
         <translation>按接收频率排序(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="293"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="294"/>
         <source>Sort by &amp;Name</source>
         <translation>按名称排序(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="295"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="296"/>
         <source>&amp;Import Channels...</source>
         <translation>导入信道(&amp;I)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="301"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="302"/>
         <source>&amp;Export Channels...</source>
         <translation>导出信道(&amp;E)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="306"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="307"/>
         <source>Co&amp;mpare With...</source>
         <translation>比较文件(&amp;M)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="308"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="309"/>
         <source>&amp;Read</source>
         <translation>读频(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="314"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="315"/>
         <source>&amp;Write</source>
         <translation>写频(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="319"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="320"/>
         <source>&amp;Verify</source>
         <translation>校验(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="320"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="321"/>
         <source>Program &amp;Many Radios...</source>
         <translation>批量写频(&amp;M)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="321"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="322"/>
         <source>High Power Debug</source>
         <translation>高功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="324"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="325"/>
         <source>Low Power Debug</source>
         <translation>低功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="327"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="328"/>
         <source>Com Setup</source>
         <translation>串口设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="330"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="331"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="332"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="333"/>
         <source>&amp;Toolbar</source>
         <translation>工具栏(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="338"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="339"/>
         <source>&amp;Status Bar</source>
         <translation>状态栏(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="344"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="345"/>
         <source>Control &amp;Bar</source>
         <translation>控制栏(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="349"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="350"/>
         <source>&amp;Help Topics</source>
         <translation>帮助主题(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="350"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="351"/>
         <source>&amp;About ...</source>
         <translation>关于(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="352"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="353"/>
         <source>Help</source>
         <translation>帮助</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="387"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="388"/>
         <source>Toolbar</source>
         <translation>工具栏</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="402"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="602"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="403"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="603"/>
         <source>Ready</source>
         <translation>就绪</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="437"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="438"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="459"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="460"/>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="471"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="472"/>
         <source>&amp;Program</source>
         <translation>编程(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="478"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="479"/>
         <source>&amp;Setup</source>
         <translation>设置(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="482"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="483"/>
         <source>&amp;View</source>
         <translation>查看(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="491"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="492"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="588"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="589"/>
         <source>%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 仍然打开，有未保存的修改；它的窗口已关闭：“信道信息”或“窗口”菜单可重新显示。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="592"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="593"/>
         <source>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 仍然打开；它的窗口已关闭：“信道信息”或“窗口”菜单可重新显示。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="600"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="601"/>
         <source>%1 now holds the radio read on %2 at %3, not saved yet.</source>
         <translation>%1 现在保存的是 %3 从 %2 上读取的对讲机数据，尚未保存。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="607"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="608"/>
         <source>&amp;Window</source>
         <translation>窗口(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="624"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="625"/>
         <source>(window closed)</source>
         <translation>（窗口已关闭）</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="773"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="774"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>没有可打印的内容：未选择任何部分，或没有已使用的信道。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="809"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="810"/>
         <source>The report went to %1</source>
         <translation>报表已输出到 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="883"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="884"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>无法启动 %1。请重新启动 Zemtar 以使用新的语言。</translation>
     </message>
@@ -992,77 +1044,77 @@ and %1 more</source>
         <translation>此存储中的频段无效：频率只按接收范围检查。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="231"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="234"/>
         <source>Edit %1</source>
         <translation>编辑%1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="378"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="533"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="381"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="536"/>
         <source>Set %1</source>
         <translation>设置%1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="386"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="389"/>
         <source>Delete channel %1?</source>
         <translation>删除信道 %1？</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="387"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="390"/>
         <source>Delete the %1 selected channels?</source>
         <translation>删除所选的 %1 个信道？</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="394"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="397"/>
         <source>Delete channels</source>
         <translation>删除信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="486"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="489"/>
         <source>The pasted rows reach beyond the last row (Fr).</source>
         <translation>粘贴的行超出了最后一行 (Fr)。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="497"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="500"/>
         <source>Row %1: the pasted cells reach beyond the last column.</source>
         <translation>第 %1 行：粘贴的单元格超出了最后一列。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="506"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="509"/>
         <source>Row %1, %2: %3</source>
         <translation>第 %1 行，%2：%3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="510"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="513"/>
         <source>Nothing was pasted:
 %1</source>
         <translation>未粘贴任何内容：
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="514"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="524"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="517"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="527"/>
         <source>Paste</source>
         <translation>粘贴</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="522"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="525"/>
         <source>Copy</source>
         <translation>复制</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="439"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="523"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="442"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="526"/>
         <source>Cut</source>
         <translation>剪切</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="542"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="545"/>
         <source>Delete Channels</source>
         <translation>删除信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="555"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="558"/>
         <source>Channel Edit</source>
         <translation>信道编辑</translation>
     </message>

@@ -75,12 +75,12 @@
 <context>
     <name>zemtar::ui::CComSetupDlg</name>
     <message>
-        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="21"/>
+        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="33"/>
         <source>Com Setup</source>
         <translation>Com Setup</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="22"/>
+        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="34"/>
         <source>Com Port</source>
         <translation>Com Port</translation>
     </message>
@@ -182,175 +182,211 @@
 <context>
     <name>zemtar::ui::CFleetDlg</name>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="35"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="38"/>
         <source>Program Many Radios</source>
         <translation>Program Many Radios</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="37"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="40"/>
         <source>Template: %1 (the active document)</source>
         <translation>Template: %1 (the active document)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="39"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="42"/>
         <source>Units</source>
         <translation>Units</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="41"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="44"/>
         <source>Load Units...</source>
         <translation>Load Units...</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="45"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="48"/>
         <source>Generate</source>
         <translation>Generate</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="47"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="188"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="50"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="215"/>
         <source>No units yet.</source>
         <translation>No units yet.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="51"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="54"/>
         <source>or generate:</source>
         <translation>or generate:</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="58"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="61"/>
         <source>Load Units</source>
         <translation>Load Units</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="58"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="61"/>
         <source>Units table (*.csv)</source>
         <translation>Units table (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="65"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="68"/>
         <source>Ports</source>
         <translation>Ports</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="79"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="82"/>
         <source>Next radio</source>
         <translation>Next radio</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="95"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="98"/>
         <source>Ask before each radio (&quot;Next radio&quot; when it is connected)</source>
         <translation>Ask before each radio ("Next radio" when it is connected)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="109"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="105"/>
+        <source>Log:</source>
+        <translation>Log:</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="108"/>
+        <source>fleet-log.csv in the application&apos;s data folder</source>
+        <translation>fleet-log.csv in the application's data folder</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="110"/>
+        <source>Choose...</source>
+        <translation>Choose...</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="117"/>
+        <source>Log</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="136"/>
         <source>Start</source>
         <translation>Start</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="112"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="139"/>
         <source>Stop</source>
         <translation>Stop</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="116"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="143"/>
         <source>Save Log...</source>
         <translation>Save Log...</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="119"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="146"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="158"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="185"/>
         <source>The units cannot be used (%1):
 %2</source>
         <translation>The units cannot be used (%1):
 %2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="159"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="186"/>
         <source>
 and %1 more</source>
         <translation>
 and %1 more</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="166"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="193"/>
         <source>%1 unit(s): %2 ... %3; values: %4</source>
         <translation>%1 unit(s): %2 ... %3; values: %4</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="213"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="240"/>
         <source>Load or generate the units first.</source>
         <translation>Load or generate the units first.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="224"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="251"/>
         <source>Tick at least one port.</source>
         <translation>Tick at least one port.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="232"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="263"/>
         <source>Cannot make the folder %1.</source>
         <translation>Cannot make the folder %1.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="234"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="265"/>
         <source>The job&apos;s log cannot be kept, so no radio was programmed:
 %1</source>
         <translation>The job's log cannot be kept, so no radio was programmed:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="259"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="285"/>
+        <source>Running; the log is %1.</source>
+        <translation>Running; the log is %1.</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="298"/>
         <source>unit %1: writing</source>
         <translation>unit %1: writing</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="275"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="314"/>
         <source>unit %1: verifying</source>
         <translation>unit %1: verifying</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="284"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="326"/>
+        <source>unit %1: verifying, %2</source>
+        <translation>unit %1: verifying, %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="327"/>
+        <source>unit %1: writing, %2</source>
+        <translation>unit %1: writing, %2</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="335"/>
         <source>unit %1: %2</source>
         <translation>unit %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="299"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="350"/>
         <source>connect the radio for unit %1</source>
         <translation>connect the radio for unit %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="328"/>
-        <source>%1 of %2 units programmed and verified.</source>
-        <translation>%1 of %2 units programmed and verified.</translation>
-    </message>
-    <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="330"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="384"/>
         <source>Not done: %1</source>
         <translation>Not done: %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="333"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="389"/>
         <source>stopped</source>
         <translation>stopped</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="347"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="403"/>
         <source>Save Log</source>
         <translation>Save Log</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="347"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="117"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="403"/>
         <source>Log (*.csv)</source>
         <translation>Log (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="359"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="380"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="379"/>
+        <source>%1 of %2 units programmed and verified; the log is %3.</source>
+        <translation>%1 of %2 units programmed and verified; the log is %3.</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="415"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="436"/>
         <source>The job is still running: Stop it first.</source>
         <translation>The job is still running: Stop it first.</translation>
     </message>
@@ -433,42 +469,58 @@ and %1 more</translation>
 <context>
     <name>zemtar::ui::CLinkController</name>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="31"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="49"/>
         <source>Verify</source>
         <translation>Verify</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="57"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="75"/>
         <source>The radio on %1 holds exactly this document.</source>
         <translation>The radio on %1 holds exactly this document.</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="58"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="76"/>
         <source>The radio on %1 differs from this document.</source>
         <translation>The radio on %1 differs from this document.</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="97"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="106"/>
+        <source>Port %1</source>
+        <translation>Port %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="116"/>
         <source>Written to the radio on %1</source>
         <translation>Written to the radio on %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="99"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="118"/>
         <source>Verifying</source>
         <translation>Verifying</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="113"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="132"/>
         <source>Read from radio</source>
         <translation>Read from radio</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="118"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="137"/>
         <source>Read from the radio on %1: %2 rows</source>
         <translation>Read from the radio on %1: %2 rows</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="147"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="143"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="171"/>
+        <source>No radio answered on %1</source>
+        <translation>No radio answered on %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="164"/>
+        <source>Power adjustment on %1</source>
+        <translation>Power adjustment on %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="169"/>
         <source>Power value</source>
         <translation>Power value</translation>
     </message>
@@ -476,314 +528,314 @@ and %1 more</translation>
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="138"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="139"/>
         <source>&amp;New</source>
         <translation>&amp;New</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="144"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
         <source>&amp;Open...</source>
         <translation>&amp;Open...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="150"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="151"/>
         <source>&amp;Close</source>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="159"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="160"/>
         <source>&amp;Save</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="168"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="169"/>
         <source>Save &amp;As...</source>
         <translation>Save &amp;As...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="177"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="178"/>
         <source>&amp;Print...</source>
         <translation>&amp;Print...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="182"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
         <source>Print Preview</source>
         <translation>Print Preview</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
         <source>P&amp;rint Setup...</source>
         <translation>P&amp;rint Setup...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
         <source>E&amp;xit</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="734"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="186"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="735"/>
         <source>Product Information</source>
         <translation>Product Information</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="186"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
         <source>Channel Information</source>
         <translation>Channel Information</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="188"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="192"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="189"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="193"/>
         <source>Optional Features</source>
         <translation>Optional Features</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="195"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="199"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="196"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="200"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="202"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="206"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="203"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="207"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="208"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="212"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="209"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="213"/>
         <source>Two Tone</source>
         <translation>Two Tone</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="215"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="219"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="216"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="220"/>
         <source>Key Assignment</source>
         <translation>Key Assignment</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="222"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="223"/>
         <source>&amp;Undo</source>
         <translation>&amp;Undo</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="231"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="232"/>
         <source>&amp;Redo</source>
         <translation>&amp;Redo</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="240"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="241"/>
         <source>Cu&amp;t</source>
         <translation>Cu&amp;t</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="246"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="247"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copy</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="252"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="253"/>
         <source>&amp;Paste</source>
         <translation>&amp;Paste</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="258"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="259"/>
         <source>&amp;Delete Channels</source>
         <translation>&amp;Delete Channels</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="264"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="265"/>
         <source>&amp;Insert Channel</source>
         <translation>&amp;Insert Channel</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="270"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="271"/>
         <source>Delete and C&amp;lose Up</source>
         <translation>Delete and C&amp;lose Up</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="276"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="277"/>
         <source>Move &amp;Up</source>
         <translation>Move &amp;Up</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="282"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="283"/>
         <source>Move Do&amp;wn</source>
         <translation>Move Do&amp;wn</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="288"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="289"/>
         <source>Sort by Receive &amp;Frequency</source>
         <translation>Sort by Receive &amp;Frequency</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="293"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="294"/>
         <source>Sort by &amp;Name</source>
         <translation>Sort by &amp;Name</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="295"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="296"/>
         <source>&amp;Import Channels...</source>
         <translation>&amp;Import Channels...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="301"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="302"/>
         <source>&amp;Export Channels...</source>
         <translation>&amp;Export Channels...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="306"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="307"/>
         <source>Co&amp;mpare With...</source>
         <translation>Co&amp;mpare With...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="308"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="309"/>
         <source>&amp;Read</source>
         <translation>&amp;Read</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="314"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="315"/>
         <source>&amp;Write</source>
         <translation>&amp;Write</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="319"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="320"/>
         <source>&amp;Verify</source>
         <translation>&amp;Verify</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="320"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="321"/>
         <source>Program &amp;Many Radios...</source>
         <translation>Program &amp;Many Radios...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="321"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="322"/>
         <source>High Power Debug</source>
         <translation>High Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="324"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="325"/>
         <source>Low Power Debug</source>
         <translation>Low Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="327"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="328"/>
         <source>Com Setup</source>
         <translation>Com Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="330"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="331"/>
         <source>Language</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="332"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="333"/>
         <source>&amp;Toolbar</source>
         <translation>&amp;Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="338"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="339"/>
         <source>&amp;Status Bar</source>
         <translation>&amp;Status Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="344"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="345"/>
         <source>Control &amp;Bar</source>
         <translation>Control &amp;Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="349"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="350"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Help Topics</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="350"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="351"/>
         <source>&amp;About ...</source>
         <translation>&amp;About ...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="352"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="353"/>
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="387"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="388"/>
         <source>Toolbar</source>
         <translation>Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="402"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="602"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="403"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="603"/>
         <source>Ready</source>
         <translation>Ready</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="437"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="438"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="459"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="460"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="471"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="472"/>
         <source>&amp;Program</source>
         <translation>&amp;Program</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="478"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="479"/>
         <source>&amp;Setup</source>
         <translation>&amp;Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="482"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="483"/>
         <source>&amp;View</source>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="491"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="492"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="588"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="589"/>
         <source>%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu shows it again.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="592"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="593"/>
         <source>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="600"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="601"/>
         <source>%1 now holds the radio read on %2 at %3, not saved yet.</source>
         <translation>%1 now holds the radio read on %2 at %3, not saved yet.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="607"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="608"/>
         <source>&amp;Window</source>
         <translation>&amp;Window</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="624"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="625"/>
         <source>(window closed)</source>
         <translation>(window closed)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="773"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="774"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>There is nothing to print: no section is chosen, or the channels have no used channel.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="809"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="810"/>
         <source>The report went to %1</source>
         <translation>The report went to %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="883"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="884"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>Could not start %1. Start Zemtar again to use the new language.</translation>
     </message>
@@ -992,77 +1044,77 @@ and %1 more</translation>
         <translation>The band in this memory is not valid: frequencies are checked against the receive range only.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="231"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="234"/>
         <source>Edit %1</source>
         <translation>Edit %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="378"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="533"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="381"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="536"/>
         <source>Set %1</source>
         <translation>Set %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="386"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="389"/>
         <source>Delete channel %1?</source>
         <translation>Delete channel %1?</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="387"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="390"/>
         <source>Delete the %1 selected channels?</source>
         <translation>Delete the %1 selected channels?</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="394"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="397"/>
         <source>Delete channels</source>
         <translation>Delete channels</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="486"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="489"/>
         <source>The pasted rows reach beyond the last row (Fr).</source>
         <translation>The pasted rows reach beyond the last row (Fr).</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="497"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="500"/>
         <source>Row %1: the pasted cells reach beyond the last column.</source>
         <translation>Row %1: the pasted cells reach beyond the last column.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="506"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="509"/>
         <source>Row %1, %2: %3</source>
         <translation>Row %1, %2: %3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="510"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="513"/>
         <source>Nothing was pasted:
 %1</source>
         <translation>Nothing was pasted:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="514"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="524"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="517"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="527"/>
         <source>Paste</source>
         <translation>Paste</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="522"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="525"/>
         <source>Copy</source>
         <translation>Copy</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="439"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="523"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="442"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="526"/>
         <source>Cut</source>
         <translation>Cut</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="542"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="545"/>
         <source>Delete Channels</source>
         <translation>Delete Channels</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="555"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="558"/>
         <source>Channel Edit</source>
         <translation>Channel Edit</translation>
     </message>

@@ -1,6 +1,7 @@
 // zemtar-cli fleet: many radios, each with its own identity, on several ports at once.
 #include "CliCommon.h"
 #include "Stop.h"
+#include "TerminalHost.h"
 
 #include "editors/ProductInfo.h"
 #include "fleet/FleetJob.h"
@@ -8,6 +9,7 @@
 #include "image/AtomicFile.h"
 #include "image/DataFile.h"
 #include "shell/CIniFile.h"
+#include "shell/Messages.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -104,9 +106,13 @@ int cmdFleet(const Args& a)
     options.acceptBand = a.has(QStringLiteral("accept-band"));
     options.setup = &setupIni();
     options.models = models;
+    options.templateFile = a.positional[0] == QStringLiteral("-") ? inputName(a.positional[0])
+                                                                  : QFileInfo(a.positional[0]).absoluteFilePath();
     QStringList names;
-    for (const fleet::Unit& u : table.units)
+    for (const fleet::Unit& u : table.units) {
         names << u.name;
+        options.values << fleet::valuesText(u);
+    }
     fleet::Job job(options, names, images);
     job.skip(done);
     int already = 0;
@@ -116,21 +122,63 @@ int cmdFleet(const Args& a)
         err(QStringLiteral("%1 of %2 units are done already (%3).").arg(already).arg(names.size()).arg(logPath));
 
     std::mutex console;
+    // How far each port is: on a terminal one line drawn again in place, otherwise a plain
+    // line per port at every quarter.
+    const bool tty = stderrIsTerminal();
+    bool lineOpen = false;
+    QStringList current(ports.size()), shown(ports.size());
+    QList<int> quarter(ports.size(), -1);
+    auto closeLine = [&] {
+        if (lineOpen)
+            std::fputc('\n', stderr);
+        lineOpen = false;
+    };
     job.unitStarted = [&](int port, const QString& unit) {
         const std::lock_guard lock(console);
+        closeLine();
+        current[port] = unit;
+        shown[port].clear();
+        quarter[port] = -1;
         err(QStringLiteral("%1: unit %2 ...").arg(std::as_const(ports)[port], unit));
     };
-    job.unitEnded = [&](int, const fleet::LogEntry& e) {
+    job.blockProgress = [&](int port, bool verifying, int block, int blocks, int secondsLeft) {
         const std::lock_guard lock(console);
+        const QString text = QStringLiteral("%1: unit %2: %3, %4")
+                                 .arg(std::as_const(ports)[port], std::as_const(current)[port],
+                                      verifying ? QStringLiteral("verifying") : QStringLiteral("writing"),
+                                      msg::transferProgress(block, blocks, secondsLeft, Language::English));
+        if (tty) {
+            shown[port] = text;
+            QStringList parts;
+            for (const QString& p : std::as_const(shown))
+                if (!p.isEmpty())
+                    parts << p;
+            std::fprintf(stderr, "\r%s\x1b[K", parts.join(QStringLiteral(" | ")).toLocal8Bit().constData());
+            std::fflush(stderr);
+            lineOpen = true;
+            return;
+        }
+        const int q = (verifying ? 5 : 0) + (blocks > 0 ? block * 4 / blocks : 0);
+        if (block > 0 && q != quarter[port]) {
+            quarter[port] = q;
+            err(text);
+        }
+    };
+    job.unitEnded = [&](int port, const fleet::LogEntry& e) {
+        const std::lock_guard lock(console);
+        closeLine();
+        shown[port].clear();
         err(QStringLiteral("%1: unit %2: %3 - %4").arg(e.port, e.unit, e.result, e.message));
     };
     job.problem = [&](const QString& p) {
         const std::lock_guard lock(console);
+        closeLine();
         err(p);
     };
     if (!a.has(QStringLiteral("yes"))) {
         job.nextRadio = [&](int port, const QString& unit) {
             const std::lock_guard lock(console);
+            closeLine();
             err(QStringLiteral("%1: connect the radio for unit %2 and press Enter (q and Enter: this port stops).")
                     .arg(std::as_const(ports)[port], unit));
             std::string line;
@@ -147,6 +195,7 @@ int cmdFleet(const Args& a)
         job.run();
     }
     g_job = nullptr;
+    closeLine();
 
     const QStringList left = job.failedUnits();
     err(QStringLiteral("%1 of %2 units programmed and verified in this run; %3 done in all.")
@@ -179,7 +228,9 @@ const Command fleetCommand{"fleet",
                            "                      when A or B holds a letter A-F; the width of A is kept); both\n"
                            "                      ends must fit the field, B not below A, at most 100000 units\n"
                            "  --log LOG.csv       one line appended per unit: started, ended, unit, port, radio\n"
-                           "                      identification, result (ok, failed, differs, cancelled), message\n"
+                           "                      identification, result (ok, failed, differs, cancelled), message,\n"
+                           "                      radio model, radio band, template file, SHA-256 of the unit's\n"
+                           "                      image (as sha256sum gives it for DIR/<unit>.dat), unit's values\n"
                            "  --resume LOG.csv    as --log, skipping the units the log records as ok\n"
                            "  --out DIR           keep each unit's image as DIR/<unit>.dat\n"
                            "  --yes               no question before each radio (scripts, simulated radios);\n"

@@ -13,7 +13,6 @@
 
 namespace zemtar::cli {
 
-namespace {
 bool stderrIsTerminal()
 {
 #if defined(_WIN32)
@@ -22,7 +21,6 @@ bool stderrIsTerminal()
     return isatty(STDERR_FILENO) != 0;
 #endif
 }
-} // namespace
 
 TerminalHost::TerminalHost(int retries, bool acceptBand)
     : retries_(retries), acceptBand_(acceptBand), tty_(stderrIsTerminal())
@@ -73,27 +71,32 @@ LinkHost::Answer TerminalHost::ask(const QString& text, Caption, Buttons buttons
 
 void TerminalHost::progress(int value, int maximum)
 {
-    if (maximum <= 0)
+    value_ = value;
+    maximum_ = maximum;
+}
+
+void TerminalHost::blockProgress(int block, int blocks, int, const QString& text)
+{
+    if (blocks <= 0)
         return;
-    const int percent = value * 100 / maximum;
+    const int percent = block * 100 / blocks;
     if (tty_) {
-        const int width = 40, filled = value * width / maximum;
-        std::fprintf(stderr, "\r[%s%s] %3d%% %d/%d", QByteArray(filled, '#').constData(),
-                     QByteArray(width - filled, '.').constData(), percent, value, maximum);
+        // One line, drawn again in place (\r, then the rest of the old line cleared).
+        const int width = 30, filled = maximum_ > 0 ? value_ * width / maximum_ : 0;
+        std::fprintf(stderr, "\r[%s%s] %s\x1b[K", QByteArray(filled, '#').constData(),
+                     QByteArray(width - filled, '.').constData(), text.toLocal8Bit().constData());
         std::fflush(stderr);
         barOpen_ = true;
-    } else if (value > 0 && (percent / 10 != lastShown_ / 10 || value == maximum)) {
-        err(QStringLiteral("progress %1/%2").arg(value).arg(maximum));
+    } else if (block > 0 && (percent / 10 != lastShown_ / 10 || block == blocks)) {
+        err(text);
     }
     lastShown_ = percent;
 }
 
 void TerminalHost::status(const QString& text)
 {
-    bool isNumber = false;
-    text.toInt(&isNumber);
-    if (isNumber || text == lastStatus_)
-        return; // the row counter is already in the progress
+    if (text == lastStatus_)
+        return;
     lastStatus_ = text;
     finishProgress();
     err(text);

@@ -10,6 +10,7 @@
 #include "link/TransferEngine.h"
 #include "shell/Messages.h"
 
+#include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -30,14 +31,33 @@ QString logHeader()
 {
     return tabletext::joinLine({QStringLiteral("Started"), QStringLiteral("Ended"), QStringLiteral("Unit"),
                                 QStringLiteral("Port"), QStringLiteral("Radio"), QStringLiteral("Result"),
-                                QStringLiteral("Message")},
+                                QStringLiteral("Message"), QStringLiteral("Model"), QStringLiteral("Band"),
+                                QStringLiteral("Template"), QStringLiteral("Image SHA-256"), QStringLiteral("Values")},
                                tabletext::Format::Csv);
 }
 
 QString logLine(const LogEntry& e)
 {
-    return tabletext::joinLine({e.started, e.ended, e.unit, e.port, e.identity, e.result, e.message},
+    return tabletext::joinLine({e.started, e.ended, e.unit, e.port, e.identity, e.result, e.message, e.model, e.band,
+                                e.templateFile, e.imageSha256, e.values},
                                tabletext::Format::Csv);
+}
+
+QString identityModel(const QByteArray& identity)
+{
+    const RadioIdentity id{identity};
+    return id.matches() ? QString::fromLatin1(identity.left(4)) : QString();
+}
+
+QString identityBand(const QByteArray& identity)
+{
+    const RadioIdentity id{identity};
+    return id.bandValid() ? band::text(id.band()) : QString();
+}
+
+QString imageSha256(const RadioImage& image)
+{
+    return QString::fromLatin1(QCryptographicHash::hash(image.toByteArray(), QCryptographicHash::Sha256).toHex());
 }
 
 QSet<QString> doneUnits(const QString& logText)
@@ -102,8 +122,9 @@ namespace {
 // message is kept for the log, and waits are real.
 class WorkerHost : public LinkHost {
 public:
-    WorkerHost(const std::atomic<bool>& cancelled, bool acceptBand, std::function<void(int, int)> progress)
-        : cancelled_(cancelled), acceptBand_(acceptBand), progress_(std::move(progress))
+    WorkerHost(const std::atomic<bool>& cancelled, bool acceptBand, std::function<void(int, int)> progress,
+               std::function<void(bool, int, int, int)> blocks)
+        : cancelled_(cancelled), acceptBand_(acceptBand), progress_(std::move(progress)), blocks_(std::move(blocks))
     {
     }
     bool poll() override { return cancelled_; }
@@ -121,6 +142,11 @@ public:
             progress_(offset + value, 2 * maximum);
     }
     void status(const QString&) override {}
+    void blockProgress(int block, int blocks, int secondsLeft, const QString&) override
+    {
+        if (blocks_)
+            blocks_(offset > 0, block, blocks, secondsLeft);
+    }
 
     QString message;
     int offset = 0;
@@ -129,6 +155,7 @@ private:
     const std::atomic<bool>& cancelled_;
     bool acceptBand_;
     std::function<void(int, int)> progress_;
+    std::function<void(bool, int, int, int)> blocks_;
 };
 
 QString now()
@@ -141,10 +168,11 @@ QString now()
 } // namespace
 
 UnitOutcome Job::programOne(const QString& port, const RadioImage& image, const Options& options,
-                            const std::atomic<bool>& cancelled, const std::function<void(int, int)>& progress)
+                            const std::atomic<bool>& cancelled, const std::function<void(int, int)>& progress,
+                            const std::function<void(bool, int, int, int)>& blocks)
 {
     UnitOutcome out;
-    WorkerHost host(cancelled, options.acceptBand, progress);
+    WorkerHost host(cancelled, options.acceptBand, progress, blocks);
     SerialLink link;
     link.m_strPort = port;
     auto failed = [&](LinkOutcome o, const QString& what) {
@@ -157,7 +185,8 @@ UnitOutcome Job::programOne(const QString& port, const RadioImage& image, const 
     }
     TransferEngine engine(link, host, Language::English);
     const LinkOutcome w = engine.write(image, BandLimits::of(band::read(image)));
-    out.identity = QString::fromLatin1(engine.identity().bytes.toHex(' ')).toUpper();
+    out.identityBytes = engine.identity().bytes;
+    out.identity = QString::fromLatin1(out.identityBytes.toHex(' ')).toUpper();
     if (w != LinkOutcome::Success) {
         failed(w, QStringLiteral("write"));
         if (engine.wroteAnything())
@@ -256,12 +285,23 @@ void Job::worker(int port)
         e.started = now();
         e.unit = name;
         e.port = portName;
-        const UnitOutcome o = programOne(portName, images_[std::size_t(i)], options_, cancelled_, [&](int v, int max) {
-            if (progress)
-                progress(port, v, max);
-        });
+        const UnitOutcome o = programOne(
+            portName, images_[std::size_t(i)], options_, cancelled_,
+            [&](int v, int max) {
+                if (progress)
+                    progress(port, v, max);
+            },
+            [&](bool verifying, int block, int blocks, int secondsLeft) {
+                if (blockProgress)
+                    blockProgress(port, verifying, block, blocks, secondsLeft);
+            });
         e.ended = now();
         e.identity = o.identity;
+        e.model = identityModel(o.identityBytes);
+        e.band = identityBand(o.identityBytes);
+        e.templateFile = options_.templateFile;
+        e.imageSha256 = imageSha256(images_[std::size_t(i)]);
+        e.values = std::as_const(options_.values).value(i);
         e.result = o.result;
         e.message = o.message;
         if (o.result == QStringLiteral("ok") && !options_.outDir.isEmpty()) {

@@ -30,7 +30,17 @@ struct LogEntry {
     QString identity; // the radio's identification bytes in hex
     QString result;   // "ok", "failed", "differs" or "cancelled"
     QString message;
+    // Appended after the columns above, so that readers of older logs keep working.
+    QString model;        // the radio's model as it identified itself ("K530"); empty when unknown
+    QString band;         // the band the radio reported ("136-174MHz"); empty when unknown
+    QString templateFile; // the template the unit's image was made from
+    QString imageSha256;  // SHA-256 of the unit's 6144-byte image, as its .dat file holds it
+    QString values;       // the unit's own values, "Section/Label=value; ..."
 };
+// The identification bytes decoded: model and band, empty where they say nothing.
+QString identityModel(const QByteArray& identity);
+QString identityBand(const QByteArray& identity);
+QString imageSha256(const RadioImage& image);
 QString logHeader();
 QString logLine(const LogEntry& e);
 // The units a log records as done ("ok"); lines that are not log lines are skipped.
@@ -50,6 +60,7 @@ struct UnitOutcome {
     QString result = QStringLiteral("failed");
     QString message;
     QString identity;
+    QByteArray identityBytes;
     QStringList differences;
 };
 
@@ -61,11 +72,15 @@ public:
         QString outDir;          // each unit's image as <outDir>/<unit>.dat; empty: none
         bool acceptBand = false; // a template band wider than a radio's is written anyway
         const CIniFile* setup = nullptr;
-        QStringList models; // radio models, for naming differences
+        QStringList models;   // radio models, for naming differences
+        QString templateFile; // named in the log
+        QStringList values;   // per unit, its own values for the log (see Units.h valuesText)
     };
     // Events from the workers (called on their threads).
     std::function<void(int port, const QString& unit)> unitStarted;
     std::function<void(int port, int value, int maximum)> progress;
+    // How far the write (then the read back) is in blocks, with the seconds left (-1: not known).
+    std::function<void(int port, bool verifying, int block, int blocks, int secondsLeft)> blockProgress;
     std::function<void(int port, const LogEntry& entry)> unitEnded;
     std::function<void(const QString& problem)> problem; // a log line that could not be written
     // Asked before each unit on a port (the operator connects the next radio): true goes on,
@@ -89,7 +104,8 @@ public:
     int total() const { return int(names_.size()); }
 
     static UnitOutcome programOne(const QString& port, const RadioImage& image, const Options& options,
-                                  const std::atomic<bool>& cancelled, const std::function<void(int, int)>& progress);
+                                  const std::atomic<bool>& cancelled, const std::function<void(int, int)>& progress,
+                                  const std::function<void(bool, int, int, int)>& blocks = {});
 
 private:
     void worker(int port);

@@ -361,4 +361,16 @@ QString fileNameFor(const QString& unit)
     return name;
 }
 
+QString valuesText(const Unit& unit)
+{
+    QStringList parts;
+    for (const editors::SettingAssignment& a : unit.settings)
+        parts << QStringLiteral("%1/%2=%3").arg(a.section, a.key, a.value);
+    for (const ChannelValue& c : unit.channels)
+        parts << QStringLiteral("Channel %1/%2=%3")
+                     .arg(ChannelTable::rowLabel(c.row), ChannelTable::header(c.column, Language::English).trimmed(),
+                          c.value);
+    return parts.join(QStringLiteral("; "));
+}
+
 } // namespace zemtar::fleet

@@ -57,6 +57,9 @@ UnitImage applyUnit(const RadioImage& templ, const Unit& unit, const QStringList
 QStringList checkUnits(const RadioImage& templ, const QList<Unit>& units, const QStringList& models,
                        QList<RadioImage>* images);
 
+// The unit's own values as one line for a log: "MSK/ID Code=1001; Channel 5/Chnnel Name=DOOR".
+QString valuesText(const Unit& unit);
+
 // A unit's name as a file name: characters other than letters, digits, '-', '_' and '.'
 // become '_'.
 QString fileNameFor(const QString& unit);

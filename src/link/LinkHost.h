@@ -25,6 +25,16 @@ public:
     virtual Answer ask(const QString& text, Caption caption, Buttons buttons, Icon icon = Icon::None) = 0;
     virtual void progress(int value, int maximum) = 0;
     virtual void status(const QString& text) = 0;
+    // How far a transfer is: blocks done of all, the seconds still to go (-1 while not known),
+    // and the same as a line in the transfer's language. Shown as the status unless a host
+    // draws it otherwise.
+    virtual void blockProgress(int block, int blocks, int secondsLeft, const QString& text)
+    {
+        (void)block;
+        (void)blocks;
+        (void)secondsLeft;
+        status(text);
+    }
 };
 
 } // namespace zemtar

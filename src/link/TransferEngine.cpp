@@ -4,6 +4,9 @@
 #include "WakeUp.h"
 #include "shell/Messages.h"
 
+#include <algorithm>
+#include <chrono>
+
 namespace zemtar {
 
 using Answer = LinkHost::Answer;
@@ -122,7 +125,19 @@ void TransferEngine::stepProgress()
     if (progress_ < kProgressMax)
         ++progress_;
     host_.progress(progress_, kProgressMax);
-    host_.status(QString::number(progress_));
+    showBlocks();
+}
+
+void TransferEngine::showBlocks()
+{
+    // The time left from the time each block took so far.
+    int secondsLeft = -1;
+    if (block_ > 0 && clock_) {
+        const qint64 elapsed = std::max<qint64>(0, clock_() - startedMs_);
+        const qint64 leftMs = elapsed * (blocks_ - block_) / block_;
+        secondsLeft = int((leftMs + 999) / 1000);
+    }
+    host_.blockProgress(block_, blocks_, secondsLeft, msg::transferProgress(block_, blocks_, secondsLeft, lang_));
 }
 
 std::optional<LinkOutcome> TransferEngine::pollFive()
@@ -227,6 +242,17 @@ LinkOutcome TransferEngine::run(bool writing, RadioImage& image, BandLimits docu
     }
     if (auto ended = setUpLink(writing, documentBand))
         return *ended;
+    if (!clock_) {
+        const auto origin = std::chrono::steady_clock::now();
+        clock_ = [origin] {
+            return qint64(
+                std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - origin)
+                    .count());
+        };
+    }
+    startedMs_ = clock_();
+    block_ = 0;
+    blocks_ = writing ? kWriteBlocks : kReadBlocks;
 
     if (writing) {
         const auto sequence = proto::blocks(254);
@@ -239,6 +265,7 @@ LinkOutcome TransferEngine::run(bool writing, RadioImage& image, BandLimits docu
         for (const proto::Block& b : sequence) {
             if (auto ended = sendBlock(b.address, b.imageOffset))
                 return *ended;
+            ++block_;
             if (b.lastOfRow) {
                 stepProgress();
                 if (auto ended = pollFive())
@@ -248,6 +275,8 @@ LinkOutcome TransferEngine::run(bool writing, RadioImage& image, BandLimits docu
         const std::uint16_t finalAddress = std::uint16_t(sequence.back().address + proto::kBlockLength);
         if (auto ended = sendBlock(finalAddress, map::kBand.offset))
             return *ended;
+        ++block_;
+        showBlocks(); // every block is in; the bar stays where the rows brought it
         return end(LinkOutcome::Success);
     }
 
@@ -274,6 +303,7 @@ LinkOutcome TransferEngine::run(bool writing, RadioImage& image, BandLimits docu
         };
         if (auto ended = readBlock(b.address, true, fullRow ? 1 : 0, copy))
             return *ended;
+        ++block_;
         if (b.lastOfRow) {
             stepProgress();
             if (auto ended = pollFive())

@@ -38,6 +38,13 @@ public:
     TransferEngine(Port& port, LinkHost& host, Language lang) : port_(port), host_(host), lang_(lang) {}
     // The port's name as the user knows it ("com1", a device path), for the messages.
     void setPortName(const QString& name) { portName_ = name; }
+    // Milliseconds from any fixed point, for the time a transfer has left; a steady clock
+    // unless set (tests set their own).
+    void setClock(std::function<qint64()> msNow) { clock_ = std::move(msNow); }
+    // Blocks a transfer moves, as its progress counts them: a read 512, a write 510 and the
+    // final block.
+    static constexpr int kReadBlocks = 512;
+    static constexpr int kWriteBlocks = 511;
 
     // A block whose reply or acknowledgement came disturbed is asked for (or sent) again this
     // many times, after the line has fallen quiet.
@@ -77,6 +84,7 @@ private:
     LinkOutcome fail(msg::Id id, const QString& detail = {});
     LinkOutcome end(LinkOutcome outcome);
     void stepProgress();
+    void showBlocks();
 
     Port& port_;
     LinkHost& host_;
@@ -87,6 +95,10 @@ private:
     int repeated_ = 0;
     RadioIdentity identity_;
     QString portName_;
+    std::function<qint64()> clock_;
+    qint64 startedMs_ = 0;
+    int block_ = 0;
+    int blocks_ = 0;
 };
 
 } // namespace zemtar

@@ -118,6 +118,22 @@ QString waitingForRadio(Language lang)
     return pick(lang, "Waiting the response from radio....", "请等待对机讲响应....");
 }
 
+QString radioTakes(int lowMHz, int highMHz, Language lang)
+{
+    return pick(lang, "This radio takes %1-%2 MHz.", "本机频段为 %1-%2 MHz。").arg(lowMHz).arg(highMHz);
+}
+
+QString transferProgress(int block, int blocks, int secondsLeft, Language lang)
+{
+    const int percent = blocks > 0 ? int(qint64(block) * 100 / blocks) : 0;
+    QString text = pick(lang, "block %1 of %2, %3 %", "第 %1 块，共 %2 块，%3%").arg(block).arg(blocks).arg(percent);
+    if (secondsLeft < 0 || block >= blocks)
+        return text;
+    if (secondsLeft < 100)
+        return text + pick(lang, ", about %1 s left", "，约剩 %1 秒").arg(secondsLeft);
+    return text + pick(lang, ", about %1 min left", "，约剩 %1 分钟").arg((secondsLeft + 30) / 60);
+}
+
 QString hexBytes(const QByteArray& bytes, Language lang)
 {
     if (bytes.isEmpty())

@@ -49,6 +49,10 @@ QString radioTypeReset(const QString& where, const QString& value, int count, La
 QString waitingForRadio(Language lang);
 // A port the user may not open: what to do about it (Linux's dialout group).
 QString portPermissionDenied(const QString& device, Language lang);
+// The second line under a frequency outside the band: "This radio takes 136-174 MHz."
+QString radioTakes(int lowMHz, int highMHz, Language lang);
+// A transfer's progress: "block 37 of 512, 7 %, about 8 s left" (no time when not known).
+QString transferProgress(int block, int blocks, int secondsLeft, Language lang);
 
 // What was wrong with an answer of the radio.
 enum class ReplyFault {

@@ -1,6 +1,7 @@
 // Verify and the fleet job: the units table, naming differences, and the real programs against
 // several simulated radios (four on one simulator, a fault on one port, a job stopped halfway).
 #include "channels/ChannelTable.h"
+#include "channels/TableText.h"
 #include "editors/SettingsText.h"
 #include "fleet/FleetJob.h"
 #include "fleet/Units.h"
@@ -9,8 +10,11 @@
 #include "image/Encodings.h"
 #include "support/TestSupport.h"
 
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
@@ -198,9 +202,24 @@ TEST(FleetLog, LinesRoundTripAndOnlyOkCountsAsDone)
 {
     QTemporaryDir dir;
     const QString log = dir.filePath(QStringLiteral("log.csv"));
-    LogEntry e{
-        QStringLiteral("t0"),    QStringLiteral("t1"), QStringLiteral("unit, \"7\""),         QStringLiteral("com1"),
-        QStringLiteral("55 35"), QStringLiteral("ok"), QStringLiteral("written and verified")};
+    LogEntry e{QStringLiteral("t0"),
+               QStringLiteral("t1"),
+               QStringLiteral("unit, \"7\""),
+               QStringLiteral("com1"),
+               QStringLiteral("55 35"),
+               QStringLiteral("ok"),
+               QStringLiteral("written and verified"),
+               QStringLiteral("U530"),
+               QStringLiteral("136-174MHz"),
+               QStringLiteral("C:\\fleet\\t, \"new\".dat"),
+               QString(64, u'a'),
+               QStringLiteral("MSK/ID Code=7; Channel 5/Chnnel Name=A,\"B\"")};
+    // Every field comes back whole, quoted where it must be.
+    const QList<tabletext::Line> parsed = tabletext::parse(logLine(e));
+    ASSERT_EQ(parsed.size(), 1);
+    EXPECT_EQ(parsed[0].fields, (QStringList{e.started, e.ended, e.unit, e.port, e.identity, e.result, e.message,
+                                             e.model, e.band, e.templateFile, e.imageSha256, e.values}));
+    EXPECT_EQ(tabletext::parse(logHeader())[0].fields.size(), 12);
     ASSERT_TRUE(appendLogLine(log, logLine(e), nullptr));
     e.unit = QStringLiteral("8");
     e.result = QStringLiteral("failed");
@@ -347,6 +366,27 @@ TEST(FleetCli, FourRadiosEachEndWithTheTemplatePlusTheirUnit)
     }
     EXPECT_EQ(ok.size(), 12);
     EXPECT_EQ(ports.size(), 4); // every port took its share
+    // The columns readers of older logs know stay in their place; the new ones trace each
+    // radio to its template, its image (the SHA-256 of its .dat file) and its own values.
+    const QList<tabletext::Line> records = tabletext::parse(QString::fromUtf8(test::readAll(log)));
+    ASSERT_EQ(records.size(), 13);
+    EXPECT_EQ(records[0].fields.mid(0, 7).join(u','), QStringLiteral("Started,Ended,Unit,Port,Radio,Result,Message"));
+    for (qsizetype i = 1; i < records.size(); ++i) {
+        const QStringList& f = records[i].fields;
+        ASSERT_EQ(f.size(), 12) << qPrintable(f.join(u'|'));
+        EXPECT_TRUE(QDateTime::fromString(f[0], Qt::ISODate).isValid() && f[0].size() > 19) << qPrintable(f[0]);
+        EXPECT_TRUE(f[7].endsWith(QStringLiteral("530"))) << qPrintable(f[7]);
+        EXPECT_TRUE(f[8].endsWith(QStringLiteral("MHz"))) << qPrintable(f[8]);
+        EXPECT_EQ(f[9], QFileInfo(templ).absoluteFilePath());
+        RadioImage unit;
+        ASSERT_TRUE(DataFile::load(QDir(out).filePath(f[2] + QStringLiteral(".dat")), unit, nullptr));
+        EXPECT_EQ(f[10], imageSha256(unit));
+        EXPECT_EQ(f[10], QString::fromLatin1(
+                             QCryptographicHash::hash(test::readAll(QDir(out).filePath(f[2] + QStringLiteral(".dat"))),
+                                                      QCryptographicHash::Sha256)
+                                 .toHex()));
+        EXPECT_EQ(f[11], QStringLiteral("MSK/ID Code=") + f[2]);
+    }
     // Each radio holds exactly the image of the last unit it got.
     for (auto it = lastOnPort.begin(); it != lastOnPort.end(); ++it) {
         const QString unitFile = QDir(out).filePath(it.value() + QStringLiteral(".dat"));

@@ -92,7 +92,7 @@ TEST(Transfer, ReadCopiesTheRadioAndLeavesUntransferredBytesAlone)
         ASSERT_EQ(doc.at(i), transferred ? source.at(i) : before.at(i)) << "offset " << i;
     }
     EXPECT_EQ(rig.host.progressValue, 191);
-    EXPECT_EQ(rig.host.statuses.last(), QStringLiteral("191"));
+    EXPECT_EQ(rig.host.statuses.last(), QStringLiteral("block 512 of 512, 100 %"));
     EXPECT_EQ(rig.port.closes, 1);
     EXPECT_FALSE(rig.port.isOpen());
     EXPECT_TRUE(rig.host.questions.empty());
@@ -124,11 +124,37 @@ TEST(Transfer, WriteSendsTheImageButNeverTheCalibrationBytes)
     EXPECT_EQ(rig.wakeUps(), 2); // woken and identified twice, no question asked
     EXPECT_TRUE(rig.host.questions.empty());
     EXPECT_EQ(rig.host.progressValue, 190);
+    EXPECT_EQ(rig.host.statuses.last(), QStringLiteral("block 511 of 511, 100 %"));
     int blocks = 0;
     for (const QByteArray& w : rig.port.writes)
         blocks += w.size() == 4 && w[0] == 'W';
     EXPECT_EQ(blocks, 511);
     EXPECT_EQ(rig.port.writes[rig.port.writes.size() - 2], proto::header('W', 0x0FF0));
+}
+
+TEST(Transfer, ProgressCountsBlocksAndTheTimeLeftFromTheTimeEachTook)
+{
+    // Time passes with the bytes on the wire: 10 ms for every write to the port.
+    for (const Language lang : {Language::English, Language::Chinese}) {
+        Rig rig;
+        rig.radio.loadImage(patternImage());
+        TransferEngine engine(rig.port, rig.host, lang);
+        engine.setClock([&] { return qint64(rig.port.writes.size()) * 10; });
+        RadioImage doc = RadioImage::newDocument();
+        ASSERT_EQ(engine.read(doc), LinkOutcome::Success);
+        // Row 11 ends with block 36: 36 blocks (two writes each) and the password block took
+        // 740 ms, so 476 blocks more take 9.8 s.
+        const QString expected = lang == Language::English ? QStringLiteral("block 36 of 512, 7 %, about 10 s left")
+                                                           : QString::fromUtf8("第 36 块，共 512 块，7%，约剩 10 秒");
+        EXPECT_TRUE(rig.host.statuses.contains(expected)) << rig.host.statuses.join(u'|').toStdString();
+        const QString last = lang == Language::English ? QStringLiteral("block 512 of 512, 100 %")
+                                                       : QString::fromUtf8("第 512 块，共 512 块，100%");
+        EXPECT_EQ(rig.host.statuses.last(), last);
+        EXPECT_EQ(rig.host.progressValue, 191); // the bar keeps its range
+    }
+    // Long transfers count in minutes.
+    EXPECT_EQ(msg::transferProgress(5, 512, 300, Language::English),
+              QStringLiteral("block 5 of 512, 0 %, about 5 min left"));
 }
 
 TEST(Transfer, SilentRadioAsksAfterFifteenWakeUpsAndRetryStartsFifteenMore)

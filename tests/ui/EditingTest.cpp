@@ -80,7 +80,12 @@ private slots:
             messages_.clear();
             typeFrequency(1, ColRx, u8(r.typed), 3, ColRx);
             QCOMPARE(messages_.size(), 1);
-            QCOMPARE(messages_[0].text, msg::text(r.id, Language::English));
+            // Outside the band, a second line names the band of the radio type in use.
+            const Band b = band::read(frame()->activeDocument()->image());
+            const QString second = r.id == msg::OutOfRange
+                                       ? QStringLiteral("\nThis radio takes %1-%2 MHz.").arg(b.lowMHz).arg(b.highMHz)
+                                       : QString();
+            QCOMPARE(messages_[0].text, msg::text(r.id, Language::English) + second);
             QCOMPARE(messages_[0].caption, QStringLiteral("Caution"));
             QCOMPARE(messages_[0].icon, r.icon);
             QCOMPARE(cell(1, ColRx), QStringLiteral("145.12500"));

@@ -1,5 +1,6 @@
 // Read, Write, Com Setup and the power adjustment in the window, against the simulated radio.
 #include "UiFixture.h"
+#include "channels/TableText.h"
 #include "channels/ui/CZemtarView.h"
 #include "editors/Settings.h"
 #include "fleet/FleetJob.h"
@@ -25,6 +26,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTimer>
@@ -295,12 +297,24 @@ private slots:
         QVERIFY(dlg.unitsLabel()->text().startsWith(QStringLiteral("4 unit(s): 1001 ... 1004")));
         dlg.portBoxes()[1]->setChecked(true);
         dlg.askBox()->setChecked(false);
+        // A log kept from an earlier day: the job appends to it.
+        const QByteArray earlier = fleet::logHeader().toUtf8() + "\n2026-01-05T10:00:00+01:00,x,0999,com1,55,ok,old\n";
+        zemtar::test::writeAll(file("fleet-log.csv"), earlier);
+        dlg.logEdit()->setText(file("fleet-log.csv"));
         QSignalSpy done(&dlg, &CFleetDlg::finished);
+        QStringList shown; // what the first port's row said while it ran
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&] { shown << dlg.unitLabel(0)->text(); });
+        watch.start(0);
         QVERIFY(dlg.start());
         QTRY_COMPARE_WITH_TIMEOUT(done.size(), 1, 120000);
+        watch.stop();
+        static const QRegularExpression writing(QStringLiteral("^unit 100\\d: writing, block \\d+ of 511, \\d+ %")),
+            verifying(QStringLiteral("^unit 100\\d: verifying, block \\d+ of 512, \\d+ %"));
+        QVERIFY2(!shown.filter(writing).isEmpty() && !shown.filter(verifying).isEmpty(), qPrintable(shown.join(u'|')));
         QCOMPARE(dlg.logText().count(QStringLiteral(",ok,")), 4);
         QVERIFY(dlg.logText().contains(QStringLiteral(",com1,")) && dlg.logText().contains(QStringLiteral(",com2,")));
-        QCOMPARE(fleet::doneUnits(QString::fromUtf8(zemtar::test::readAll(dlg.logPath()))).size(), 4);
+        QCOMPARE(fleet::doneUnits(QString::fromUtf8(zemtar::test::readAll(dlg.logPath()))).size(), 5); // and 0999
 
         // Asking before each radio: nothing goes until "Next radio".
         dlg.sequenceEdit()->setText(QStringLiteral("MSK/ID Code=2001..2001"));
@@ -315,6 +329,30 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(done.size(), 2, 60000);
         QVERIFY(dlg.logText().contains(QStringLiteral(",2001,")));
         QVERIFY(messages_.isEmpty());
+
+        // Both jobs went into the one log after its earlier line, each line a whole CSV record
+        // naming the radio, the template, the image and the unit's values; the summaries are
+        // on the screen only.
+        QCOMPARE(dlg.logPath(), file("fleet-log.csv"));
+        const QByteArray kept = zemtar::test::readAll(file("fleet-log.csv"));
+        QVERIFY(kept.startsWith(earlier));
+        const QList<tabletext::Line> lines = tabletext::parse(QString::fromUtf8(kept));
+        QCOMPARE(lines.size(), 7);
+        QCOMPARE(lines[0].fields.join(u','), fleet::logHeader());
+        for (qsizetype i = 2; i < lines.size(); ++i) {
+            const QStringList& f = lines[i].fields;
+            QCOMPARE(f.size(), 12);
+            QCOMPARE(f[5], QStringLiteral("ok"));
+            QVERIFY2(f[7].endsWith(QStringLiteral("530")) && f[8].endsWith(QStringLiteral("MHz")),
+                     qPrintable(f.join(u'|')));
+            QCOMPARE(f[9], frame()->activeDocument()->displayName());
+            QCOMPARE(f[10].size(), 64);
+            QCOMPARE(f[11], QStringLiteral("MSK/ID Code=") + f[2]);
+        }
+        QVERIFY(!kept.contains("programmed") && !dlg.logText().contains(QStringLiteral("programmed")));
+        QCOMPARE(dlg.logText().count(fleet::logHeader()), 1);
+        QVERIFY2(dlg.summaryLabel()->text().startsWith(QStringLiteral("1 of 1 units programmed and verified")),
+                 qPrintable(dlg.summaryLabel()->text()));
     }
 
     void programManyRadiosRefusesBeforeAnyRadio()

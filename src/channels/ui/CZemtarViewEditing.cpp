@@ -209,8 +209,11 @@ bool CZemtarView::commitCell(long row, long col, bool onEnter)
     const CommitResult result = zemtar::commitCell(t, int(row), int(col), text, band_, g().lang());
     if (!result.accepted()) {
         const QMessageBox::Icon icon = *result.error == msg::DataFormat ? QMessageBox::Critical : QMessageBox::Warning;
-        messageBox(this, msg::text(*result.error, g().lang()), msg::text(msg::CautionTitle, g().lang()),
-                   QMessageBox::Ok, icon);
+        QString message = msg::text(*result.error, g().lang());
+        if (*result.error == msg::OutOfRange) // which band, so the user need not look it up
+            message += u'\n' + msg::radioTakes(int(band_.low / freq::kUnitsPerMHz),
+                                               int(band_.high / freq::kUnitsPerMHz), g().lang());
+        messageBox(this, message, msg::text(msg::CautionTitle, g().lang()), QMessageBox::Ok, icon);
         // The refused value stays in its cell's editor (emptied after Enter); the row is kept.
         auto* edit = static_cast<QLineEdit*>(editor);
         const QString keep = onEnter ? QString() : text;

@@ -3,6 +3,8 @@
 #include "editors/ProductInfo.h"
 #include "image/AtomicFile.h"
 #include "link/SerialLink.h"
+#include "shell/Messages.h"
+#include "shell/ui/AppGlobals.h"
 #include "shell/ui/MessageBox.h"
 
 #include <QCheckBox>
@@ -29,7 +31,8 @@ constexpr qint64 kMaxUnitsTable = 16 << 20;
 }
 
 CFleetDlg::CFleetDlg(const RadioImage& templ, const QString& templateName, const CIniFile& setup, QWidget* parent)
-    : QDialog(parent), template_(templ), setup_(setup), models_(productinfo::modelNames(setup))
+    : QDialog(parent), template_(templ), setup_(setup), models_(productinfo::modelNames(setup)),
+      templateName_(templateName)
 {
     setObjectName(QStringLiteral("fleetDialog"));
     setWindowTitle(tr("Program Many Radios"));
@@ -98,12 +101,36 @@ CFleetDlg::CFleetDlg(const RadioImage& templ, const QString& templateName, const
     pg->addWidget(ask_, 4, 0, 1, 4);
     layout->addWidget(portsBox);
 
+    auto* logRow = new QHBoxLayout;
+    logRow->addWidget(new QLabel(tr("Log:"), this));
+    logEdit_ = new QLineEdit(this);
+    logEdit_->setObjectName(QStringLiteral("logPath"));
+    logEdit_->setPlaceholderText(tr("fleet-log.csv in the application's data folder"));
+    logRow->addWidget(logEdit_, 1);
+    auto* chooseLog = new QPushButton(tr("Choose..."), this);
+    chooseLog->setObjectName(QStringLiteral("chooseLog"));
+    chooseLog->setAutoDefault(false);
+    logRow->addWidget(chooseLog);
+    layout->addLayout(logRow);
+    connect(chooseLog, &QPushButton::clicked, this, [this] {
+        // An existing log is appended to, not replaced.
+        const QString path = QFileDialog::getSaveFileName(this, tr("Log"), logEdit_->text(), tr("Log (*.csv)"), nullptr,
+                                                          QFileDialog::DontConfirmOverwrite);
+        if (!path.isEmpty())
+            logEdit_->setText(path);
+    });
+
     log_ = new QPlainTextEdit(this);
     log_->setObjectName(QStringLiteral("log"));
     log_->setReadOnly(true);
     log_->setLineWrapMode(QPlainTextEdit::NoWrap);
     log_->setMinimumHeight(160);
     layout->addWidget(log_, 1);
+    summary_ = new QLabel(this);
+    summary_->setObjectName(QStringLiteral("summary"));
+    summary_->setWordWrap(true);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(summary_);
 
     auto* buttons = new QHBoxLayout;
     start_ = new QPushButton(tr("Start"), this);
@@ -224,9 +251,13 @@ bool CFleetDlg::start()
         appMessage(this, tr("Tick at least one port."), QMessageBox::Ok, QMessageBox::Information);
         return false;
     }
-    const QString dir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    const QString logPath = QDir(dir).filePath(
-        QStringLiteral("fleet-%1.csv").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
+    // One log for every job, appended to as the command line does: a radio programmed last
+    // week is found in the same file as today's.
+    QString logPath = logEdit_->text().trimmed();
+    if (logPath.isEmpty())
+        logPath = QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+                      .filePath(QStringLiteral("fleet-log.csv"));
+    const QString dir = QFileInfo(logPath).absolutePath();
     // The log is the only record of which unit went into which radio: without it, no radio.
     const auto why = QDir().mkpath(dir) ? fleet::prepareOutputs(logPath, {})
                                         : std::optional<QString>(tr("Cannot make the folder %1.").arg(dir));
@@ -236,15 +267,23 @@ bool CFleetDlg::start()
         return false;
     }
     logPath_ = logPath;
+    logEdit_->setText(logPath);
     options.logPath = logPath_;
     options.setup = &setup_;
     options.models = models_;
+    options.templateFile = templateName_;
     QStringList names;
-    for (const fleet::Unit& u : units_.units)
+    for (const fleet::Unit& u : units_.units) {
         names << u.name;
+        options.values << fleet::valuesText(u);
+    }
     job_ = std::make_unique<fleet::Job>(options, names, images_);
     go_ = QList<bool>(options.ports.size(), false);
-    log_->setPlainText(fleet::logHeader());
+    // The lines of every job of this window, under one header: a valid CSV to save.
+    if (log_->document()->isEmpty())
+        log_->setPlainText(fleet::logHeader());
+    summary_->setText(tr("Running; the log is %1.").arg(QDir::toNativeSeparators(logPath_)));
+    problems_.clear();
     for (const Row& r : rows_) {
         r.bar->setValue(0);
         r.unit->clear();
@@ -277,6 +316,18 @@ bool CFleetDlg::start()
             },
             Qt::QueuedConnection);
     };
+    job_->blockProgress = [this](int port, bool verifying, int block, int blocks, int secondsLeft) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, port, verifying, block, blocks, secondsLeft] {
+                Row& r = rows_[jobPorts_[port]];
+                r.verifying = verifying;
+                const QString how = msg::transferProgress(block, blocks, secondsLeft, g().lang());
+                r.unit->setText(verifying ? tr("unit %1: verifying, %2").arg(r.current, how)
+                                          : tr("unit %1: writing, %2").arg(r.current, how));
+            },
+            Qt::QueuedConnection);
+    };
     job_->unitEnded = [this](int port, const fleet::LogEntry& e) {
         QMetaObject::invokeMethod(
             this,
@@ -288,7 +339,7 @@ bool CFleetDlg::start()
     };
     job_->problem = [this](const QString& p) {
         QMetaObject::invokeMethod(
-            this, [this, p] { log_->appendPlainText(p); }, Qt::QueuedConnection);
+            this, [this, p] { problems_ << p; }, Qt::QueuedConnection);
     };
     if (ask_->isChecked()) {
         job_->nextRadio = [this](int port, const QString& unit) {
@@ -325,9 +376,14 @@ void CFleetDlg::onFinished()
     if (runner_.joinable())
         runner_.join();
     const QStringList left = job_->failedUnits();
-    log_->appendPlainText(tr("%1 of %2 units programmed and verified.").arg(job_->succeeded()).arg(job_->total()));
+    QStringList summary{tr("%1 of %2 units programmed and verified; the log is %3.")
+                            .arg(job_->succeeded())
+                            .arg(job_->total())
+                            .arg(QDir::toNativeSeparators(logPath_))};
     if (!left.isEmpty())
-        log_->appendPlainText(tr("Not done: %1").arg(left.join(QStringLiteral(", "))));
+        summary << tr("Not done: %1").arg(left.join(QStringLiteral(", ")));
+    summary += problems_;
+    summary_->setText(summary.join(u'\n'));
     for (Row& r : rows_) {
         if (r.next->isEnabled())
             r.unit->setText(job_->cancelled() ? tr("stopped") : QString());

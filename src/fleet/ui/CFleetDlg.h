@@ -45,6 +45,12 @@ public:
     QPushButton* nextButton(int port) const { return rows_.value(port).next; }
     QProgressBar* progressBar(int port) const { return rows_.value(port).bar; }
     QLabel* unitsLabel() const { return unitsLabel_; }
+    // The log the job appends to; empty: fleet-log.csv in the application's data folder.
+    QLineEdit* logEdit() const { return logEdit_; }
+    // The last job's outcome, shown under the log (never written into it).
+    QLabel* summaryLabel() const { return summary_; }
+    // What a port's row says of its unit: writing, verifying and how far.
+    QLabel* unitLabel(int port) const { return rows_.value(port).unit; }
 
 signals:
     void finished();
@@ -67,6 +73,10 @@ private:
     fleet::UnitsTable units_;
     QList<RadioImage> images_;
     QString logPath_;
+    QString templateName_;
+    QLineEdit* logEdit_;
+    QLabel* summary_;
+    QStringList problems_; // log lines that could not be written, in the last job
 
     QLabel* unitsLabel_;
     QLineEdit* sequence_;

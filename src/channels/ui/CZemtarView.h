@@ -108,6 +108,10 @@ private:
     void onLeaveCell();
     void onEnterCell();
     bool frequencyKey(QKeyEvent* e);
+    // Says in the status bar what an edit did not take.
+    void noteRejectedInput(QLineEdit* edit);
+    // True for clipboard text of several cells (tabs or line breaks), pasted into the table.
+    static bool isCellBlock(const QString& text);
     void setTable(const ChannelTable& t);
     void showContextMenu(const QPoint& pos);
 

@@ -1,0 +1,168 @@
+// The channel table under the keyboard and the mouse: values passed through whole, fast
+// typing, changes to many rows, paste into an open editor, the frozen columns and find.
+#include "UiFixture.h"
+#include "channels/ui/CZemtarView.h"
+#include "shell/ui/CChildFrame.h"
+#include "shell/ui/CZemtarDoc.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QUndoStack>
+
+using namespace zemtar;
+using namespace zemtar::ui;
+using namespace zemtar::ui::uitest;
+
+class TableTest : public UiFixture {
+    Q_OBJECT
+
+    CZemtarView* view() const { return frame()->activeView(); }
+    CMSFlexGrid* grid() const { return view()->grid(); }
+    QString cell(int row, int col) const { return grid()->GetTextMatrix(row, col); }
+    static QWidget* focused() { return QApplication::focusWidget(); }
+    void go(int row, int col)
+    {
+        const QModelIndex index = grid()->model()->index(row - 1, col - 1);
+        grid()->scrollTo(index);
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, grid()->visualRect(index).center());
+    }
+    bool startShown()
+    {
+        if (!start(QStringLiteral("English")))
+            return false;
+        frame()->show();
+        QApplication::setActiveWindow(frame());
+        return QTest::qWaitForWindowActive(frame());
+    }
+    // Channels 1 to `count`, typed into the receive cells.
+    void typeChannels(int count)
+    {
+        for (int r = 1; r <= count; ++r) {
+            go(r, ColRx);
+            QTest::keyClicks(focused(), QStringLiteral("145.%1").arg(r * 25, 3, 10, QChar(u'0')));
+            QTest::keyClick(focused(), Qt::Key_Return);
+        }
+    }
+    static bool said(const QSignalSpy& spy, const QString& part)
+    {
+        for (const QList<QVariant>& args : spy)
+            if (args.at(0).toString().contains(part))
+                return true;
+        return false;
+    }
+
+private slots:
+    void aLongNamePassesThroughWholeAndOverflowIsSaid()
+    {
+        QVERIFY(startShown());
+        typeChannels(2);
+        grid()->SetTextMatrix(1, ColName, QStringLiteral("REPEATER")); // as read from a radio
+        go(1, ColName);
+        QCOMPARE(focused(), view()->nameEdit());
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QCOMPARE(cell(1, ColName), QStringLiteral("REPEATER"));
+        QCOMPARE(grid()->GetCol(), long(ColPower));
+
+        QSignalSpy status(view(), &CZemtarView::statusText);
+        go(2, ColName);
+        QTest::keyClicks(focused(), QStringLiteral("ABCDEFGHIJ"));
+        QVERIFY(said(status, QStringLiteral("at most 7 characters")));
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QCOMPARE(cell(2, ColName), QStringLiteral("ABCDEFG"));
+
+        status.clear();
+        QApplication::clipboard()->setText(QStringLiteral("LONGNAME1"));
+        go(2, ColName);
+        QTest::keyClick(focused(), Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(said(status, QStringLiteral("at most 7 characters")));
+        status.clear();
+        view()->nameEdit()->clear();
+        QTest::sendKeyEvent(QTest::Click, focused(), Qt::Key_unknown, u8("中"), {});
+        QVERIFY(said(status, QStringLiteral("letters, digits")));
+    }
+
+    void keysRightAfterEnterGoToTheNextCell()
+    {
+        QVERIFY(startShown());
+        typeChannels(1);
+        go(1, ColDecode);
+        QVERIFY(view()->listEditor(ColDecode)->isVisible());
+        // As fast as keys can come: no event is handled between them but the keys themselves.
+        QWidget* keys = focused();
+        QTest::keyClicks(keys, QStringLiteral("67.0"));
+        QTest::keyClick(keys, Qt::Key_Return);
+        QTest::keyClicks(keys, QStringLiteral("71.9"));
+        QTest::keyClick(keys, Qt::Key_Return);
+        QCOMPARE(cell(1, ColDecode), QStringLiteral("67.0"));
+        QCOMPARE(cell(1, ColEncode), QStringLiteral("71.9"));
+        QCOMPARE(grid()->GetCol(), long(ColName));
+    }
+
+    void aChangeToEveryRowAsksAndSaysHowMany()
+    {
+        QVERIFY(startShown());
+        typeChannels(3);
+        QUndoStack* undo = view()->undoStack();
+        const int steps = undo->count();
+        QSignalSpy status(view(), &CZemtarView::statusText);
+        QHeaderView* header = grid()->horizontalHeader();
+        const int x = header->sectionViewportPosition(ColPower - 1) + header->sectionSize(ColPower - 1) / 2;
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+        QCOMPARE(view()->selectedRows().size(), kLastRow - kFirstRow + 1);
+        answers_ = {QMessageBox::No};
+        QTest::keyClick(focused(), Qt::Key_Up);
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY(messages_.last().text.contains(QStringLiteral("all 3 used channels")));
+        for (int r = 1; r <= 3; ++r)
+            QCOMPARE(cell(r, ColPower), QStringLiteral("High"));
+        QCOMPARE(undo->count(), steps);
+
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+        answers_ = {QMessageBox::Yes};
+        QTest::keyClick(focused(), Qt::Key_Up);
+        for (int r = 1; r <= 3; ++r)
+            QCOMPARE(cell(r, ColPower), QStringLiteral("Low"));
+        QVERIFY(cell(4, ColPower).isEmpty());
+        QVERIFY(said(status, QStringLiteral("on 3 channels")));
+        QCOMPARE(undo->count(), steps + 1);
+
+        // Two rows chosen by their numbers: no question, the count in the status bar.
+        status.clear();
+        messages_.clear();
+        auto rowNumber = [this](int row) {
+            QHeaderView* v = grid()->verticalHeader();
+            return QPoint(v->width() / 2, v->sectionViewportPosition(row - 1) + v->sectionSize(row - 1) / 2);
+        };
+        QTest::mouseClick(grid()->verticalHeader()->viewport(), Qt::LeftButton, {}, rowNumber(1));
+        QTest::mouseClick(grid()->verticalHeader()->viewport(), Qt::LeftButton, Qt::ShiftModifier, rowNumber(2));
+        view()->setOnSelectedRows(ColPower, QStringLiteral("High"));
+        QVERIFY(messages_.isEmpty());
+        QVERIFY(said(status, QStringLiteral("on 2 channels")));
+    }
+
+    void pasteIntoAnOpenEditor()
+    {
+        QVERIFY(startShown());
+        typeChannels(3);
+        go(1, ColName);
+        QApplication::clipboard()->setText(QStringLiteral("ONE\tHigh\nTWO\tLow\n"));
+        QTest::keyClick(focused(), Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(!view()->visibleEditor());
+        QCOMPARE(cell(1, ColName), QStringLiteral("ONE"));
+        QCOMPARE(cell(2, ColName), QStringLiteral("TWO"));
+        QCOMPARE(cell(2, ColPower), QStringLiteral("Low"));
+
+        go(3, ColName);
+        QApplication::clipboard()->setText(QStringLiteral("GATE\n"));
+        QTest::keyClick(focused(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(view()->nameEdit()->text(), QStringLiteral("GATE"));
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QCOMPARE(cell(3, ColName), QStringLiteral("GATE"));
+    }
+};
+
+QTEST_MAIN(TableTest)
+#include "TableTest.moc"

@@ -1,6 +1,8 @@
 // The channel table under the keyboard and the mouse: values passed through whole, fast
 // typing, changes to many rows, paste into an open editor, the frozen columns and find.
 #include "UiFixture.h"
+#include "channels/ChannelColumns.h"
+#include "channels/ui/CMSFlexGrid.h"
 #include "channels/ui/CZemtarView.h"
 #include "shell/ui/CChildFrame.h"
 #include "shell/ui/CZemtarDoc.h"
@@ -9,6 +11,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QUndoStack>
 
@@ -161,6 +164,47 @@ private slots:
         QCOMPARE(view()->nameEdit()->text(), QStringLiteral("GATE"));
         QTest::keyClick(focused(), Qt::Key_Return);
         QCOMPARE(cell(3, ColName), QStringLiteral("GATE"));
+    }
+
+    void theFrequencyStaysInViewSideways()
+    {
+        QVERIFY(startShown());
+        typeChannels(3);
+        frame()->resize(800, 600);
+        QTest::qWait(20);
+        QScrollBar* bar = grid()->horizontalScrollBar();
+        QVERIFY(bar->maximum() > 0);
+        auto* frozen = grid()->findChild<QTableView*>(QStringLiteral("frozenColumns"));
+        QVERIFY(frozen);
+        QVERIFY(!frozen->isVisible());
+        go(2, ColSignal); // the last column: the grid scrolls right
+        QVERIFY(bar->value() > 0);
+        QVERIFY(frozen->isVisible());
+        QCOMPARE(frozen->x(), grid()->verticalHeader()->x() + grid()->verticalHeader()->width());
+        const QModelIndex rx = grid()->model()->index(1, ColRx - 1);
+        const QRect shown = frozen->visualRect(rx);
+        QVERIFY(frozen->viewport()->rect().contains(shown));
+        QCOMPARE(rx.data().toString(), QStringLiteral("145.05000"));
+        // A click on it goes back to the frequency and opens its editor.
+        QTest::mouseClick(frozen->viewport(), Qt::LeftButton, {},
+                          frozen->visualRect(grid()->model()->index(2, 0)).center());
+        QCOMPARE(grid()->GetRow(), 3L);
+        QCOMPARE(grid()->GetCol(), long(ColRx));
+        QVERIFY(view()->frequencyEdit()->isVisible());
+        QCOMPARE(bar->value(), 0);
+        QVERIFY(!frozen->isVisible());
+        // A cell just right of the frozen column is not left under it.
+        go(2, ColSignal);
+        go(2, ColTx);
+        QVERIFY(grid()->columnViewportPosition(ColTx - 1) >= grid()->columnWidth(0) || bar->value() == 0);
+
+        // At 1920 pixels the table fits the screen.
+        double units = 0;
+        for (const ColumnSpec& c : columns::kColumns)
+            units += c.width;
+        const double px = units * CMSFlexGrid::twipsToPixels(CZemtarView::kBaseColumnWidthTwips, 96);
+        QVERIFY(px * CZemtarView::scaleFor(1920) <= 1920 - 100);
+        QCOMPARE(CZemtarView::scaleFor(1024), 1.0);
     }
 };
 

@@ -47,8 +47,13 @@ public:
 
     BandLimits bandLimits() const { return band_; }
     void setBandLimits(BandLimits b) { band_ = b; }
-    // The scale applied to the screen: width / 1024 on screens wider than 800 pixels.
+    // The scale applied to the screen: width / 1024 on screens wider than 800 pixels,
+    // less where the table would not fit the screen.
     double scale() const { return scale_; }
+    // The scale for a screen `screenWidth` pixels wide (at 96 dpi), at which the table's
+    // columns and channel numbers take at most the screen less kScreenReserve.
+    static constexpr int kScreenReserve = 120;
+    static double scaleFor(int screenWidth);
 
     // The band the radio identified itself with at its last read, used when the image's own
     // band bytes mean nothing.

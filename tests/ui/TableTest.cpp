@@ -206,6 +206,48 @@ private slots:
         QVERIFY(px * CZemtarView::scaleFor(1920) <= 1920 - 100);
         QCOMPARE(CZemtarView::scaleFor(1024), 1.0);
     }
+
+    void findByNameFrequencyOrTone()
+    {
+        QVERIFY(startShown());
+        typeChannels(4);
+        grid()->SetTextMatrix(2, ColName, QStringLiteral("RPT"));
+        grid()->SetTextMatrix(4, ColName, QStringLiteral("RPT2"));
+        grid()->SetTextMatrix(3, ColDecode, QStringLiteral("88.5"));
+        go(1, ColRx);
+        QSignalSpy status(view(), &CZemtarView::statusText);
+        QTest::keyClick(focused(), Qt::Key_F, Qt::ControlModifier);
+        auto* edit = view()->findChild<QLineEdit*>(QStringLiteral("findEdit"));
+        QVERIFY(edit && edit->isVisible());
+        QCOMPARE(focused(), edit);
+        QTest::keyClicks(focused(), QStringLiteral("rpt"));
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QCOMPARE(grid()->GetRow(), 2L);
+        QCOMPARE(view()->selectedRows(), QList<int>{2});
+        QTest::keyClick(focused(), Qt::Key_F3);
+        QCOMPARE(grid()->GetRow(), 4L);
+        QTest::keyClick(focused(), Qt::Key_F3); // round to the first again
+        QCOMPARE(grid()->GetRow(), 2L);
+
+        struct {
+            const char* typed;
+            long row;
+        } finds[] = {{"145.075", 3}, {"145.1", 4}, {"88.5", 3}, {"145.025", 1}};
+        for (const auto& f : finds) {
+            edit->selectAll();
+            QTest::keyClicks(focused(), QString::fromLatin1(f.typed));
+            QTest::keyClick(focused(), Qt::Key_Return);
+            QCOMPARE(grid()->GetRow(), f.row);
+        }
+        edit->selectAll();
+        QTest::keyClicks(focused(), QStringLiteral("NOWHERE"));
+        QTest::keyClick(focused(), Qt::Key_Return);
+        QVERIFY(said(status, QStringLiteral("No channel has")));
+        QTest::keyClick(focused(), Qt::Key_Escape);
+        QVERIFY(!edit->isVisible());
+        QCOMPARE(focused(), static_cast<QWidget*>(grid()));
+        QCOMPARE(cell(1, ColRx), QStringLiteral("145.02500")); // finding changed nothing
+    }
 };
 
 QTEST_MAIN(TableTest)

@@ -1,6 +1,7 @@
 #include "CZemtarView.h"
 
 #include "ChannelCellDelegate.h"
+#include "ChannelFindBar.h"
 #include "ChannelTableModel.h"
 #include "FrozenColumnView.h"
 #include "editors/ProductInfo.h"
@@ -39,6 +40,7 @@ CZemtarView::CZemtarView(CZemtarDoc* doc, QWidget* parent)
     undo_ = doc_->undoStack();
     createEditors();
     new FrozenColumnView(grid_, ColRx); // the receive frequency stays beside the channel numbers
+    layout->addWidget(new ChannelFindBar(this));
 }
 
 CZemtarView::~CZemtarView()

@@ -51,8 +51,9 @@ public:
     // less where the table would not fit the screen.
     double scale() const { return scale_; }
     // The scale for a screen `screenWidth` pixels wide (at 96 dpi), at which the table's
-    // columns and channel numbers take at most the screen less kScreenReserve.
-    static constexpr int kScreenReserve = 120;
+    // columns and channel numbers take at most the screen less kScreenReserve (and never less
+    // than the scale 1 of a 1024-pixel screen).
+    static constexpr int kScreenReserve = 320; // frames, scroll bar and the navigator bar
     static double scaleFor(int screenWidth);
 
     // The band the radio identified itself with at its last read, used when the image's own

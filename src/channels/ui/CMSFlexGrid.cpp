@@ -36,6 +36,19 @@ void CMSFlexGrid::setModel(QAbstractItemModel* m)
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, &CMSFlexGrid::onCurrentChanged);
 }
 
+void CMSFlexGrid::scrollTo(const QModelIndex& index, ScrollHint hint)
+{
+    QTableView::scrollTo(index, hint);
+    if (!index.isValid() || index.column() < frozenColumns || horizontalScrollBar()->value() == 0)
+        return;
+    int covered = 0;
+    for (int c = 0; c < frozenColumns; ++c)
+        covered += columnWidth(c);
+    const int left = columnViewportPosition(index.column());
+    if (left < covered)
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() - (covered - left));
+}
+
 void CMSFlexGrid::onCurrentChanged(const QModelIndex& current, const QModelIndex& previous)
 {
     if (previous.isValid()) {

@@ -15,6 +15,9 @@ public:
     explicit CMSFlexGrid(QWidget* parent = nullptr);
 
     void setModel(QAbstractItemModel* model) override;
+    // Keeps a cell clear of the columns a frozen view covers at the left.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    int frozenColumns = 0; // the first columns a frozen view keeps in view
 
     long GetRow() const;
     long GetCol() const;

@@ -1,7 +1,9 @@
 #include "CZemtarView.h"
 
 #include "ChannelCellDelegate.h"
+#include "ChannelFindBar.h"
 #include "ChannelTableModel.h"
+#include "FrozenColumnView.h"
 #include "editors/ProductInfo.h"
 #include "shell/Messages.h"
 #include "shell/PersistedSettings.h"
@@ -37,6 +39,8 @@ CZemtarView::CZemtarView(CZemtarDoc* doc, QWidget* parent)
     };
     undo_ = doc_->undoStack();
     createEditors();
+    new FrozenColumnView(grid_, ColRx); // the receive frequency stays beside the channel numbers
+    layout->addWidget(new ChannelFindBar(this));
 }
 
 CZemtarView::~CZemtarView()
@@ -63,9 +67,19 @@ void CZemtarView::scaleToScreen()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const int width = screen ? screen->geometry().width() : 1024;
-    scale_ = width > 800 ? width / 1024.0 : 1.0;
+    scale_ = scaleFor(width);
     for (int c = 0; c < ColumnCount; ++c)
         grid_->SetColWidth(c, long(kBaseColumnWidthTwips * columns::spec(c).width * scale_));
+}
+
+double CZemtarView::scaleFor(int screenWidth)
+{
+    double units = 0;
+    for (const ColumnSpec& c : columns::kColumns)
+        units += c.width;
+    // The whole table fits the screen beside the window's frames and the scroll bar.
+    const double fit = (screenWidth - kScreenReserve) / (units * CMSFlexGrid::twipsToPixels(kBaseColumnWidthTwips, 96));
+    return screenWidth > 800 ? std::max(1.0, std::min(screenWidth / 1024.0, fit)) : 1.0;
 }
 
 void CZemtarView::OnInitialUpdate()

@@ -48,8 +48,14 @@ public:
 
     BandLimits bandLimits() const { return band_; }
     void setBandLimits(BandLimits b) { band_ = b; }
-    // The scale applied to the screen: width / 1024 on screens wider than 800 pixels.
+    // The scale applied to the screen: width / 1024 on screens wider than 800 pixels,
+    // less where the table would not fit the screen.
     double scale() const { return scale_; }
+    // The scale for a screen `screenWidth` pixels wide (at 96 dpi), at which the table's
+    // columns and channel numbers take at most the screen less kScreenReserve (and never less
+    // than the scale 1 of a 1024-pixel screen).
+    static constexpr int kScreenReserve = 320; // frames, scroll bar and the navigator bar
+    static double scaleFor(int screenWidth);
 
     // The band the radio identified itself with at its last read, used when the image's own
     // band bytes mean nothing.
@@ -134,6 +140,10 @@ private:
     void onLeaveCell();
     void onEnterCell();
     bool frequencyKey(QKeyEvent* e);
+    // Says in the status bar what an edit did not take.
+    void noteRejectedInput(QLineEdit* edit);
+    // True for clipboard text of several cells (tabs or line breaks), pasted into the table.
+    static bool isCellBlock(const QString& text);
     void setTable(const ChannelTable& t);
     void showContextMenu(const QPoint& pos);
 

@@ -12,6 +12,7 @@
 #include "shell/ui/HelpLauncher.h"
 #include "shell/ui/MessageBox.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -79,6 +80,8 @@ void CZemtarView::createEditors()
             continue;
         editor->hide();
         editor->installEventFilter(this);
+        if (auto* edit = qobject_cast<QLineEdit*>(editor))
+            connect(edit, &QLineEdit::inputRejected, this, [this, edit] { noteRejectedInput(edit); });
         if (auto* list = qobject_cast<QComboBox*>(editor)) {
             connect(list, &QComboBox::activated, this, [this, list] {
                 // With several rows selected, the choice goes to every used row of the selection.
@@ -91,6 +94,12 @@ void CZemtarView::createEditors()
     connect(grid_, &CMSFlexGrid::LeaveCell, this, &CZemtarView::onLeaveCell);
     connect(grid_, &CMSFlexGrid::MouseDown, this, &CZemtarView::onMouseDown);
     connect(grid_, &CMSFlexGrid::Scroll, this, &CZemtarView::hideEditors);
+    // A click on a column header selects the column and edits its current cell, as a click
+    // on the cell does, also when that cell was current already.
+    connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this] {
+        if (!committing_)
+            loadEditor();
+    });
     grid_->installEventFilter(this);
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(grid_, &QWidget::customContextMenuRequested, this, &CZemtarView::showContextMenu);
@@ -135,6 +144,10 @@ void CZemtarView::loadEditor()
         return;
     hideEditors();
     delegate_->setEditorData(editor, model_->indexOf(int(row), int(col)));
+    // The list's search by typed characters starts afresh in each cell: keys typed right after
+    // Enter in the cell before would otherwise continue that cell's search and find nothing.
+    if (auto* list = qobject_cast<QComboBox*>(editor))
+        list->view()->keyboardSearch(QString());
     editRow_ = row;
     editCol_ = col;
     placeEditor(editor);
@@ -331,6 +344,10 @@ bool CZemtarView::eventFilter(QObject* o, QEvent* e)
         grid_->extendRows(key->key() == Qt::Key_Down ? 1 : -1);
         return true;
     }
+    if (onEditor && key->matches(QKeySequence::Paste)) {
+        paste(); // several cells go to the table, one line of text into the edit
+        return true;
+    }
     if (onEditor && key->key() == Qt::Key_Escape) {
         cancelEditor(); // the typed or chosen value is dropped; the cell keeps its text
         return true;
@@ -373,12 +390,44 @@ QList<int> CZemtarView::selectedRows() const
 
 void CZemtarView::setOnSelectedRows(int column, const QString& text)
 {
+    const QList<int> rows = selectedRows();
     ChannelTable t = table();
-    for (int row : selectedRows())
-        if (!t.isEmptyRow(row))
+    int changed = 0;
+    for (int row : rows)
+        if (!t.isEmptyRow(row)) {
             t.setCell(row, column, text);
+            changed += t.row(row) != table().row(row) ? 1 : 0;
+        }
+    const QString header = ChannelTable::header(column, g().lang()).trimmed();
+    // A selection of every row (a click on a column header makes one) changes nothing unasked.
+    if (changed > 1 && rows.size() == kLastRow - kFirstRow + 1 &&
+        appMessage(this, tr("Set %1 to %2 on all %3 used channels?").arg(header, text).arg(changed),
+                   QMessageBox::Yes | QMessageBox::No, QMessageBox::Question) != QMessageBox::Yes) {
+        if (visibleEditor())
+            loadEditor(); // the editor shows the cell's value again
+        return;
+    }
     hideEditors();
-    changeDocument(tr("Set %1").arg(ChannelTable::header(column, g().lang()).trimmed()), [&] { setTable(t); });
+    changeDocument(tr("Set %1").arg(header), [&] { setTable(t); });
+    if (changed > 1)
+        emit statusText(tr("%1 set to %2 on %3 channels.").arg(header, text).arg(changed));
+}
+
+void CZemtarView::noteRejectedInput(QLineEdit* edit)
+{
+    const QString header = editCol_ > 0 ? ChannelTable::header(int(editCol_), g().lang()).trimmed() : QString();
+    emit statusText(
+        edit->text().size() >= edit->maxLength()
+            ? tr("%1 takes at most %2 characters: the rest was not entered.").arg(header).arg(edit->maxLength())
+            : tr("%1 takes letters, digits and the signs of the keyboard only: the rest was not entered.").arg(header));
+}
+
+bool CZemtarView::isCellBlock(const QString& text)
+{
+    QString body = text;
+    while (body.endsWith(u'\n') || body.endsWith(u'\r'))
+        body.chop(1);
+    return body.contains(u'\t') || body.contains(u'\n') || body.contains(u'\r');
 }
 
 void CZemtarView::deleteSelectedRows()
@@ -458,12 +507,15 @@ void CZemtarView::cutSelection()
 
 void CZemtarView::paste()
 {
+    const QString text = QApplication::clipboard()->text();
     if (auto* edit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
-        edit && (edit == nameEdit() || edit == frequencyEdit())) {
-        edit->paste();
+        edit && (edit == nameEdit() || edit == frequencyEdit()) && !isCellBlock(text)) {
+        QString line = text;
+        line.remove(u'\n').remove(u'\r'); // one line, as copied with its line break
+        edit->insert(line);
         return;
     }
-    pasteText(QApplication::clipboard()->text());
+    pasteText(text);
 }
 
 bool CZemtarView::pasteText(const QString& text)

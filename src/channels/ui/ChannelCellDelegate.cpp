@@ -49,7 +49,15 @@ QWidget* ChannelCellDelegate::createEditorFor(int column, QWidget* parent) const
 
 void ChannelCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
 {
-    loadEditor(editor, index.data(Qt::EditRole).toString());
+    const QString text = index.data(Qt::EditRole).toString();
+    // A value longer than a user may type (a name of 8 read from a radio) fits the edit whole,
+    // so that passing through its cell keeps every byte.
+    if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+        const int column = ChannelTableModel::tableColumn(index);
+        if (column >= ColRx && column < ColumnCount)
+            edit->setMaxLength(std::max(columns::spec(column).maxLength, int(text.size())));
+    }
+    loadEditor(editor, text);
 }
 
 void ChannelCellDelegate::loadEditor(QWidget* editor, const QString& text)

@@ -83,9 +83,20 @@ CHINESE.update({
     "%1 now holds the radio read on %2 at %3, not saved yet.": "%1 现在保存的是 %3 从 %2 上读取的对讲机数据，尚未保存。",
 })
 
+# The channel table: bulk changes, overlong input, find.
+CHINESE.update({
+    "%1 set to %2 on %3 channels.": "已将 %3 个信道的 %1 设为 %2。",
+    "%1 takes at most %2 characters: the rest was not entered.": "%1 最多 %2 个字符：其余的没有输入。",
+    "%1 takes letters, digits and the signs of the keyboard only: the rest was not entered.":
+        "%1 只接受字母、数字和键盘上的符号：其余的没有输入。",
+    "Find:": "查找：", "Found channel %1.": "找到信道 %1。", "Name, frequency or tone": "名称、频率或亚音",
+    "Next": "下一个", "No channel has \"%1\" in its name, frequencies or tones.": "没有信道的名称、频率或亚音含有“%1”。",
+    "Set %1 to %2 on all %3 used channels?": "把全部 %3 个已用信道的 %1 设为 %2？",
+})
+
 # The port a link window uses.
 CHINESE.update({
-    "Port %1": "端口 %1", "No radio answered on %1": "%1 上没有对讲机应答", "Power adjustment on %1": "%1 上的功率调整",
+    "Port %1": "端口 %1", "Could not open %1": "无法打开 %1", "The link with the radio on %1 failed": "与 %1 上的对讲机通讯失败", "Power adjustment on %1": "%1 上的功率调整",
 })
 
 # Moving channels, channel lists in files, comparing with a file.

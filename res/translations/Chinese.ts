@@ -509,18 +509,23 @@ and %1 more</source>
         <translation>已从 %1 上的对讲机读取：%2 行</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="143"/>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="171"/>
-        <source>No radio answered on %1</source>
-        <translation>%1 上没有对讲机应答</translation>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="144"/>
+        <source>Could not open %1</source>
+        <translation>无法打开 %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="164"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="146"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="174"/>
+        <source>The link with the radio on %1 failed</source>
+        <translation>与 %1 上的对讲机通讯失败</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="167"/>
         <source>Power adjustment on %1</source>
         <translation>%1 上的功率调整</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="169"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="172"/>
         <source>Power value</source>
         <translation>功率值</translation>
     </message>
@@ -1034,87 +1039,107 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CZemtarView</name>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="131"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="145"/>
         <source>The band in this memory is not valid: frequencies are checked against the radio&apos;s band, %1.</source>
         <translation>此存储中的频段无效：频率按对讲机的频段 %1 检查。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="133"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="147"/>
         <source>The band in this memory is not valid: frequencies are checked against the receive range only.</source>
         <translation>此存储中的频段无效：频率只按接收范围检查。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="234"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="247"/>
         <source>Edit %1</source>
         <translation>编辑%1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="381"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="536"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="404"/>
+        <source>Set %1 to %2 on all %3 used channels?</source>
+        <translation>把全部 %3 个已用信道的 %1 设为 %2？</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="411"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="588"/>
         <source>Set %1</source>
         <translation>设置%1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="389"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="413"/>
+        <source>%1 set to %2 on %3 channels.</source>
+        <translation>已将 %3 个信道的 %1 设为 %2。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="421"/>
+        <source>%1 takes at most %2 characters: the rest was not entered.</source>
+        <translation>%1 最多 %2 个字符：其余的没有输入。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="422"/>
+        <source>%1 takes letters, digits and the signs of the keyboard only: the rest was not entered.</source>
+        <translation>%1 只接受字母、数字和键盘上的符号：其余的没有输入。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="438"/>
         <source>Delete channel %1?</source>
         <translation>删除信道 %1？</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="390"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="439"/>
         <source>Delete the %1 selected channels?</source>
         <translation>删除所选的 %1 个信道？</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="397"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="446"/>
         <source>Delete channels</source>
         <translation>删除信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="489"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="541"/>
         <source>The pasted rows reach beyond the last row (Fr).</source>
         <translation>粘贴的行超出了最后一行 (Fr)。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="500"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="552"/>
         <source>Row %1: the pasted cells reach beyond the last column.</source>
         <translation>第 %1 行：粘贴的单元格超出了最后一列。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="509"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="561"/>
         <source>Row %1, %2: %3</source>
         <translation>第 %1 行，%2：%3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="513"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="565"/>
         <source>Nothing was pasted:
 %1</source>
         <translation>未粘贴任何内容：
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="517"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="527"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="569"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="579"/>
         <source>Paste</source>
         <translation>粘贴</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="525"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="577"/>
         <source>Copy</source>
         <translation>复制</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="442"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="526"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="491"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="578"/>
         <source>Cut</source>
         <translation>剪切</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="545"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="597"/>
         <source>Delete Channels</source>
         <translation>删除信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="558"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="610"/>
         <source>Channel Edit</source>
         <translation>信道编辑</translation>
     </message>
@@ -1237,6 +1262,39 @@ Nothing was changed.</source>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="251"/>
         <source>Channel list in the common CSV layout (*.csv);;Tab-separated channel table (*.txt *.tsv);;All files (*)</source>
         <translation>通用 CSV 格式的信道表 (*.csv);;制表符分隔的信道表 (*.txt *.tsv);;所有文件 (*)</translation>
+    </message>
+</context>
+<context>
+    <name>zemtar::ui::ChannelFindBar</name>
+    <message>
+        <location filename="../../src/channels/ui/ChannelFindBar.cpp" line="19"/>
+        <source>Name, frequency or tone</source>
+        <translation>名称、频率或亚音</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/ChannelFindBar.cpp" line="22"/>
+        <source>Find:</source>
+        <translation>查找：</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/ChannelFindBar.cpp" line="24"/>
+        <source>Next</source>
+        <translation>下一个</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/ChannelFindBar.cpp" line="27"/>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/ChannelFindBar.cpp" line="66"/>
+        <source>No channel has &quot;%1&quot; in its name, frequencies or tones.</source>
+        <translation>没有信道的名称、频率或亚音含有“%1”。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/ChannelFindBar.cpp" line="71"/>
+        <source>Found channel %1.</source>
+        <translation>找到信道 %1。</translation>
     </message>
 </context>
 </TS>

@@ -509,18 +509,23 @@ and %1 more</translation>
         <translation>Read from the radio on %1: %2 rows</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="143"/>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="171"/>
-        <source>No radio answered on %1</source>
-        <translation>No radio answered on %1</translation>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="144"/>
+        <source>Could not open %1</source>
+        <translation>Could not open %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="164"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="146"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="174"/>
+        <source>The link with the radio on %1 failed</source>
+        <translation>The link with the radio on %1 failed</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="167"/>
         <source>Power adjustment on %1</source>
         <translation>Power adjustment on %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="169"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="172"/>
         <source>Power value</source>
         <translation>Power value</translation>
     </message>
@@ -1034,87 +1039,107 @@ and %1 more</translation>
 <context>
     <name>zemtar::ui::CZemtarView</name>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="131"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="145"/>
         <source>The band in this memory is not valid: frequencies are checked against the radio&apos;s band, %1.</source>
         <translation>The band in this memory is not valid: frequencies are checked against the radio's band, %1.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="133"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="147"/>
         <source>The band in this memory is not valid: frequencies are checked against the receive range only.</source>
         <translation>The band in this memory is not valid: frequencies are checked against the receive range only.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="234"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="247"/>
         <source>Edit %1</source>
         <translation>Edit %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="381"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="536"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="404"/>
+        <source>Set %1 to %2 on all %3 used channels?</source>
+        <translation>Set %1 to %2 on all %3 used channels?</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="411"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="588"/>
         <source>Set %1</source>
         <translation>Set %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="389"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="413"/>
+        <source>%1 set to %2 on %3 channels.</source>
+        <translation>%1 set to %2 on %3 channels.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="421"/>
+        <source>%1 takes at most %2 characters: the rest was not entered.</source>
+        <translation>%1 takes at most %2 characters: the rest was not entered.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="422"/>
+        <source>%1 takes letters, digits and the signs of the keyboard only: the rest was not entered.</source>
+        <translation>%1 takes letters, digits and the signs of the keyboard only: the rest was not entered.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="438"/>
         <source>Delete channel %1?</source>
         <translation>Delete channel %1?</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="390"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="439"/>
         <source>Delete the %1 selected channels?</source>
         <translation>Delete the %1 selected channels?</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="397"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="446"/>
         <source>Delete channels</source>
         <translation>Delete channels</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="489"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="541"/>
         <source>The pasted rows reach beyond the last row (Fr).</source>
         <translation>The pasted rows reach beyond the last row (Fr).</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="500"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="552"/>
         <source>Row %1: the pasted cells reach beyond the last column.</source>
         <translation>Row %1: the pasted cells reach beyond the last column.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="509"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="561"/>
         <source>Row %1, %2: %3</source>
         <translation>Row %1, %2: %3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="513"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="565"/>
         <source>Nothing was pasted:
 %1</source>
         <translation>Nothing was pasted:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="517"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="527"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="569"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="579"/>
         <source>Paste</source>
         <translation>Paste</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="525"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="577"/>
         <source>Copy</source>
         <translation>Copy</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="442"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="526"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="491"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="578"/>
         <source>Cut</source>
         <translation>Cut</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="545"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="597"/>
         <source>Delete Channels</source>
         <translation>Delete Channels</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="558"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="610"/>
         <source>Channel Edit</source>
         <translation>Channel Edit</translation>
     </message>
@@ -1237,6 +1262,39 @@ Nothing was changed.</translation>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="251"/>
         <source>Channel list in the common CSV layout (*.csv);;Tab-separated channel table (*.txt *.tsv);;All files (*)</source>
         <translation>Channel list in the common CSV layout (*.csv);;Tab-separated channel table (*.txt *.tsv);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>zemtar::ui::ChannelFindBar</name>
+    <message>
+        <location filename="../../src/channels/ui/ChannelFindBar.cpp" line="19"/>
+        <source>Name, frequency or tone</source>
+        <translation>Name, frequency or tone</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/ChannelFindBar.cpp" line="22"/>
+        <source>Find:</source>
+        <translation>Find:</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/ChannelFindBar.cpp" line="24"/>
+        <source>Next</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/ChannelFindBar.cpp" line="27"/>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/ChannelFindBar.cpp" line="66"/>
+        <source>No channel has &quot;%1&quot; in its name, frequencies or tones.</source>
+        <translation>No channel has "%1" in its name, frequencies or tones.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/ChannelFindBar.cpp" line="71"/>
+        <source>Found channel %1.</source>
+        <translation>Found channel %1.</translation>
     </message>
 </context>
 </TS>

@@ -139,8 +139,11 @@ void CLinkController::OnStartTransfer()
             emit statusText(note.isEmpty() ? read : read + QStringLiteral(". ") + note);
         }
     }
-    if (lastOutcome_ == LinkOutcome::CommFailure || lastOutcome_ == LinkOutcome::PortFailed)
-        emit statusText(tr("No radio answered on %1").arg(portLabel(m_link)));
+    // A disturbed answer is a failed link too: the status line does not claim that nothing answered.
+    if (lastOutcome_ == LinkOutcome::PortFailed)
+        emit statusText(tr("Could not open %1").arg(portLabel(m_link)));
+    else if (lastOutcome_ == LinkOutcome::CommFailure)
+        emit statusText(tr("The link with the radio on %1 failed").arg(portLabel(m_link)));
     m_link.ClosePort();
     dlg->setRunning(false);
     dlg->hide();
@@ -168,7 +171,7 @@ void CLinkController::OnPowerDebug(PowerCalibration::Kind kind)
     LinkOutcome entered = LinkOutcome::CommFailure;
     doc_.change(tr("Power value"), [&] { entered = cal.enter(doc_.image()); });
     if (entered != LinkOutcome::Success) {
-        emit statusText(tr("No radio answered on %1").arg(portLabel(m_link)));
+        emit statusText(tr("The link with the radio on %1 failed").arg(portLabel(m_link)));
         return;
     }
     CPowerDebugDlg dlg(cal, doc_.image().at(cal.parameters().imageOffset), doc_.window());

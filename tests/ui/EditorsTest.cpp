@@ -16,6 +16,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QLibraryInfo>
@@ -175,6 +176,44 @@ private slots:
         QCOMPARE(image().at(0x12C3), std::uint8_t(0xFF));
         QCOMPARE(image().text(0x12D8, 4), QByteArray("BEEF"));
         QCOMPARE(undo()->count(), 1);
+    }
+
+    // Only 0-9 and A-F reach the ID and call boxes, whatever keys are held and whatever is pasted.
+    void mskTakesOnlyHexDigitsFromKeysAndPaste()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        onNextModal([&](QWidget* w) {
+            auto* d = qobject_cast<CMskDlg*>(w);
+            QVERIFY(d);
+            auto* id = qobject_cast<QLineEdit*>(fieldWidget(d, 0));
+            id->setFocus();
+            QTest::keyClicks(id, QStringLiteral("1"));
+            QTest::keyClicks(id, QStringLiteral("aG!"), Qt::ShiftModifier);
+            QTest::keyClick(id, Qt::Key_G, Qt::ShiftModifier);
+            QTest::keyClick(id, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+            QTest::keyClicks(id, QStringLiteral("b"), Qt::AltModifier);
+            QTest::keyClick(id, Qt::Key_2, Qt::KeypadModifier);
+            QCOMPARE(id->text(), QStringLiteral("12"));
+            id->clear();
+            QApplication::clipboard()->setText(QStringLiteral("g1b-x2"));
+            QTest::keyClick(id, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(id->text(), QStringLiteral("1B2"));
+            FieldGrid* grid = d->grid();
+            grid->setFocus();
+            grid->setCurrentCell(0, 1);
+            QLineEdit* cell = grid->cellEditor();
+            QVERIFY(cell);
+            QTest::keyClicks(cell, QStringLiteral("aZ"), Qt::ShiftModifier);
+            QTest::keyClicks(cell, QStringLiteral("c"));
+            QCOMPARE(cell->text(), QStringLiteral("C"));
+            QApplication::clipboard()->setText(QStringLiteral("dq9e7"));
+            QTest::keyClick(cell, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(cell->text(), QStringLiteral("CD9E"));
+            press(d, QDialogButtonBox::Ok);
+        });
+        frame()->runCommand(CMainFrame::ID_MSK);
+        QCOMPARE(image().text(0x12C0, 4), QByteArray("1B2"));
+        QCOMPARE(image().text(0x12C4, 4), QByteArray("CD9E"));
     }
 
     void keyAssignmentKeepsTheOtherBitsInChinese()

@@ -19,6 +19,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -489,6 +490,46 @@ private slots:
         QCOMPARE(image().at(der5 + 4), 200);
         QCOMPARE(image().at(der5 + 6), 20); // the whole derived record follows
         QCOMPARE(image().at(0x1740), 0xFF); // decode page 1 was never on screen: it stored nothing
+    }
+
+    // The encode page's timings are seconds (twentieths in the image): the labels on screen
+    // and in the report name the same unit as the numbers.
+    void twoToneTimingLabelsNameTheUnitOfTheirNumbers_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("unit");
+        QTest::newRow("English") << "English"
+                                 << "(s)";
+        QTest::newRow("Chinese") << "Chinese" << u8("(秒)");
+    }
+    void twoToneTimingLabelsNameTheUnitOfTheirNumbers()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, unit);
+        QVERIFY(start(language));
+        onNextModal([&](QWidget* w) {
+            auto* d = qobject_cast<CTwoToneDlg*>(w);
+            QVERIFY(d);
+            for (int f : {editors::twotone::ToneInterval, editors::twotone::TxRiseDelay}) {
+                QWidget* box = d->encode()->widget(f);
+                QLabel* label = nullptr;
+                for (QLabel* l : d->findChildren<QLabel*>())
+                    if (l->buddy() == box)
+                        label = l;
+                QVERIFY(label);
+                QVERIFY2(label->text().endsWith(unit), qPrintable(label->text()));
+                QVERIFY(d->encode()->page().field(f).printLabel(g().lang()).contains(QStringLiteral("(s)")));
+            }
+            auto* interval = qobject_cast<QAbstractSpinBox*>(d->encode()->widget(editors::twotone::ToneInterval));
+            interval->setFocus();
+            interval->findChild<QLineEdit*>()->selectAll();
+            QTest::keyClicks(interval, QStringLiteral("1.5"));
+            QTest::keyClick(interval, Qt::Key_Tab);
+            d->reject();
+        });
+        frame()->runCommand(CMainFrame::ID_TWO_TONE);
+        QCOMPARE(image().be16(0x1623), 30); // 1.5 s in twentieths of a second
+        QCOMPARE(image().be16(0x1625), 2);  // 0.10 s
     }
 
     void twoToneEncodeGridCellsAreClampedWhenLeft()

@@ -472,6 +472,51 @@ private slots:
         QCOMPARE(std::uint8_t(zemtar::test::readAll(file("radio.mem")).at(0x0FF8)), 97);
     }
 
+    // Clicks within the second before an update start it again; Cancel in that second drops
+    // the update: after it only the close sequence goes out.
+    void cancelBeforeAnUpdateSendsOnlyTheCloseSequence()
+    {
+        startWithRadio(
+            {QStringLiteral("--power-high"), QStringLiteral("146"), QStringLiteral("--transcript"), file("power.txt")});
+        onNextModal([&](QWidget* w) {
+            auto* dlg = qobject_cast<CPowerDebugDlg*>(w);
+            QVERIFY(dlg);
+            QScrollBar* bar = dlg->bar();
+            const QPoint up(bar->width() - 4, bar->height() / 2);
+            const QPoint down(4, bar->height() / 2);
+            for (const QPoint& at : {up, up, up, down}) { // 147, 148, 149, 148
+                QTest::mouseClick(bar, Qt::LeftButton, {}, at);
+                QTest::qWait(300);
+            }
+            QCOMPARE(dlg->positionText(), QStringLiteral("148"));
+            QTest::qWait(1500); // 148 goes out
+            QTest::mouseClick(bar, Qt::LeftButton, {}, up);
+            QCOMPARE(dlg->positionText(), QStringLiteral("149"));
+            QTest::qWait(500);
+            auto* cancel = dlg->findChild<QPushButton*>();
+            QTest::mouseClick(cancel, Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(!dlg->isVisible(), 5000);
+        });
+        frame()->runCommand(CMainFrame::ID_HIGH_POWER);
+        stopRadio();
+        QStringList sent;
+        bool closed = false;
+        for (const QString& line : QString::fromUtf8(zemtar::test::readAll(file("power.txt"))).split(u'\n')) {
+            if (!line.contains(QStringLiteral("PC>")))
+                continue;
+            if (line.contains(QStringLiteral("exit wake-up")))
+                closed = true;
+            else if (closed)
+                QVERIFY2(line.contains(QStringLiteral("leave adjust mode")), qPrintable(line));
+            const qsizetype at = line.indexOf(QStringLiteral("power value "));
+            if (at >= 0)
+                sent << line.mid(at + 12).trimmed();
+        }
+        QVERIFY(closed);
+        QCOMPARE(sent, QStringList{QStringLiteral("148")});
+        QCOMPARE(std::uint8_t(zemtar::test::readAll(file("radio.mem")).at(0x0FF9)), 148);
+    }
+
     void powerAdjustmentMovesTheRadiosValue()
     {
         startWithRadio({QStringLiteral("--power-high"), QStringLiteral("120")});
@@ -484,7 +529,8 @@ private slots:
             QCOMPARE(dlg->bar()->maximum(), 250);
             dlg->bar()->setValue(201);
             dlg->endScroll();
-            dlg->reject(); // leaves the adjust mode and closes
+            QTest::qWait(1500); // the value goes out a second after the scroll
+            dlg->reject();      // leaves the adjust mode and closes
             QVERIFY(!dlg->isVisible());
         });
         frame()->runCommand(CMainFrame::ID_HIGH_POWER);

@@ -291,6 +291,9 @@ Page makeTwoToneEncode()
     };
     interval.writeText = [](RadioImage& img, const QString& v) { img.setBe16(t + 3, std::uint16_t(tenths(v) * 2)); };
     interval.derive = [](RadioImage& img, const QString& v) { img.setBe16(copy + 3, std::uint16_t(tenths(v) * 2)); };
+    // The shown numbers are seconds, as the report prints them: the labels say so.
+    interval.labelEn = QStringLiteral("Tone interval time(s)");
+    interval.labelZh = u("音频间隔时间(秒)");
     f.push_back(interval);
     Field rise = number(s, QStringLiteral("Tx rise delay time(ms)"), "发射上升延迟时间(毫秒)", 1054, 4, decimalChars);
     rise.normalise = [](const QString& v) { return fields::formatFixed(riseNormalised(fields::parseFixed(v, 2)), 2); };
@@ -304,6 +307,8 @@ Page makeTwoToneEncode()
     rise.derive = [](RadioImage& img, const QString& v) {
         img.setBe16(copy + 5, std::uint16_t(fields::parseFixed(v, 2) / 5));
     };
+    rise.labelEn = QStringLiteral("Tx rise delay time(s)");
+    rise.labelZh = u("发射上升延迟时间(秒)");
     f.push_back(rise);
     Field beep = fields::checkOnBit(s, QStringLiteral("Short beep tone"), u("短提示音"), 1061, t + 7, 0);
     beep.read = [](const RadioImage& img, const Context& ctx) {

@@ -67,7 +67,16 @@ struct Field {
     // says "Back Light" / "背光"); empty: the dialog's label and a colon.
     QString printLabelEn, printLabelZh;
 
-    QString label(Language lang) const { return lang == Language::Chinese && !labelZh.isEmpty() ? labelZh : key; }
+    // The English label where it differs from the key (the key stays what stored settings
+    // texts name the field by).
+    QString labelEn;
+
+    QString label(Language lang) const
+    {
+        if (lang == Language::Chinese && !labelZh.isEmpty())
+            return labelZh;
+        return labelEn.isEmpty() ? key : labelEn;
+    }
     QString printLabel(Language lang) const
     {
         const QString& own = lang == Language::Chinese ? printLabelZh : printLabelEn;

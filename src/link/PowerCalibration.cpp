@@ -113,10 +113,15 @@ LinkOutcome PowerCalibration::enter(RadioImage& image)
 
 PowerCalibration::Update PowerCalibration::update(int value)
 {
-    value = std::clamp(value, 1, p_.maximum);
-    host_.sleepMs(1000);
+    host_.sleepMs(kUpdateDelayMs);
     if (host_.stopping())
         return Update::Stopped; // a value not sent yet stays unsent
+    return send(value);
+}
+
+PowerCalibration::Update PowerCalibration::send(int value)
+{
+    value = std::clamp(value, 1, p_.maximum);
     if (portClosed())
         return Update::NoPort;
     port_.clearQueues();

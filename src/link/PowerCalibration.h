@@ -29,6 +29,9 @@ public:
     enum class Update { Sent, Stopped, NoPort };
     // Sends a new power value (clamped to 1..maximum), one second after the user let go.
     Update update(int value);
+    // The exchange of an update without the wait before it (for a caller that waits itself).
+    Update send(int value);
+    static constexpr int kUpdateDelayMs = 1000;
 
     enum class Close { Closed, StayOpen, NoPort };
     // Takes the radio out of the adjust mode and closes the port.

@@ -4,6 +4,7 @@
 #include "channels/TableText.h"
 #include "channels/ui/CChannelEditDlg.h"
 #include "channels/ui/CZemtarView.h"
+#include "image/MemoryMap.h"
 #include "shell/Messages.h"
 #include "shell/ui/CChildFrame.h"
 #include "shell/ui/CDocumentManager.h"
@@ -11,10 +12,12 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QUndoStack>
@@ -516,6 +519,93 @@ private slots:
         go(5, ColMore);
         view()->openChannelEdit(5);
         QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    // Encode and Decode take what is typed and bring it into range only when left; bytes the
+    // spin range does not reach show as they are; the visit is one undo step.
+    void channelEditEntriesAsTyped_data() { channelEditDialog_data(); }
+    void channelEditEntriesAsTyped()
+    {
+        QFETCH(QString, language);
+        QVERIFY(start(language));
+        typeFrequency(3, ColRx, QStringLiteral("145.5"), 4, ColRx);
+        view()->StoreTableIntoImage();
+        RadioImage& img = frame()->activeDocument()->image();
+        const std::size_t rec = 2 * 24;
+        img.setBits(rec, map::rec::kSignal, 4); // 2-Tone, encode 33, decode 9
+        img.set(rec + 14, 33);
+        img.set(rec + 15, 9);
+        view()->FillTableFromImage();
+        const RadioImage before = img;
+        const QString none = language == QStringLiteral("Chinese") ? u8("无") : QStringLiteral("None");
+        bool seen = false;
+        onNextModal([&](QWidget* w) {
+            auto* dlg = qobject_cast<CChannelEditDlg*>(w);
+            QVERIFY(dlg);
+            seen = true;
+            EntryBox* enc = dlg->encodeSpin();
+            EntryBox* dec = dlg->decodeSpin();
+            QCOMPARE(enc->text(), QStringLiteral("33"));
+            QCOMPARE(dec->text(), QStringLiteral("9"));
+            // Untouched, the bytes survive a visit to another channel and back.
+            QTest::keyClick(dlg->channelSpin(), Qt::Key_Up);
+            QTest::keyClick(dlg->channelSpin(), Qt::Key_Down);
+            QCOMPARE(img.at(rec + 14), 33);
+            QCOMPARE(img.at(rec + 15), 9);
+            QCOMPARE(enc->text(), QStringLiteral("33"));
+
+            enc->setFocus();
+            enc->selectAll();
+            QTest::keyClicks(enc, QStringLiteral("40"));
+            QCOMPARE(enc->text(), QStringLiteral("40"));
+            QTest::keyClick(enc, Qt::Key_Tab); // on to Decode: 40 is brought down
+            QCOMPARE(enc->text(), QStringLiteral("32"));
+            dec->setFocus();
+            dec->selectAll();
+            QTest::keyClicks(dec, QStringLiteral("9"));
+            QCOMPARE(dec->text(), QStringLiteral("9"));
+            enc->setFocus();
+            QCOMPARE(dec->text(), QStringLiteral("8"));
+            enc->selectAll();
+            QTest::keyClicks(enc, QStringLiteral("12345"));
+            QCOMPARE(enc->text(), QStringLiteral("1234")); // four characters at most
+            enc->selectAll();
+            QTest::keyClicks(enc, QStringLiteral("0"));
+            dec->setFocus();
+            QCOMPARE(enc->text(), none);
+
+            // MSK: 33 stays while typing, becomes 9 when left.
+            dlg->choiceList()->setCurrentIndex(1);
+            QCOMPARE(img.bits(rec + 12, 2, 0), 1u); // written at once
+            enc->setFocus();
+            enc->selectAll();
+            QTest::keyClicks(enc, QStringLiteral("33"));
+            QCOMPARE(enc->text(), QStringLiteral("33"));
+            QTest::keyClick(enc, Qt::Key_Tab);
+            QCOMPARE(enc->text(), QStringLiteral("9"));
+            enc->setFocus();
+            enc->selectAll();
+            QTest::keyClicks(enc, QStringLiteral("7")); // typed, then Cancel
+            auto* box = dlg->findChild<QDialogButtonBox*>();
+            QTest::mouseClick(box->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+        });
+        view()->openChannelEdit(3);
+        QVERIFY(seen);
+        QCOMPARE(img.bits(rec + 12, 2, 0), 1u); // Cancel keeps what the list wrote
+        QCOMPARE(cell(3, ColSignal), QStringLiteral("MSK"));
+        frame()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame()));
+        grid()->setFocus();
+        QTest::keyClick(grid(), Qt::Key_Z, Qt::ControlModifier); // the whole visit goes back
+        QVERIFY(frame()->activeDocument()->image() == before);
+        QCOMPARE(cell(3, ColSignal), QStringLiteral("2-Tone"));
+        onNextModal([&](QWidget* w) {
+            auto* dlg = qobject_cast<CChannelEditDlg*>(w);
+            QVERIFY(dlg);
+            QCOMPARE(dlg->encodeSpin()->text(), QStringLiteral("33"));
+            dlg->reject();
+        });
+        view()->openChannelEdit(3);
     }
 
     // A new user's session, end to end: typed channels, a Channel Edit, ten rows set at once

@@ -16,8 +16,10 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -175,6 +177,44 @@ private slots:
         QCOMPARE(image().at(0x12C3), std::uint8_t(0xFF));
         QCOMPARE(image().text(0x12D8, 4), QByteArray("BEEF"));
         QCOMPARE(undo()->count(), 1);
+    }
+
+    // Only 0-9 and A-F reach the ID and call boxes, whatever keys are held and whatever is pasted.
+    void mskTakesOnlyHexDigitsFromKeysAndPaste()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        onNextModal([&](QWidget* w) {
+            auto* d = qobject_cast<CMskDlg*>(w);
+            QVERIFY(d);
+            auto* id = qobject_cast<QLineEdit*>(fieldWidget(d, 0));
+            id->setFocus();
+            QTest::keyClicks(id, QStringLiteral("1"));
+            QTest::keyClicks(id, QStringLiteral("aG!"), Qt::ShiftModifier);
+            QTest::keyClick(id, Qt::Key_G, Qt::ShiftModifier);
+            QTest::keyClick(id, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+            QTest::keyClicks(id, QStringLiteral("b"), Qt::AltModifier);
+            QTest::keyClick(id, Qt::Key_2, Qt::KeypadModifier);
+            QCOMPARE(id->text(), QStringLiteral("12"));
+            id->clear();
+            QApplication::clipboard()->setText(QStringLiteral("g1b-x2"));
+            QTest::keyClick(id, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(id->text(), QStringLiteral("1B2"));
+            FieldGrid* grid = d->grid();
+            grid->setFocus();
+            grid->setCurrentCell(0, 1);
+            QLineEdit* cell = grid->cellEditor();
+            QVERIFY(cell);
+            QTest::keyClicks(cell, QStringLiteral("aZ"), Qt::ShiftModifier);
+            QTest::keyClicks(cell, QStringLiteral("c"));
+            QCOMPARE(cell->text(), QStringLiteral("C"));
+            QApplication::clipboard()->setText(QStringLiteral("dq9e7"));
+            QTest::keyClick(cell, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(cell->text(), QStringLiteral("CD9E"));
+            press(d, QDialogButtonBox::Ok);
+        });
+        frame()->runCommand(CMainFrame::ID_MSK);
+        QCOMPARE(image().text(0x12C0, 4), QByteArray("1B2"));
+        QCOMPARE(image().text(0x12C4, 4), QByteArray("CD9E"));
     }
 
     void keyAssignmentKeepsTheOtherBitsInChinese()
@@ -450,6 +490,46 @@ private slots:
         QCOMPARE(image().at(der5 + 4), 200);
         QCOMPARE(image().at(der5 + 6), 20); // the whole derived record follows
         QCOMPARE(image().at(0x1740), 0xFF); // decode page 1 was never on screen: it stored nothing
+    }
+
+    // The encode page's timings are seconds (twentieths in the image): the labels on screen
+    // and in the report name the same unit as the numbers.
+    void twoToneTimingLabelsNameTheUnitOfTheirNumbers_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("unit");
+        QTest::newRow("English") << "English"
+                                 << "(s)";
+        QTest::newRow("Chinese") << "Chinese" << u8("(秒)");
+    }
+    void twoToneTimingLabelsNameTheUnitOfTheirNumbers()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, unit);
+        QVERIFY(start(language));
+        onNextModal([&](QWidget* w) {
+            auto* d = qobject_cast<CTwoToneDlg*>(w);
+            QVERIFY(d);
+            for (int f : {editors::twotone::ToneInterval, editors::twotone::TxRiseDelay}) {
+                QWidget* box = d->encode()->widget(f);
+                QLabel* label = nullptr;
+                for (QLabel* l : d->findChildren<QLabel*>())
+                    if (l->buddy() == box)
+                        label = l;
+                QVERIFY(label);
+                QVERIFY2(label->text().endsWith(unit), qPrintable(label->text()));
+                QVERIFY(d->encode()->page().field(f).printLabel(g().lang()).contains(QStringLiteral("(s)")));
+            }
+            auto* interval = qobject_cast<QAbstractSpinBox*>(d->encode()->widget(editors::twotone::ToneInterval));
+            interval->setFocus();
+            interval->findChild<QLineEdit*>()->selectAll();
+            QTest::keyClicks(interval, QStringLiteral("1.5"));
+            QTest::keyClick(interval, Qt::Key_Tab);
+            d->reject();
+        });
+        frame()->runCommand(CMainFrame::ID_TWO_TONE);
+        QCOMPARE(image().be16(0x1623), 30); // 1.5 s in twentieths of a second
+        QCOMPARE(image().be16(0x1625), 2);  // 0.10 s
     }
 
     void twoToneEncodeGridCellsAreClampedWhenLeft()

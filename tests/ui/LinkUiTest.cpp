@@ -31,6 +31,8 @@
 #include <QSignalSpy>
 #include <QTimer>
 
+#include <functional>
+
 using namespace zemtar;
 using namespace zemtar::ui;
 using namespace zemtar::ui::uitest;
@@ -58,8 +60,9 @@ class LinkUiTest : public UiFixture {
             sim_.waitForFinished(10000);
         }
     }
-    // Runs a transfer through the progress window as the user does: the command, then Start.
-    void transfer(bool writing)
+    // Runs a transfer through the progress window as the user does: the command, then Start
+    // (`started` runs just before the click, for dialogs the transfer opens).
+    void transfer(bool writing, const std::function<void()>& started = {})
     {
         CZemtarView* view = frame()->activeView();
         frame()->runCommand(writing ? CMainFrame::ID_WRITE : CMainFrame::ID_READ);
@@ -67,12 +70,34 @@ class LinkUiTest : public UiFixture {
         QVERIFY(dlg && dlg->isVisible());
         QCOMPARE(dlg->windowTitle(), writing ? QStringLiteral("Write Data") : QStringLiteral("Read Data"));
         QCOMPARE(dlg->statusLabel()->text(), QStringLiteral("Not start yet"));
+        if (started)
+            started();
         QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
         // The transfer runs inside the event that Start posted; the window goes when it ends.
         QTRY_VERIFY_WITH_TIMEOUT(!dlg->isVisible(), 60000);
         QVERIFY(!frame()->activeChild()->link()->transferRunning());
     }
     QString cell(int row, int col) const { return frame()->activeView()->grid()->GetTextMatrix(row, col); }
+    // Runs `f` on the password dialog when it shows (within 20 s; nullptr without one).
+    template <class F> static void onPasswordDialog(F f)
+    {
+        auto* timer = new QTimer;
+        auto waited = std::make_shared<int>(0);
+        QObject::connect(timer, &QTimer::timeout, [timer, waited, f] {
+            QWidget* w = nullptr;
+            for (QWidget* t : QApplication::topLevelWidgets())
+                if (t->isVisible() && t->objectName() == QStringLiteral("radioPasswordDialog"))
+                    w = t;
+            if (!w && ++*waited < 2000)
+                return;
+            timer->stop();
+            timer->deleteLater();
+            f(w);
+            if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible())
+                d->reject();
+        });
+        timer->start(10);
+    }
 
 private slots:
     void cleanup()
@@ -86,7 +111,12 @@ private slots:
     {
         startWithRadio({QStringLiteral("--from-dat"), makeDat("radio.dat"), QStringLiteral("--password"),
                         QStringLiteral("123456")});
-        transfer(false);
+        transfer(false, [] {
+            onPasswordDialog([](QWidget* w) { // the password asked for after the message: not given
+                QVERIFY(w && w->objectName() == QStringLiteral("radioPasswordDialog"));
+                QTest::mouseClick(w->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+            });
+        });
         QCOMPARE(messages_.size(), 1);
         QCOMPARE(messages_[0].text, QStringLiteral("Password Erroe!"));
         QVERIFY(cell(1, ColRx).isEmpty());
@@ -103,6 +133,43 @@ private slots:
         transfer(false);
         QVERIFY(messages_.isEmpty());
         QCOMPARE(cell(1, ColRx), QStringLiteral("145.12500"));
+    }
+
+    // After "Password Erroe!" the radio's password is asked for once and the read runs with it;
+    // a wrong answer ends as the first read did.
+    void aRadiosPasswordAskedForAfterTheMismatch_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("reads");
+        QTest::newRow("right") << "123456" << true;
+        QTest::newRow("wrong") << "654321" << false;
+    }
+    void aRadiosPasswordAskedForAfterTheMismatch()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, reads);
+        startWithRadio({QStringLiteral("--from-dat"), makeDat("radio.dat"), QStringLiteral("--password"),
+                        QStringLiteral("123456")});
+        bool asked = false;
+        transfer(false, [&] {
+            onPasswordDialog([&](QWidget* w) {
+                QVERIFY(w && w->objectName() == QStringLiteral("radioPasswordDialog"));
+                asked = true;
+                QCOMPARE(w->windowTitle(), QStringLiteral("Data Password"));
+                QCOMPARE(messages_.size(), 1); // after the message
+                auto* edit = w->findChild<QLineEdit*>(QStringLiteral("password"));
+                QVERIFY(edit);
+                QTest::keyClicks(edit, answer + QStringLiteral("7")); // six characters at most
+                QTest::mouseClick(w->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+            });
+        });
+        QVERIFY(asked);
+        QCOMPARE(messages_.size(), reads ? 1 : 2);
+        for (const MessageRecord& m : messages_)
+            QCOMPARE(m.text, QStringLiteral("Password Erroe!"));
+        QCOMPARE(cell(1, ColRx), reads ? QStringLiteral("145.12500") : QString());
+        if (reads)
+            QCOMPARE(frame()->activeDocument()->image().text(0x17D2, 6), QByteArray("123456"));
     }
 
     void ctrlWOnTheWindowOpensWriteAndSuccessIsInTheStatusBar()
@@ -560,6 +627,51 @@ private slots:
         QCOMPARE(std::uint8_t(zemtar::test::readAll(file("radio.mem")).at(0x0FF8)), 97);
     }
 
+    // Clicks within the second before an update start it again; Cancel in that second drops
+    // the update: after it only the close sequence goes out.
+    void cancelBeforeAnUpdateSendsOnlyTheCloseSequence()
+    {
+        startWithRadio(
+            {QStringLiteral("--power-high"), QStringLiteral("146"), QStringLiteral("--transcript"), file("power.txt")});
+        onNextModal([&](QWidget* w) {
+            auto* dlg = qobject_cast<CPowerDebugDlg*>(w);
+            QVERIFY(dlg);
+            QScrollBar* bar = dlg->bar();
+            const QPoint up(bar->width() - 4, bar->height() / 2);
+            const QPoint down(4, bar->height() / 2);
+            for (const QPoint& at : {up, up, up, down}) { // 147, 148, 149, 148
+                QTest::mouseClick(bar, Qt::LeftButton, {}, at);
+                QTest::qWait(300);
+            }
+            QCOMPARE(dlg->positionText(), QStringLiteral("148"));
+            QTest::qWait(1500); // 148 goes out
+            QTest::mouseClick(bar, Qt::LeftButton, {}, up);
+            QCOMPARE(dlg->positionText(), QStringLiteral("149"));
+            QTest::qWait(500);
+            auto* cancel = dlg->findChild<QPushButton*>();
+            QTest::mouseClick(cancel, Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(!dlg->isVisible(), 5000);
+        });
+        frame()->runCommand(CMainFrame::ID_HIGH_POWER);
+        stopRadio();
+        QStringList sent;
+        bool closed = false;
+        for (const QString& line : QString::fromUtf8(zemtar::test::readAll(file("power.txt"))).split(u'\n')) {
+            if (!line.contains(QStringLiteral("PC>")))
+                continue;
+            if (line.contains(QStringLiteral("exit wake-up")))
+                closed = true;
+            else if (closed)
+                QVERIFY2(line.contains(QStringLiteral("leave adjust mode")), qPrintable(line));
+            const qsizetype at = line.indexOf(QStringLiteral("power value "));
+            if (at >= 0)
+                sent << line.mid(at + 12).trimmed();
+        }
+        QVERIFY(closed);
+        QCOMPARE(sent, QStringList{QStringLiteral("148")});
+        QCOMPARE(std::uint8_t(zemtar::test::readAll(file("radio.mem")).at(0x0FF9)), 148);
+    }
+
     void powerAdjustmentMovesTheRadiosValue()
     {
         startWithRadio({QStringLiteral("--power-high"), QStringLiteral("120")});
@@ -572,7 +684,8 @@ private slots:
             QCOMPARE(dlg->bar()->maximum(), 250);
             dlg->bar()->setValue(201);
             dlg->endScroll();
-            dlg->reject(); // leaves the adjust mode and closes
+            QTest::qWait(1500); // the value goes out a second after the scroll
+            dlg->reject();      // leaves the adjust mode and closes
             QVERIFY(!dlg->isVisible());
         });
         frame()->runCommand(CMainFrame::ID_HIGH_POWER);

@@ -42,15 +42,51 @@ protected:
     }
 };
 
-RuleSpinBox* entrySpin(QWidget* parent, const char* name)
-{
-    auto* s = new RuleSpinBox(parent);
-    s->setObjectName(QString::fromLatin1(name));
-    s->setSpecialValueText(field::noneText(g().lang())); // 0 shows "None"
-    s->setMinimumWidth(90);
-    return s;
-}
 } // namespace
+
+EntryBox::EntryBox(QWidget* parent, const char* name) : QAbstractSpinBox(parent)
+{
+    setObjectName(QString::fromLatin1(name));
+    setMinimumWidth(90);
+    setKeyboardTracking(false);
+    setCorrectionMode(CorrectToPreviousValue);
+    lineEdit()->setMaxLength(4);
+    connect(this, &QAbstractSpinBox::editingFinished, this, [this] {
+        if (finished)
+            finished(text());
+    });
+}
+
+int EntryBox::value() const
+{
+    bool ok = false;
+    const int n = text().trimmed().toInt(&ok);
+    return ok && n > 0 ? n : 0;
+}
+
+void EntryBox::setText(const QString& t) { lineEdit()->setText(t); }
+
+bool EntryBox::edited() const { return lineEdit()->isModified(); }
+
+void EntryBox::setValue(int v)
+{
+    const QString t = textOf ? textOf(v) : QString::number(v);
+    setText(t);
+    if (finished)
+        finished(t);
+}
+
+void EntryBox::stepBy(int steps)
+{
+    if (step)
+        setValue(step(steps));
+    selectAll();
+}
+
+QValidator::State EntryBox::validate(QString&, int&) const
+{
+    return QValidator::Acceptable; // the length is capped; the text is put right on leaving
+}
 
 CChannelEditDlg::CChannelEditDlg(RadioImage& image, int channel, QWidget* parent)
     : QDialog(parent), model_(std::make_unique<ChannelEditModel>(image, channel, g().lang()))
@@ -67,19 +103,35 @@ CChannelEditDlg::CChannelEditDlg(RadioImage& image, int channel, QWidget* parent
     choice_->setObjectName(QStringLiteral("choice"));
     choice_->addItems(ChannelEditModel::choiceTexts(g().lang()));
     group_ = new QGroupBox(this);
-    auto* encode = entrySpin(group_, "encode");
-    encode->step = [this](int, int steps) {
+    encode_ = new EntryBox(group_, "encode");
+    decode_ = new EntryBox(group_, "decode");
+    const auto textOf = [this](int v) { return v == 0 ? field::noneText(g().lang()) : QString::number(v); };
+    encode_->textOf = decode_->textOf = textOf;
+    encode_->step = [this](int steps) {
+        encode_->finished(encode_->text());
         model_->spinEncode(steps);
         return model_->entryValue(model_->encodeText());
     };
-    auto* decode = entrySpin(group_, "decode");
-    decode->step = [this](int, int steps) {
+    decode_->step = [this](int steps) {
+        decode_->finished(decode_->text());
         model_->spinDecode(steps);
         return model_->entryValue(model_->decodeText());
     };
-    encode_ = encode;
-    decode_ = decode;
-    decode_->setRange(0, 8);
+    encode_->finished = [this](const QString& t) {
+        if (loading_ || (!encode_->edited() && t == model_->encodeText()))
+            return; // untouched: a byte the spin range does not reach stays as it is
+        model_->setEncodeText(t);
+        if (encode_->text() != model_->encodeText())
+            encode_->setText(model_->encodeText());
+    };
+    decode_->finished = [this](const QString& t) {
+        if (loading_ || (!decode_->edited() && t == model_->decodeText()))
+            return; // untouched: a byte the spin range does not reach stays as it is
+        model_->setDecodeText(t);
+        if (decode_->text() != model_->decodeText())
+            decode_->setText(model_->decodeText());
+    };
+    decode_->setMaximum(8);
     decodeLabel_ = new QLabel(tr("Decode"), group_);
     auto* gl = new QFormLayout(group_);
     gl->addRow(tr("Encode"), encode_);
@@ -100,14 +152,6 @@ CChannelEditDlg::CChannelEditDlg(RadioImage& image, int channel, QWidget* parent
 
     connect(choice_, &QComboBox::currentIndexChanged, this, &CChannelEditDlg::onChoice);
     connect(channel_, &QSpinBox::valueChanged, this, &CChannelEditDlg::onChannel);
-    connect(encode_, &QSpinBox::valueChanged, this, [this](int v) {
-        if (!loading_)
-            model_->setEncodeText(QString::number(v));
-    });
-    connect(decode_, &QSpinBox::valueChanged, this, [this](int v) {
-        if (!loading_)
-            model_->setDecodeText(QString::number(v));
-    });
     showModel();
 }
 
@@ -122,9 +166,9 @@ void CChannelEditDlg::showModel()
     choice_->setEnabled(m.choiceIndex() >= 0);
     group_->setVisible(m.groupVisible());
     group_->setTitle(m.groupTitle());
-    encode_->setRange(0, m.encodeMaximum());
-    encode_->setValue(m.entryValue(m.encodeText()));
-    decode_->setValue(m.entryValue(m.decodeText()));
+    encode_->setMaximum(m.encodeMaximum());
+    encode_->setText(m.encodeText());
+    decode_->setText(m.decodeText());
     decode_->setVisible(m.decodeVisible());
     decodeLabel_->setVisible(m.decodeVisible());
     loading_ = false;
@@ -144,14 +188,26 @@ void CChannelEditDlg::onChannel(int channel)
 {
     if (loading_)
         return;
+    commitEntries();
     if (storeTable)
         storeTable();
     model_->changeChannel(channel);
     showModel();
 }
 
+void CChannelEditDlg::commitEntries()
+{
+    // A number still being typed counts as left: the channel being left, or OK, takes it.
+    if (model_->groupVisible()) {
+        encode_->finished(encode_->text());
+        if (model_->decodeVisible())
+            decode_->finished(decode_->text());
+    }
+}
+
 void CChannelEditDlg::accept()
 {
+    commitEntries();
     model_->ok();
     QDialog::accept();
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include "channels/ChannelEditModel.h"
 
+#include <QAbstractSpinBox>
 #include <QDialog>
 
 #include <functional>
@@ -12,6 +13,35 @@ class QLabel;
 class QSpinBox;
 
 namespace zemtar::ui {
+
+// An entry number box: up to four characters of free text while typing (a number or the
+// "None" text), spin arrows that step with the model's wrapping, and the text put right
+// only when the box is left.
+class EntryBox : public QAbstractSpinBox {
+    Q_OBJECT
+public:
+    EntryBox(QWidget* parent, const char* name);
+    std::function<int(int steps)> step;           // the value after stepping
+    std::function<void(const QString&)> finished; // the typed text, on leaving
+    std::function<QString(int)> textOf;           // how a value shows
+
+    int value() const;
+    void setValue(int v);
+    int maximum() const { return maximum_; }
+    void setMaximum(int m) { maximum_ = m; }
+    QString specialValueText() const { return textOf ? textOf(0) : QString(); }
+    void setText(const QString& t);
+    // Typed into since the text was last set.
+    bool edited() const;
+    void stepBy(int steps) override;
+    QValidator::State validate(QString& input, int& pos) const override;
+
+protected:
+    StepEnabled stepEnabled() const override { return StepUpEnabled | StepDownEnabled; }
+
+private:
+    int maximum_ = 0;
+};
 
 // One channel's optional signal and its MSK / 2-Tone entries; steps through the channels
 // without closing. Works on the image directly: the choice is written at once.
@@ -28,8 +58,8 @@ public:
     QSpinBox* channelSpin() const { return channel_; }
     QComboBox* choiceList() const { return choice_; }
     QGroupBox* group() const { return group_; }
-    QSpinBox* encodeSpin() const { return encode_; }
-    QSpinBox* decodeSpin() const { return decode_; }
+    EntryBox* encodeSpin() const { return encode_; }
+    EntryBox* decodeSpin() const { return decode_; }
 
     void accept() override;
 
@@ -46,8 +76,10 @@ private:
     QComboBox* choice_;
     QGroupBox* group_;
     QLabel* decodeLabel_;
-    QSpinBox* encode_;
-    QSpinBox* decode_;
+    void commitEntries();
+
+    EntryBox* encode_;
+    EntryBox* decode_;
     bool loading_ = false;
 };
 

@@ -3,10 +3,13 @@
 #include "editors/Settings.h"
 #include "shell/ui/MessageBox.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
@@ -49,6 +52,31 @@ CMskDlg::CMskDlg(RadioImage& image, Language lang, QWidget* parent) : CFieldDial
     id_->load(image_);
     calls_->load(image_);
     idEdit->setFocus();
+    // The cell editors come and go: the keys are screened for every widget of the dialog.
+    qApp->installEventFilter(this);
+}
+
+bool CMskDlg::eventFilter(QObject* o, QEvent* e)
+{
+    // A character typed with Shift, Alt or AltGr held is dropped (Shift+A is not the letter
+    // key the radio's own filter takes); Ctrl shortcuts such as Ctrl+V still work.
+    if (e->type() == QEvent::KeyPress && o->isWidgetType() && isAncestorOf(static_cast<QWidget*>(o))) {
+        const auto* k = static_cast<QKeyEvent*>(e);
+        if (auto* edit = qobject_cast<QLineEdit*>(o); edit && k->matches(QKeySequence::Paste)) {
+            // The whole clipboard is screened before the length cap cuts it.
+            QString t = QApplication::clipboard()->text();
+            int pos = 0;
+            if (edit->validator())
+                edit->validator()->validate(t, pos);
+            edit->insert(t);
+            return true;
+        }
+        const Qt::KeyboardModifiers m = k->modifiers();
+        const bool typed = !k->text().isEmpty() && k->text().at(0).isPrint();
+        if (typed && !(m & Qt::ControlModifier) && (m & (Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier)))
+            return true;
+    }
+    return CFieldDialog::eventFilter(o, e);
 }
 
 void CMskDlg::accept()

@@ -14,6 +14,9 @@ public:
     FieldGrid* grid() const { return grid_; }
     void accept() override;
 
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
 private:
     FieldBinder* id_;
     FieldBinder* calls_;

@@ -18,15 +18,23 @@ FieldValidator::FieldValidator(const FieldBinder* binder, int field, QObject* pa
 {
 }
 
-QValidator::State FieldValidator::validate(QString& input, int&) const
+QValidator::State FieldValidator::validate(QString& input, int& pos) const
 {
+    // Characters the field does not take are dropped, so a paste keeps the ones it does.
     const fields::Field& f = binder_->page().field(field_);
-    if (f.upperCase)
-        input = input.toUpper();
     const QStringList page = binder_->texts();
-    for (QChar c : input)
+    QString kept;
+    int keptPos = 0;
+    for (int i = 0; i < input.size(); ++i) {
+        const QChar c = f.upperCase ? input[i].toUpper() : input[i];
         if (!binder_->page().accepts(field_, c, page))
-            return Invalid;
+            continue;
+        kept += c;
+        if (i < pos)
+            ++keptPos;
+    }
+    input = kept;
+    pos = keptPos;
     return Acceptable;
 }
 

@@ -7,6 +7,7 @@
 #include "GuiLinkHost.h"
 #include "editors/ProductInfo.h"
 #include "fleet/Verify.h"
+#include "image/MemoryMap.h"
 #include "link/PortNames.h"
 #include "shell/Messages.h"
 #include "shell/PersistedSettings.h"
@@ -14,6 +15,11 @@
 #include "shell/ui/MessageBox.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
 
 namespace zemtar::ui {
 
@@ -31,6 +37,39 @@ void openPort(SerialLink& link, QWidget* window)
     if (!link.OpenPort(&g().setupIni) && link.failure().kind == OpenFailure::Kind::PermissionDenied)
         appMessage(window, msg::portPermissionDenied(link.device(), g().lang()), QMessageBox::Ok,
                    QMessageBox::Critical);
+}
+
+// Asks for the radio's password (six characters at most) in the window's language; nothing
+// when the user cancels.
+std::optional<QByteArray> askRadioPassword(QWidget* parent)
+{
+    const bool zh = g().chinese;
+    QDialog dlg(parent);
+    dlg.setObjectName(QStringLiteral("radioPasswordDialog"));
+    dlg.setWindowTitle(zh ? QString::fromUtf8("数据密码") : QStringLiteral("Data Password"));
+    auto* text = new QLabel(zh ? QString::fromUtf8("电台的密码与本文件的不同。请输入电台的密码:")
+                               : QStringLiteral("The radio's password differs from this document's. "
+                                                "Enter the radio's password:"),
+                            &dlg);
+    text->setWordWrap(true);
+    auto* edit = new QLineEdit(&dlg);
+    edit->setObjectName(QStringLiteral("password"));
+    edit->setMaxLength(int(map::kPassword.size));
+    edit->setEchoMode(QLineEdit::Password);
+    // One byte a character, as the radio holds it.
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[\\x{20}-\\x{ff}]*")), edit));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dlg);
+    translateButtons(buttons);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dlg, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&dlg);
+    layout->addWidget(text);
+    layout->addWidget(edit);
+    layout->addWidget(buttons);
+    edit->setFocus();
+    if (dlg.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return edit->text().toLatin1();
 }
 } // namespace
 
@@ -126,6 +165,16 @@ void CLinkController::OnStartTransfer()
         // The document changes only when the whole memory has arrived.
         RadioImage image = doc_.image();
         lastOutcome_ = engine.read(image);
+        if (lastOutcome_ == LinkOutcome::PasswordError) {
+            // Once: the radio's own password, then the read again; a wrong one ends as before.
+            if (const auto password = askRadioPassword(dlg)) {
+                image.setText(map::kPassword.offset, map::kPassword.size, *password);
+                m_link.OpenPort(&g().setupIni);
+                TransferEngine again(m_link, host, g().lang());
+                again.setPortName(m_link.m_strPort);
+                lastOutcome_ = again.read(image);
+            }
+        }
         if (lastOutcome_ == LinkOutcome::Success) {
             if (engine.identity().bandValid())
                 radioBand_ = engine.identity().band();

@@ -38,25 +38,15 @@ CPowerDebugDlg::CPowerDebugDlg(PowerCalibration& calibration, int storedValue, Q
     position_->setText(QString::number(storedValue));
     m_ctlPower->setValue(storedValue);
     m_nPower = m_ctlPower->value();
-    connect(m_ctlPower, &QScrollBar::actionTriggered, this, [this](int action) {
-        switch (action) {
-        case QAbstractSlider::SliderSingleStepSub:
-            m_nPower -= 1;
-            break;
-        case QAbstractSlider::SliderSingleStepAdd:
-            m_nPower += 1;
-            break;
-        case QAbstractSlider::SliderMove:
-            m_nPower = m_ctlPower->sliderPosition();
-            break;
-        default:
-            m_nPower = m_ctlPower->sliderPosition();
-            break;
-        }
-        m_nPower = std::clamp(m_nPower, 1, cal_.parameters().maximum);
+    connect(m_ctlPower, &QScrollBar::actionTriggered, this, [this](int) {
+        // The bar has applied the action (an arrow's step, a page, the thumb) and clamped it.
+        m_nPower = std::clamp(m_ctlPower->sliderPosition(), 1, cal_.parameters().maximum);
         m_ctlPower->setSliderPosition(m_nPower);
         showPosition();
     });
+    delay_.setSingleShot(true);
+    delay_.setInterval(PowerCalibration::kUpdateDelayMs);
+    connect(&delay_, &QTimer::timeout, this, &CPowerDebugDlg::sendPosition);
 }
 
 QString CPowerDebugDlg::positionText() const { return position_->text(); }
@@ -66,24 +56,35 @@ void CPowerDebugDlg::showPosition() { position_->setText(QString::number(m_ctlPo
 void CPowerDebugDlg::endScroll()
 {
     showPosition();
-    // One update at a time, always with the bar's position as it is when it starts. A scroll
-    // that ends while an update runs (its events are handled inside the update's waits) asks
-    // for one more update, sent when the running one is done; so the value sent last is the
-    // value shown.
+    if (stopped_)
+        return;
+    // The window stays live during the second before an update: more clicks start the second
+    // again, and Cancel drops the update. A scroll that ends while an update is being sent
+    // (its events are handled inside the exchange's waits) asks for one more, so the value
+    // sent last is the value shown.
     if (updating_) {
         pending_ = true;
         return;
     }
+    delay_.start();
+}
+
+void CPowerDebugDlg::sendPosition()
+{
+    if (stopped_ || closeRequested_)
+        return;
     updating_ = true;
-    PowerCalibration::Update r = PowerCalibration::Update::Sent;
-    do {
-        pending_ = false;
-        r = cal_.update(m_ctlPower->sliderPosition());
-    } while (pending_ && r == PowerCalibration::Update::Sent && !closeRequested_);
+    pending_ = false;
+    const PowerCalibration::Update r = cal_.send(m_ctlPower->sliderPosition());
     updating_ = false;
+    if (r != PowerCalibration::Update::Sent)
+        stopped_ = true; // the port was closed or is gone
     if (closeRequested_) {
         closeRequested_ = false;
         reject();
+    } else if (pending_ && !stopped_) {
+        pending_ = false;
+        delay_.start();
     }
 }
 
@@ -98,7 +99,9 @@ bool CPowerDebugDlg::eventFilter(QObject* o, QEvent* e)
 
 void CPowerDebugDlg::reject()
 {
-    if (updating_) { // closing waits for the update in progress
+    delay_.stop(); // an update not begun is dropped
+    pending_ = false;
+    if (updating_) { // closing waits for the exchange in progress
         closeRequested_ = true;
         return;
     }

@@ -2,14 +2,16 @@
 #include "link/PowerCalibration.h"
 
 #include <QDialog>
+#include <QTimer>
 
 class QLabel;
 class QScrollBar;
 
 namespace zemtar::ui {
 
-// High or low power adjustment: the value goes to the radio about a second after the user
-// lets go of the scroll bar; closing the window takes the radio out of the adjust mode.
+// High or low power adjustment: the value goes to the radio a second after the user last let
+// go of the scroll bar; closing the window drops an update not sent yet and takes the radio
+// out of the adjust mode.
 class CPowerDebugDlg : public QDialog {
     Q_OBJECT
 public:
@@ -27,14 +29,17 @@ protected:
 
 private:
     void showPosition();
+    void sendPosition();
 
     PowerCalibration& cal_;
     QScrollBar* m_ctlPower;
     QLabel* position_;
     int m_nPower;
+    QTimer delay_;                // the second between letting go and sending
     bool updating_ = false;       // an update is being sent
     bool pending_ = false;        // a scroll ended meanwhile: send once more
     bool closeRequested_ = false; // the window was closed meanwhile
+    bool stopped_ = false;        // the link was given up: nothing more is sent
 };
 
 } // namespace zemtar::ui

@@ -47,27 +47,27 @@
 <context>
     <name>zemtar::ui::CChannelEditDlg</name>
     <message>
-        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="59"/>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="95"/>
         <source>Channel Edit</source>
         <translation>信道编辑</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="83"/>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="135"/>
         <source>Decode</source>
         <translation>解码</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="85"/>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="137"/>
         <source>Encode</source>
         <translation>编码</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="88"/>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="140"/>
         <source>Channel</source>
         <translation>信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="89"/>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="141"/>
         <source>Optional Signal</source>
         <translation>可选信号</translation>
     </message>
@@ -469,63 +469,63 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CLinkController</name>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="49"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="88"/>
         <source>Verify</source>
         <translation>校验</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="75"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="114"/>
         <source>The radio on %1 holds exactly this document.</source>
         <translation>%1 上的对讲机与本文档完全一致。</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="76"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="115"/>
         <source>The radio on %1 differs from this document.</source>
         <translation>%1 上的对讲机与本文档不同。</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="106"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="145"/>
         <source>Port %1</source>
         <translation>端口 %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="116"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="155"/>
         <source>Written to the radio on %1</source>
         <translation>已写入 %1 上的对讲机</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="118"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="157"/>
         <source>Verifying</source>
         <translation>正在校验</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="132"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="181"/>
         <source>Read from radio</source>
         <translation>从对讲机读取</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="137"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="186"/>
         <source>Read from the radio on %1: %2 rows</source>
         <translation>已从 %1 上的对讲机读取：%2 行</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="144"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="193"/>
         <source>Could not open %1</source>
         <translation>无法打开 %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="146"/>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="174"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="195"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="223"/>
         <source>The link with the radio on %1 failed</source>
         <translation>与 %1 上的对讲机通讯失败</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="167"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="216"/>
         <source>Power adjustment on %1</source>
         <translation>%1 上的功率调整</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="172"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="221"/>
         <source>Power value</source>
         <translation>功率值</translation>
     </message>
@@ -848,13 +848,13 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CMskDlg</name>
     <message>
-        <location filename="../../src/editors/ui/CMskDlg.cpp" line="29"/>
-        <location filename="../../src/editors/ui/CMskDlg.cpp" line="33"/>
+        <location filename="../../src/editors/ui/CMskDlg.cpp" line="32"/>
+        <location filename="../../src/editors/ui/CMskDlg.cpp" line="36"/>
         <source>Call List</source>
         <translation>呼叫列表</translation>
     </message>
     <message>
-        <location filename="../../src/editors/ui/CMskDlg.cpp" line="33"/>
+        <location filename="../../src/editors/ui/CMskDlg.cpp" line="36"/>
         <source>Num</source>
         <translation>编号</translation>
     </message>

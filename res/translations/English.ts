@@ -47,27 +47,27 @@
 <context>
     <name>zemtar::ui::CChannelEditDlg</name>
     <message>
-        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="59"/>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="95"/>
         <source>Channel Edit</source>
         <translation>Channel Edit</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="83"/>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="135"/>
         <source>Decode</source>
         <translation>Decode</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="85"/>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="137"/>
         <source>Encode</source>
         <translation>Encode</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="88"/>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="140"/>
         <source>Channel</source>
         <translation>Channel</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="89"/>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="141"/>
         <source>Optional Signal</source>
         <translation>Optional Signal</translation>
     </message>
@@ -469,63 +469,63 @@ and %1 more</translation>
 <context>
     <name>zemtar::ui::CLinkController</name>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="49"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="88"/>
         <source>Verify</source>
         <translation>Verify</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="75"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="114"/>
         <source>The radio on %1 holds exactly this document.</source>
         <translation>The radio on %1 holds exactly this document.</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="76"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="115"/>
         <source>The radio on %1 differs from this document.</source>
         <translation>The radio on %1 differs from this document.</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="106"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="145"/>
         <source>Port %1</source>
         <translation>Port %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="116"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="155"/>
         <source>Written to the radio on %1</source>
         <translation>Written to the radio on %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="118"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="157"/>
         <source>Verifying</source>
         <translation>Verifying</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="132"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="181"/>
         <source>Read from radio</source>
         <translation>Read from radio</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="137"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="186"/>
         <source>Read from the radio on %1: %2 rows</source>
         <translation>Read from the radio on %1: %2 rows</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="144"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="193"/>
         <source>Could not open %1</source>
         <translation>Could not open %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="146"/>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="174"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="195"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="223"/>
         <source>The link with the radio on %1 failed</source>
         <translation>The link with the radio on %1 failed</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="167"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="216"/>
         <source>Power adjustment on %1</source>
         <translation>Power adjustment on %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="172"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="221"/>
         <source>Power value</source>
         <translation>Power value</translation>
     </message>
@@ -848,13 +848,13 @@ and %1 more</translation>
 <context>
     <name>zemtar::ui::CMskDlg</name>
     <message>
-        <location filename="../../src/editors/ui/CMskDlg.cpp" line="29"/>
-        <location filename="../../src/editors/ui/CMskDlg.cpp" line="33"/>
+        <location filename="../../src/editors/ui/CMskDlg.cpp" line="32"/>
+        <location filename="../../src/editors/ui/CMskDlg.cpp" line="36"/>
         <source>Call List</source>
         <translation>Call List</translation>
     </message>
     <message>
-        <location filename="../../src/editors/ui/CMskDlg.cpp" line="33"/>
+        <location filename="../../src/editors/ui/CMskDlg.cpp" line="36"/>
         <source>Num</source>
         <translation>Num</translation>
     </message>

@@ -110,8 +110,11 @@ void CZemtarView::insertChannel()
 {
     const int row = int(grid_->GetRow());
     runMove(this, tr("Insert Channel"), [row](RadioImage& img, const QList<int>&) {
-        if (row < kFirstRow || row == kFrRow)
-            return channelmoves::Result{QStringLiteral("Select channels 1 to 128 (the Fr row does not move).")};
+        if (row < kFirstRow || row == kFrRow) {
+            channelmoves::Result refused;
+            refused.refused = QStringLiteral("Select channels 1 to 128 (the Fr row does not move).");
+            return refused;
+        }
         return channelmoves::insertAt(img, row);
     });
 }

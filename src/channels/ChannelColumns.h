@@ -72,7 +72,7 @@ struct PrintPlace {
     const char* zh = nullptr;
 };
 
-struct ColumnSpec {
+struct ColumnInfo {
     Column column;
     const char* header;
     const char* headerZh;
@@ -107,7 +107,7 @@ namespace rec = map::rec;
 namespace v = values;
 
 // clang-format off
-inline constexpr std::array<ColumnSpec, ColumnCount> kColumns{{
+inline constexpr std::array<ColumnInfo, ColumnCount> kColumns{{
     // column, headers, width, editor, its name, length, record offset, list, bits, otherwise, help, Set menu, report
     {ColLabel, "CH", "信道", 0.5, EditorKind::None},
     {ColRx, "Rx Frequency", "接收频率", 1.06, EditorKind::Frequency, "frequencyEdit", kFrequencyEditLength, rec::kRx,
@@ -136,12 +136,12 @@ inline constexpr std::array<ColumnSpec, ColumnCount> kColumns{{
 }};
 // clang-format on
 
-inline constexpr const ColumnSpec& spec(int column) { return kColumns.at(std::size_t(column)); }
+inline constexpr const ColumnInfo& info(int column) { return kColumns.at(std::size_t(column)); }
 
 inline constexpr int countOf(EditorKind kind)
 {
     int n = 0;
-    for (const ColumnSpec& c : kColumns)
+    for (const ColumnInfo& c : kColumns)
         n += c.editor == kind ? 1 : 0;
     return n;
 }
@@ -151,7 +151,7 @@ inline constexpr int countOf(EditorKind kind)
 inline constexpr bool complete()
 {
     for (std::size_t i = 0; i < kColumns.size(); ++i) {
-        const ColumnSpec& c = kColumns[i];
+        const ColumnInfo& c = kColumns[i];
         if (std::size_t(c.column) != i || !c.header || !c.headerZh || c.width <= 0)
             return false;
         const bool edits = c.editor != EditorKind::None && c.editor != EditorKind::Button;
@@ -177,7 +177,7 @@ template <EditorKind Kind> inline constexpr auto columnsOf()
 {
     std::array<int, std::size_t(countOf(Kind))> out{};
     std::size_t n = 0;
-    for (const ColumnSpec& c : kColumns)
+    for (const ColumnInfo& c : kColumns)
         if (c.editor == Kind)
             out[n++] = c.column;
     return out;

@@ -21,7 +21,7 @@ QString ChannelTable::header(int column, Language lang)
 {
     if (column < 0 || column >= ColumnCount)
         return {};
-    const ColumnSpec& c = columns::spec(column);
+    const ColumnInfo& c = columns::info(column);
     return pick(lang, c.header, c.headerZh);
 }
 
@@ -43,7 +43,7 @@ int ChannelTable::rowForLabel(const QString& label)
 
 QStringList ChannelTable::listEntries(int column, Language lang)
 {
-    if (column >= 0 && column < ColumnCount && columns::spec(column).editor == EditorKind::ToneList)
+    if (column >= 0 && column < ColumnCount && columns::info(column).editor == EditorKind::ToneList)
         return tone::list(lang);
     return values::entries(column, lang);
 }
@@ -99,7 +99,7 @@ void ChannelTable::fillRow(int row, const RadioImage& img, Language lang)
         return tone::isNone(b.high) && blank ? QString() : tone::text(b, lang);
     };
     for (int c : columns::columnsOf<EditorKind::ToneList>())
-        cells[std::size_t(c)] = toneCell(o + columns::spec(c).offset);
+        cells[std::size_t(c)] = toneCell(o + columns::info(c).offset);
     if (blank) {
         for (int c = ColName; c <= ColMore; ++c)
             cells[std::size_t(c)].clear();
@@ -128,7 +128,7 @@ void ChannelTable::storeRow(int row, RadioImage& img) const
     freq::encodeRx(img, o + rec::kRx, rx);
     freq::encodeTx(img, o + rec::kTx, tx);
     for (int col : columns::columnsOf<EditorKind::ToneList>()) {
-        const std::size_t at = o + columns::spec(col).offset;
+        const std::size_t at = o + columns::info(col).offset;
         const tone::Bytes b = tone::fromText(c[std::size_t(col)]);
         img.set(at, b.low);
         img.set(at + 1, b.high);

@@ -4,11 +4,11 @@ namespace zemtar::values {
 
 namespace {
 
-const ColumnSpec* find(int column)
+const ColumnInfo* find(int column)
 {
     if (column < 0 || column >= ColumnCount)
         return nullptr;
-    const ColumnSpec& c = columns::spec(column);
+    const ColumnInfo& c = columns::info(column);
     return c.editor == EditorKind::ValueList ? &c : nullptr;
 }
 
@@ -18,13 +18,13 @@ bool isListColumn(int column) { return find(column) != nullptr; }
 
 std::span<const Choice> choices(int column)
 {
-    const ColumnSpec* c = find(column);
+    const ColumnInfo* c = find(column);
     return c ? c->choices : std::span<const Choice>{};
 }
 
 map::rec::Bits bits(int column)
 {
-    const ColumnSpec* c = find(column);
+    const ColumnInfo* c = find(column);
     return c ? c->bits : map::rec::Bits{};
 }
 
@@ -59,7 +59,7 @@ std::optional<unsigned> value(int column, const QString& text)
 
 std::optional<unsigned> valueOtherwise(int column)
 {
-    const ColumnSpec* c = find(column);
+    const ColumnInfo* c = find(column);
     return c ? c->otherwise : std::nullopt;
 }
 

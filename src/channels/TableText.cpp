@@ -184,7 +184,7 @@ RowCheck checkRow(const QStringList& fields, BandLimits limits, Language message
         if (v.isEmpty())
             continue; // the new-channel default
         const QString column = ChannelTable::header(c, Language::English).trimmed();
-        const EditorKind kind = columns::spec(c).editor;
+        const EditorKind kind = columns::info(c).editor;
         if (kind == EditorKind::ToneList) {
             if (!isListedTone(v))
                 refuse(c, QStringLiteral("%1 is not a tone of the radio's lists (%2 column)").arg(quoted(v), column));

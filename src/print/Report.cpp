@@ -220,7 +220,7 @@ void drawChannels(Canvas& c, const Units& u, const Layout& layout, int page, con
         // line, left before right, as the page has always been drawn.
         for (int line = 1; line <= kChannelBlockLines; ++line)
             for (const bool right : {false, true})
-                for (const ColumnSpec& col : columns::kColumns) {
+                for (const ColumnInfo& col : columns::kColumns) {
                     if (col.print.line != line || col.print.right != right)
                         continue;
                     const int y = -line * u.B + d;

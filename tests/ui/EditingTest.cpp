@@ -119,7 +119,7 @@ private slots:
         // Every column has its width and every editing column its editor.
         for (int c = ColRx; c < ColumnCount; ++c) {
             QVERIFY2(grid()->columnWidth(c - 1) > 0, qPrintable(QString::number(c)));
-            const EditorKind kind = columns::spec(c).editor;
+            const EditorKind kind = columns::info(c).editor;
             QCOMPARE(view()->editorOf(c) != nullptr, kind != EditorKind::Button);
         }
         QCOMPARE(view()->editorOf(ColRx), view()->editorOf(ColTx));

@@ -200,7 +200,7 @@ private slots:
 
         // At 1920 pixels the table fits the screen.
         double units = 0;
-        for (const ColumnSpec& c : columns::kColumns)
+        for (const ColumnInfo& c : columns::kColumns)
             units += c.width;
         const double px = units * CMSFlexGrid::twipsToPixels(CZemtarView::kBaseColumnWidthTwips, 96);
         QVERIFY(px * CZemtarView::scaleFor(1920) <= 1920 - 100);

@@ -69,13 +69,13 @@ void CZemtarView::scaleToScreen()
     const int width = screen ? screen->geometry().width() : 1024;
     scale_ = scaleFor(width);
     for (int c = 0; c < ColumnCount; ++c)
-        grid_->SetColWidth(c, long(kBaseColumnWidthTwips * columns::spec(c).width * scale_));
+        grid_->SetColWidth(c, long(kBaseColumnWidthTwips * columns::info(c).width * scale_));
 }
 
 double CZemtarView::scaleFor(int screenWidth)
 {
     double units = 0;
-    for (const ColumnSpec& c : columns::kColumns)
+    for (const ColumnInfo& c : columns::kColumns)
         units += c.width;
     // The whole table fits the screen beside the window's frames and the scroll bar.
     const double fit = (screenWidth - kScreenReserve) / (units * CMSFlexGrid::twipsToPixels(kBaseColumnWidthTwips, 96));

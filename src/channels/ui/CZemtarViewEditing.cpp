@@ -67,15 +67,15 @@ void CZemtarView::createEditors()
 {
     // One editor per kind of column, made hidden by the delegate as the view is set up.
     auto* vp = grid_->viewport();
-    for (const ColumnSpec& spec : columns::kColumns) {
-        if (!spec.editorName)
+    for (const ColumnInfo& col : columns::kColumns) {
+        if (!col.editorName)
             continue;
         QWidget* shared = nullptr;
-        for (const ColumnSpec& other : columns::kColumns)
-            if (other.column < spec.column && other.editorName && qstrcmp(other.editorName, spec.editorName) == 0)
+        for (const ColumnInfo& other : columns::kColumns)
+            if (other.column < col.column && other.editorName && qstrcmp(other.editorName, col.editorName) == 0)
                 shared = editors_[std::size_t(other.column)];
-        QWidget* editor = shared ? shared : delegate_->createEditorFor(spec.column, vp);
-        editors_[std::size_t(spec.column)] = editor;
+        QWidget* editor = shared ? shared : delegate_->createEditorFor(col.column, vp);
+        editors_[std::size_t(col.column)] = editor;
         if (shared)
             continue;
         editor->hide();
@@ -303,7 +303,7 @@ bool CZemtarView::frequencyKey(QKeyEvent* e)
     const bool shift = e->modifiers() & Qt::ShiftModifier;
     const bool keypad = e->modifiers() & Qt::KeypadModifier;
     if (k == Qt::Key_F1) {
-        help::show(this, editCol_ > 0 ? columns::spec(int(editCol_)).help : 0);
+        help::show(this, editCol_ > 0 ? columns::info(int(editCol_)).help : 0);
         return true;
     }
     if (k == Qt::Key_Return || k == Qt::Key_Enter) {
@@ -363,7 +363,7 @@ bool CZemtarView::eventFilter(QObject* o, QEvent* e)
     if (onEditor && o == frequencyEdit())
         return frequencyKey(key);
     if (onEditor && key->key() == Qt::Key_F1) {
-        help::show(this, editCol_ > 0 && editorOf(int(editCol_)) == o ? columns::spec(int(editCol_)).help : 0);
+        help::show(this, editCol_ > 0 && editorOf(int(editCol_)) == o ? columns::info(int(editCol_)).help : 0);
         return true;
     }
     if (onEditor && o == nameEdit() && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
@@ -581,14 +581,14 @@ void CZemtarView::showContextMenu(const QPoint& pos)
     // The value lists first, then the tone lists.
     QList<int> menuColumns;
     for (const EditorKind kind : {EditorKind::ValueList, EditorKind::ToneList})
-        for (const ColumnSpec& c : columns::kColumns)
+        for (const ColumnInfo& c : columns::kColumns)
             if (c.editor == kind && c.setMenuEntries != 0)
                 menuColumns << c.column;
     for (int column : menuColumns) {
         QMenu* sub = menu.addMenu(tr("Set %1").arg(ChannelTable::header(column, g().lang()).trimmed()));
         sub->setEnabled(!rows.isEmpty());
         const QStringList entries = ChannelTable::listEntries(column, g().lang());
-        const int wanted = columns::spec(column).setMenuEntries;
+        const int wanted = columns::info(column).setMenuEntries;
         const int shown = wanted < 0 ? int(entries.size()) : std::min(wanted, int(entries.size()));
         for (int i = 0; i < shown; ++i)
             sub->addAction(entries[i], this, [this, column, text = entries[i]] { setOnSelectedRows(column, text); });

@@ -19,22 +19,22 @@ QWidget* ChannelCellDelegate::createEditorFor(int column, QWidget* parent) const
 {
     if (column < ColRx || column >= ColumnCount)
         return nullptr;
-    const ColumnSpec& spec = columns::spec(column);
+    const ColumnInfo& col = columns::info(column);
     QWidget* editor = nullptr;
-    switch (spec.editor) {
+    switch (col.editor) {
     case EditorKind::ToneList:
     case EditorKind::ValueList: {
         auto* list = new QComboBox(parent);
         list->addItems(ChannelTable::listEntries(column, lang_));
-        list->setMaxVisibleItems(spec.editor == EditorKind::ToneList ? 16 : 8);
+        list->setMaxVisibleItems(col.editor == EditorKind::ToneList ? 16 : 8);
         editor = list;
         break;
     }
     case EditorKind::Frequency:
     case EditorKind::Text: {
         auto* edit = new QLineEdit(parent);
-        edit->setMaxLength(spec.maxLength);
-        if (spec.editor == EditorKind::Text) // one byte a character in the radio: printable ASCII only
+        edit->setMaxLength(col.maxLength);
+        if (col.editor == EditorKind::Text) // one byte a character in the radio: printable ASCII only
             edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[ -~]*")), edit));
         editor = edit;
         break;
@@ -43,7 +43,7 @@ QWidget* ChannelCellDelegate::createEditorFor(int column, QWidget* parent) const
     case EditorKind::Button:
         return nullptr;
     }
-    editor->setObjectName(QString::fromLatin1(spec.editorName));
+    editor->setObjectName(QString::fromLatin1(col.editorName));
     return editor;
 }
 
@@ -55,7 +55,7 @@ void ChannelCellDelegate::setEditorData(QWidget* editor, const QModelIndex& inde
     if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
         const int column = ChannelTableModel::tableColumn(index);
         if (column >= ColRx && column < ColumnCount)
-            edit->setMaxLength(std::max(columns::spec(column).maxLength, int(text.size())));
+            edit->setMaxLength(std::max(columns::info(column).maxLength, int(text.size())));
     }
     loadEditor(editor, text);
 }

@@ -48,7 +48,7 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
     case Qt::TextAlignmentRole:
         return int(alignment_[std::size_t(column)]);
     case Qt::FontRole:
-        if (columns::spec(column).editor == EditorKind::Text) {
+        if (columns::info(column).editor == EditorKind::Text) {
             // The names in a fixed-pitch font, as the radio shows them.
             QFont f;
             f.setFamily(QStringLiteral("Courier"));

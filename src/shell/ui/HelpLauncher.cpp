@@ -68,7 +68,7 @@ const QMap<Key, QString>& contexts()
             {{QStringLiteral("languageDialog"), 32799}, QStringLiteral("language")},
             {{QStringLiteral("productInfoDialog"), editors::pi::kHighEdgeHelp}, QStringLiteral("product-information")},
         };
-        for (const ColumnSpec& c : columns::kColumns)
+        for (const ColumnInfo& c : columns::kColumns)
             if (c.help > 0)
                 t.insert({main, c.help}, QStringLiteral("channels"));
         for (const fields::Page& page : editors::settingsPages({}))

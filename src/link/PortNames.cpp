@@ -1,14 +1,24 @@
 #include "PortNames.h"
 
+#include "PortLock.h"
 #include "SerialLink.h"
 
 #include "shell/CIniFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 
 #include <algorithm>
+
+#if defined(ZEMTAR_HAVE_TERMIOS_PORT)
+#include <sys/stat.h>
+#include <unistd.h>
+#ifdef __linux__
+#include <sys/sysmacros.h>
+#endif
+#endif
 
 namespace zemtar::ports {
 
@@ -84,6 +94,58 @@ OpenFailure probe(const QString& device)
     if (link.openDevice(device))
         return {};
     return link.failure();
+}
+
+#if defined(ZEMTAR_HAVE_TERMIOS_PORT)
+namespace {
+// The processes with a lock on the file (flock or fcntl, as /proc/locks lists them by the
+// file system's device and the inode).
+QByteArray lockersOf(const struct stat& st)
+{
+#ifdef __linux__
+    QFile f(QStringLiteral("/proc/locks"));
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray wanted = QByteArray::number(major(st.st_dev), 16).rightJustified(2, '0') + ':' +
+                              QByteArray::number(minor(st.st_dev), 16).rightJustified(2, '0') + ':' +
+                              QByteArray::number(quint64(st.st_ino));
+    QByteArray out;
+    // "1: FLOCK  ADVISORY  WRITE 4711 00:19:3 0 EOF"; a waiter's line starts with "->".
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        for (qsizetype i = 1; i < fields.size(); ++i)
+            if (fields[i] == wanted)
+                out += ' ' + fields[i - 1];
+    }
+    return out;
+#else
+    Q_UNUSED(st);
+    return {};
+#endif
+}
+} // namespace
+#endif
+
+QByteArray sighting(const QString& device)
+{
+#if defined(ZEMTAR_HAVE_TERMIOS_PORT)
+    const QByteArray path = canonical(device).toLocal8Bit();
+    struct stat st {};
+    if (::stat(path.constData(), &st) != 0)
+        return QByteArrayLiteral("absent");
+    QByteArray s = QByteArray::number(quint64(st.st_rdev)) + ' ' + QByteArray::number(quint64(st.st_ino)) + ' ' +
+                   QByteArray::number(quint64(st.st_mode), 8) + ' ' + QByteArray::number(quint64(st.st_uid)) + ':' +
+                   QByteArray::number(quint64(st.st_gid));
+    s += ::access(path.constData(), R_OK | W_OK) == 0 ? " rw" : " denied";
+    QFile lock(PortLock::lockFile(device));
+    if (lock.open(QIODevice::ReadOnly))
+        s += " lock " + QByteArray::number(PortLock::liveHolder(lock.read(128), device));
+    s += " locked" + lockersOf(st);
+    return s;
+#else
+    Q_UNUSED(device);
+    return {};
+#endif
 }
 
 QString stateText(const OpenFailure& f)

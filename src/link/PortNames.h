@@ -43,6 +43,11 @@ QList<PortEntry> available(const CIniFile* setup, bool probe = true);
 // Why a device cannot be opened now (Kind::None when it can), and that in a few words.
 OpenFailure probe(const QString& device);
 QString stateText(const OpenFailure& failure);
+// What can be seen of a device without opening it: whether it is there, its owner and mode,
+// whether this user may read and write it, the processes holding its lock file or a lock on it.
+// A window that follows the ports probes a device again only when this changes, so a port is
+// not opened each second. Empty where nothing can be seen (Windows).
+QByteArray sighting(const QString& device);
 
 // What a --port value or a remembered port stands for: com1..com4 through Setup.ini, a name
 // of the list (as `zemtar-cli ports` prints it), else a device path (a stable link is one).

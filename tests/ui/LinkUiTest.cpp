@@ -29,9 +29,13 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
+
+#include <unistd.h>
 
 using namespace zemtar;
 using namespace zemtar::ui;
@@ -43,15 +47,17 @@ class LinkUiTest : public UiFixture {
     QProcess sim_;
     QString device_;
 
-    // Starts the simulated radio with `args` and the program with com1 pointing at it.
-    void startWithRadio(const QStringList& args)
+    // Starts the simulated radio with `args` and the program with com1 pointing at it (com2 at
+    // `com2`).
+    void startWithRadio(const QStringList& args, const QString& language = QStringLiteral("English"),
+                        const QString& com2 = QStringLiteral("/no/such/device"))
     {
         sim_.start(QStringLiteral(ZEMTAR_BIN_DIR "/zemtar-radiosim"),
                    args + QStringList{QStringLiteral("--save"), file("radio.mem")});
         QVERIFY(sim_.waitForReadyRead(10000));
         device_ = QString::fromUtf8(sim_.readLine()).trimmed();
-        extraSetup_ = QStringLiteral("[Ports]\ncom1=%1\ncom2=/no/such/device\n").arg(device_);
-        QVERIFY(start(QStringLiteral("English")));
+        extraSetup_ = QStringLiteral("[Ports]\ncom1=%1\ncom2=%2\n").arg(device_, com2);
+        QVERIFY(start(language));
     }
     void stopRadio()
     {
@@ -68,8 +74,10 @@ class LinkUiTest : public UiFixture {
         frame()->runCommand(writing ? CMainFrame::ID_WRITE : CMainFrame::ID_READ);
         CProcessDlg* dlg = frame()->activeChild()->link()->processDialog();
         QVERIFY(dlg && dlg->isVisible());
-        QCOMPARE(dlg->windowTitle(), writing ? QStringLiteral("Write Data") : QStringLiteral("Read Data"));
-        QCOMPARE(dlg->statusLabel()->text(), QStringLiteral("Not start yet"));
+        if (!g().chinese) {
+            QCOMPARE(dlg->windowTitle(), writing ? QStringLiteral("Write Data") : QStringLiteral("Read Data"));
+            QCOMPARE(dlg->statusLabel()->text(), QStringLiteral("Not start yet"));
+        }
         if (started)
             started();
         QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
@@ -600,6 +608,148 @@ private slots:
         QVERIFY(messages_.isEmpty());
         qunsetenv("ZEMTAR_SERIAL_BY_ID");
         g().registry().setText(QStringLiteral("Port"), {});
+    }
+
+    // While the window is open each port's state follows the system: a second adapter plugged
+    // in, a terminal program taking a port and giving it back. The user's choice and focus stay.
+    void comSetupFollowsThePortsStates_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("absent");
+        QTest::addColumn<QString>("inUse");
+        QTest::newRow("English") << "English"
+                                 << "absent"
+                                 << "in use by process %1";
+        QTest::newRow("Chinese") << "Chinese" << u8("不存在") << u8("被进程 %1 占用");
+    }
+    void comSetupFollowsThePortsStates()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, absent);
+        QFETCH(QString, inUse);
+        const QString second = file("second-adapter");
+        QDir().mkpath(file("by-id"));
+        QDir().mkpath(file("locks"));
+        qputenv("ZEMTAR_SERIAL_BY_ID", file("by-id").toLocal8Bit());
+        qputenv("ZEMTAR_LOCK_DIR", file("locks").toLocal8Bit());
+        startWithRadio({}, language, second);
+        CComSetupDlg dlg(frame()->activeChild()->link()->m_link, frame());
+        dlg.show();
+        QApplication::setActiveWindow(&dlg);
+        QVERIFY(QTest::qWaitForWindowActive(&dlg));
+        QRadioButton* com1 = dlg.button(0);
+        QRadioButton* com2 = dlg.button(1);
+        QVERIFY(com1->isEnabled());
+        QVERIFY(!com2->isEnabled());
+        QVERIFY2(com2->text().endsWith(QStringLiteral("  - ") + absent), qPrintable(com2->text()));
+
+        // The second adapter plugged in: com2 can be chosen.
+        QProcess other;
+        other.start(QStringLiteral(ZEMTAR_BIN_DIR "/zemtar-radiosim"), {QStringLiteral("--link"), second});
+        QVERIFY(other.waitForReadyRead(10000));
+        QTRY_VERIFY_WITH_TIMEOUT(com2->isEnabled(), 5000);
+        QCOMPARE(com2->text(), QStringLiteral("com2  (%1)").arg(second));
+        QTest::mouseClick(com2, Qt::LeftButton);
+        QVERIFY(com2->isChecked() && com2->hasFocus());
+
+        // A terminal program takes com1 and gives it back.
+        QProcess holder;
+        holder.setStandardInputFile(device_);
+        holder.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+        QVERIFY(holder.waitForStarted());
+        zemtar::test::writeAll(SerialLink::lockFile(device_),
+                               QByteArray::number(holder.processId()).rightJustified(10, ' ') + '\n');
+        QTRY_VERIFY_WITH_TIMEOUT(!com1->isEnabled(), 5000);
+        QVERIFY2(com1->text().endsWith(QStringLiteral("  - ") + inUse.arg(holder.processId())),
+                 qPrintable(com1->text()));
+        QVERIFY(com2->isChecked() && com2->hasFocus());
+        holder.kill();
+        holder.waitForFinished();
+        QFile::remove(SerialLink::lockFile(device_));
+        QTRY_VERIFY_WITH_TIMEOUT(com1->isEnabled(), 5000);
+        QCOMPARE(com1->text(), QStringLiteral("com1  (%1)").arg(device_));
+        QVERIFY(com2->isChecked() && com2->hasFocus());
+
+        // The adapter the user is on pulled: the choice stays, greyed, and OK keeps it.
+        other.terminate();
+        other.waitForFinished();
+        QTRY_VERIFY_WITH_TIMEOUT(!com2->isEnabled(), 5000);
+        QVERIFY(com2->isChecked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!dlg.isVisible());
+        QCOMPARE(frame()->activeChild()->link()->m_link.m_strPort, QStringLiteral("com2"));
+        QVERIFY(messages_.isEmpty());
+        qunsetenv("ZEMTAR_SERIAL_BY_ID");
+        qunsetenv("ZEMTAR_LOCK_DIR");
+    }
+
+    // A port the user may not open: Com Setup says so as soon as it happens, and Read says what
+    // to do about it, in the window's language. Root opens any device, so as root the case runs
+    // again as an unprivileged user.
+    void aPortTheUserMayNotOpenSaysWhatToDo_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("denied");
+        QTest::newRow("English") << "English"
+                                 << "permission denied";
+        QTest::newRow("Chinese") << "Chinese" << u8("没有权限");
+    }
+    void aPortTheUserMayNotOpenSaysWhatToDo()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, denied);
+        if (::geteuid() == 0) {
+            const QString setpriv = QStandardPaths::findExecutable(QStringLiteral("setpriv"));
+            if (setpriv.isEmpty())
+                QSKIP("no setpriv to run the case as an unprivileged user");
+            QTemporaryDir home;
+            QVERIFY(QFile::setPermissions(home.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                           QFile::ReadOther | QFile::WriteOther | QFile::ExeOther));
+            QProcess child;
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert(QStringLiteral("HOME"), home.path());
+            env.insert(QStringLiteral("TMPDIR"), home.path());
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+            env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+            env.remove(QStringLiteral("ZEMTAR_LOCK_DIR"));
+            child.setProcessEnvironment(env);
+            child.setProcessChannelMode(QProcess::MergedChannels);
+            const QString name = QStringLiteral("aPortTheUserMayNotOpenSaysWhatToDo:") + QTest::currentDataTag();
+            child.start(setpriv, {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                  QStringLiteral("--clear-groups"), QCoreApplication::applicationFilePath(), name});
+            QVERIFY(child.waitForFinished(120000));
+            const QString out = QString::fromUtf8(child.readAll());
+            QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, qPrintable(out));
+            QVERIFY2(out.contains(QStringLiteral("PASS   : LinkUiTest::aPortTheUserMayNotOpenSaysWhatToDo(%1)")
+                                      .arg(QLatin1String(QTest::currentDataTag()))),
+                     qPrintable(out));
+            return;
+        }
+        startWithRadio({}, language);
+        {
+            CComSetupDlg dlg(frame()->activeChild()->link()->m_link, frame());
+            dlg.show();
+            QVERIFY(dlg.button(0)->isEnabled());
+            QVERIFY(QFile::setPermissions(device_, {})); // the device is this user's; now no more
+            QTRY_VERIFY_WITH_TIMEOUT(!dlg.button(0)->isEnabled(), 5000);
+            QVERIFY2(dlg.button(0)->text().endsWith(QStringLiteral("  - ") + denied),
+                     qPrintable(dlg.button(0)->text()));
+            QVERIFY(dlg.button(0)->isChecked());
+        }
+        transfer(false);
+        QVERIFY(!messages_.isEmpty());
+        const QString advice =
+            language == QStringLiteral("English")
+                ? QStringLiteral(
+                      "Permission denied for %1. Add your user to the dialout group (sudo usermod -aG dialout "
+                      "$USER) and log in again.")
+                : u8("没有打开 %1 的权限。请把您的用户加入 dialout 组（sudo usermod -aG dialout "
+                     "$USER），然后重新登录。");
+        QCOMPARE(messages_[0].text, advice.arg(device_));
+        QCOMPARE(frame()->statusMessage(),
+                 (language == QStringLiteral("English") ? QStringLiteral("Could not open %1") : u8("无法打开 %1"))
+                     .arg(QStringLiteral("com1 (%1)").arg(device_)));
+        QVERIFY(cell(1, ColRx).isEmpty());
     }
 
     void quickClicksOnThePowerBarSendTheValueShownLast()

@@ -34,13 +34,14 @@ CComSetupDlg::CComSetupDlg(SerialLink& link, QWidget* parent) : QDialog(parent),
     auto* group = new QGroupBox(tr("Com Port"), this);
     auto* gl = new QVBoxLayout(group);
     group_ = new QButtonGroup(this);
-    const QList<ports::PortEntry> all = ports::available(&g().setupIni);
+    const QList<ports::PortEntry> all = ports::available(&g().setupIni, false);
     for (int n = 0; n < 4; ++n) {
-        const ports::PortEntry& e = all[n];
-        buttons_[n] = new QRadioButton(entryText(e), group);
-        buttons_[n]->setObjectName(e.name);
+        named_[n] = all[n];
+        recheck(named_[n], named_[n].name);
+        buttons_[n] = new QRadioButton(group);
+        buttons_[n]->setObjectName(named_[n].name);
         // A port that cannot be opened now (absent, or held by another program) is greyed.
-        buttons_[n]->setEnabled(e.openable());
+        showEntry(buttons_[n], named_[n]);
         group_->addButton(buttons_[n], n);
         gl->addWidget(buttons_[n]);
     }
@@ -59,38 +60,85 @@ CComSetupDlg::CComSetupDlg(SerialLink& link, QWidget* parent) : QDialog(parent),
     layout->addWidget(box);
 
     const PersistedSettings reg = g().registry();
-    const QString remembered = reg.text(QStringLiteral("Port"));
-    remembered_ = remembered;
-    others_ = withRemembered(all.mid(4));
-    showOthers(remembered);
+    remembered_ = reg.text(QStringLiteral("Port"));
+    others_ = merged(all.mid(4));
+    showOthers();
+    if (!remembered_.isEmpty())
+        for (int i = 0; i < others_.size(); ++i)
+            if (keyOf(others_[i]) == remembered_ || others_[i].device == remembered_)
+                otherButtons_[i]->setChecked(true);
     const int port = reg.value(QStringLiteral("com")).value_or(1);
     m_nPort = port >= 1 && port <= 4 ? port - 1 : 0;
-    if (remembered.isEmpty() || !group_->checkedButton())
+    if (remembered_.isEmpty() || !group_->checkedButton())
         buttons_[m_nPort]->setChecked(true); // shown checked even when greyed
     else
         m_nPort = -1;
 
-    // Cables come and go while the window is open.
+    // Cables come and go, and programs take and give back ports, while the window is open.
     timer_ = new QTimer(this);
     timer_->setInterval(1000);
     connect(timer_, &QTimer::timeout, this, &CComSetupDlg::refresh);
     timer_->start();
 }
 
-QList<ports::PortEntry> CComSetupDlg::withRemembered(QList<ports::PortEntry> list) const
+void CComSetupDlg::recheck(ports::PortEntry& e, const QString& slot)
 {
-    // The port chosen last time stays in the list while it is unplugged, shown as absent.
-    if (remembered_.isEmpty() ||
-        std::any_of(list.begin(), list.end(), [&](const ports::PortEntry& e) { return keyOf(e) == remembered_; }))
-        return list;
-    ports::PortEntry e;
-    e.name = QFileInfo(remembered_).fileName();
-    e.device = remembered_;
-    e.stablePath = remembered_;
-    e.failure = ports::probe(remembered_);
+    // Opening a port each second could disturb a device (and the program that holds it):
+    // a port is opened again only when what can be seen of it without opening it changed.
+    const QByteArray now = ports::sighting(e.device);
+    const auto it = seen_.constFind(slot);
+    if (it != seen_.cend() && *it == now)
+        return;
+    seen_[slot] = now;
+    e.failure = e.present ? ports::probe(e.device) : OpenFailure::of(OpenFailure::Kind::Absent, {});
     e.state = ports::stateText(e.failure);
-    list << e;
-    return list;
+}
+
+QList<ports::PortEntry> CComSetupDlg::merged(QList<ports::PortEntry> now)
+{
+    auto find = [](const QList<ports::PortEntry>& list, const QString& key) {
+        return std::find_if(list.begin(), list.end(), [&](const ports::PortEntry& e) { return keyOf(e) == key; });
+    };
+    for (ports::PortEntry& e : now) {
+        const auto old = find(others_, keyOf(e));
+        if (old != others_.end()) {
+            e.failure = old->failure;
+            e.state = old->state;
+        }
+        recheck(e, keyOf(e));
+    }
+    // The port chosen last time, and the one the user has just chosen, stay in the list while
+    // they are unplugged: the choice is not lost to a loose cable.
+    QStringList kept{remembered_};
+    const int id = group_->checkedId();
+    if (id >= 4 && id - 4 < others_.size())
+        kept << keyOf(others_[id - 4]);
+    for (const QString& key : std::as_const(kept)) {
+        if (key.isEmpty() || std::any_of(now.begin(), now.end(),
+                                         [&](const ports::PortEntry& e) { return keyOf(e) == key || e.device == key; }))
+            continue;
+        const auto old = find(others_, key);
+        ports::PortEntry e;
+        if (old != others_.end()) {
+            e = *old;
+        } else {
+            e.name = QFileInfo(key).fileName();
+            e.device = key;
+            e.stablePath = key;
+        }
+        e.present = QFileInfo::exists(e.device);
+        recheck(e, key);
+        now << e;
+    }
+    // A port that went away is probed afresh when it comes back.
+    QStringList listed;
+    for (const ports::PortEntry& e : std::as_const(now))
+        listed << keyOf(e);
+    for (const ports::PortEntry& e : named_)
+        listed << e.name;
+    for (auto it = seen_.begin(); it != seen_.end();)
+        it = listed.contains(it.key()) ? std::next(it) : seen_.erase(it);
+    return now;
 }
 
 QString CComSetupDlg::failureText(const OpenFailure& f) const
@@ -123,66 +171,81 @@ QString CComSetupDlg::entryText(const ports::PortEntry& e) const
     return text;
 }
 
-void CComSetupDlg::showOthers(const QString& keepChecked)
+void CComSetupDlg::showEntry(QRadioButton* b, const ports::PortEntry& e) const
 {
-    for (QRadioButton* b : std::as_const(otherButtons_)) {
+    // Only what changed is set: the button keeps its focus and its check.
+    const QString text = entryText(e);
+    if (b->text() != text)
+        b->setText(text);
+    const QString tip = e.stablePath.isEmpty() ? e.device : e.stablePath;
+    if (b->toolTip() != tip)
+        b->setToolTip(tip);
+    if (b->isEnabled() != e.openable())
+        b->setEnabled(e.openable());
+}
+
+void CComSetupDlg::showOthers()
+{
+    QHash<QString, QRadioButton*> old;
+    for (QRadioButton* b : std::as_const(otherButtons_))
+        old.insert(b->objectName(), b);
+    otherButtons_.clear();
+    QWidget* before = buttons_[3];
+    for (int i = 0; i < others_.size(); ++i) {
+        const ports::PortEntry& e = others_[i];
+        const QString name = QStringLiteral("port:") + keyOf(e);
+        QRadioButton* b = old.take(name);
+        if (b) {
+            group_->setId(b, 4 + i);
+            othersLayout_->removeWidget(b);
+        } else {
+            b = new QRadioButton(othersBox_);
+            b->setObjectName(name);
+            group_->addButton(b, 4 + i);
+        }
+        showEntry(b, e);
+        othersLayout_->insertWidget(1 + i, b);
+        setTabOrder(before, b); // Tab goes down the list, then to the buttons
+        before = b;
+        otherButtons_ << b;
+    }
+    bool hadFocus = false;
+    for (QRadioButton* b : std::as_const(old)) {
+        hadFocus = hadFocus || b->hasFocus();
         group_->removeButton(b);
         delete b;
     }
-    otherButtons_.clear();
-    for (int i = 0; i < others_.size(); ++i) {
-        const ports::PortEntry& e = others_[i];
-        auto* b = new QRadioButton(entryText(e), othersBox_);
-        b->setObjectName(QStringLiteral("port:") + keyOf(e));
-        b->setToolTip(e.stablePath.isEmpty() ? e.device : e.stablePath);
-        b->setEnabled(e.openable());
-        group_->addButton(b, 4 + i);
-        othersLayout_->addWidget(b);
-        otherButtons_ << b;
-        if (!keepChecked.isEmpty() && (keyOf(e) == keepChecked || e.device == keepChecked))
-            b->setChecked(true);
+    if (hadFocus) { // the port the user was on was pulled: to the chosen one, else the first
+        QAbstractButton* to = group_->checkedButton();
+        if (!to || !to->isEnabled())
+            to = buttons_[0];
+        to->setFocus();
     }
     noOthers_->setVisible(others_.isEmpty());
 }
 
 void CComSetupDlg::refresh()
 {
-    // Only what changed is probed again: opening a port each second could disturb a device.
     const QList<ports::PortEntry> now = ports::available(&g().setupIni, false);
-    QList<ports::PortEntry> next = now.mid(4);
-    const bool rememberedListed =
-        std::any_of(next.begin(), next.end(), [&](const ports::PortEntry& e) { return keyOf(e) == remembered_; });
-    bool changed = next.size() != others_.size();
-    for (ports::PortEntry& e : next) {
-        const auto old = std::find_if(others_.begin(), others_.end(), [&](const ports::PortEntry& o) {
-            return o.device == e.device && o.stablePath == e.stablePath;
-        });
-        if (old != others_.end()) {
-            e.failure = old->failure;
-            e.state = old->state;
-        } else {
-            changed = true;
-            e.failure = ports::probe(e.device);
-            e.state = ports::stateText(e.failure);
-        }
+    for (int n = 0; n < 4; ++n) {
+        named_[n].device = now[n].device;
+        named_[n].stablePath = now[n].stablePath;
+        named_[n].present = now[n].present;
+        recheck(named_[n], named_[n].name);
+        showEntry(buttons_[n], named_[n]);
     }
-    if (!rememberedListed)
-        next = withRemembered(next);
-    changed = changed || next.size() != others_.size();
-    if (!changed)
-        return;
-    QString checked;
-    const int id = group_->checkedId();
-    if (id >= 4 && id - 4 < others_.size())
-        checked = keyOf(others_[id - 4]);
-    others_ = next;
-    showOthers(checked);
+    others_ = merged(now.mid(4));
+    showOthers();
 }
 
 void CComSetupDlg::accept()
 {
     PersistedSettings reg = g().registry();
     const int id = group_->checkedId();
+    if (id < 0) { // nothing chosen: the port stays as it was
+        QDialog::accept();
+        return;
+    }
     if (id >= 4 && id - 4 < others_.size()) {
         // The stable path, where the system has one, finds the adapter after re-plugging.
         const QString key = keyOf(others_[id - 4]);

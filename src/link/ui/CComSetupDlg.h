@@ -3,6 +3,7 @@
 #include "link/SerialLink.h"
 
 #include <QDialog>
+#include <QHash>
 
 class QButtonGroup;
 class QGroupBox;
@@ -15,7 +16,8 @@ namespace zemtar::ui {
 
 // Chooses the serial port: com1..com4 (with the device each stands for), then every serial
 // port the system has, USB adapters first, each with the reason it cannot be opened now, if
-// any. The list follows cables plugged in and pulled while the window is open.
+// any. The list follows cables plugged in and pulled while the window is open, and each port's
+// state (a lock taken or given back, a permission changed) without moving the user's choice.
 class CComSetupDlg : public QDialog {
     Q_OBJECT
 public:
@@ -39,8 +41,14 @@ protected:
 private:
     QString entryText(const ports::PortEntry& e) const;
     QString failureText(const OpenFailure& f) const;
-    void showOthers(const QString& keepChecked);
-    QList<ports::PortEntry> withRemembered(QList<ports::PortEntry> list) const;
+    // Probes the port again when what can be seen of it changed since `slot` was last probed.
+    void recheck(ports::PortEntry& e, const QString& slot);
+    // The system's other ports now, with the states known so far, and the remembered and the
+    // chosen port while they are unplugged (shown as absent).
+    QList<ports::PortEntry> merged(QList<ports::PortEntry> now);
+    // Puts others_ into the buttons, keeping the buttons of the ports still there.
+    void showOthers();
+    void showEntry(QRadioButton* b, const ports::PortEntry& e) const;
 
     SerialLink& link_;
     QRadioButton* buttons_[4];
@@ -48,7 +56,9 @@ private:
     QGroupBox* othersBox_;
     QVBoxLayout* othersLayout_;
     QLabel* noOthers_;
+    ports::PortEntry named_[4];
     QList<ports::PortEntry> others_;
+    QHash<QString, QByteArray> seen_; // what was seen of each listed port when it was probed
     QList<QRadioButton*> otherButtons_;
     QTimer* timer_;
     QString remembered_; // the other port chosen last time, if any

@@ -510,12 +510,13 @@ and %1 more</translation>
     </message>
     <message>
         <location filename="../../src/link/ui/CLinkController.cpp" line="193"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="224"/>
         <source>Could not open %1</source>
         <translation>Could not open %1</translation>
     </message>
     <message>
         <location filename="../../src/link/ui/CLinkController.cpp" line="195"/>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="223"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="225"/>
         <source>The link with the radio on %1 failed</source>
         <translation>The link with the radio on %1 failed</translation>
     </message>
@@ -894,23 +895,33 @@ and %1 more</translation>
     </message>
     <message>
         <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="27"/>
+        <source>Port %1</source>
+        <translation>Port %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="29"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="30"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="32"/>
         <source>Current Position:</source>
         <translation>Current Position:</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="33"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="35"/>
         <source>Min</source>
         <translation>Min</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="35"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="37"/>
         <source>Max</source>
         <translation>Max</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="85"/>
+        <source>The link with the radio on %1 failed</source>
+        <translation>The link with the radio on %1 failed</translation>
     </message>
 </context>
 <context>
@@ -1176,36 +1187,36 @@ and %1 more</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="66"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="119"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="122"/>
         <source>Delete and Close Up</source>
         <translation>Delete and Close Up</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="67"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="121"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="124"/>
         <source>Move Up</source>
         <translation>Move Up</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="68"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="122"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="125"/>
         <source>Move Down</source>
         <translation>Move Down</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="69"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="126"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="129"/>
         <source>Sort by Receive Frequency</source>
         <translation>Sort by Receive Frequency</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="70"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="133"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="136"/>
         <source>Sort by Name</source>
         <translation>Sort by Name</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="144"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="147"/>
         <source>%1 cannot be imported:
 %2
 Nothing was changed.</source>
@@ -1214,52 +1225,52 @@ Nothing was changed.</source>
 Nothing was changed.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="155"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="158"/>
         <source>The file is not UTF-8 text.</source>
         <translation>The file is not UTF-8 text.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="167"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="170"/>
         <source>line %1: %2</source>
         <translation>line %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="168"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="171"/>
         <source>line %1, column %2: %3</source>
         <translation>line %1, column %2: %3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="185"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="188"/>
         <source>The file has no channel rows below its header.</source>
         <translation>The file has no channel rows below its header.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="197"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="200"/>
         <source>The channels hold the values of %1 already; nothing changed.</source>
         <translation>The channels hold the values of %1 already; nothing changed.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="201"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="204"/>
         <source>Import Channels</source>
         <translation>Import Channels</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="205"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="208"/>
         <source>Channels imported from %1.</source>
         <translation>Channels imported from %1.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="214"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="217"/>
         <source>%1 is the document itself: give another name for the channel list.</source>
         <translation>%1 is the document itself: give another name for the channel list.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="227"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="230"/>
         <source>Channels exported to %1.</source>
         <translation>Channels exported to %1.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="251"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="254"/>
         <source>Channel list in the common CSV layout (*.csv);;Tab-separated channel table (*.txt *.tsv);;All files (*)</source>
         <translation>Channel list in the common CSV layout (*.csv);;Tab-separated channel table (*.txt *.tsv);;All files (*)</translation>
     </message>

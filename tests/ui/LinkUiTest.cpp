@@ -822,6 +822,40 @@ private slots:
         QCOMPARE(std::uint8_t(zemtar::test::readAll(file("radio.mem")).at(0x0FF9)), 148);
     }
 
+    // The power window names its port; when the radio goes away, it says the link failed.
+    void thePowerWindowsStatusLineNamesThePort_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<QString>("failed");
+        QTest::newRow("English") << "English"
+                                 << "Port %1"
+                                 << "The link with the radio on %1 failed";
+        QTest::newRow("Chinese") << "Chinese" << u8("端口 %1") << u8("与 %1 上的对讲机通讯失败");
+    }
+    void thePowerWindowsStatusLineNamesThePort()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, port);
+        QFETCH(QString, failed);
+        startWithRadio({QStringLiteral("--power-low"), QStringLiteral("90")}, language);
+        const QString label = QStringLiteral("com1 (%1)").arg(device_);
+        QStringList shown;
+        onNextModal([&](QWidget* w) {
+            auto* dlg = qobject_cast<CPowerDebugDlg*>(w);
+            QVERIFY(dlg);
+            shown << dlg->statusLabel()->text();
+            stopRadio();
+            QScrollBar* bar = dlg->bar();
+            QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 4, bar->height() / 2));
+            QTRY_VERIFY_WITH_TIMEOUT(dlg->statusLabel()->text() != shown[0], 30000);
+            shown << dlg->statusLabel()->text();
+            dlg->reject();
+        });
+        frame()->runCommand(CMainFrame::ID_LOW_POWER);
+        QCOMPARE(shown, (QStringList{port.arg(label), failed.arg(label)}));
+    }
+
     void powerAdjustmentMovesTheRadiosValue()
     {
         startWithRadio({QStringLiteral("--power-high"), QStringLiteral("120")});
@@ -830,6 +864,7 @@ private slots:
             auto* dlg = qobject_cast<CPowerDebugDlg*>(w);
             QVERIFY(dlg);
             seen = true;
+            QCOMPARE(dlg->statusLabel()->text(), QStringLiteral("Port com1 (%1)").arg(device_));
             QCOMPARE(dlg->positionText(), QStringLiteral("120"));
             QCOMPARE(dlg->bar()->maximum(), 250);
             dlg->bar()->setValue(201);

@@ -220,10 +220,12 @@ void CLinkController::OnPowerDebug(PowerCalibration::Kind kind)
     LinkOutcome entered = LinkOutcome::CommFailure;
     doc_.change(tr("Power value"), [&] { entered = cal.enter(doc_.image()); });
     if (entered != LinkOutcome::Success) {
-        emit statusText(tr("The link with the radio on %1 failed").arg(portLabel(m_link)));
+        emit statusText(entered == LinkOutcome::PortFailed
+                            ? tr("Could not open %1").arg(portLabel(m_link))
+                            : tr("The link with the radio on %1 failed").arg(portLabel(m_link)));
         return;
     }
-    CPowerDebugDlg dlg(cal, doc_.image().at(cal.parameters().imageOffset), doc_.window());
+    CPowerDebugDlg dlg(cal, doc_.image().at(cal.parameters().imageOffset), portLabel(m_link), doc_.window());
     dlg.exec();
     m_link.ClosePort();
 }

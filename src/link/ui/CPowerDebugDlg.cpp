@@ -8,8 +8,8 @@
 
 namespace zemtar::ui {
 
-CPowerDebugDlg::CPowerDebugDlg(PowerCalibration& calibration, int storedValue, QWidget* parent)
-    : QDialog(parent), cal_(calibration)
+CPowerDebugDlg::CPowerDebugDlg(PowerCalibration& calibration, int storedValue, const QString& port, QWidget* parent)
+    : QDialog(parent), cal_(calibration), port_(port)
 {
     const auto& p = cal_.parameters();
     const bool high = cal_.kind() == PowerCalibration::Kind::High;
@@ -24,6 +24,8 @@ CPowerDebugDlg::CPowerDebugDlg(PowerCalibration& calibration, int storedValue, Q
     m_ctlPower->installEventFilter(this);
     position_ = new QLabel(this);
     position_->setObjectName(QStringLiteral("position"));
+    status_ = new QLabel(tr("Port %1").arg(port_), this);
+    status_->setObjectName(QStringLiteral("status"));
     auto* cancel = new QPushButton(tr("Cancel"), this);
     connect(cancel, &QPushButton::clicked, this, &CPowerDebugDlg::reject);
     auto* grid = new QGridLayout(this);
@@ -33,6 +35,7 @@ CPowerDebugDlg::CPowerDebugDlg(PowerCalibration& calibration, int storedValue, Q
     grid->addWidget(new QLabel(tr("Min"), this), 1, 0);
     grid->addWidget(m_ctlPower, 1, 1);
     grid->addWidget(new QLabel(tr("Max"), this), 1, 2);
+    grid->addWidget(status_, 2, 0, 1, 2);
     grid->addWidget(cancel, 2, 2);
     // The text shows the stored value as it is; the bar rests at the edge of its range.
     position_->setText(QString::number(storedValue));
@@ -77,8 +80,10 @@ void CPowerDebugDlg::sendPosition()
     pending_ = false;
     const PowerCalibration::Update r = cal_.send(m_ctlPower->sliderPosition());
     updating_ = false;
-    if (r != PowerCalibration::Update::Sent)
+    if (r != PowerCalibration::Update::Sent) {
         stopped_ = true; // the port was closed or is gone
+        status_->setText(tr("The link with the radio on %1 failed").arg(port_));
+    }
     if (closeRequested_) {
         closeRequested_ = false;
         reject();

@@ -15,10 +15,12 @@ namespace zemtar::ui {
 class CPowerDebugDlg : public QDialog {
     Q_OBJECT
 public:
-    CPowerDebugDlg(PowerCalibration& calibration, int storedValue, QWidget* parent = nullptr);
+    // `port` names the port and its device as the status lines do ("com1 (/dev/ttyUSB0)").
+    CPowerDebugDlg(PowerCalibration& calibration, int storedValue, const QString& port, QWidget* parent = nullptr);
 
     QScrollBar* bar() const { return m_ctlPower; }
     QString positionText() const;
+    QLabel* statusLabel() const { return status_; }
     // What happens when the user finishes a scroll action.
     void endScroll();
 
@@ -34,6 +36,8 @@ private:
     PowerCalibration& cal_;
     QScrollBar* m_ctlPower;
     QLabel* position_;
+    QLabel* status_;
+    QString port_;
     int m_nPower;
     QTimer delay_;                // the second between letting go and sending
     bool updating_ = false;       // an update is being sent

@@ -582,14 +582,25 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(!dlg.findChild<QRadioButton*>(QStringLiteral("port:") + link), 5000);
             QVERIFY(QFile::link(device_, link));
             QTRY_VERIFY_WITH_TIMEOUT(dlg.findChild<QRadioButton*>(QStringLiteral("port:") + link), 5000);
-            dlg.findChild<QRadioButton*>(QStringLiteral("port:") + link)->setChecked(true);
+            adapter = dlg.findChild<QRadioButton*>(QStringLiteral("port:") + link);
+            QTest::mouseClick(adapter, Qt::LeftButton);
+            QVERIFY(adapter->isChecked());
+            // The chosen adapter pulled (its device still there): it stays, absent, and chosen.
+            QFile::remove(link);
+            QTRY_VERIFY_WITH_TIMEOUT(!adapter->isEnabled(), 5000);
+            QVERIFY2(adapter->text().endsWith(QStringLiteral("(%1)  - absent").arg(link)), qPrintable(adapter->text()));
+            QVERIFY(adapter->isChecked());
+            QVERIFY(QFile::link(device_, link));
+            QTRY_VERIFY_WITH_TIMEOUT(adapter->isEnabled(), 5000);
+            QVERIFY(adapter->isChecked() && adapter->text().contains(device_));
             dlg.accept();
         }
         QCOMPARE(port.m_strPort, link);
         QCOMPARE(g().registry().text(QStringLiteral("Port")), link);
         transfer(false);
         QVERIFY(messages_.isEmpty());
-        QVERIFY(frame()->statusMessage().startsWith(QStringLiteral("Read from the radio on %1: 191 rows").arg(link)));
+        QVERIFY(frame()->statusMessage().startsWith(
+            QStringLiteral("Read from the radio on %1 (%2): 191 rows").arg(link, device_)));
 
         // Another socket: another device behind the same stable path.
         stopRadio();
@@ -606,6 +617,9 @@ private slots:
         }
         transfer(false);
         QVERIFY(messages_.isEmpty());
+        QVERIFY2(frame()->statusMessage().startsWith(
+                     QStringLiteral("Read from the radio on %1 (%2): 191 rows").arg(link, second)),
+                 qPrintable(frame()->statusMessage()));
         qunsetenv("ZEMTAR_SERIAL_BY_ID");
         g().registry().setText(QStringLiteral("Port"), {});
     }

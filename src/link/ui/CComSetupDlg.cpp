@@ -117,15 +117,14 @@ QList<ports::PortEntry> CComSetupDlg::merged(QList<ports::PortEntry> now)
         if (key.isEmpty() || std::any_of(now.begin(), now.end(),
                                          [&](const ports::PortEntry& e) { return keyOf(e) == key || e.device == key; }))
             continue;
-        const auto old = find(others_, key);
+        // Shown by the path it is remembered by: that is what went away (a stable link gone
+        // while its old device is still there is an adapter pulled all the same).
         ports::PortEntry e;
-        if (old != others_.end()) {
-            e = *old;
-        } else {
-            e.name = QFileInfo(key).fileName();
-            e.device = key;
-            e.stablePath = key;
-        }
+        e.name = QFileInfo(key).fileName();
+        e.device = key;
+        e.stablePath = key;
+        if (const auto old = find(others_, key); old != others_.end() && old->description != e.name)
+            e.description = old->description;
         e.present = QFileInfo::exists(e.device);
         recheck(e, key);
         now << e;

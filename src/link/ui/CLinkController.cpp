@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
@@ -24,11 +25,15 @@
 namespace zemtar::ui {
 
 namespace {
-// The port as the status lines name it: "com1 (/dev/ttyUSB0)", or the path alone.
+// The port as the status lines name it: "com1 (/dev/ttyUSB0)", a stable path with the device
+// it leads to now ("/dev/serial/by-id/usb-FTDI_... (/dev/ttyUSB2)"), or the path alone.
 QString portLabel(const SerialLink& link)
 {
     const QString device = ports::resolve(link.m_strPort, &g().setupIni);
-    return device == link.m_strPort ? device : QStringLiteral("%1 (%2)").arg(link.m_strPort, device);
+    if (device != link.m_strPort)
+        return QStringLiteral("%1 (%2)").arg(link.m_strPort, device);
+    const QString real = QFileInfo(device).canonicalFilePath();
+    return real.isEmpty() || real == device ? device : QStringLiteral("%1 (%2)").arg(device, real);
 }
 
 // Opens the link's port; a port the user may not open says what to do about it first.

@@ -558,6 +558,15 @@ private slots:
         }
         QCOMPARE(frame()->activeChild()->link()->m_link.m_strPort, QStringLiteral("com1"));
         QCOMPARE(g().registry().value(QStringLiteral("com")), std::optional<int>(1));
+        {
+            CComSetupDlg dlg(frame()->activeChild()->link()->m_link, frame());
+            dlg.show();
+            QTest::mouseClick(dlg.button(3), Qt::LeftButton);
+            QTest::keyClick(dlg.button(3), Qt::Key_Return);
+        }
+        QCOMPARE(g().registry().value(QStringLiteral("com")), std::optional<int>(4));
+        QVERIFY(startHere()); // the next start uses the port chosen
+        QCOMPARE(frame()->activeChild()->link()->m_link.m_strPort, QStringLiteral("com4"));
     }
 
     // An adapter that is not one of com1..com4 appears by its stable link, is chosen and read
@@ -620,6 +629,16 @@ private slots:
         QVERIFY2(frame()->statusMessage().startsWith(
                      QStringLiteral("Read from the radio on %1 (%2): 191 rows").arg(link, second)),
                  qPrintable(frame()->statusMessage()));
+        // The next start of the program, and a new window, read from the same adapter.
+        QVERIFY(startHere());
+        QCOMPARE(frame()->activeChild()->link()->m_link.m_strPort, link);
+        frame()->runCommand(CMainFrame::ID_FILE_NEW);
+        QCOMPARE(frame()->activeChild()->link()->m_link.m_strPort, link);
+        messages_.clear(); // the blank radio's type, kept by the read, is none of Setup.ini's
+        transfer(false);
+        QVERIFY2(messages_.isEmpty(), qPrintable(messages_.value(0).text));
+        QVERIFY(
+            frame()->statusMessage().startsWith(QStringLiteral("Read from the radio on %1 (%2)").arg(link, second)));
         qunsetenv("ZEMTAR_SERIAL_BY_ID");
         g().registry().setText(QStringLiteral("Port"), {});
     }

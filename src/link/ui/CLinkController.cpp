@@ -78,7 +78,15 @@ std::optional<QByteArray> askRadioPassword(QWidget* parent)
 }
 } // namespace
 
-CLinkController::CLinkController(Document doc, QObject* parent) : QObject(parent), doc_(std::move(doc)) {}
+CLinkController::CLinkController(Document doc, QObject* parent) : QObject(parent), doc_(std::move(doc))
+{
+    // The port chosen in Com Setup, in this run or an earlier one: a new window and the next
+    // start of the program use the cable the dealer picked, as Com Setup shows it.
+    const PersistedSettings reg = g().registry();
+    const QString remembered = reg.text(QStringLiteral("Port"));
+    const int com = reg.value(QStringLiteral("com")).value_or(1);
+    m_link.m_strPort = !remembered.isEmpty() ? remembered : QStringLiteral("com%1").arg(com >= 1 && com <= 4 ? com : 1);
+}
 
 void CLinkController::openProcessDialog(bool writing, bool verifying)
 {

@@ -75,12 +75,12 @@
 <context>
     <name>zemtar::ui::CComSetupDlg</name>
     <message>
-        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="33"/>
+        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="34"/>
         <source>Com Setup</source>
         <translation>串口设置</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="34"/>
+        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="35"/>
         <source>Com Port</source>
         <translation>串口</translation>
     </message>
@@ -469,64 +469,65 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CLinkController</name>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="88"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="104"/>
         <source>Verify</source>
         <translation>校验</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="114"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="130"/>
         <source>The radio on %1 holds exactly this document.</source>
         <translation>%1 上的对讲机与本文档完全一致。</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="115"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="131"/>
         <source>The radio on %1 differs from this document.</source>
         <translation>%1 上的对讲机与本文档不同。</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="145"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="161"/>
         <source>Port %1</source>
         <translation>端口 %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="155"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="173"/>
         <source>Written to the radio on %1</source>
         <translation>已写入 %1 上的对讲机</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="157"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="175"/>
         <source>Verifying</source>
         <translation>正在校验</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="181"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="201"/>
         <source>Read from radio</source>
         <translation>从对讲机读取</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="186"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="206"/>
         <source>Read from the radio on %1: %2 rows</source>
         <translation>已从 %1 上的对讲机读取：%2 行</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="193"/>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="224"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="213"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="238"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="247"/>
         <source>Could not open %1</source>
         <translation>无法打开 %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="195"/>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="225"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="215"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="248"/>
         <source>The link with the radio on %1 failed</source>
         <translation>与 %1 上的对讲机通讯失败</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="216"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="236"/>
         <source>Power adjustment on %1</source>
         <translation>%1 上的功率调整</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="221"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="244"/>
         <source>Power value</source>
         <translation>功率值</translation>
     </message>

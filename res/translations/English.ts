@@ -75,12 +75,12 @@
 <context>
     <name>zemtar::ui::CComSetupDlg</name>
     <message>
-        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="33"/>
+        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="34"/>
         <source>Com Setup</source>
         <translation>Com Setup</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="34"/>
+        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="35"/>
         <source>Com Port</source>
         <translation>Com Port</translation>
     </message>
@@ -469,64 +469,65 @@ and %1 more</translation>
 <context>
     <name>zemtar::ui::CLinkController</name>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="88"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="104"/>
         <source>Verify</source>
         <translation>Verify</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="114"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="130"/>
         <source>The radio on %1 holds exactly this document.</source>
         <translation>The radio on %1 holds exactly this document.</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="115"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="131"/>
         <source>The radio on %1 differs from this document.</source>
         <translation>The radio on %1 differs from this document.</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="145"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="161"/>
         <source>Port %1</source>
         <translation>Port %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="155"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="173"/>
         <source>Written to the radio on %1</source>
         <translation>Written to the radio on %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="157"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="175"/>
         <source>Verifying</source>
         <translation>Verifying</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="181"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="201"/>
         <source>Read from radio</source>
         <translation>Read from radio</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="186"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="206"/>
         <source>Read from the radio on %1: %2 rows</source>
         <translation>Read from the radio on %1: %2 rows</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="193"/>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="224"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="213"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="238"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="247"/>
         <source>Could not open %1</source>
         <translation>Could not open %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="195"/>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="225"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="215"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="248"/>
         <source>The link with the radio on %1 failed</source>
         <translation>The link with the radio on %1 failed</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="216"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="236"/>
         <source>Power adjustment on %1</source>
         <translation>Power adjustment on %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="221"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="244"/>
         <source>Power value</source>
         <translation>Power value</translation>
     </message>

@@ -759,26 +759,35 @@ private slots:
             return;
         }
         startWithRadio({}, language);
+        QString advice;
         {
             CComSetupDlg dlg(frame()->activeChild()->link()->m_link, frame());
             dlg.show();
             QVERIFY(dlg.button(0)->isEnabled());
+            QVERIFY(!dlg.adviceLabel()->isVisible() || !dlg.adviceLabel()->text().contains(device_));
             QVERIFY(QFile::setPermissions(device_, {})); // the device is this user's; now no more
             QTRY_VERIFY_WITH_TIMEOUT(!dlg.button(0)->isEnabled(), 5000);
             QVERIFY2(dlg.button(0)->text().endsWith(QStringLiteral("  - ") + denied),
                      qPrintable(dlg.button(0)->text()));
             QVERIFY(dlg.button(0)->isChecked());
+            QVERIFY(dlg.adviceLabel()->isVisible());
+            advice = dlg.adviceLabel()->text();
         }
         transfer(false);
-        QVERIFY(!messages_.isEmpty());
-        const QString advice =
+        QCOMPARE(messages_.size(), 1); // what to do, in place of the general message
+        const QString expected =
             language == QStringLiteral("English")
                 ? QStringLiteral(
                       "Permission denied for %1. Add your user to the dialout group (sudo usermod -aG dialout "
                       "$USER) and log in again.")
                 : u8("没有打开 %1 的权限。请把您的用户加入 dialout 组（sudo usermod -aG dialout "
                      "$USER），然后重新登录。");
-        QCOMPARE(messages_[0].text, advice.arg(device_));
+        QCOMPARE(messages_[0].text, expected.arg(device_));
+        QCOMPARE(advice, messages_[0].text); // Com Setup said it already
+        messages_.clear();
+        frame()->runCommand(CMainFrame::ID_HIGH_POWER); // no adjustment window without the port
+        QCOMPARE(messages_.size(), 1);
+        QCOMPARE(messages_[0].text, expected.arg(device_));
         QCOMPARE(frame()->statusMessage(),
                  (language == QStringLiteral("English") ? QStringLiteral("Could not open %1") : u8("无法打开 %1"))
                      .arg(QStringLiteral("com1 (%1)").arg(device_)));

@@ -1,6 +1,7 @@
 #include "CComSetupDlg.h"
 
 #include "link/SerialLink.h"
+#include "shell/Messages.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/HelpLauncher.h"
 
@@ -50,6 +51,10 @@ CComSetupDlg::CComSetupDlg(SerialLink& link, QWidget* parent) : QDialog(parent),
     othersLayout_ = new QVBoxLayout(othersBox_);
     noOthers_ = new QLabel(pick("No other serial port is connected.", "没有连接其他串口。"), othersBox_);
     othersLayout_->addWidget(noOthers_);
+    advice_ = new QLabel(this);
+    advice_->setObjectName(QStringLiteral("advice"));
+    advice_->setWordWrap(true);
+    advice_->hide();
     auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     translateButtons(box);
     connect(box, &QDialogButtonBox::accepted, this, &CComSetupDlg::accept);
@@ -57,6 +62,7 @@ CComSetupDlg::CComSetupDlg(SerialLink& link, QWidget* parent) : QDialog(parent),
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(group);
     layout->addWidget(othersBox_);
+    layout->addWidget(advice_);
     layout->addWidget(box);
 
     const PersistedSettings reg = g().registry();
@@ -73,6 +79,12 @@ CComSetupDlg::CComSetupDlg(SerialLink& link, QWidget* parent) : QDialog(parent),
         buttons_[m_nPort]->setChecked(true); // shown checked even when greyed
     else
         m_nPort = -1;
+
+    showAdvice();
+    connect(group_, &QButtonGroup::idToggled, this, [this](int, bool on) {
+        if (on)
+            showAdvice();
+    });
 
     // Cables come and go, and programs take and give back ports, while the window is open.
     timer_ = new QTimer(this);
@@ -235,6 +247,30 @@ void CComSetupDlg::refresh()
     }
     others_ = merged(now.mid(4));
     showOthers();
+    showAdvice();
+}
+
+void CComSetupDlg::showAdvice()
+{
+    // A new Linux user is not yet in the group that may open serial ports: greyed ports alone
+    // would not tell what to do about it.
+    auto denied = [](const ports::PortEntry& e) { return e.failure.kind == OpenFailure::Kind::PermissionDenied; };
+    QString path; // com1..com4 by their device, the others as they are remembered
+    const int id = group_->checkedId();
+    if (id >= 0 && id < 4 && denied(named_[id]))
+        path = named_[id].device;
+    else if (id >= 4 && id - 4 < others_.size() && denied(others_[id - 4]))
+        path = keyOf(others_[id - 4]);
+    for (const ports::PortEntry& e : named_)
+        if (path.isEmpty() && denied(e))
+            path = e.device;
+    for (const ports::PortEntry& e : std::as_const(others_))
+        if (path.isEmpty() && denied(e))
+            path = keyOf(e);
+    const QString text = path.isEmpty() ? QString() : msg::portPermissionDenied(path, g().lang());
+    if (advice_->text() != text)
+        advice_->setText(text);
+    advice_->setVisible(!path.isEmpty());
 }
 
 void CComSetupDlg::accept()

@@ -28,6 +28,7 @@ public:
 
     int m_nPort = 0; // 0 = com1 .. 3 = com4; -1 for another port
     QRadioButton* button(int index) const { return buttons_[index]; }
+    QLabel* adviceLabel() const { return advice_; }
     // The other ports as listed now, and their buttons, in the same order.
     const QList<ports::PortEntry>& otherPorts() const { return others_; }
     QList<QRadioButton*> otherButtons() const { return otherButtons_; }
@@ -49,6 +50,8 @@ private:
     // Puts others_ into the buttons, keeping the buttons of the ports still there.
     void showOthers();
     void showEntry(QRadioButton* b, const ports::PortEntry& e) const;
+    // What to do about a port the user may not open: the chosen one, else the first listed.
+    void showAdvice();
 
     SerialLink& link_;
     QRadioButton* buttons_[4];
@@ -56,6 +59,7 @@ private:
     QGroupBox* othersBox_;
     QVBoxLayout* othersLayout_;
     QLabel* noOthers_;
+    QLabel* advice_;
     ports::PortEntry named_[4];
     QList<ports::PortEntry> others_;
     QHash<QString, QByteArray> seen_; // what was seen of each listed port when it was probed

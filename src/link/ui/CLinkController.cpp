@@ -36,12 +36,15 @@ QString portLabel(const SerialLink& link)
     return real.isEmpty() || real == device ? device : QStringLiteral("%1 (%2)").arg(device, real);
 }
 
-// Opens the link's port; a port the user may not open says what to do about it first.
-void openPort(SerialLink& link, QWidget* window)
+// Opens the link's port. A port the user may not open says what to do about it, and false
+// then: that message stands for the general one about a port that cannot be opened. Otherwise
+// true, the exchange saying itself when the port is not open.
+bool openPort(SerialLink& link, QWidget* window)
 {
-    if (!link.OpenPort(&g().setupIni) && link.failure().kind == OpenFailure::Kind::PermissionDenied)
-        appMessage(window, msg::portPermissionDenied(link.device(), g().lang()), QMessageBox::Ok,
-                   QMessageBox::Critical);
+    if (link.OpenPort(&g().setupIni) || link.failure().kind != OpenFailure::Kind::PermissionDenied)
+        return true;
+    appMessage(window, msg::portPermissionDenied(link.device(), g().lang()), QMessageBox::Ok, QMessageBox::Critical);
+    return false;
 }
 
 // Asks for the radio's password (six characters at most) in the window's language; nothing
@@ -156,10 +159,12 @@ void CLinkController::OnStartTransfer()
     host.onProgress = [dlg](int v, int max) { dlg->setProgress(v, max); };
     host.onStatus = [dlg](const QString& t) { dlg->setStatus(t); };
     dlg->setStatus(tr("Port %1").arg(portLabel(m_link)));
-    openPort(m_link, doc_.window());
+    const bool opened = openPort(m_link, doc_.window());
     TransferEngine engine(m_link, host, g().lang());
     engine.setPortName(m_link.m_strPort);
-    if (m_bWriteMode) {
+    if (!opened) {
+        lastOutcome_ = LinkOutcome::PortFailed;
+    } else if (m_bWriteMode) {
         lastOutcome_ = engine.write(doc_.image(), doc_.band());
         if (lastOutcome_ != LinkOutcome::Success && engine.wroteAnything())
             appMessage(doc_.window(), msg::partlyWritten(engine.rowsWritten(), TransferEngine::kWriteRows, g().lang()),
@@ -168,9 +173,11 @@ void CLinkController::OnStartTransfer()
             emit statusText(tr("Written to the radio on %1").arg(portLabel(m_link)));
         if (lastOutcome_ == LinkOutcome::Success && verifyAfter) {
             dlg->setStatus(tr("Verifying"));
-            openPort(m_link, doc_.window());
             TransferEngine reader(m_link, host, g().lang());
-            verifyRadio(reader);
+            if (openPort(m_link, doc_.window()))
+                verifyRadio(reader);
+            else
+                lastOutcome_ = LinkOutcome::PortFailed;
         }
     } else if (m_bVerifyMode) {
         verifyRadio(engine);
@@ -227,7 +234,10 @@ void CLinkController::OnComSetup()
 void CLinkController::OnPowerDebug(PowerCalibration::Kind kind)
 {
     emit statusText(tr("Power adjustment on %1").arg(portLabel(m_link)));
-    openPort(m_link, doc_.window());
+    if (!openPort(m_link, doc_.window())) {
+        emit statusText(tr("Could not open %1").arg(portLabel(m_link)));
+        return;
+    }
     GuiLinkHost host(doc_.window());
     PowerCalibration cal(m_link, host, kind);
     LinkOutcome entered = LinkOutcome::CommFailure;

@@ -599,6 +599,8 @@ private slots:
             QTRY_VERIFY_WITH_TIMEOUT(!adapter->isEnabled(), 5000);
             QVERIFY2(adapter->text().endsWith(QStringLiteral("(%1)  - absent").arg(link)), qPrintable(adapter->text()));
             QVERIFY(adapter->isChecked());
+            QTest::qWait(2500); // and stays so
+            QVERIFY(!adapter->isEnabled() && adapter->text().endsWith(QStringLiteral("  - absent")));
             QVERIFY(QFile::link(device_, link));
             QTRY_VERIFY_WITH_TIMEOUT(adapter->isEnabled(), 5000);
             QVERIFY(adapter->isChecked() && adapter->text().contains(device_));

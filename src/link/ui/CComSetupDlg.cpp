@@ -135,8 +135,14 @@ QList<ports::PortEntry> CComSetupDlg::merged(QList<ports::PortEntry> now)
         e.name = QFileInfo(key).fileName();
         e.device = key;
         e.stablePath = key;
-        if (const auto old = find(others_, key); old != others_.end() && old->description != e.name)
-            e.description = old->description;
+        if (const auto old = find(others_, key); old != others_.end()) {
+            if (old->description != e.name)
+                e.description = old->description;
+            if (old->device == key) { // shown so already: what was found stays until it changes
+                e.failure = old->failure;
+                e.state = old->state;
+            }
+        }
         e.present = QFileInfo::exists(e.device);
         recheck(e, key);
         now << e;

@@ -142,6 +142,7 @@ void CLinkController::OnStartTransfer()
     host.cancelled = [dlg] { return dlg->m_bCancel; };
     host.onProgress = [dlg](int v, int max) { dlg->setProgress(v, max); };
     host.onStatus = [dlg](const QString& t) { dlg->setStatus(t); };
+    host.onBlockProgress = [dlg](int block, int blocks, const QString& t) { dlg->setBlockProgress(block, blocks, t); };
     dlg->setStatus(tr("Port %1").arg(portLabel(m_link)));
     openPort(m_link, doc_.window());
     TransferEngine engine(m_link, host, g().lang());

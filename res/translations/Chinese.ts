@@ -484,63 +484,63 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CLinkController</name>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="88"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="90"/>
         <source>Verify</source>
         <translation>校验</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="114"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="117"/>
         <source>The radio on %1 holds exactly this document.</source>
         <translation>%1 上的对讲机与本文档完全一致。</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="115"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="118"/>
         <source>The radio on %1 differs from this document.</source>
         <translation>%1 上的对讲机与本文档不同。</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="146"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="149"/>
         <source>Port %1</source>
         <translation>端口 %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="156"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="159"/>
         <source>Written to the radio on %1</source>
         <translation>已写入 %1 上的对讲机</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="158"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="161"/>
         <source>Verifying</source>
         <translation>正在校验</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="182"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="185"/>
         <source>Read from radio</source>
         <translation>从对讲机读取</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="187"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="190"/>
         <source>Read from the radio on %1: %2 rows</source>
         <translation>已从 %1 上的对讲机读取：%2 行</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="194"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="197"/>
         <source>Could not open %1</source>
         <translation>无法打开 %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="196"/>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="224"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="199"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="241"/>
         <source>The link with the radio on %1 failed</source>
         <translation>与 %1 上的对讲机通讯失败</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="217"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="234"/>
         <source>Power adjustment on %1</source>
         <translation>%1 上的功率调整</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="222"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="239"/>
         <source>Power value</source>
         <translation>功率值</translation>
     </message>
@@ -902,8 +902,8 @@ and %1 more</source>
     <name>zemtar::ui::CNavigatorBar</name>
     <message>
         <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="33"/>
-        <source>Navigator</source>
-        <translation>导航栏</translation>
+        <source>IE Control Bar</source>
+        <translation>控制栏</translation>
     </message>
     <message>
         <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="55"/>
@@ -1347,7 +1347,7 @@ Nothing was changed.</source>
 <context>
     <name>zemtar::ui::ChannelCellDelegate</name>
     <message>
-        <location filename="../../src/channels/ui/ChannelCellDelegate.cpp" line="52"/>
+        <location filename="../../src/channels/ui/ChannelCellDelegate.cpp" line="53"/>
         <source>%1, channel %2</source>
         <translation>%1，信道 %2</translation>
     </message>

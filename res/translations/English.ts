@@ -484,63 +484,63 @@ and %1 more</translation>
 <context>
     <name>zemtar::ui::CLinkController</name>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="88"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="90"/>
         <source>Verify</source>
         <translation>Verify</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="114"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="117"/>
         <source>The radio on %1 holds exactly this document.</source>
         <translation>The radio on %1 holds exactly this document.</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="115"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="118"/>
         <source>The radio on %1 differs from this document.</source>
         <translation>The radio on %1 differs from this document.</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="146"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="149"/>
         <source>Port %1</source>
         <translation>Port %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="156"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="159"/>
         <source>Written to the radio on %1</source>
         <translation>Written to the radio on %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="158"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="161"/>
         <source>Verifying</source>
         <translation>Verifying</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="182"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="185"/>
         <source>Read from radio</source>
         <translation>Read from radio</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="187"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="190"/>
         <source>Read from the radio on %1: %2 rows</source>
         <translation>Read from the radio on %1: %2 rows</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="194"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="197"/>
         <source>Could not open %1</source>
         <translation>Could not open %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="196"/>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="224"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="199"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="241"/>
         <source>The link with the radio on %1 failed</source>
         <translation>The link with the radio on %1 failed</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="217"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="234"/>
         <source>Power adjustment on %1</source>
         <translation>Power adjustment on %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="222"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="239"/>
         <source>Power value</source>
         <translation>Power value</translation>
     </message>
@@ -902,8 +902,8 @@ and %1 more</translation>
     <name>zemtar::ui::CNavigatorBar</name>
     <message>
         <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="33"/>
-        <source>Navigator</source>
-        <translation>Navigator</translation>
+        <source>IE Control Bar</source>
+        <translation>IE Control Bar</translation>
     </message>
     <message>
         <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="55"/>
@@ -1347,7 +1347,7 @@ Nothing was changed.</translation>
 <context>
     <name>zemtar::ui::ChannelCellDelegate</name>
     <message>
-        <location filename="../../src/channels/ui/ChannelCellDelegate.cpp" line="52"/>
+        <location filename="../../src/channels/ui/ChannelCellDelegate.cpp" line="53"/>
         <source>%1, channel %2</source>
         <translation>%1, channel %2</translation>
     </message>

@@ -8,6 +8,7 @@
 #include "link/ui/CProcessDlg.h"
 #include "link/ui/CVerifyDlg.h"
 #include "shell/ui/CChildFrame.h"
+#include "shell/ui/CNavigatorBar.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -85,9 +86,8 @@ void walk(QAccessibleInterface* iface, QMultiMap<QString, QString>& names, Found
         ++found.controls;
         QObject* o = iface->object();
         const QString name = spokenName(iface);
-        const QString what =
-            QStringLiteral("%1 %2").arg(int(role)).arg(o ? o->metaObject()->className() + (u':' + o->objectName())
-                                                         : QStringLiteral("(item)"));
+        const QString what = QStringLiteral("%1 %2").arg(int(role)).arg(
+            o ? o->metaObject()->className() + (u':' + o->objectName()) : QStringLiteral("(item)"));
         if (qEnvironmentVariableIsSet("ZEMTAR_ACCESS_DUMP"))
             qInfo("  %s \"%s\"", qPrintable(what), qPrintable(name));
         if (name.isEmpty())
@@ -154,10 +154,9 @@ QStringList mnemonicProblems(QWidget* window)
             add(l, l->text());
     for (int i = 0; i < keys.size(); ++i)
         for (int j = i + 1; j < keys.size(); ++j)
-            if (keys[i].letter == keys[j].letter &&
-                (keys[i].page == keys[j].page || !keys[i].page || !keys[j].page))
-                problems << QStringLiteral("Alt+%1 twice: \"%2\", \"%3\"").arg(keys[i].letter, keys[i].text,
-                                                                               keys[j].text);
+            if (keys[i].letter == keys[j].letter && (keys[i].page == keys[j].page || !keys[i].page || !keys[j].page))
+                problems
+                    << QStringLiteral("Alt+%1 twice: \"%2\", \"%3\"").arg(keys[i].letter, keys[i].text, keys[j].text);
     return problems;
 }
 
@@ -175,8 +174,8 @@ QStringList menuProblems(QMenuBar* bar)
                 continue;
             }
             if (!used.insert(QChar(k[0].key()).toUpper()).second)
-                problems << QStringLiteral("%1: Alt+%2 twice, \"%3\"")
-                                .arg(where, QString(QChar(k[0].key())), a->text());
+                problems
+                    << QStringLiteral("%1: Alt+%2 twice, \"%3\"").arg(where, QString(QChar(k[0].key())), a->text());
         }
     };
     check(QStringLiteral("menu bar"), bar->actions());
@@ -289,9 +288,9 @@ private slots:
         QTest::addColumn<QString>("window");
         for (const char* lang : {"English", "Chinese"})
             for (const char* w :
-                 {"Main frame", "Product Information", "Optional Features", "DTMF", "MSK", "Two Tone",
-                  "Key Assignment", "Channel Edit", "Com Setup", "Language", "About", "Print list",
-                  "Program Many Radios", "Progress", "Verify result", "High Power Debug", "Low Power Debug"})
+                 {"Main frame", "Product Information", "Optional Features", "DTMF", "MSK", "Two Tone", "Key Assignment",
+                  "Channel Edit", "Com Setup", "Language", "About", "Print list", "Program Many Radios", "Progress",
+                  "Verify result", "High Power Debug", "Low Power Debug"})
                 QTest::addRow("%s %s", lang, w) << QString::fromLatin1(lang) << QString::fromLatin1(w);
     }
 
@@ -436,6 +435,13 @@ private slots:
         QVERIFY2(blocks.last().startsWith(QStringLiteral("block 512 of 512")), qPrintable(blocks.last()));
         QVERIFY2(frame()->statusMessage().startsWith(QStringLiteral("Read from the radio on com1")),
                  qPrintable(frame()->statusMessage()));
+    }
+
+    // The navigator bar is named in the window's language.
+    void navigatorIsNamedInTheWindowsLanguage()
+    {
+        QVERIFY(start(QStringLiteral("Chinese")));
+        QCOMPARE(QAccessible::queryAccessibleInterface(frame()->navigator())->text(QAccessible::Name), u8("控制栏"));
     }
 
     // The print list's sections in the window's language.

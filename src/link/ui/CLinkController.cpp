@@ -14,6 +14,8 @@
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/MessageBox.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -90,6 +92,7 @@ void CLinkController::openProcessDialog(bool writing, bool verifying)
                                             : (zh ? QString::fromUtf8("读数据") : QStringLiteral("Read Data"));
     if (m_pProcessDlg->isVisible())
         return; // the open window keeps its title
+    focusBefore_ = QApplication::focusWidget();
     m_pProcessDlg->OnInitDialog();
     m_pProcessDlg->showVerifyChoice(writing);
     m_pProcessDlg->verifyBox()->setChecked(g().registry().value(QStringLiteral("VerifyAfterWrite")).value_or(0) != 0);
@@ -198,12 +201,26 @@ void CLinkController::OnStartTransfer()
     dlg->setRunning(false);
     dlg->hide();
     running_ = false;
+    returnFocus();
     if (verifyResult_) {
         const QStringList diffs = *verifyResult_;
         verifyResult_.reset();
         CVerifyDlg result(diffs, m_link.m_strPort, doc_.window());
         result.exec();
     }
+}
+
+void CLinkController::returnFocus()
+{
+    // The keyboard goes back where it was before the transfer, or to the channel table when
+    // that editor went with the refill: not to whatever control the window system picks.
+    if (focusBefore_ && focusBefore_->isVisible()) {
+        focusBefore_->setFocus();
+        return;
+    }
+    if (auto* frame = qobject_cast<QWidget*>(parent()))
+        if (auto* table = frame->findChild<QAbstractItemView*>(QStringLiteral("channelGrid")))
+            table->setFocus();
 }
 
 void CLinkController::OnComSetup()

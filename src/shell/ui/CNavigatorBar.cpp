@@ -29,8 +29,8 @@ QStringList CNavigatorBar::categoryTexts(bool chinese)
 CNavigatorBar::CNavigatorBar(QWidget* parent) : QDockWidget(parent)
 {
     setObjectName(QStringLiteral("navigatorBar"));
-    setWindowTitle(QStringLiteral("IE Control Bar"));
-    setAccessibleName(tr("Navigator"));
+    // The title a screen reader names the bar with (its own header shows the company).
+    setWindowTitle(tr("IE Control Bar"));
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::TopDockWidgetArea |
                     Qt::BottomDockWidgetArea);

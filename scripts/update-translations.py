@@ -143,6 +143,7 @@ CHINESE.update({
     "Channels": "信道表", "More: Channel Edit": "更多：信道编辑", "%1, channel %2": "%1，信道 %2",
     "Field, lowest frequency in MHz": "频段，最低频率 (MHz)", "Field, highest frequency in MHz": "频段，最高频率 (MHz)",
     "Progress on %1": "%1 的进度", "Next radio on %1": "%1 的下一台", "Job log": "任务日志", "Differences": "差异",
+    "Channels, fixed columns": "信道表，固定列",
 })
 
 def fill(path, lookup):

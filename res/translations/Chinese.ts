@@ -75,12 +75,12 @@
 <context>
     <name>zemtar::ui::CComSetupDlg</name>
     <message>
-        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="33"/>
+        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="34"/>
         <source>Com Setup</source>
         <translation>串口设置</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="34"/>
+        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="35"/>
         <source>Com Port</source>
         <translation>串口</translation>
     </message>
@@ -1391,6 +1391,14 @@ Nothing was changed.</source>
         <location filename="../../src/channels/ui/ChannelTableModel.cpp" line="62"/>
         <source>More: Channel Edit</source>
         <translation>更多：信道编辑</translation>
+    </message>
+</context>
+<context>
+    <name>zemtar::ui::FrozenColumnView</name>
+    <message>
+        <location filename="../../src/channels/ui/FrozenColumnView.cpp" line="16"/>
+        <source>Channels, fixed columns</source>
+        <translation>信道表，固定列</translation>
     </message>
 </context>
 </TS>

@@ -75,12 +75,12 @@
 <context>
     <name>zemtar::ui::CComSetupDlg</name>
     <message>
-        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="33"/>
+        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="34"/>
         <source>Com Setup</source>
         <translation>Com Setup</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="34"/>
+        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="35"/>
         <source>Com Port</source>
         <translation>Com Port</translation>
     </message>
@@ -1391,6 +1391,14 @@ Nothing was changed.</translation>
         <location filename="../../src/channels/ui/ChannelTableModel.cpp" line="62"/>
         <source>More: Channel Edit</source>
         <translation>More: Channel Edit</translation>
+    </message>
+</context>
+<context>
+    <name>zemtar::ui::FrozenColumnView</name>
+    <message>
+        <location filename="../../src/channels/ui/FrozenColumnView.cpp" line="16"/>
+        <source>Channels, fixed columns</source>
+        <translation>Channels, fixed columns</translation>
     </message>
 </context>
 </TS>

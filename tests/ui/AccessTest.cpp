@@ -11,6 +11,7 @@
 #include "shell/ui/CNavigatorBar.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAccessible>
 #include <QGroupBox>
 #include <QLabel>
@@ -77,9 +78,12 @@ struct Found {
     int controls = 0;
 };
 
-void walk(QAccessibleInterface* iface, QMultiMap<QString, QString>& names, Found& found, int depth = 0)
+void walk(QAccessibleInterface* iface, QMultiMap<QString, QString>& names, Found& found, std::set<QObject*>& seen,
+          int depth = 0)
 {
     if (!iface || !iface->isValid() || depth > 40 || iface->state().invisible)
+        return;
+    if (QObject* o = iface->object(); o && !seen.insert(o).second)
         return;
     const QAccessible::Role role = iface->role();
     if (interactive(role)) {
@@ -99,14 +103,21 @@ void walk(QAccessibleInterface* iface, QMultiMap<QString, QString>& names, Found
     if (role == QAccessible::Table || role == QAccessible::Tree || role == QAccessible::List)
         return;
     for (int i = 0; i < iface->childCount(); ++i)
-        walk(iface->child(i), names, found, depth + 1);
+        walk(iface->child(i), names, found, seen, depth + 1);
 }
 
 Found findControls(QWidget* window)
 {
     Found found;
     QMultiMap<QString, QString> names;
-    walk(QAccessible::queryAccessibleInterface(window), names, found);
+    std::set<QObject*> seen;
+    walk(QAccessible::queryAccessibleInterface(window), names, found, seen);
+    // The widgets the tree does not list (an editor over a table's cell, a view laid over
+    // another) are met by a screen reader as they take the focus.
+    for (QWidget* w : window->findChildren<QWidget*>())
+        if (w->isVisible() && w->window() == window &&
+            (w->focusPolicy() != Qt::NoFocus || qobject_cast<QAbstractItemView*>(w)))
+            walk(QAccessible::queryAccessibleInterface(w), names, found, seen);
     for (const QString& n : names.uniqueKeys())
         if (names.count(n) > 1)
             found.duplicates << QStringLiteral("\"%1\" (%2)").arg(n, QStringList(names.values(n)).join(u','));

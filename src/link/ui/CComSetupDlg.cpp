@@ -3,6 +3,7 @@
 #include "link/SerialLink.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/HelpLauncher.h"
+#include "shell/ui/Mnemonics.h"
 
 #include "shell/ui/MessageBox.h"
 #include <QButtonGroup>
@@ -143,6 +144,8 @@ void CComSetupDlg::showOthers(const QString& keepChecked)
             b->setChecked(true);
     }
     noOthers_->setVisible(others_.isEmpty());
+    if (isVisible())
+        giveMnemonics(this); // the new ports get their Alt+letters as the first ones did
 }
 
 void CComSetupDlg::refresh()

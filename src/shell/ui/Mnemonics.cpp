@@ -10,6 +10,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include <map>
 #include <set>
 
 namespace zemtar::ui {

@@ -133,6 +133,19 @@ CHINESE.update({
     "%1 and %2 differ in %3 place(s):": "%1 与 %2 有 %3 处不同：",
 })
 
+# Alt+letters in the menus, and the names a screen reader says.
+CHINESE.update({
+    "Print Pre&view": "打印预览(&V)", "Product Inform&ation": "类型设置(&A)", "C&hannel Information": "信道信息(&H)",
+    "Optional F&eatures": "可选功能(&E)", "DT&MF": "DTMF(&M)", "M&SK": "MSK(&S)", "Two T&one": "两音(&O)",
+    "&Key Assignment": "侧键设定(&K)", "Mo&ve Up": "上移(&V)", "&High Power Debug": "高功率调试(&H)",
+    "&Low Power Debug": "低功率调试(&L)", "&Com Setup": "串口设置(&C)", "&Language": "语言(&L)",
+    "IE Control Bar": "控制栏", "Close the navigator": "关闭导航栏", "Settings of the radio": "对讲机设置",
+    "Channels": "信道表", "More: Channel Edit": "更多：信道编辑", "%1, channel %2": "%1，信道 %2",
+    "Field, lowest frequency in MHz": "频段，最低频率 (MHz)", "Field, highest frequency in MHz": "频段，最高频率 (MHz)",
+    "Progress on %1": "%1 的进度", "Next radio on %1": "%1 的下一台", "Job log": "任务日志", "Differences": "差异",
+    "Channels, fixed columns": "信道表，固定列",
+})
+
 def fill(path, lookup):
     text = path.read_text(encoding="utf-8")
     missing = []

@@ -57,17 +57,17 @@
         <translation>解码</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="137"/>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="138"/>
         <source>Encode</source>
         <translation>编码</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="140"/>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="141"/>
         <source>Channel</source>
         <translation>信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="141"/>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="142"/>
         <source>Optional Signal</source>
         <translation>可选信号</translation>
     </message>
@@ -75,12 +75,12 @@
 <context>
     <name>zemtar::ui::CComSetupDlg</name>
     <message>
-        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="34"/>
+        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="35"/>
         <source>Com Setup</source>
         <translation>串口设置</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="35"/>
+        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="36"/>
         <source>Com Port</source>
         <translation>串口</translation>
     </message>
@@ -208,7 +208,7 @@
     </message>
     <message>
         <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="50"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="215"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="220"/>
         <source>No units yet.</source>
         <translation>尚无单元。</translation>
     </message>
@@ -233,160 +233,175 @@
         <translation>端口</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="82"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="80"/>
+        <source>Progress on %1</source>
+        <translation>%1 的进度</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="83"/>
         <source>Next radio</source>
         <translation>下一台</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="98"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="85"/>
+        <source>Next radio on %1</source>
+        <translation>%1 的下一台</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="100"/>
         <source>Ask before each radio (&quot;Next radio&quot; when it is connected)</source>
         <translation>每台对讲机前询问（接好后按“下一台”）</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="105"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="107"/>
         <source>Log:</source>
         <translation>日志：</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="108"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="112"/>
         <source>fleet-log.csv in the application&apos;s data folder</source>
         <translation>程序数据文件夹中的 fleet-log.csv</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="110"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="114"/>
         <source>Choose...</source>
         <translation>选择...</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="117"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="121"/>
         <source>Log</source>
         <translation>日志</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="136"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="129"/>
+        <source>Job log</source>
+        <translation>任务日志</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="141"/>
         <source>Start</source>
         <translation>开始</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="139"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="144"/>
         <source>Stop</source>
         <translation>停止</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="143"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="148"/>
         <source>Save Log...</source>
         <translation>保存日志...</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="146"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="151"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="185"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="190"/>
         <source>The units cannot be used (%1):
 %2</source>
         <translation>单元无法使用（%1）：
 %2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="186"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="191"/>
         <source>
 and %1 more</source>
         <translation>
 另有 %1 项</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="193"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="198"/>
         <source>%1 unit(s): %2 ... %3; values: %4</source>
         <translation>%1 台：%2 ... %3；数值：%4</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="240"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="245"/>
         <source>Load or generate the units first.</source>
         <translation>请先载入或生成单元。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="251"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="256"/>
         <source>Tick at least one port.</source>
         <translation>请至少勾选一个端口。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="263"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="268"/>
         <source>Cannot make the folder %1.</source>
         <translation>无法建立文件夹 %1。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="265"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="270"/>
         <source>The job&apos;s log cannot be kept, so no radio was programmed:
 %1</source>
         <translation>无法保存任务日志，因此没有写任何对讲机：
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="285"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="290"/>
         <source>Running; the log is %1.</source>
         <translation>正在进行；日志为 %1。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="298"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="303"/>
         <source>unit %1: writing</source>
         <translation>单元 %1：写入中</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="314"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="319"/>
         <source>unit %1: verifying</source>
         <translation>单元 %1：校验中</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="326"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="331"/>
         <source>unit %1: verifying, %2</source>
         <translation>单元 %1：校验中，%2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="327"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="332"/>
         <source>unit %1: writing, %2</source>
         <translation>单元 %1：写入中，%2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="335"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="340"/>
         <source>unit %1: %2</source>
         <translation>单元 %1：%2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="350"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="355"/>
         <source>connect the radio for unit %1</source>
         <translation>请接上单元 %1 的对讲机</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="384"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="389"/>
         <source>Not done: %1</source>
         <translation>未完成：%1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="389"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="394"/>
         <source>stopped</source>
         <translation>已停止</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="403"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="408"/>
         <source>Save Log</source>
         <translation>保存日志</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="117"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="403"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="121"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="408"/>
         <source>Log (*.csv)</source>
         <translation>日志 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="379"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="384"/>
         <source>%1 of %2 units programmed and verified; the log is %3.</source>
         <translation>%2 台中已写入并校验 %1 台；日志为 %3。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="415"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="436"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="420"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="441"/>
         <source>The job is still running: Stop it first.</source>
         <translation>任务仍在进行：请先停止。</translation>
     </message>
@@ -469,65 +484,65 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CLinkController</name>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="104"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="106"/>
         <source>Verify</source>
         <translation>校验</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="130"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="133"/>
         <source>The radio on %1 holds exactly this document.</source>
         <translation>%1 上的对讲机与本文档完全一致。</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="131"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="134"/>
         <source>The radio on %1 differs from this document.</source>
         <translation>%1 上的对讲机与本文档不同。</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="161"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="165"/>
         <source>Port %1</source>
         <translation>端口 %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="173"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="177"/>
         <source>Written to the radio on %1</source>
         <translation>已写入 %1 上的对讲机</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="175"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="179"/>
         <source>Verifying</source>
         <translation>正在校验</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="201"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="205"/>
         <source>Read from radio</source>
         <translation>从对讲机读取</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="206"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="210"/>
         <source>Read from the radio on %1: %2 rows</source>
         <translation>已从 %1 上的对讲机读取：%2 行</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="213"/>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="238"/>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="247"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="217"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="256"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="265"/>
         <source>Could not open %1</source>
         <translation>无法打开 %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="215"/>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="248"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="219"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="266"/>
         <source>The link with the radio on %1 failed</source>
         <translation>与 %1 上的对讲机通讯失败</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="236"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="254"/>
         <source>Power adjustment on %1</source>
         <translation>%1 上的功率调整</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="244"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="262"/>
         <source>Power value</source>
         <translation>功率值</translation>
     </message>
@@ -535,314 +550,338 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="139"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="140"/>
         <source>&amp;New</source>
         <translation>新建(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="146"/>
         <source>&amp;Open...</source>
         <translation>打开(&amp;O)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="151"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="152"/>
         <source>&amp;Close</source>
         <translation>关闭(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="160"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="161"/>
         <source>&amp;Save</source>
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="169"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="170"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="178"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="179"/>
         <source>&amp;Print...</source>
         <translation>打印(&amp;P)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
-        <source>Print Preview</source>
-        <translation>打印预览</translation>
-    </message>
-    <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
         <source>P&amp;rint Setup...</source>
         <translation>打印设置(&amp;R)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="186"/>
         <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="186"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="735"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="734"/>
         <source>Product Information</source>
         <translation>类型设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
-        <source>Channel Information</source>
-        <translation>信道信息</translation>
-    </message>
-    <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="189"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="193"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="194"/>
         <source>Optional Features</source>
         <translation>可选功能</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="196"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="200"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="201"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="203"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="207"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="208"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="209"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="213"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="214"/>
         <source>Two Tone</source>
         <translation>两音</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="216"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="220"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="221"/>
         <source>Key Assignment</source>
         <translation>侧键设定</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="223"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="224"/>
         <source>&amp;Undo</source>
         <translation>撤消(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="232"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="233"/>
         <source>&amp;Redo</source>
         <translation>重做(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="241"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="242"/>
         <source>Cu&amp;t</source>
         <translation>剪切(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="247"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="248"/>
         <source>&amp;Copy</source>
         <translation>复制(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="253"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="254"/>
         <source>&amp;Paste</source>
         <translation>粘贴(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="259"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="260"/>
         <source>&amp;Delete Channels</source>
         <translation>删除信道(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="265"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="266"/>
         <source>&amp;Insert Channel</source>
         <translation>插入信道(&amp;I)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="271"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="272"/>
         <source>Delete and C&amp;lose Up</source>
         <translation>删除并上移(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="277"/>
-        <source>Move &amp;Up</source>
-        <translation>上移(&amp;U)</translation>
-    </message>
-    <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="283"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="284"/>
         <source>Move Do&amp;wn</source>
         <translation>下移(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="289"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="290"/>
         <source>Sort by Receive &amp;Frequency</source>
         <translation>按接收频率排序(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="294"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="295"/>
         <source>Sort by &amp;Name</source>
         <translation>按名称排序(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="296"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="297"/>
         <source>&amp;Import Channels...</source>
         <translation>导入信道(&amp;I)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="302"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="303"/>
         <source>&amp;Export Channels...</source>
         <translation>导出信道(&amp;E)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="307"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="308"/>
         <source>Co&amp;mpare With...</source>
         <translation>比较文件(&amp;M)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="309"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="310"/>
         <source>&amp;Read</source>
         <translation>读频(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="315"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="316"/>
         <source>&amp;Write</source>
         <translation>写频(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="320"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="321"/>
         <source>&amp;Verify</source>
         <translation>校验(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="321"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="322"/>
         <source>Program &amp;Many Radios...</source>
         <translation>批量写频(&amp;M)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="322"/>
-        <source>High Power Debug</source>
-        <translation>高功率调试</translation>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
+        <source>Print Pre&amp;view</source>
+        <translation>打印预览(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="325"/>
-        <source>Low Power Debug</source>
-        <translation>低功率调试</translation>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
+        <source>Product Inform&amp;ation</source>
+        <translation>类型设置(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="328"/>
-        <source>Com Setup</source>
-        <translation>串口设置</translation>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="188"/>
+        <source>C&amp;hannel Information</source>
+        <translation>信道信息(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="331"/>
-        <source>Language</source>
-        <translation>语言</translation>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="190"/>
+        <source>Optional F&amp;eatures</source>
+        <translation>可选功能(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="333"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="197"/>
+        <source>DT&amp;MF</source>
+        <translation>DTMF(&amp;M)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="204"/>
+        <source>M&amp;SK</source>
+        <translation>MSK(&amp;S)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="210"/>
+        <source>Two T&amp;one</source>
+        <translation>两音(&amp;O)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="217"/>
+        <source>&amp;Key Assignment</source>
+        <translation>侧键设定(&amp;K)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="278"/>
+        <source>Mo&amp;ve Up</source>
+        <translation>上移(&amp;V)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="323"/>
+        <source>&amp;High Power Debug</source>
+        <translation>高功率调试(&amp;H)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="326"/>
+        <source>&amp;Low Power Debug</source>
+        <translation>低功率调试(&amp;L)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="329"/>
+        <source>&amp;Com Setup</source>
+        <translation>串口设置(&amp;C)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="332"/>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="334"/>
         <source>&amp;Toolbar</source>
         <translation>工具栏(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="339"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="340"/>
         <source>&amp;Status Bar</source>
         <translation>状态栏(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="345"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="346"/>
         <source>Control &amp;Bar</source>
         <translation>控制栏(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="350"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="351"/>
         <source>&amp;Help Topics</source>
         <translation>帮助主题(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="351"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="352"/>
         <source>&amp;About ...</source>
         <translation>关于(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="353"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="354"/>
         <source>Help</source>
         <translation>帮助</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="388"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="389"/>
         <source>Toolbar</source>
         <translation>工具栏</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="403"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="603"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="404"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="602"/>
         <source>Ready</source>
         <translation>就绪</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="438"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="434"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="460"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="456"/>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="472"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="468"/>
         <source>&amp;Program</source>
         <translation>编程(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="479"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="475"/>
         <source>&amp;Setup</source>
         <translation>设置(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="483"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="479"/>
         <source>&amp;View</source>
         <translation>查看(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="492"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="488"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="589"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="588"/>
         <source>%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 仍然打开，有未保存的修改；它的窗口已关闭：“信道信息”或“窗口”菜单可重新显示。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="593"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="592"/>
         <source>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 仍然打开；它的窗口已关闭：“信道信息”或“窗口”菜单可重新显示。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="601"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="600"/>
         <source>%1 now holds the radio read on %2 at %3, not saved yet.</source>
         <translation>%1 现在保存的是 %3 从 %2 上读取的对讲机数据，尚未保存。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="608"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="607"/>
         <source>&amp;Window</source>
         <translation>窗口(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="625"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="624"/>
         <source>(window closed)</source>
         <translation>（窗口已关闭）</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="774"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="773"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>没有可打印的内容：未选择任何部分，或没有已使用的信道。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="810"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="809"/>
         <source>The report went to %1</source>
         <translation>报表已输出到 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="884"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="883"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>无法启动 %1。请重新启动 Zemtar 以使用新的语言。</translation>
     </message>
@@ -864,9 +903,24 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CNavigatorBar</name>
     <message>
-        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="54"/>
+        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="33"/>
+        <source>IE Control Bar</source>
+        <translation>控制栏</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="55"/>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="56"/>
+        <source>Close the navigator</source>
+        <translation>关闭导航栏</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="64"/>
+        <source>Settings of the radio</source>
+        <translation>对讲机设置</translation>
     </message>
 </context>
 <context>
@@ -895,32 +949,37 @@ and %1 more</source>
         <translation>低功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="27"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="20"/>
+        <source>Power value</source>
+        <translation>功率值</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="28"/>
         <source>Port %1</source>
         <translation>端口 %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="29"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="30"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="32"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="33"/>
         <source>Current Position:</source>
         <translation>当前位置:</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="35"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="36"/>
         <source>Min</source>
         <translation>最小</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="37"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="38"/>
         <source>Max</source>
         <translation>最大</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="85"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="86"/>
         <source>The link with the radio on %1 failed</source>
         <translation>与 %1 上的对讲机通讯失败</translation>
     </message>
@@ -928,12 +987,12 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CPrintListDlg</name>
     <message>
-        <location filename="../../src/print/ui/CPrintListDlg.cpp" line="28"/>
+        <location filename="../../src/print/ui/CPrintListDlg.cpp" line="29"/>
         <source>Select All</source>
         <translation>全选</translation>
     </message>
     <message>
-        <location filename="../../src/print/ui/CPrintListDlg.cpp" line="29"/>
+        <location filename="../../src/print/ui/CPrintListDlg.cpp" line="30"/>
         <source>Clear All</source>
         <translation>全部清除</translation>
     </message>
@@ -951,17 +1010,18 @@ and %1 more</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CProcessDlg.cpp" line="31"/>
+        <location filename="../../src/link/ui/CProcessDlg.cpp" line="30"/>
+        <location filename="../../src/link/ui/CProcessDlg.cpp" line="32"/>
         <source>Progress</source>
         <translation>进度</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CProcessDlg.cpp" line="34"/>
+        <location filename="../../src/link/ui/CProcessDlg.cpp" line="35"/>
         <source>Verify after writing</source>
         <translation>写入后校验</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CProcessDlg.cpp" line="61"/>
+        <location filename="../../src/link/ui/CProcessDlg.cpp" line="64"/>
         <source>Not start yet</source>
         <translation>尚未开始</translation>
     </message>
@@ -980,11 +1040,21 @@ and %1 more</source>
     </message>
     <message>
         <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="48"/>
+        <source>Field, lowest frequency in MHz</source>
+        <translation>频段，最低频率 (MHz)</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="49"/>
+        <source>Field, highest frequency in MHz</source>
+        <translation>频段，最高频率 (MHz)</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="53"/>
         <source>Type</source>
         <translation>类型</translation>
     </message>
     <message>
-        <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="49"/>
+        <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="50"/>
         <source>Field</source>
         <translation>频段</translation>
     </message>
@@ -1035,7 +1105,12 @@ and %1 more</source>
         <translation>%1 上的对讲机与本文档有 %2 处不同：</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CVerifyDlg.cpp" line="28"/>
+        <location filename="../../src/link/ui/CVerifyDlg.cpp" line="23"/>
+        <source>Differences</source>
+        <translation>差异</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CVerifyDlg.cpp" line="29"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
@@ -1051,12 +1126,17 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CZemtarView</name>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="145"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="36"/>
+        <source>Channels</source>
+        <translation>信道表</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="146"/>
         <source>The band in this memory is not valid: frequencies are checked against the radio&apos;s band, %1.</source>
         <translation>此存储中的频段无效：频率按对讲机的频段 %1 检查。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="147"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="148"/>
         <source>The band in this memory is not valid: frequencies are checked against the receive range only.</source>
         <translation>此存储中的频段无效：频率只按接收范围检查。</translation>
     </message>
@@ -1277,6 +1357,14 @@ Nothing was changed.</source>
     </message>
 </context>
 <context>
+    <name>zemtar::ui::ChannelCellDelegate</name>
+    <message>
+        <location filename="../../src/channels/ui/ChannelCellDelegate.cpp" line="53"/>
+        <source>%1, channel %2</source>
+        <translation>%1，信道 %2</translation>
+    </message>
+</context>
+<context>
     <name>zemtar::ui::ChannelFindBar</name>
     <message>
         <location filename="../../src/channels/ui/ChannelFindBar.cpp" line="19"/>
@@ -1307,6 +1395,22 @@ Nothing was changed.</source>
         <location filename="../../src/channels/ui/ChannelFindBar.cpp" line="71"/>
         <source>Found channel %1.</source>
         <translation>找到信道 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>zemtar::ui::ChannelTableModel</name>
+    <message>
+        <location filename="../../src/channels/ui/ChannelTableModel.cpp" line="62"/>
+        <source>More: Channel Edit</source>
+        <translation>更多：信道编辑</translation>
+    </message>
+</context>
+<context>
+    <name>zemtar::ui::FrozenColumnView</name>
+    <message>
+        <location filename="../../src/channels/ui/FrozenColumnView.cpp" line="16"/>
+        <source>Channels, fixed columns</source>
+        <translation>信道表，固定列</translation>
     </message>
 </context>
 </TS>

@@ -57,17 +57,17 @@
         <translation>Decode</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="137"/>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="138"/>
         <source>Encode</source>
         <translation>Encode</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="140"/>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="141"/>
         <source>Channel</source>
         <translation>Channel</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="141"/>
+        <location filename="../../src/channels/ui/CChannelEditDlg.cpp" line="142"/>
         <source>Optional Signal</source>
         <translation>Optional Signal</translation>
     </message>
@@ -75,12 +75,12 @@
 <context>
     <name>zemtar::ui::CComSetupDlg</name>
     <message>
-        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="34"/>
+        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="35"/>
         <source>Com Setup</source>
         <translation>Com Setup</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="35"/>
+        <location filename="../../src/link/ui/CComSetupDlg.cpp" line="36"/>
         <source>Com Port</source>
         <translation>Com Port</translation>
     </message>
@@ -208,7 +208,7 @@
     </message>
     <message>
         <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="50"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="215"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="220"/>
         <source>No units yet.</source>
         <translation>No units yet.</translation>
     </message>
@@ -233,160 +233,175 @@
         <translation>Ports</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="82"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="80"/>
+        <source>Progress on %1</source>
+        <translation>Progress on %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="83"/>
         <source>Next radio</source>
         <translation>Next radio</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="98"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="85"/>
+        <source>Next radio on %1</source>
+        <translation>Next radio on %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="100"/>
         <source>Ask before each radio (&quot;Next radio&quot; when it is connected)</source>
         <translation>Ask before each radio ("Next radio" when it is connected)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="105"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="107"/>
         <source>Log:</source>
         <translation>Log:</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="108"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="112"/>
         <source>fleet-log.csv in the application&apos;s data folder</source>
         <translation>fleet-log.csv in the application's data folder</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="110"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="114"/>
         <source>Choose...</source>
         <translation>Choose...</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="117"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="121"/>
         <source>Log</source>
         <translation>Log</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="136"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="129"/>
+        <source>Job log</source>
+        <translation>Job log</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="141"/>
         <source>Start</source>
         <translation>Start</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="139"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="144"/>
         <source>Stop</source>
         <translation>Stop</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="143"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="148"/>
         <source>Save Log...</source>
         <translation>Save Log...</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="146"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="151"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="185"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="190"/>
         <source>The units cannot be used (%1):
 %2</source>
         <translation>The units cannot be used (%1):
 %2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="186"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="191"/>
         <source>
 and %1 more</source>
         <translation>
 and %1 more</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="193"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="198"/>
         <source>%1 unit(s): %2 ... %3; values: %4</source>
         <translation>%1 unit(s): %2 ... %3; values: %4</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="240"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="245"/>
         <source>Load or generate the units first.</source>
         <translation>Load or generate the units first.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="251"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="256"/>
         <source>Tick at least one port.</source>
         <translation>Tick at least one port.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="263"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="268"/>
         <source>Cannot make the folder %1.</source>
         <translation>Cannot make the folder %1.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="265"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="270"/>
         <source>The job&apos;s log cannot be kept, so no radio was programmed:
 %1</source>
         <translation>The job's log cannot be kept, so no radio was programmed:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="285"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="290"/>
         <source>Running; the log is %1.</source>
         <translation>Running; the log is %1.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="298"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="303"/>
         <source>unit %1: writing</source>
         <translation>unit %1: writing</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="314"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="319"/>
         <source>unit %1: verifying</source>
         <translation>unit %1: verifying</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="326"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="331"/>
         <source>unit %1: verifying, %2</source>
         <translation>unit %1: verifying, %2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="327"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="332"/>
         <source>unit %1: writing, %2</source>
         <translation>unit %1: writing, %2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="335"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="340"/>
         <source>unit %1: %2</source>
         <translation>unit %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="350"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="355"/>
         <source>connect the radio for unit %1</source>
         <translation>connect the radio for unit %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="384"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="389"/>
         <source>Not done: %1</source>
         <translation>Not done: %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="389"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="394"/>
         <source>stopped</source>
         <translation>stopped</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="403"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="408"/>
         <source>Save Log</source>
         <translation>Save Log</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="117"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="403"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="121"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="408"/>
         <source>Log (*.csv)</source>
         <translation>Log (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="379"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="384"/>
         <source>%1 of %2 units programmed and verified; the log is %3.</source>
         <translation>%1 of %2 units programmed and verified; the log is %3.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="415"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="436"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="420"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="441"/>
         <source>The job is still running: Stop it first.</source>
         <translation>The job is still running: Stop it first.</translation>
     </message>
@@ -469,65 +484,65 @@ and %1 more</translation>
 <context>
     <name>zemtar::ui::CLinkController</name>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="104"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="106"/>
         <source>Verify</source>
         <translation>Verify</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="130"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="133"/>
         <source>The radio on %1 holds exactly this document.</source>
         <translation>The radio on %1 holds exactly this document.</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="131"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="134"/>
         <source>The radio on %1 differs from this document.</source>
         <translation>The radio on %1 differs from this document.</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="161"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="165"/>
         <source>Port %1</source>
         <translation>Port %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="173"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="177"/>
         <source>Written to the radio on %1</source>
         <translation>Written to the radio on %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="175"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="179"/>
         <source>Verifying</source>
         <translation>Verifying</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="201"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="205"/>
         <source>Read from radio</source>
         <translation>Read from radio</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="206"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="210"/>
         <source>Read from the radio on %1: %2 rows</source>
         <translation>Read from the radio on %1: %2 rows</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="213"/>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="238"/>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="247"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="217"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="256"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="265"/>
         <source>Could not open %1</source>
         <translation>Could not open %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="215"/>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="248"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="219"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="266"/>
         <source>The link with the radio on %1 failed</source>
         <translation>The link with the radio on %1 failed</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="236"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="254"/>
         <source>Power adjustment on %1</source>
         <translation>Power adjustment on %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="244"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="262"/>
         <source>Power value</source>
         <translation>Power value</translation>
     </message>
@@ -535,314 +550,338 @@ and %1 more</translation>
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="139"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="140"/>
         <source>&amp;New</source>
         <translation>&amp;New</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="146"/>
         <source>&amp;Open...</source>
         <translation>&amp;Open...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="151"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="152"/>
         <source>&amp;Close</source>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="160"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="161"/>
         <source>&amp;Save</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="169"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="170"/>
         <source>Save &amp;As...</source>
         <translation>Save &amp;As...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="178"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="179"/>
         <source>&amp;Print...</source>
         <translation>&amp;Print...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
-        <source>Print Preview</source>
-        <translation>Print Preview</translation>
-    </message>
-    <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
         <source>P&amp;rint Setup...</source>
         <translation>P&amp;rint Setup...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="186"/>
         <source>E&amp;xit</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="186"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="735"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="734"/>
         <source>Product Information</source>
         <translation>Product Information</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
-        <source>Channel Information</source>
-        <translation>Channel Information</translation>
-    </message>
-    <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="189"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="193"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="194"/>
         <source>Optional Features</source>
         <translation>Optional Features</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="196"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="200"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="201"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="203"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="207"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="208"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="209"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="213"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="214"/>
         <source>Two Tone</source>
         <translation>Two Tone</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="216"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="220"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="221"/>
         <source>Key Assignment</source>
         <translation>Key Assignment</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="223"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="224"/>
         <source>&amp;Undo</source>
         <translation>&amp;Undo</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="232"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="233"/>
         <source>&amp;Redo</source>
         <translation>&amp;Redo</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="241"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="242"/>
         <source>Cu&amp;t</source>
         <translation>Cu&amp;t</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="247"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="248"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copy</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="253"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="254"/>
         <source>&amp;Paste</source>
         <translation>&amp;Paste</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="259"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="260"/>
         <source>&amp;Delete Channels</source>
         <translation>&amp;Delete Channels</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="265"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="266"/>
         <source>&amp;Insert Channel</source>
         <translation>&amp;Insert Channel</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="271"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="272"/>
         <source>Delete and C&amp;lose Up</source>
         <translation>Delete and C&amp;lose Up</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="277"/>
-        <source>Move &amp;Up</source>
-        <translation>Move &amp;Up</translation>
-    </message>
-    <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="283"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="284"/>
         <source>Move Do&amp;wn</source>
         <translation>Move Do&amp;wn</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="289"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="290"/>
         <source>Sort by Receive &amp;Frequency</source>
         <translation>Sort by Receive &amp;Frequency</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="294"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="295"/>
         <source>Sort by &amp;Name</source>
         <translation>Sort by &amp;Name</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="296"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="297"/>
         <source>&amp;Import Channels...</source>
         <translation>&amp;Import Channels...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="302"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="303"/>
         <source>&amp;Export Channels...</source>
         <translation>&amp;Export Channels...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="307"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="308"/>
         <source>Co&amp;mpare With...</source>
         <translation>Co&amp;mpare With...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="309"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="310"/>
         <source>&amp;Read</source>
         <translation>&amp;Read</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="315"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="316"/>
         <source>&amp;Write</source>
         <translation>&amp;Write</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="320"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="321"/>
         <source>&amp;Verify</source>
         <translation>&amp;Verify</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="321"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="322"/>
         <source>Program &amp;Many Radios...</source>
         <translation>Program &amp;Many Radios...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="322"/>
-        <source>High Power Debug</source>
-        <translation>High Power Debug</translation>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
+        <source>Print Pre&amp;view</source>
+        <translation>Print Pre&amp;view</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="325"/>
-        <source>Low Power Debug</source>
-        <translation>Low Power Debug</translation>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
+        <source>Product Inform&amp;ation</source>
+        <translation>Product Inform&amp;ation</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="328"/>
-        <source>Com Setup</source>
-        <translation>Com Setup</translation>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="188"/>
+        <source>C&amp;hannel Information</source>
+        <translation>C&amp;hannel Information</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="331"/>
-        <source>Language</source>
-        <translation>Language</translation>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="190"/>
+        <source>Optional F&amp;eatures</source>
+        <translation>Optional F&amp;eatures</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="333"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="197"/>
+        <source>DT&amp;MF</source>
+        <translation>DT&amp;MF</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="204"/>
+        <source>M&amp;SK</source>
+        <translation>M&amp;SK</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="210"/>
+        <source>Two T&amp;one</source>
+        <translation>Two T&amp;one</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="217"/>
+        <source>&amp;Key Assignment</source>
+        <translation>&amp;Key Assignment</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="278"/>
+        <source>Mo&amp;ve Up</source>
+        <translation>Mo&amp;ve Up</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="323"/>
+        <source>&amp;High Power Debug</source>
+        <translation>&amp;High Power Debug</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="326"/>
+        <source>&amp;Low Power Debug</source>
+        <translation>&amp;Low Power Debug</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="329"/>
+        <source>&amp;Com Setup</source>
+        <translation>&amp;Com Setup</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="332"/>
+        <source>&amp;Language</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="334"/>
         <source>&amp;Toolbar</source>
         <translation>&amp;Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="339"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="340"/>
         <source>&amp;Status Bar</source>
         <translation>&amp;Status Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="345"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="346"/>
         <source>Control &amp;Bar</source>
         <translation>Control &amp;Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="350"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="351"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Help Topics</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="351"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="352"/>
         <source>&amp;About ...</source>
         <translation>&amp;About ...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="353"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="354"/>
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="388"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="389"/>
         <source>Toolbar</source>
         <translation>Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="403"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="603"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="404"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="602"/>
         <source>Ready</source>
         <translation>Ready</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="438"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="434"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="460"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="456"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="472"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="468"/>
         <source>&amp;Program</source>
         <translation>&amp;Program</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="479"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="475"/>
         <source>&amp;Setup</source>
         <translation>&amp;Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="483"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="479"/>
         <source>&amp;View</source>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="492"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="488"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="589"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="588"/>
         <source>%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu shows it again.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="593"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="592"/>
         <source>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="601"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="600"/>
         <source>%1 now holds the radio read on %2 at %3, not saved yet.</source>
         <translation>%1 now holds the radio read on %2 at %3, not saved yet.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="608"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="607"/>
         <source>&amp;Window</source>
         <translation>&amp;Window</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="625"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="624"/>
         <source>(window closed)</source>
         <translation>(window closed)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="774"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="773"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>There is nothing to print: no section is chosen, or the channels have no used channel.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="810"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="809"/>
         <source>The report went to %1</source>
         <translation>The report went to %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="884"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="883"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>Could not start %1. Start Zemtar again to use the new language.</translation>
     </message>
@@ -864,9 +903,24 @@ and %1 more</translation>
 <context>
     <name>zemtar::ui::CNavigatorBar</name>
     <message>
-        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="54"/>
+        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="33"/>
+        <source>IE Control Bar</source>
+        <translation>IE Control Bar</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="55"/>
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="56"/>
+        <source>Close the navigator</source>
+        <translation>Close the navigator</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="64"/>
+        <source>Settings of the radio</source>
+        <translation>Settings of the radio</translation>
     </message>
 </context>
 <context>
@@ -895,32 +949,37 @@ and %1 more</translation>
         <translation>Low Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="27"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="20"/>
+        <source>Power value</source>
+        <translation>Power value</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="28"/>
         <source>Port %1</source>
         <translation>Port %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="29"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="30"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="32"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="33"/>
         <source>Current Position:</source>
         <translation>Current Position:</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="35"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="36"/>
         <source>Min</source>
         <translation>Min</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="37"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="38"/>
         <source>Max</source>
         <translation>Max</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="85"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="86"/>
         <source>The link with the radio on %1 failed</source>
         <translation>The link with the radio on %1 failed</translation>
     </message>
@@ -928,12 +987,12 @@ and %1 more</translation>
 <context>
     <name>zemtar::ui::CPrintListDlg</name>
     <message>
-        <location filename="../../src/print/ui/CPrintListDlg.cpp" line="28"/>
+        <location filename="../../src/print/ui/CPrintListDlg.cpp" line="29"/>
         <source>Select All</source>
         <translation>Select All</translation>
     </message>
     <message>
-        <location filename="../../src/print/ui/CPrintListDlg.cpp" line="29"/>
+        <location filename="../../src/print/ui/CPrintListDlg.cpp" line="30"/>
         <source>Clear All</source>
         <translation>Clear All</translation>
     </message>
@@ -951,17 +1010,18 @@ and %1 more</translation>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CProcessDlg.cpp" line="31"/>
+        <location filename="../../src/link/ui/CProcessDlg.cpp" line="30"/>
+        <location filename="../../src/link/ui/CProcessDlg.cpp" line="32"/>
         <source>Progress</source>
         <translation>Progress</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CProcessDlg.cpp" line="34"/>
+        <location filename="../../src/link/ui/CProcessDlg.cpp" line="35"/>
         <source>Verify after writing</source>
         <translation>Verify after writing</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CProcessDlg.cpp" line="61"/>
+        <location filename="../../src/link/ui/CProcessDlg.cpp" line="64"/>
         <source>Not start yet</source>
         <translation>Not start yet</translation>
     </message>
@@ -980,11 +1040,21 @@ and %1 more</translation>
     </message>
     <message>
         <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="48"/>
+        <source>Field, lowest frequency in MHz</source>
+        <translation>Field, lowest frequency in MHz</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="49"/>
+        <source>Field, highest frequency in MHz</source>
+        <translation>Field, highest frequency in MHz</translation>
+    </message>
+    <message>
+        <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="53"/>
         <source>Type</source>
         <translation>Type</translation>
     </message>
     <message>
-        <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="49"/>
+        <location filename="../../src/editors/ui/CProductInfoDlg.cpp" line="50"/>
         <source>Field</source>
         <translation>Field</translation>
     </message>
@@ -1035,7 +1105,12 @@ and %1 more</translation>
         <translation>The radio on %1 differs from this document in %2 place(s):</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CVerifyDlg.cpp" line="28"/>
+        <location filename="../../src/link/ui/CVerifyDlg.cpp" line="23"/>
+        <source>Differences</source>
+        <translation>Differences</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CVerifyDlg.cpp" line="29"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
@@ -1051,12 +1126,17 @@ and %1 more</translation>
 <context>
     <name>zemtar::ui::CZemtarView</name>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="145"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="36"/>
+        <source>Channels</source>
+        <translation>Channels</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="146"/>
         <source>The band in this memory is not valid: frequencies are checked against the radio&apos;s band, %1.</source>
         <translation>The band in this memory is not valid: frequencies are checked against the radio's band, %1.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="147"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="148"/>
         <source>The band in this memory is not valid: frequencies are checked against the receive range only.</source>
         <translation>The band in this memory is not valid: frequencies are checked against the receive range only.</translation>
     </message>
@@ -1277,6 +1357,14 @@ Nothing was changed.</translation>
     </message>
 </context>
 <context>
+    <name>zemtar::ui::ChannelCellDelegate</name>
+    <message>
+        <location filename="../../src/channels/ui/ChannelCellDelegate.cpp" line="53"/>
+        <source>%1, channel %2</source>
+        <translation>%1, channel %2</translation>
+    </message>
+</context>
+<context>
     <name>zemtar::ui::ChannelFindBar</name>
     <message>
         <location filename="../../src/channels/ui/ChannelFindBar.cpp" line="19"/>
@@ -1307,6 +1395,22 @@ Nothing was changed.</translation>
         <location filename="../../src/channels/ui/ChannelFindBar.cpp" line="71"/>
         <source>Found channel %1.</source>
         <translation>Found channel %1.</translation>
+    </message>
+</context>
+<context>
+    <name>zemtar::ui::ChannelTableModel</name>
+    <message>
+        <location filename="../../src/channels/ui/ChannelTableModel.cpp" line="62"/>
+        <source>More: Channel Edit</source>
+        <translation>More: Channel Edit</translation>
+    </message>
+</context>
+<context>
+    <name>zemtar::ui::FrozenColumnView</name>
+    <message>
+        <location filename="../../src/channels/ui/FrozenColumnView.cpp" line="16"/>
+        <source>Channels, fixed columns</source>
+        <translation>Channels, fixed columns</translation>
     </message>
 </context>
 </TS>

@@ -235,10 +235,11 @@ void drawChannels(Canvas& c, const Units& u, const Layout& layout, int page, con
 
 } // namespace
 
-QString sectionCheckText(int section)
+QString sectionCheckText(int section, Language lang)
 {
-    static const char* texts[] = {"DTMF", "MSK", "Optional", "2-Tone", "Channel Info"};
-    return section >= 0 && section < SectionCount ? QString::fromLatin1(texts[section]) : QString();
+    static const char* texts[][2] = {
+        {"DTMF", "DTMF"}, {"MSK", "MSK"}, {"Optional", "可选功能"}, {"2-Tone", "两音"}, {"Channel Info", "信道信息"}};
+    return section >= 0 && section < SectionCount ? pick(lang, texts[section][0], texts[section][1]) : QString();
 }
 
 Selection defaultSelection()

@@ -16,8 +16,8 @@ namespace zemtar::report {
 enum Section : int { Dtmf, Msk, Optional, TwoTone, Channels, SectionCount };
 using Selection = std::array<bool, SectionCount>;
 
-// The section titles of the PrintList dialog's check boxes.
-QString sectionCheckText(int section);
+// The section titles of the PrintList dialog's check boxes, in the window's language.
+QString sectionCheckText(int section, Language lang = Language::English);
 // The dialog's defaults: Optional and Channel Info.
 Selection defaultSelection();
 

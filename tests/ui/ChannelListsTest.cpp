@@ -255,7 +255,7 @@ private slots:
                 QVERIFY(dlg);
                 shown = dlg->summary()->text() + u'\n' + dlg->list()->toPlainText();
                 QVERIFY(dlg->importButton());
-                QCOMPARE(dlg->importButton()->text(), QStringLiteral("Import the Rest"));
+                QCOMPARE(dlg->importButton()->text().remove(u'&'), QStringLiteral("Import the Rest"));
             });
             QVERIFY(!view()->importChannels(list));
             QVERIFY2(shown.contains(QStringLiteral("line 3, column Frequency:")), qPrintable(shown));

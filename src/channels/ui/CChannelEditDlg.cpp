@@ -133,6 +133,7 @@ CChannelEditDlg::CChannelEditDlg(RadioImage& image, int channel, QWidget* parent
     };
     decode_->setMaximum(8);
     decodeLabel_ = new QLabel(tr("Decode"), group_);
+    decodeLabel_->setBuddy(decode_); // the box is named after its label, not its group
     auto* gl = new QFormLayout(group_);
     gl->addRow(tr("Encode"), encode_);
     gl->addRow(decodeLabel_, decode_);

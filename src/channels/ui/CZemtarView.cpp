@@ -33,6 +33,7 @@ CZemtarView::CZemtarView(CZemtarDoc* doc, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_);
     grid_->setObjectName(QStringLiteral("channelGrid"));
+    grid_->setAccessibleName(tr("Channels"));
     doc_->storeTable = [this] {
         commitEditor(); // what the user sees in an open editor is what gets saved
         StoreTableIntoImage();

@@ -3,6 +3,7 @@
 #include "ChannelTableModel.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
 
@@ -47,13 +48,36 @@ QWidget* ChannelCellDelegate::createEditorFor(int column, QWidget* parent) const
     return editor;
 }
 
+QString ChannelCellDelegate::editorName(int column, int row) const
+{
+    return tr("%1, channel %2").arg(ChannelTable::header(column, lang_).simplified(), ChannelTable::rowLabel(row));
+}
+
 void ChannelCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
 {
     const QString text = index.data(Qt::EditRole).toString();
+    // A screen reader names the editor after its cell: "Rx Frequency, channel 5".
+    const int column = ChannelTableModel::tableColumn(index);
+    if (column >= ColRx && column < ColumnCount) {
+        const QString name = editorName(column, ChannelTableModel::tableRow(index));
+        editor->setAccessibleName(name);
+        // On Linux a list is announced by the label it is labelled by (its own name is its
+        // value): the list gets a label of its own, never shown.
+        if (auto* list = qobject_cast<QComboBox*>(editor); list && list->parentWidget()) {
+            const QString labelName = list->objectName() + QStringLiteral("Label");
+            auto* label = list->parentWidget()->findChild<QLabel*>(labelName, Qt::FindDirectChildrenOnly);
+            if (!label) {
+                label = new QLabel(list->parentWidget());
+                label->setObjectName(labelName);
+                label->hide();
+                label->setBuddy(list);
+            }
+            label->setText(name);
+        }
+    }
     // A value longer than a user may type (a name of 8 read from a radio) fits the edit whole,
     // so that passing through its cell keeps every byte.
     if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
-        const int column = ChannelTableModel::tableColumn(index);
         if (column >= ColRx && column < ColumnCount)
             edit->setMaxLength(std::max(columns::info(column).maxLength, int(text.size())));
     }

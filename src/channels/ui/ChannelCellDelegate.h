@@ -18,7 +18,10 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QWidget* createEditorFor(int column, QWidget* parent) const;
     // A list selects the entry equal to the text (entry 0 when none is); an edit takes the text.
+    // It also names the editor after its column and row for a screen reader.
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    // "Rx Frequency, channel 5": the name an editor of that cell is announced with.
+    QString editorName(int column, int row) const;
     static void loadEditor(QWidget* editor, const QString& text);
     // The text an editor holds.
     static QString editorText(const QWidget* editor);

@@ -56,6 +56,11 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const
             return f;
         }
         return {};
+    case Qt::AccessibleTextRole:
+        // The More cell shows ">>"; a screen reader says what it opens.
+        if (column == ColMore && !table_.cell(tableRow(index), column).isEmpty())
+            return tr("More: Channel Edit");
+        return {};
     default:
         return {};
     }

@@ -13,6 +13,7 @@ namespace zemtar::ui {
 FrozenColumnView::FrozenColumnView(CMSFlexGrid* grid, int columns) : QTableView(grid), grid_(grid), columns_(columns)
 {
     setObjectName(QStringLiteral("frozenColumns"));
+    setAccessibleName(tr("Channels, fixed columns")); // the numbers and frequencies that stay in view
     grid->frozenColumns = columns;
     grid->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setModel(grid->model());

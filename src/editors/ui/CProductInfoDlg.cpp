@@ -44,9 +44,14 @@ CProductInfoDlg::CProductInfoDlg(RadioImage& image, QWidget* parent) : QDialog(p
     band->addWidget(high_);
     band->addWidget(new QLabel(QStringLiteral("MHz"), group));
     band->addStretch();
+    // The two edges of the band are named each for a screen reader; the label takes the first.
+    low_->setAccessibleName(tr("Field, lowest frequency in MHz"));
+    high_->setAccessibleName(tr("Field, highest frequency in MHz"));
+    auto* field = new QLabel(tr("Field"), group);
+    field->setBuddy(low_);
     auto* form = new QFormLayout(group);
     form->addRow(tr("Type"), model_);
-    form->addRow(tr("Field"), band);
+    form->addRow(field, band);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     translateButtons(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &CProductInfoDlg::accept);

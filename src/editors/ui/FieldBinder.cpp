@@ -95,6 +95,15 @@ public:
         auto* e = static_cast<QLineEdit*>(editor);
         e->setText(index.data().toString());
         e->selectAll();
+        // Named after its cell for a screen reader: the column's header and the row's number.
+        auto header = [this](int c) {
+            const QTableWidgetItem* h = grid_->horizontalHeaderItem(c);
+            return h ? h->text().simplified() : QString();
+        };
+        const QTableWidgetItem* num = grid_->item(index.row(), 0);
+        e->setAccessibleName(
+            QStringLiteral("%1, %2 %3")
+                .arg(header(index.column()), header(0), num ? num->text() : QString::number(index.row() + 1)));
     }
     void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override
     {
@@ -117,6 +126,7 @@ FieldGrid::FieldGrid(FieldBinder* binder, const std::vector<std::vector<int>>& c
     // Column 0 numbers the rows, as the fixed column of the radio's other tables does.
     setObjectName(QStringLiteral("grid"));
     setHorizontalHeaderLabels(headers);
+    setAccessibleName(headers.mid(1).join(QStringLiteral(", "))); // what the rows hold
     verticalHeader()->hide();
     horizontalHeader()->setStyleSheet(QStringLiteral("QHeaderView::section { color: rgb(0,70,213); }"));
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

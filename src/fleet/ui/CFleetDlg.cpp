@@ -77,10 +77,12 @@ CFleetDlg::CFleetDlg(const RadioImage& templ, const QString& templateName, const
         Row row;
         row.bar = new QProgressBar(portsBox);
         row.bar->setTextVisible(false);
+        row.bar->setAccessibleName(tr("Progress on %1").arg(name));
         row.unit = new QLabel(portsBox);
         row.unit->setMinimumWidth(160);
         row.next = new QPushButton(tr("Next radio"), portsBox);
         row.next->setObjectName(QStringLiteral("next%1").arg(i));
+        row.next->setAccessibleName(tr("Next radio on %1").arg(name));
         row.next->setEnabled(false);
         rows_ << row;
         pg->addWidget(box, i - 1, 0);
@@ -102,9 +104,11 @@ CFleetDlg::CFleetDlg(const RadioImage& templ, const QString& templateName, const
     layout->addWidget(portsBox);
 
     auto* logRow = new QHBoxLayout;
-    logRow->addWidget(new QLabel(tr("Log:"), this));
+    auto* logLabel = new QLabel(tr("Log:"), this);
+    logRow->addWidget(logLabel);
     logEdit_ = new QLineEdit(this);
     logEdit_->setObjectName(QStringLiteral("logPath"));
+    logLabel->setBuddy(logEdit_);
     logEdit_->setPlaceholderText(tr("fleet-log.csv in the application's data folder"));
     logRow->addWidget(logEdit_, 1);
     auto* chooseLog = new QPushButton(tr("Choose..."), this);
@@ -122,6 +126,7 @@ CFleetDlg::CFleetDlg(const RadioImage& templ, const QString& templateName, const
 
     log_ = new QPlainTextEdit(this);
     log_->setObjectName(QStringLiteral("log"));
+    log_->setAccessibleName(tr("Job log"));
     log_->setReadOnly(true);
     log_->setLineWrapMode(QPlainTextEdit::NoWrap);
     log_->setMinimumHeight(160);

@@ -4,6 +4,7 @@
 #include "shell/Messages.h"
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/HelpLauncher.h"
+#include "shell/ui/Mnemonics.h"
 
 #include "shell/ui/MessageBox.h"
 #include <QButtonGroup>
@@ -239,6 +240,8 @@ void CComSetupDlg::showOthers()
         to->setFocus();
     }
     noOthers_->setVisible(others_.isEmpty());
+    if (isVisible())
+        giveMnemonics(this); // the new ports get their Alt+letters as the first ones did
 }
 
 void CComSetupDlg::refresh()

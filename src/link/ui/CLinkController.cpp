@@ -14,6 +14,8 @@
 #include "shell/ui/AppGlobals.h"
 #include "shell/ui/MessageBox.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFileInfo>
@@ -106,6 +108,7 @@ void CLinkController::openProcessDialog(bool writing, bool verifying)
                                             : (zh ? QString::fromUtf8("读数据") : QStringLiteral("Read Data"));
     if (m_pProcessDlg->isVisible())
         return; // the open window keeps its title
+    focusBefore_ = QApplication::focusWidget();
     m_pProcessDlg->OnInitDialog();
     m_pProcessDlg->showVerifyChoice(writing);
     m_pProcessDlg->verifyBox()->setChecked(g().registry().value(QStringLiteral("VerifyAfterWrite")).value_or(0) != 0);
@@ -158,6 +161,7 @@ void CLinkController::OnStartTransfer()
     host.cancelled = [dlg] { return dlg->m_bCancel; };
     host.onProgress = [dlg](int v, int max) { dlg->setProgress(v, max); };
     host.onStatus = [dlg](const QString& t) { dlg->setStatus(t); };
+    host.onBlockProgress = [dlg](int block, int blocks, const QString& t) { dlg->setBlockProgress(block, blocks, t); };
     dlg->setStatus(tr("Port %1").arg(portLabel(m_link)));
     const bool opened = openPort(m_link, doc_.window());
     TransferEngine engine(m_link, host, g().lang());
@@ -217,12 +221,26 @@ void CLinkController::OnStartTransfer()
     dlg->setRunning(false);
     dlg->hide();
     running_ = false;
+    returnFocus();
     if (verifyResult_) {
         const QStringList diffs = *verifyResult_;
         verifyResult_.reset();
         CVerifyDlg result(diffs, m_link.m_strPort, doc_.window());
         result.exec();
     }
+}
+
+void CLinkController::returnFocus()
+{
+    // The keyboard goes back where it was before the transfer, or to the channel table when
+    // that editor went with the refill: not to whatever control the window system picks.
+    if (focusBefore_ && focusBefore_->isVisible()) {
+        focusBefore_->setFocus();
+        return;
+    }
+    if (auto* frame = qobject_cast<QWidget*>(parent()))
+        if (auto* table = frame->findChild<QAbstractItemView*>(QStringLiteral("channelGrid")))
+            table->setFocus();
 }
 
 void CLinkController::OnComSetup()

@@ -4,6 +4,8 @@
 #include "link/TransferEngine.h"
 
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 
 #include <functional>
 #include <optional>
@@ -57,6 +59,8 @@ signals:
 
 private:
     void openProcessDialog(bool writing, bool verifying = false);
+    void returnFocus();
+    QPointer<QWidget> focusBefore_; // where the keyboard was when the progress window opened
     // Reads the radio into a copy of the document and keeps what differs for the window shown
     // when the transfer has ended; false when the read failed (its message was shown).
     bool verifyRadio(TransferEngine& engine);

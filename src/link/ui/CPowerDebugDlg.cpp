@@ -17,6 +17,7 @@ CPowerDebugDlg::CPowerDebugDlg(PowerCalibration& calibration, int storedValue, c
     setWindowTitle(high ? tr("High Power Debug") : tr("Low Power Debug"));
     m_ctlPower = new QScrollBar(Qt::Horizontal, this);
     m_ctlPower->setMinimumWidth(320);
+    m_ctlPower->setAccessibleName(tr("Power value"));
     m_ctlPower->setRange(1, p.maximum);
     m_ctlPower->setValue(p.provisional);
     m_ctlPower->setSingleStep(1);

@@ -27,6 +27,7 @@ CProcessDlg::CProcessDlg(QWidget* parent) : QDialog(parent)
     status_->setMinimumWidth(260);
     bar_ = new QProgressBar(this);
     bar_->setTextVisible(false);
+    bar_->setAccessibleName(tr("Progress"));
     auto* grid = new QGridLayout(this);
     grid->addWidget(new QLabel(QString::fromUtf8("%1：").arg(tr("Progress")), this), 0, 0);
     grid->addWidget(status_, 0, 1);
@@ -58,7 +59,9 @@ void CProcessDlg::OnInitDialog()
     cancel_->setDefault(false);
     start_->setDefault(true);
     start_->setFocus();
-    status_->setText(tr("Not start yet"));
+    announcedTenth_ = -1;
+    announced_.invalidate();
+    setStatus(tr("Not start yet"));
     setWindowTitle(m_strCaption);
 }
 
@@ -75,7 +78,29 @@ void CProcessDlg::setProgress(int value, int maximum)
     bar_->setValue(value);
 }
 
-void CProcessDlg::setStatus(const QString& text) { status_->setText(text); }
+void CProcessDlg::setStatus(const QString& text)
+{
+    status_->setText(text);
+    announce(text);
+}
+
+void CProcessDlg::setBlockProgress(int block, int blocks, const QString& text)
+{
+    status_->setText(text);
+    const int tenth = blocks > 0 ? int(qint64(block) * 10 / blocks) : 0;
+    const bool due = tenth != announcedTenth_ && (!announced_.isValid() || announced_.elapsed() >= kAnnounceMs);
+    if (due || block >= blocks) {
+        announcedTenth_ = tenth;
+        announce(text);
+    }
+}
+
+void CProcessDlg::announce(const QString& text)
+{
+    // The label's name is what a screen reader says; its shown text changes more often.
+    announced_.start();
+    status_->setAccessibleName(text);
+}
 
 void CProcessDlg::setRunning(bool on)
 {

@@ -1,5 +1,6 @@
 #pragma once
 #include <QDialog>
+#include <QElapsedTimer>
 
 class QCheckBox;
 class QLabel;
@@ -20,7 +21,12 @@ public:
 
     void OnInitDialog();
     void setProgress(int value, int maximum);
+    // A status line, also said by a screen reader.
     void setStatus(const QString& text);
+    // How far the transfer is: shown at each block, said at a pace a listener can follow
+    // (a tenth of the way, at most one line in kAnnounceMs, and the last block).
+    void setBlockProgress(int block, int blocks, const QString& text);
+    static constexpr int kAnnounceMs = 3000;
     bool running() const { return running_; }
     void setRunning(bool on);
 
@@ -46,6 +52,9 @@ private:
     QProgressBar* bar_;
     QCheckBox* verify_;
     bool running_ = false;
+    QElapsedTimer announced_; // since the last line said
+    int announcedTenth_ = -1;
+    void announce(const QString& text);
 };
 
 } // namespace zemtar::ui

@@ -20,6 +20,7 @@ CVerifyDlg::CVerifyDlg(const QStringList& differences, const QString& port, QWid
     summary_->setObjectName(QStringLiteral("summary"));
     list_ = new QPlainTextEdit(this);
     list_->setObjectName(QStringLiteral("differences"));
+    list_->setAccessibleName(tr("Differences"));
     list_->setReadOnly(true);
     list_->setLineWrapMode(QPlainTextEdit::NoWrap);
     list_->setPlainText(differences.join(u'\n'));

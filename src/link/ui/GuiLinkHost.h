@@ -31,9 +31,19 @@ public:
             onStatus(text);
     }
 
+    void blockProgress(int block, int blocks, int secondsLeft, const QString& text) override
+    {
+        (void)secondsLeft;
+        if (onBlockProgress)
+            onBlockProgress(block, blocks, text);
+        else
+            status(text);
+    }
+
     std::function<bool()> cancelled; // polled after events were handled
     std::function<void(int, int)> onProgress;
     std::function<void(const QString&)> onStatus;
+    std::function<void(int, int, const QString&)> onBlockProgress; // blocks done, all, the line shown
 
 private:
     QPointer<QWidget> parent_;

@@ -1,5 +1,6 @@
 #include "CPrintListDlg.h"
 
+#include "shell/ui/AppGlobals.h"
 #include "shell/ui/MessageBox.h"
 
 #include <QCheckBox>
@@ -19,7 +20,7 @@ CPrintListDlg::CPrintListDlg(QWidget* parent) : QDialog(parent)
     auto* gl = new QVBoxLayout(group);
     const report::Selection defaults = report::defaultSelection();
     for (int s = 0; s < report::SectionCount; ++s) {
-        auto* c = new QCheckBox(report::sectionCheckText(s), group);
+        auto* c = new QCheckBox(report::sectionCheckText(s, g().lang()), group);
         c->setObjectName(QStringLiteral("section%1").arg(s));
         c->setChecked(defaults[std::size_t(s)]);
         checks_ << c;

@@ -22,6 +22,7 @@
 #include "print/ui/PdfFile.h"
 #include "shell/Messages.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -180,40 +181,40 @@ void CMainFrame::createActions()
          "print",
          W::Document,
          [this] { onPrint(false); }},
-        {ID_FILE_PRINT_PREVIEW, QT_TR_NOOP("Print Preview"), {}, "preview", W::Document, [this] { onPrint(true); }},
+        {ID_FILE_PRINT_PREVIEW, QT_TR_NOOP("Print Pre&view"), {}, "preview", W::Document, [this] { onPrint(true); }},
         {ID_FILE_PRINT_SETUP, QT_TR_NOOP("P&rint Setup..."), {}, nullptr, W::Always, [this] { onPrintSetup(); }},
         {ID_APP_EXIT, QT_TR_NOOP("E&xit"), {}, nullptr, W::Always, [this] { close(); }},
-        {ID_PRODUCT_INFO, QT_TR_NOOP("Product Information"), {}, nullptr, W::Document, [this] { onProductInfo(); }},
-        {ID_CHANNEL_INFO, QT_TR_NOOP("Channel Information"), {}, nullptr, W::Document, [this] { onChannelInfo(); }},
+        {ID_PRODUCT_INFO, QT_TR_NOOP("Product Inform&ation"), {}, nullptr, W::Document, [this] { onProductInfo(); }},
+        {ID_CHANNEL_INFO, QT_TR_NOOP("C&hannel Information"), {}, nullptr, W::Document, [this] { onChannelInfo(); }},
         {ID_OPTIONAL_FEATURES,
-         QT_TR_NOOP("Optional Features"),
+         QT_TR_NOOP("Optional F&eatures"),
          {},
          nullptr,
          W::Document,
          editor(QT_TR_NOOP("Optional Features"),
                 [](RadioImage& img, QWidget* parent) { COptionalFeaturesDlg(img, g().lang(), parent).exec(); })},
         {ID_DTMF,
-         QT_TR_NOOP("DTMF"),
+         QT_TR_NOOP("DT&MF"),
          {},
          nullptr,
          W::Document,
          editor(QT_TR_NOOP("DTMF"),
                 [](RadioImage& img, QWidget* parent) { CDtmfDlg(img, g().lang(), parent).exec(); })},
         {ID_MSK,
-         QT_TR_NOOP("MSK"),
+         QT_TR_NOOP("M&SK"),
          {},
          nullptr,
          W::Document,
          editor(QT_TR_NOOP("MSK"), [](RadioImage& img, QWidget* parent) { CMskDlg(img, g().lang(), parent).exec(); })},
         {ID_TWO_TONE,
-         QT_TR_NOOP("Two Tone"),
+         QT_TR_NOOP("Two T&one"),
          {},
          nullptr,
          W::Document,
          editor(QT_TR_NOOP("Two Tone"),
                 [](RadioImage& img, QWidget* parent) { CTwoToneDlg(img, g().lang(), parent).exec(); })},
         {ID_KEY_ASSIGN,
-         QT_TR_NOOP("Key Assignment"),
+         QT_TR_NOOP("&Key Assignment"),
          {},
          nullptr,
          W::Document,
@@ -274,7 +275,7 @@ void CMainFrame::createActions()
          W::Document,
          view(&CZemtarView::deleteAndCloseUp)},
         {ID_MOVE_UP,
-         QT_TR_NOOP("Move &Up"),
+         QT_TR_NOOP("Mo&ve Up"),
          {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Up)},
          nullptr,
          W::Document,
@@ -319,16 +320,16 @@ void CMainFrame::createActions()
          link([](CLinkController* l) { l->OnWrite(); })},
         {ID_VERIFY, QT_TR_NOOP("&Verify"), {}, nullptr, W::Document, link([](CLinkController* l) { l->OnVerify(); })},
         {ID_FLEET, QT_TR_NOOP("Program &Many Radios..."), {}, nullptr, W::Document, [this] { onFleet(); }},
-        {ID_HIGH_POWER, QT_TR_NOOP("High Power Debug"), {}, nullptr, W::Document, link([](CLinkController* l) {
+        {ID_HIGH_POWER, QT_TR_NOOP("&High Power Debug"), {}, nullptr, W::Document, link([](CLinkController* l) {
              l->OnPowerDebug(PowerCalibration::Kind::High);
          })},
-        {ID_LOW_POWER, QT_TR_NOOP("Low Power Debug"), {}, nullptr, W::Document, link([](CLinkController* l) {
+        {ID_LOW_POWER, QT_TR_NOOP("&Low Power Debug"), {}, nullptr, W::Document, link([](CLinkController* l) {
              l->OnPowerDebug(PowerCalibration::Kind::Low);
          })},
-        {ID_COM_SETUP, QT_TR_NOOP("Com Setup"), {}, nullptr, W::Document, link([](CLinkController* l) {
+        {ID_COM_SETUP, QT_TR_NOOP("&Com Setup"), {}, nullptr, W::Document, link([](CLinkController* l) {
              l->OnComSetup();
          })},
-        {ID_LANGUAGE, QT_TR_NOOP("Language"), {}, nullptr, W::Always, [this] { onLanguage(); }},
+        {ID_LANGUAGE, QT_TR_NOOP("&Language"), {}, nullptr, W::Always, [this] { onLanguage(); }},
         {ID_VIEW_TOOLBAR,
          QT_TR_NOOP("&Toolbar"),
          {},
@@ -406,13 +407,8 @@ void CMainFrame::createStatusBar()
     resultTimer_ = new QTimer(this);
     resultTimer_->setSingleShot(true);
     connect(resultTimer_, &QTimer::timeout, this, &CMainFrame::clearResult);
-    for (const char* ind : {"CAP", "NUM", "SCRL"}) {
-        auto* l = new QLabel(QString::fromLatin1(ind), this);
-        l->setEnabled(false);
-        l->setMinimumWidth(40);
-        l->setAlignment(Qt::AlignCenter);
-        statusBar()->addPermanentWidget(l);
-    }
+    // No Caps, Num and Scroll Lock indicators: Qt reads no lock key state on every desktop, and
+    // an indicator that never changes tells the user something false.
 }
 
 void CMainFrame::rebuildMenus()
@@ -562,6 +558,9 @@ void CMainFrame::showResult(const QString& text)
     resultShown_ = true;
     message_->setText(text);
     resultTimer_->start(resultLifetime_);
+    // A result (a read or write done, a file saved) is said by a screen reader as it shows.
+    QAccessibleEvent alert(message_, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
 }
 
 void CMainFrame::clearResult()

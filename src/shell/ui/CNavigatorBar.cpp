@@ -29,7 +29,8 @@ QStringList CNavigatorBar::categoryTexts(bool chinese)
 CNavigatorBar::CNavigatorBar(QWidget* parent) : QDockWidget(parent)
 {
     setObjectName(QStringLiteral("navigatorBar"));
-    setWindowTitle(QStringLiteral("IE Control Bar"));
+    // The title a screen reader names the bar with (its own header shows the company).
+    setWindowTitle(tr("IE Control Bar"));
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea | Qt::TopDockWidgetArea |
                     Qt::BottomDockWidgetArea);
@@ -52,6 +53,7 @@ CNavigatorBar::CNavigatorBar(QWidget* parent) : QDockWidget(parent)
     close->setIcon(QIcon(QStringLiteral(":/icons/close.png")));
     close->setIconSize(QSize(16, 16));
     close->setToolTip(tr("Close"));
+    close->setAccessibleName(tr("Close the navigator"));
     connect(close, &QToolButton::clicked, this, &QWidget::hide);
     hl->addWidget(close);
     title->setStyleSheet(QStringLiteral("#navigatorHeader { border-bottom: 1px solid palette(mid); }"));
@@ -59,6 +61,7 @@ CNavigatorBar::CNavigatorBar(QWidget* parent) : QDockWidget(parent)
 
     tree_ = new QTreeWidget(this);
     tree_->setObjectName(QStringLiteral("navigatorTree"));
+    tree_->setAccessibleName(tr("Settings of the radio"));
     tree_->header()->hide();
     tree_->setRootIsDecorated(true);
     tree_->setIconSize(QSize(18, 18));

@@ -1,5 +1,6 @@
 #include "CZemtarApp.h"
 #include "HelpLauncher.h"
+#include "Mnemonics.h"
 
 #include <QKeyEvent>
 
@@ -169,6 +170,7 @@ bool CZemtarApp::InitInstance(const QStringList& arguments, const QString& appDi
     if (!helpKey_) {
         helpKey_ = new HelpKey(this);
         qApp->installEventFilter(helpKey_);
+        installMnemonicWatcher(this); // Alt+letters in every dialog
     }
     // Qt's own texts (file dialogs, standard buttons) in the same language, from Qt's
     // translations where the system has them.

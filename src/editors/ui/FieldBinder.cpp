@@ -1,7 +1,10 @@
 #include "FieldBinder.h"
 
+#include "shell/ui/Legibility.h"
+
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -118,7 +121,6 @@ FieldGrid::FieldGrid(FieldBinder* binder, const std::vector<std::vector<int>>& c
     setObjectName(QStringLiteral("grid"));
     setHorizontalHeaderLabels(headers);
     verticalHeader()->hide();
-    horizontalHeader()->setStyleSheet(QStringLiteral("QHeaderView::section { color: rgb(0,70,213); }"));
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -131,8 +133,6 @@ FieldGrid::FieldGrid(FieldBinder* binder, const std::vector<std::vector<int>>& c
         auto* num = new QTableWidgetItem(QString::number(r + 1));
         num->setTextAlignment(Qt::AlignCenter);
         num->setFlags(Qt::ItemIsEnabled);
-        num->setForeground(QColor(0, 70, 213));
-        num->setBackground(palette().button());
         setItem(r, 0, num);
         for (int c = 1; c < columnCount(); ++c) {
             auto* item = new QTableWidgetItem;
@@ -141,6 +141,31 @@ FieldGrid::FieldGrid(FieldBinder* binder, const std::vector<std::vector<int>>& c
             setItem(r, c, item);
         }
     }
+    followPalette();
+}
+
+void FieldGrid::followPalette()
+{
+    // The headers and row numbers in the radio's blue where it reads on the fixed cells'
+    // background, else in a colour of the palette that does; the numbers on that background.
+    const QColor fixedBackground = palette().color(QPalette::Button);
+    fixedColor_ = legibleOn(kFixedText, fixedBackground, palette());
+    for (int c = 0; c < columnCount(); ++c)
+        if (QTableWidgetItem* h = horizontalHeaderItem(c))
+            h->setForeground(fixedColor_);
+    for (int r = 0; r < rowCount(); ++r) {
+        if (QTableWidgetItem* num = item(r, 0)) {
+            num->setForeground(fixedColor_);
+            num->setBackground(fixedBackground);
+        }
+    }
+}
+
+void FieldGrid::changeEvent(QEvent* e)
+{
+    QTableWidget::changeEvent(e);
+    if (e->type() == QEvent::PaletteChange || e->type() == QEvent::ApplicationPaletteChange)
+        followPalette();
 }
 
 int FieldGrid::fieldAt(int row, int column) const

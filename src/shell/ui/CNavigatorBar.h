@@ -4,6 +4,7 @@
 class QTreeWidget;
 class QTreeWidgetItem;
 class QLabel;
+class QToolButton;
 
 namespace zemtar::ui {
 
@@ -32,7 +33,14 @@ public:
 signals:
     void categoryChosen(int category);
 
+protected:
+    void changeEvent(QEvent* e) override;
+
 private:
+    void followFont();
+    void followPalette();
+    QWidget* title_;
+    QToolButton* close_;
     QTreeWidget* tree_;
     QTreeWidgetItem* root_;
     QLabel* header_;

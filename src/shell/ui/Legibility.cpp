@@ -1,5 +1,8 @@
 #include "Legibility.h"
 
+#include <QAbstractButton>
+#include <QBoxLayout>
+#include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPixmap>
@@ -51,8 +54,8 @@ QColor legibleOn(const QColor& wanted, const QColor& background, const QPalette&
         return start;
     // Towards white on a dark background, towards black on a light one, in small steps, so
     // that the colour keeps as much of its hue as the contrast allows.
-    const QColor towards = contrast(Qt::white, background) >= contrast(Qt::black, background) ? QColor(Qt::white)
-                                                                                                : QColor(Qt::black);
+    const QColor towards =
+        contrast(Qt::white, background) >= contrast(Qt::black, background) ? QColor(Qt::white) : QColor(Qt::black);
     for (int step = 1; step <= 20; ++step) {
         const QColor c = blend(start, towards, step / 20.0);
         if (contrast(c, background) >= kMinContrast)
@@ -101,6 +104,59 @@ QSize BodyScrollArea::minimumSizeHint() const
     return QSize(6 * bar, 4 * bar);
 }
 
+namespace {
+
+// True for a row of buttons (a button box, or a layout of buttons and space) that closes or
+// runs a window: it stays in view below a scrolling body.
+bool isButtonRow(QLayoutItem* item)
+{
+    if (qobject_cast<QDialogButtonBox*>(item->widget()))
+        return true;
+    QLayout* row = item->layout();
+    if (!row || row->count() == 0)
+        return false;
+    bool anyButton = false;
+    for (int i = 0; i < row->count(); ++i) {
+        QLayoutItem* it = row->itemAt(i);
+        if (it->spacerItem())
+            continue;
+        if (!qobject_cast<QAbstractButton*>(it->widget()))
+            return false;
+        anyButton = true;
+    }
+    return anyButton;
+}
+
+} // namespace
+
+void scrollBody(QWidget* window)
+{
+    auto* top = qobject_cast<QBoxLayout*>(window->layout());
+    if (!top || top->direction() != QBoxLayout::TopToBottom || window->findChild<BodyScrollArea*>() ||
+        top->count() == 0)
+        return;
+    const int keep = isButtonRow(top->itemAt(top->count() - 1)) ? 1 : 0;
+    auto* body = new QWidget(window);
+    auto* inner = new QVBoxLayout(body);
+    inner->setContentsMargins(0, 0, 0, 0);
+    inner->setSpacing(top->spacing());
+    while (top->count() > keep) {
+        const int stretch = top->stretch(0);
+        QLayoutItem* item = top->takeAt(0);
+        if (QWidget* w = item->widget()) {
+            inner->addWidget(w, stretch, item->alignment());
+            delete item;
+        } else if (QLayout* l = item->layout()) {
+            l->setParent(nullptr);
+            inner->addLayout(l, stretch);
+        } else {
+            inner->addItem(item);
+        }
+    }
+    top->insertWidget(0, new BodyScrollArea(body, window), 1);
+    top->activate(); // the window's minimum size is the new layout's from now on
+}
+
 void fitToScreen(QWidget* window)
 {
     if (!window)
@@ -126,6 +182,8 @@ void fitToScreen(QWidget* window)
         frame = QMargins(4, title + 4, 4, 4);
     }
     const QSize room = area.size().shrunkBy(frame);
+    if (window->minimumSizeHint().width() > room.width() || window->minimumSizeHint().height() > room.height())
+        scrollBody(window);
     const QSize size = window->size().boundedTo(room);
     if (size != window->size())
         window->resize(size.expandedTo(window->minimumSize()));

@@ -35,8 +35,13 @@ public:
     QSize minimumSizeHint() const override;
 };
 
+// Puts a window's body (all of its top-to-bottom layout but a closing row of buttons) into a
+// BodyScrollArea; nothing for a window without such a layout or already scrolling.
+void scrollBody(QWidget* window);
+
 // Makes a top-level window no larger than the available area of the screen it opens on (of
-// its parent's screen before it is shown) and moves it inside that area.
+// its parent's screen before it is shown) and moves it inside that area; a body that cannot
+// shrink that far scrolls.
 void fitToScreen(QWidget* window);
 
 } // namespace zemtar::ui

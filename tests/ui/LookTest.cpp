@@ -16,6 +16,7 @@
 #include <QScrollArea>
 #include <QStyleFactory>
 #include <QToolButton>
+#include <QTreeWidget>
 
 using namespace zemtar;
 using namespace zemtar::ui;
@@ -180,10 +181,12 @@ private slots:
         large.setPointSize(16);
         QApplication::setFont(large);
         QTest::qWait(50); // the windows measure their texts once the font has reached them
-        for (const char* language : {"English", "Chinese"}) {
-            if (QLatin1String(language) == QLatin1String("Chinese")) {
+        // The open window follows the new font; windows opened with it start that way.
+        for (const char* language : {"live", "English", "Chinese"}) {
+            const bool live = QLatin1String(language) == QLatin1String("live");
+            if (!live) {
                 app_.reset();
-                QVERIFY(start(QStringLiteral("Chinese")));
+                QVERIFY(start(QLatin1String(language)));
             }
             CMSFlexGrid* g = grid();
             const QFontMetrics fm = g->horizontalHeader()->fontMetrics();
@@ -201,6 +204,14 @@ private slots:
             auto* header = frame()->navigator()->findChild<QLabel*>();
             QVERIFY(header->height() >= header->fontMetrics().height());
             QVERIFY(header->font().pixelSize() > 12);
+            // The navigator's entries are not cut short either.
+            QTreeWidget* tree = frame()->navigator()->tree();
+            for (int i = 0; !live && i < tree->topLevelItem(0)->childCount(); ++i) {
+                QTreeWidgetItem* entry = tree->topLevelItem(0)->child(i);
+                QVERIFY2(tree->visualItemRect(entry).left() + tree->fontMetrics().horizontalAdvance(entry->text(0)) <=
+                             tree->viewport()->width(),
+                         qPrintable(entry->text(0)));
+            }
         }
         QVERIFY(grid()->columnWidth(ColRx - 1) >= before);
     }

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 namespace zemtar::ui {
@@ -142,6 +143,22 @@ FieldGrid::FieldGrid(FieldBinder* binder, const std::vector<std::vector<int>>& c
         }
     }
     followPalette();
+    followFont();
+}
+
+void FieldGrid::followFont()
+{
+    // Wide enough that the stretched columns share out at least the widest header text in
+    // the font in use: with a large font the window grows (and scrolls on a small screen)
+    // instead of clipping its headers.
+    const QFontMetrics fm = horizontalHeader()->fontMetrics();
+    const int margin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader()) + 8;
+    int first = 0, widest = 0;
+    for (int c = 0; c < columnCount(); ++c)
+        if (const QTableWidgetItem* h = horizontalHeaderItem(c))
+            (c == 0 ? first : widest) = std::max(c == 0 ? first : widest, fm.horizontalAdvance(h->text()) + margin);
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    setMinimumWidth(first + widest * std::max(0, columnCount() - 1) + bar + 2 * frameWidth() + 2);
 }
 
 void FieldGrid::followPalette()
@@ -166,6 +183,8 @@ void FieldGrid::changeEvent(QEvent* e)
     QTableWidget::changeEvent(e);
     if (e->type() == QEvent::PaletteChange || e->type() == QEvent::ApplicationPaletteChange)
         followPalette();
+    if (e->type() == QEvent::FontChange || e->type() == QEvent::ApplicationFontChange)
+        QMetaObject::invokeMethod(this, &FieldGrid::followFont, Qt::QueuedConnection);
 }
 
 int FieldGrid::fieldAt(int row, int column) const

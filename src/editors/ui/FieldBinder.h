@@ -67,6 +67,7 @@ protected:
 private:
     static constexpr QColor kFixedText{0, 70, 213}; // the radio's tables' header blue
     void followPalette();
+    void followFont();
     FieldBinder* binder_;
     QColor fixedColor_;
     std::vector<std::vector<int>> cells_;

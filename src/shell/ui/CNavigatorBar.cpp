@@ -91,6 +91,16 @@ CNavigatorBar::CNavigatorBar(QWidget* parent) : QDockWidget(parent)
     });
 }
 
+int CNavigatorBar::initialWidth() const
+{
+    int widest = 0;
+    for (int i = 0; i < root_->childCount(); ++i)
+        widest = std::max(widest, tree_->fontMetrics().horizontalAdvance(root_->child(i)->text(0)));
+    // Two levels of indentation, the tree's frame and a little air.
+    const int need = widest + 2 * tree_->indentation() + 2 * tree_->frameWidth() + 16;
+    return std::max(kInitialWidth, need);
+}
+
 void CNavigatorBar::followFont()
 {
     // The header's text in Times New Roman, 12 pixels high at the least and as large as the

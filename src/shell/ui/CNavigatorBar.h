@@ -27,6 +27,8 @@ public:
     // Acts on `item` as a choice in the tree would (what lies under the pointer).
     void choose(QTreeWidgetItem* item);
     void setEnabledCategory(Category c, bool on);
+    // The width the bar opens with: 185 pixels, or what its entries take in a larger font.
+    int initialWidth() const;
     // Keeps the bar's width within 11 pixels and half the frame's client width.
     void limitWidth(int frameClientWidth);
 

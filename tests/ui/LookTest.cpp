@@ -177,6 +177,13 @@ private slots:
     {
         QVERIFY(start(QStringLiteral("English")));
         const int before = grid()->columnWidth(ColRx - 1);
+        // At the default font every column keeps its designed width (the frozen columns and
+        // the fit to a wide screen rest on them).
+        const double scale = frame()->activeView()->scale();
+        for (int c = ColRx; c < ColumnCount; ++c)
+            QCOMPARE(grid()->columnWidth(c - 1), CMSFlexGrid::twipsToPixels(long(CZemtarView::kBaseColumnWidthTwips *
+                                                                                 columns::info(c).width * scale),
+                                                                            grid()->logicalDpiX()));
         QFont large = QApplication::font();
         large.setPointSize(16);
         QApplication::setFont(large);

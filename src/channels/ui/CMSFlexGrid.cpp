@@ -231,12 +231,9 @@ void CMSFlexGrid::SetColWidth(long col, long twips)
 int CMSFlexGrid::fixedTextWidth(long col) const
 {
     // What a header section needs for its text with the style's margins, in the header's font.
-    auto need = [this](const QHeaderView* header, const QString& text) {
-        QStyleOptionHeader opt;
-        opt.initFrom(header);
-        opt.text = text;
-        opt.fontMetrics = header->fontMetrics();
-        return header->style()->sizeFromContents(QStyle::CT_HeaderSection, &opt, QSize(), header).width() + 6;
+    auto need = [](const QHeaderView* header, const QString& text) {
+        const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+        return header->fontMetrics().horizontalAdvance(text) + 2 * margin + 4;
     };
     if (col > 0)
         return need(horizontalHeader(), GetTextMatrix(0, col));

@@ -231,9 +231,12 @@ void CMSFlexGrid::SetColWidth(long col, long twips)
 int CMSFlexGrid::fixedTextWidth(long col) const
 {
     // What a header section needs for its text with the style's margins, in the header's font.
-    auto need = [](const QHeaderView* header, const QString& text) {
+    // The grid's own font counts too: a new font may reach the headers after the grid.
+    auto need = [this](const QHeaderView* header, const QString& text) {
         const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
-        return header->fontMetrics().horizontalAdvance(text) + 2 * margin + 4;
+        const int advance =
+            std::max(header->fontMetrics().horizontalAdvance(text), fontMetrics().horizontalAdvance(text));
+        return advance + 2 * margin + 4;
     };
     if (col > 0)
         return need(horizontalHeader(), GetTextMatrix(0, col));

@@ -156,7 +156,9 @@ void FieldGrid::followFont()
     int first = 0, widest = 0;
     for (int c = 0; c < columnCount(); ++c)
         if (const QTableWidgetItem* h = horizontalHeaderItem(c))
-            (c == 0 ? first : widest) = std::max(c == 0 ? first : widest, fm.horizontalAdvance(h->text()) + margin);
+            (c == 0 ? first : widest) = std::max(
+                c == 0 ? first : widest,
+                std::max(fm.horizontalAdvance(h->text()), fontMetrics().horizontalAdvance(h->text())) + margin);
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
     setMinimumWidth(first + widest * std::max(0, columnCount() - 1) + bar + 2 * frameWidth() + 2);
 }

@@ -1,6 +1,9 @@
 #include "CMSFlexGrid.h"
 
+#include "shell/ui/Legibility.h"
+
 #include <QAbstractButton>
+#include <QEvent>
 #include <QHeaderView>
 #include <QItemSelection>
 #include <QMouseEvent>
@@ -15,13 +18,14 @@ CMSFlexGrid::CMSFlexGrid(QWidget* parent) : QTableView(parent)
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(22);
+    verticalHeader()->setDefaultSectionSize(kRowHeight);
     horizontalHeader()->setHighlightSections(false);
     verticalHeader()->setHighlightSections(false);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     setWordWrap(false);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &CMSFlexGrid::Scroll);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &CMSFlexGrid::Scroll);
+    followFont();
     if (auto* corner = findChild<QAbstractButton*>())
         corner->installEventFilter(this);
     // The row numbers select rows (Shift extends, Ctrl adds) and never open a cell's editor;
@@ -162,9 +166,10 @@ void CMSFlexGrid::SetTextMatrix(long row, long col, const QString& text)
             corner->update();
         return;
     }
-    if (row == 0)
+    if (row == 0) {
         model()->setHeaderData(int(col - 1), Qt::Horizontal, text);
-    else if (col == 0)
+        applyWidth(col); // a header in another language may need more room
+    } else if (col == 0)
         model()->setHeaderData(int(row - 1), Qt::Vertical, text);
     else
         model()->setData(model()->index(int(row - 1), int(col - 1)), text);
@@ -172,11 +177,32 @@ void CMSFlexGrid::SetTextMatrix(long row, long col, const QString& text)
 
 void CMSFlexGrid::SetForeColorFixed(unsigned long bgr)
 {
-    fixedColor_ = QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
-    if (!model())
+    fixedWanted_ = QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+    followPalette();
+}
+
+void CMSFlexGrid::followPalette()
+{
+    // The colour asked for where it reads on the fixed cells' background, else one of the
+    // palette's that does (a dark desktop turns the dark blue into a light one).
+    fixedColor_ = fixedWanted_.isValid() ? legibleOn(fixedWanted_, palette().color(QPalette::Button), palette())
+                                         : palette().color(QPalette::ButtonText);
+    if (auto* corner = findChild<QAbstractButton*>())
+        corner->update();
+    if (!model() || !fixedWanted_.isValid())
         return;
     for (const Qt::Orientation o : {Qt::Horizontal, Qt::Vertical})
         model()->setHeaderData(0, o, fixedColor_, Qt::ForegroundRole);
+}
+
+void CMSFlexGrid::changeEvent(QEvent* e)
+{
+    QTableView::changeEvent(e);
+    if (e->type() == QEvent::PaletteChange || e->type() == QEvent::ApplicationPaletteChange)
+        followPalette();
+    // The headers take the new font after the grid hears of it: measure once they have.
+    if (e->type() == QEvent::FontChange || e->type() == QEvent::ApplicationFontChange)
+        QMetaObject::invokeMethod(this, &CMSFlexGrid::followFont, Qt::QueuedConnection);
 }
 
 void CMSFlexGrid::SetColAlignment(long col, short alignment)
@@ -194,11 +220,49 @@ void CMSFlexGrid::SetColAlignment(long col, short alignment)
 
 void CMSFlexGrid::SetColWidth(long col, long twips)
 {
-    const int px = twipsToPixels(twips, logicalDpiX());
+    if (col < 0 || col > cols())
+        return;
+    if (std::size_t(col) >= widthTwips_.size())
+        widthTwips_.resize(std::size_t(col) + 1, -1);
+    widthTwips_[std::size_t(col)] = twips;
+    applyWidth(col);
+}
+
+int CMSFlexGrid::fixedTextWidth(long col) const
+{
+    // What a header section needs for its text with the style's margins, in the header's font.
+    // The grid's own font counts too: a new font may reach the headers after the grid.
+    auto need = [this](const QHeaderView* header, const QString& text) {
+        const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+        const int advance =
+            std::max(header->fontMetrics().horizontalAdvance(text), fontMetrics().horizontalAdvance(text));
+        return advance + 2 * margin + 4;
+    };
+    if (col > 0)
+        return need(horizontalHeader(), GetTextMatrix(0, col));
+    int widest = need(verticalHeader(), corner_);
+    for (int r = 0; r < rows(); ++r)
+        widest = std::max(widest, need(verticalHeader(), model()->headerData(r, Qt::Vertical).toString()));
+    return widest;
+}
+
+void CMSFlexGrid::applyWidth(long col)
+{
+    if (col < 0 || std::size_t(col) >= widthTwips_.size() || widthTwips_[std::size_t(col)] < 0)
+        return;
+    // The width asked for, and never less than the header's text takes in the font in use.
+    const int px = std::max(twipsToPixels(widthTwips_[std::size_t(col)], logicalDpiX()), fixedTextWidth(col));
     if (col == 0)
         verticalHeader()->setFixedWidth(px);
     else
         setColumnWidth(int(col - 1), px);
+}
+
+void CMSFlexGrid::followFont()
+{
+    verticalHeader()->setDefaultSectionSize(std::max(kRowHeight, fontMetrics().height() + 8));
+    for (long c = 0; c < long(widthTwips_.size()); ++c)
+        applyWidth(c);
 }
 
 void CMSFlexGrid::mousePressEvent(QMouseEvent* e)

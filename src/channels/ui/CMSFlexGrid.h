@@ -7,6 +7,8 @@
 #include <QTableView>
 #include <QTableWidgetSelectionRange>
 
+#include <vector>
+
 namespace zemtar::ui {
 
 class CMSFlexGrid : public QTableView {
@@ -41,8 +43,10 @@ public:
     QString GetTextMatrix(long row, long col) const;
     void SetTextMatrix(long row, long col, const QString& text);
 
-    // A colour as 0x00BBGGRR.
+    // A colour as 0x00BBGGRR, for the fixed cells' text; where it would not read on the
+    // palette's background the palette gives one that does.
     void SetForeColorFixed(unsigned long bgr);
+    QColor fixedColor() const { return fixedColor_; }
     void SetColAlignment(long col, short alignment);
     void SetColWidth(long col, long twips);
 
@@ -59,6 +63,7 @@ protected:
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
+    void changeEvent(QEvent* e) override;
 
 private:
     void onCurrentChanged(const QModelIndex& current, const QModelIndex& previous);
@@ -66,7 +71,15 @@ private:
     int cols() const { return model() ? model()->columnCount() : 0; }
 
     QString corner_;
-    QColor fixedColor_ = Qt::black;
+    void followPalette();
+    void followFont();
+    // The pixels the fixed cells' texts of `col` take (column 0: the row numbers).
+    int fixedTextWidth(long col) const;
+    void applyWidth(long col);
+    static constexpr int kRowHeight = 22;                       // at the default font; larger fonts get taller rows
+    std::vector<long> widthTwips_;                              // as set per grid column; -1 where never set
+    QColor fixedWanted_;                                        // as set; invalid until set
+    QColor fixedColor_ = palette().color(QPalette::ButtonText); // as drawn
     Qt::Alignment cornerAlignment_ = Qt::AlignCenter;
     long leavingRow_ = -1, leavingCol_ = -1; // while LeaveCell runs: the cell being left
     bool selectingRows_ = false;             // a current-cell change that enters no cell

@@ -66,6 +66,7 @@ void FrozenColumnView::follow()
             setColumnWidth(c, grid_->columnWidth(c));
     }
     horizontalHeader()->setFixedHeight(grid_->horizontalHeader()->height());
+    verticalHeader()->setDefaultSectionSize(grid_->verticalHeader()->defaultSectionSize());
     const int f = grid_->frameWidth();
     setGeometry(f + grid_->verticalHeader()->width(), f, frozenWidth() + 1,
                 grid_->horizontalHeader()->height() + grid_->viewport()->height());

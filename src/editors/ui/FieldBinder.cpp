@@ -1,10 +1,14 @@
 #include "FieldBinder.h"
 
+#include "shell/ui/Legibility.h"
+
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 namespace zemtar::ui {
@@ -128,7 +132,6 @@ FieldGrid::FieldGrid(FieldBinder* binder, const std::vector<std::vector<int>>& c
     setHorizontalHeaderLabels(headers);
     setAccessibleName(headers.mid(1).join(QStringLiteral(", "))); // what the rows hold
     verticalHeader()->hide();
-    horizontalHeader()->setStyleSheet(QStringLiteral("QHeaderView::section { color: rgb(0,70,213); }"));
     horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     horizontalHeader()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -141,8 +144,6 @@ FieldGrid::FieldGrid(FieldBinder* binder, const std::vector<std::vector<int>>& c
         auto* num = new QTableWidgetItem(QString::number(r + 1));
         num->setTextAlignment(Qt::AlignCenter);
         num->setFlags(Qt::ItemIsEnabled);
-        num->setForeground(QColor(0, 70, 213));
-        num->setBackground(palette().button());
         setItem(r, 0, num);
         for (int c = 1; c < columnCount(); ++c) {
             auto* item = new QTableWidgetItem;
@@ -151,6 +152,51 @@ FieldGrid::FieldGrid(FieldBinder* binder, const std::vector<std::vector<int>>& c
             setItem(r, c, item);
         }
     }
+    followPalette();
+    followFont();
+}
+
+void FieldGrid::followFont()
+{
+    // Wide enough that the stretched columns share out at least the widest header text in
+    // the font in use: with a large font the window grows (and scrolls on a small screen)
+    // instead of clipping its headers.
+    const QFontMetrics fm = horizontalHeader()->fontMetrics();
+    const int margin = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, horizontalHeader()) + 8;
+    int first = 0, widest = 0;
+    for (int c = 0; c < columnCount(); ++c)
+        if (const QTableWidgetItem* h = horizontalHeaderItem(c))
+            (c == 0 ? first : widest) = std::max(
+                c == 0 ? first : widest,
+                std::max(fm.horizontalAdvance(h->text()), fontMetrics().horizontalAdvance(h->text())) + margin);
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    setMinimumWidth(first + widest * std::max(0, columnCount() - 1) + bar + 2 * frameWidth() + 2);
+}
+
+void FieldGrid::followPalette()
+{
+    // The headers and row numbers in the radio's blue where it reads on the fixed cells'
+    // background, else in a colour of the palette that does; the numbers on that background.
+    const QColor fixedBackground = palette().color(QPalette::Button);
+    fixedColor_ = legibleOn(kFixedText, fixedBackground, palette());
+    for (int c = 0; c < columnCount(); ++c)
+        if (QTableWidgetItem* h = horizontalHeaderItem(c))
+            h->setForeground(fixedColor_);
+    for (int r = 0; r < rowCount(); ++r) {
+        if (QTableWidgetItem* num = item(r, 0)) {
+            num->setForeground(fixedColor_);
+            num->setBackground(fixedBackground);
+        }
+    }
+}
+
+void FieldGrid::changeEvent(QEvent* e)
+{
+    QTableWidget::changeEvent(e);
+    if (e->type() == QEvent::PaletteChange || e->type() == QEvent::ApplicationPaletteChange)
+        followPalette();
+    if (e->type() == QEvent::FontChange || e->type() == QEvent::ApplicationFontChange)
+        QMetaObject::invokeMethod(this, &FieldGrid::followFont, Qt::QueuedConnection);
 }
 
 int FieldGrid::fieldAt(int row, int column) const

@@ -58,9 +58,18 @@ public:
     QLineEdit* cellEditor() const;
     // Commits an open cell editor.
     void commit();
+    // The colour of the headers and row numbers as drawn now.
+    QColor fixedColor() const { return fixedColor_; }
+
+protected:
+    void changeEvent(QEvent* e) override;
 
 private:
+    static constexpr QColor kFixedText{0, 70, 213}; // the radio's tables' header blue
+    void followPalette();
+    void followFont();
     FieldBinder* binder_;
+    QColor fixedColor_;
     std::vector<std::vector<int>> cells_;
 };
 

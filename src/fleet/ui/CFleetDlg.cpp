@@ -5,6 +5,7 @@
 #include "link/SerialLink.h"
 #include "shell/Messages.h"
 #include "shell/ui/AppGlobals.h"
+#include "shell/ui/Legibility.h"
 #include "shell/ui/MessageBox.h"
 
 #include <QCheckBox>
@@ -36,7 +37,11 @@ CFleetDlg::CFleetDlg(const RadioImage& templ, const QString& templateName, const
 {
     setObjectName(QStringLiteral("fleetDialog"));
     setWindowTitle(tr("Program Many Radios"));
-    auto* layout = new QVBoxLayout(this);
+    // The body scrolls on a screen too small for it; the buttons below it stay in view.
+    auto* outer = new QVBoxLayout(this);
+    auto* body = new QWidget(this);
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(new QLabel(tr("Template: %1 (the active document)").arg(templateName), this));
 
     auto* unitsBox = new QGroupBox(tr("Units"), this);
@@ -155,7 +160,8 @@ CFleetDlg::CFleetDlg(const RadioImage& templ, const QString& templateName, const
     buttons->addStretch();
     buttons->addWidget(save_);
     buttons->addWidget(close);
-    layout->addLayout(buttons);
+    outer->addWidget(new BodyScrollArea(body, this), 1);
+    outer->addLayout(buttons);
     connect(start_, &QPushButton::clicked, this, &CFleetDlg::start);
     connect(stop_, &QPushButton::clicked, this, [this] {
         if (job_)

@@ -87,7 +87,7 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent)
 
     navigator_ = new CNavigatorBar(this);
     addDockWidget(Qt::LeftDockWidgetArea, navigator_);
-    resizeDocks({navigator_}, {CNavigatorBar::kInitialWidth}, Qt::Horizontal);
+    resizeDocks({navigator_}, {navigator_->initialWidth()}, Qt::Horizontal);
     connect(navigator_, &CNavigatorBar::categoryChosen, this, &CMainFrame::onCategory);
     connect(navigator_, &QDockWidget::visibilityChanged, this,
             [this](bool) { action(ID_CONTROL_BAR)->setChecked(navigator_->isVisible()); });

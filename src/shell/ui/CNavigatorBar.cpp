@@ -1,13 +1,17 @@
 #include "CNavigatorBar.h"
 
 #include "AppGlobals.h"
+#include "Legibility.h"
 
 #include <QCursor>
+#include <QEvent>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 namespace zemtar::ui {
 
@@ -38,25 +42,31 @@ CNavigatorBar::CNavigatorBar(QWidget* parent) : QDockWidget(parent)
 
     // Header: the company name and a close button.
     auto* title = new QWidget(this);
+    title_ = title;
     title->setObjectName(QStringLiteral("navigatorHeader"));
-    title->setFixedHeight(22 + 6);
-    auto* hl = new QHBoxLayout(title);
+    auto* column = new QVBoxLayout(title);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    auto* hl = new QHBoxLayout;
     hl->setContentsMargins(8, 3, 5, 3);
+    column->addLayout(hl, 1);
     header_ = new QLabel(company, title);
-    QFont f(QStringLiteral("Times New Roman"));
-    f.setPixelSize(12);
-    header_->setFont(f);
     hl->addWidget(header_, 1);
     auto* close = new QToolButton(title);
+    close_ = close;
     close->setObjectName(QStringLiteral("navigatorClose"));
     close->setAutoRaise(true);
-    close->setIcon(QIcon(QStringLiteral(":/icons/close.png")));
     close->setIconSize(QSize(16, 16));
     close->setToolTip(tr("Close"));
     close->setAccessibleName(tr("Close the navigator"));
     connect(close, &QToolButton::clicked, this, &QWidget::hide);
     hl->addWidget(close);
-    title->setStyleSheet(QStringLiteral("#navigatorHeader { border-bottom: 1px solid palette(mid); }"));
+    // The line under the header, in the palette's own shades (no style sheet, which would
+    // keep the header's colours from following a change of palette).
+    auto* line = new QFrame(title);
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    column->addWidget(line);
     setTitleBarWidget(title);
 
     tree_ = new QTreeWidget(this);
@@ -72,6 +82,8 @@ CNavigatorBar::CNavigatorBar(QWidget* parent) : QDockWidget(parent)
     tree_->expandAll();
     setWidget(tree_);
     setMinimumWidth(kMinWidth);
+    followFont();
+    followPalette();
 
     // The item acted on is the one under the pointer, not the new selection; afterwards the
     // root is selected again so that the same category can be chosen twice in a row.
@@ -80,6 +92,51 @@ CNavigatorBar::CNavigatorBar(QWidget* parent) : QDockWidget(parent)
             return;
         choose(tree_->itemAt(tree_->viewport()->mapFromGlobal(QCursor::pos())));
     });
+}
+
+int CNavigatorBar::initialWidth() const
+{
+    int widest = 0;
+    for (int i = 0; i < root_->childCount(); ++i)
+        widest = std::max(widest, tree_->fontMetrics().horizontalAdvance(root_->child(i)->text(0)));
+    // Two levels of indentation, the tree's frame and a little air.
+    const int need = widest + 2 * tree_->indentation() + 2 * tree_->frameWidth() + 16;
+    return std::max(kInitialWidth, need);
+}
+
+void CNavigatorBar::followFont()
+{
+    // The header's text in Times New Roman, 12 pixels high at the least and as large as the
+    // desktop's font; the bar grows with it.
+    QFont f = font();
+    const int pixels = std::max(12, QFontInfo(f).pixelSize());
+    f.setFamily(QStringLiteral("Times New Roman"));
+    f.setPixelSize(pixels);
+    header_->setFont(f);
+    title_->setFixedHeight(std::max(22, QFontMetrics(f).height() + 6) + 6);
+}
+
+void CNavigatorBar::followPalette()
+{
+    // The close mark in the header's own text colour, so that it shows on a dark desktop too.
+    close_->setIcon(tintedIcon(QStringLiteral(":/icons/close.png"), palette().color(QPalette::WindowText)));
+}
+
+void CNavigatorBar::changeEvent(QEvent* e)
+{
+    QDockWidget::changeEvent(e);
+    switch (e->type()) {
+    case QEvent::FontChange:
+    case QEvent::ApplicationFontChange:
+        followFont();
+        break;
+    case QEvent::PaletteChange:
+    case QEvent::ApplicationPaletteChange:
+        followPalette();
+        break;
+    default:
+        break;
+    }
 }
 
 void CNavigatorBar::choose(QTreeWidgetItem* item)

@@ -4,6 +4,7 @@
 class QTreeWidget;
 class QTreeWidgetItem;
 class QLabel;
+class QToolButton;
 
 namespace zemtar::ui {
 
@@ -26,13 +27,22 @@ public:
     // Acts on `item` as a choice in the tree would (what lies under the pointer).
     void choose(QTreeWidgetItem* item);
     void setEnabledCategory(Category c, bool on);
+    // The width the bar opens with: 185 pixels, or what its entries take in a larger font.
+    int initialWidth() const;
     // Keeps the bar's width within 11 pixels and half the frame's client width.
     void limitWidth(int frameClientWidth);
 
 signals:
     void categoryChosen(int category);
 
+protected:
+    void changeEvent(QEvent* e) override;
+
 private:
+    void followFont();
+    void followPalette();
+    QWidget* title_;
+    QToolButton* close_;
     QTreeWidget* tree_;
     QTreeWidgetItem* root_;
     QLabel* header_;

@@ -7,6 +7,7 @@
 #include "AppGlobals.h"
 #include "CDocumentManager.h"
 #include "CMainFrame.h"
+#include "Legibility.h"
 #include "MessageBox.h"
 #include "editors/ProductInfo.h"
 #include "shell/Messages.h"
@@ -172,6 +173,7 @@ bool CZemtarApp::InitInstance(const QStringList& arguments, const QString& appDi
         qApp->installEventFilter(helpKey_);
         installMnemonicWatcher(this); // Alt+letters in every dialog
     }
+    fitWindowsToScreens(); // a small or scaled screen still shows every window whole
     // Qt's own texts (file dialogs, standard buttons) in the same language, from Qt's
     // translations where the system has them.
     if (gl.chinese && qtTranslator_.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),

@@ -533,314 +533,339 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="139"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="141"/>
         <source>&amp;New</source>
         <translation>新建(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="147"/>
         <source>&amp;Open...</source>
         <translation>打开(&amp;O)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="151"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="153"/>
         <source>&amp;Close</source>
         <translation>关闭(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="160"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="162"/>
         <source>&amp;Save</source>
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="169"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="171"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="178"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="180"/>
         <source>&amp;Print...</source>
         <translation>打印(&amp;P)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
         <source>Print Preview</source>
         <translation>打印预览</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="186"/>
         <source>P&amp;rint Setup...</source>
         <translation>打印设置(&amp;R)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
         <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="186"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="735"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="188"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="770"/>
         <source>Product Information</source>
         <translation>类型设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="189"/>
         <source>Channel Information</source>
         <translation>信道信息</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="189"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="193"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="191"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="195"/>
         <source>Optional Features</source>
         <translation>可选功能</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="196"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="200"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="198"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="202"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="203"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="207"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="205"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="209"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="209"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="213"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="211"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="215"/>
         <source>Two Tone</source>
         <translation>两音</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="216"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="220"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="218"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="222"/>
         <source>Key Assignment</source>
         <translation>侧键设定</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="223"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="225"/>
         <source>&amp;Undo</source>
         <translation>撤消(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="232"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="234"/>
         <source>&amp;Redo</source>
         <translation>重做(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="241"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="243"/>
         <source>Cu&amp;t</source>
         <translation>剪切(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="247"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="249"/>
         <source>&amp;Copy</source>
         <translation>复制(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="253"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="255"/>
         <source>&amp;Paste</source>
         <translation>粘贴(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="259"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="261"/>
         <source>&amp;Delete Channels</source>
         <translation>删除信道(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="265"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="267"/>
         <source>&amp;Insert Channel</source>
         <translation>插入信道(&amp;I)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="271"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="273"/>
         <source>Delete and C&amp;lose Up</source>
         <translation>删除并上移(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="277"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="279"/>
         <source>Move &amp;Up</source>
         <translation>上移(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="283"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="285"/>
         <source>Move Do&amp;wn</source>
         <translation>下移(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="289"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="291"/>
         <source>Sort by Receive &amp;Frequency</source>
         <translation>按接收频率排序(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="294"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="296"/>
         <source>Sort by &amp;Name</source>
         <translation>按名称排序(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="296"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="298"/>
         <source>&amp;Import Channels...</source>
         <translation>导入信道(&amp;I)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="302"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="304"/>
         <source>&amp;Export Channels...</source>
         <translation>导出信道(&amp;E)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="307"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="309"/>
         <source>Co&amp;mpare With...</source>
         <translation>比较文件(&amp;M)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="309"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="311"/>
+        <source>C&amp;hannel Edit...</source>
+        <translation>信道编辑(&amp;H)...</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="317"/>
         <source>&amp;Read</source>
         <translation>读频(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="315"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="323"/>
         <source>&amp;Write</source>
         <translation>写频(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="320"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="328"/>
         <source>&amp;Verify</source>
         <translation>校验(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="321"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="329"/>
         <source>Program &amp;Many Radios...</source>
         <translation>批量写频(&amp;M)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="322"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="330"/>
         <source>High Power Debug</source>
         <translation>高功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="325"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="333"/>
         <source>Low Power Debug</source>
         <translation>低功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="328"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="336"/>
         <source>Com Setup</source>
         <translation>串口设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="331"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="339"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="333"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="341"/>
         <source>&amp;Toolbar</source>
         <translation>工具栏(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="339"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="347"/>
         <source>&amp;Status Bar</source>
         <translation>状态栏(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="345"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="353"/>
         <source>Control &amp;Bar</source>
         <translation>控制栏(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="350"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="358"/>
         <source>&amp;Help Topics</source>
         <translation>帮助主题(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="351"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="359"/>
         <source>&amp;About ...</source>
         <translation>关于(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="353"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="361"/>
+        <source>Next Pane</source>
+        <translation>下一窗格</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="367"/>
+        <source>Previous Pane</source>
+        <translation>上一窗格</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="375"/>
+        <source>Next Window</source>
+        <translation>下一窗口</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="381"/>
+        <source>Previous Window</source>
+        <translation>上一窗口</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="388"/>
         <source>Help</source>
         <translation>帮助</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="388"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="423"/>
         <source>Toolbar</source>
         <translation>工具栏</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="403"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="603"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="438"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="638"/>
         <source>Ready</source>
         <translation>就绪</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="438"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="473"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="460"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="495"/>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="472"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="507"/>
         <source>&amp;Program</source>
         <translation>编程(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="479"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="514"/>
         <source>&amp;Setup</source>
         <translation>设置(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="483"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="518"/>
         <source>&amp;View</source>
         <translation>查看(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="492"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="527"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="589"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="624"/>
         <source>%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 仍然打开，有未保存的修改；它的窗口已关闭：“信道信息”或“窗口”菜单可重新显示。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="593"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="628"/>
         <source>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 仍然打开；它的窗口已关闭：“信道信息”或“窗口”菜单可重新显示。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="601"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="636"/>
         <source>%1 now holds the radio read on %2 at %3, not saved yet.</source>
         <translation>%1 现在保存的是 %3 从 %2 上读取的对讲机数据，尚未保存。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="608"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="643"/>
         <source>&amp;Window</source>
         <translation>窗口(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="625"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="660"/>
         <source>(window closed)</source>
         <translation>（窗口已关闭）</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="774"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="809"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>没有可打印的内容：未选择任何部分，或没有已使用的信道。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="810"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="845"/>
         <source>The report went to %1</source>
         <translation>报表已输出到 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="884"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="919"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>无法启动 %1。请重新启动 Zemtar 以使用新的语言。</translation>
     </message>
@@ -893,22 +918,22 @@ and %1 more</source>
         <translation>低功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="27"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="30"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="30"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="33"/>
         <source>Current Position:</source>
         <translation>当前位置:</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="33"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="36"/>
         <source>Min</source>
         <translation>最小</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="35"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="38"/>
         <source>Max</source>
         <translation>最大</translation>
     </message>
@@ -1049,97 +1074,107 @@ and %1 more</source>
         <translation>此存储中的频段无效：频率只按接收范围检查。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="247"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="251"/>
         <source>Edit %1</source>
         <translation>编辑%1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="404"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="458"/>
         <source>Set %1 to %2 on all %3 used channels?</source>
         <translation>把全部 %3 个已用信道的 %1 设为 %2？</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="411"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="588"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="465"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="645"/>
         <source>Set %1</source>
         <translation>设置%1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="413"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="467"/>
         <source>%1 set to %2 on %3 channels.</source>
         <translation>已将 %3 个信道的 %1 设为 %2。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="421"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="475"/>
         <source>%1 takes at most %2 characters: the rest was not entered.</source>
         <translation>%1 最多 %2 个字符：其余的没有输入。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="422"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="476"/>
         <source>%1 takes letters, digits and the signs of the keyboard only: the rest was not entered.</source>
         <translation>%1 只接受字母、数字和键盘上的符号：其余的没有输入。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="438"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="492"/>
         <source>Delete channel %1?</source>
         <translation>删除信道 %1？</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="439"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="493"/>
         <source>Delete the %1 selected channels?</source>
         <translation>删除所选的 %1 个信道？</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="446"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="500"/>
         <source>Delete channels</source>
         <translation>删除信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="541"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="595"/>
         <source>The pasted rows reach beyond the last row (Fr).</source>
         <translation>粘贴的行超出了最后一行 (Fr)。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="552"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="606"/>
         <source>Row %1: the pasted cells reach beyond the last column.</source>
         <translation>第 %1 行：粘贴的单元格超出了最后一列。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="561"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="615"/>
         <source>Row %1, %2: %3</source>
         <translation>第 %1 行，%2：%3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="565"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="619"/>
         <source>Nothing was pasted:
 %1</source>
         <translation>未粘贴任何内容：
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="569"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="579"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="623"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="636"/>
         <source>Paste</source>
         <translation>粘贴</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="577"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="631"/>
+        <source>C&amp;hannel Edit...</source>
+        <translation>信道编辑(&amp;H)...</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="634"/>
         <source>Copy</source>
         <translation>复制</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="491"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="578"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="545"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="635"/>
         <source>Cut</source>
         <translation>剪切</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="597"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="654"/>
         <source>Delete Channels</source>
         <translation>删除信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="610"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="678"/>
+        <source>Channel %1 is empty: type its receive frequency first.</source>
+        <translation>信道 %1 是空的：请先输入它的接收频率。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="692"/>
         <source>Channel Edit</source>
         <translation>信道编辑</translation>
     </message>
@@ -1176,36 +1211,36 @@ and %1 more</source>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="66"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="119"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="122"/>
         <source>Delete and Close Up</source>
         <translation>删除并上移</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="67"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="121"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="124"/>
         <source>Move Up</source>
         <translation>上移</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="68"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="122"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="125"/>
         <source>Move Down</source>
         <translation>下移</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="69"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="126"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="129"/>
         <source>Sort by Receive Frequency</source>
         <translation>按接收频率排序</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="70"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="133"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="136"/>
         <source>Sort by Name</source>
         <translation>按名称排序</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="144"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="147"/>
         <source>%1 cannot be imported:
 %2
 Nothing was changed.</source>
@@ -1214,52 +1249,52 @@ Nothing was changed.</source>
 未作任何更改。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="155"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="158"/>
         <source>The file is not UTF-8 text.</source>
         <translation>该文件不是 UTF-8 文本。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="167"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="170"/>
         <source>line %1: %2</source>
         <translation>第 %1 行：%2</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="168"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="171"/>
         <source>line %1, column %2: %3</source>
         <translation>第 %1 行，%2 列：%3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="185"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="188"/>
         <source>The file has no channel rows below its header.</source>
         <translation>该文件的表头下没有信道行。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="197"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="200"/>
         <source>The channels hold the values of %1 already; nothing changed.</source>
         <translation>信道已是 %1 中的数值；未作更改。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="201"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="204"/>
         <source>Import Channels</source>
         <translation>导入信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="205"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="208"/>
         <source>Channels imported from %1.</source>
         <translation>已从 %1 导入信道。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="214"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="217"/>
         <source>%1 is the document itself: give another name for the channel list.</source>
         <translation>%1 就是本文档：请为信道表另取一个文件名。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="227"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="230"/>
         <source>Channels exported to %1.</source>
         <translation>信道已导出到 %1。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="251"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="254"/>
         <source>Channel list in the common CSV layout (*.csv);;Tab-separated channel table (*.txt *.tsv);;All files (*)</source>
         <translation>通用 CSV 格式的信道表 (*.csv);;制表符分隔的信道表 (*.txt *.tsv);;所有文件 (*)</translation>
     </message>

@@ -533,314 +533,339 @@ and %1 more</translation>
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="139"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="141"/>
         <source>&amp;New</source>
         <translation>&amp;New</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="147"/>
         <source>&amp;Open...</source>
         <translation>&amp;Open...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="151"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="153"/>
         <source>&amp;Close</source>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="160"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="162"/>
         <source>&amp;Save</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="169"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="171"/>
         <source>Save &amp;As...</source>
         <translation>Save &amp;As...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="178"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="180"/>
         <source>&amp;Print...</source>
         <translation>&amp;Print...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
         <source>Print Preview</source>
         <translation>Print Preview</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="186"/>
         <source>P&amp;rint Setup...</source>
         <translation>P&amp;rint Setup...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
         <source>E&amp;xit</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="186"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="735"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="188"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="770"/>
         <source>Product Information</source>
         <translation>Product Information</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="189"/>
         <source>Channel Information</source>
         <translation>Channel Information</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="189"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="193"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="191"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="195"/>
         <source>Optional Features</source>
         <translation>Optional Features</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="196"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="200"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="198"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="202"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="203"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="207"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="205"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="209"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="209"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="213"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="211"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="215"/>
         <source>Two Tone</source>
         <translation>Two Tone</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="216"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="220"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="218"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="222"/>
         <source>Key Assignment</source>
         <translation>Key Assignment</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="223"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="225"/>
         <source>&amp;Undo</source>
         <translation>&amp;Undo</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="232"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="234"/>
         <source>&amp;Redo</source>
         <translation>&amp;Redo</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="241"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="243"/>
         <source>Cu&amp;t</source>
         <translation>Cu&amp;t</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="247"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="249"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copy</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="253"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="255"/>
         <source>&amp;Paste</source>
         <translation>&amp;Paste</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="259"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="261"/>
         <source>&amp;Delete Channels</source>
         <translation>&amp;Delete Channels</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="265"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="267"/>
         <source>&amp;Insert Channel</source>
         <translation>&amp;Insert Channel</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="271"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="273"/>
         <source>Delete and C&amp;lose Up</source>
         <translation>Delete and C&amp;lose Up</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="277"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="279"/>
         <source>Move &amp;Up</source>
         <translation>Move &amp;Up</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="283"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="285"/>
         <source>Move Do&amp;wn</source>
         <translation>Move Do&amp;wn</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="289"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="291"/>
         <source>Sort by Receive &amp;Frequency</source>
         <translation>Sort by Receive &amp;Frequency</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="294"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="296"/>
         <source>Sort by &amp;Name</source>
         <translation>Sort by &amp;Name</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="296"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="298"/>
         <source>&amp;Import Channels...</source>
         <translation>&amp;Import Channels...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="302"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="304"/>
         <source>&amp;Export Channels...</source>
         <translation>&amp;Export Channels...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="307"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="309"/>
         <source>Co&amp;mpare With...</source>
         <translation>Co&amp;mpare With...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="309"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="311"/>
+        <source>C&amp;hannel Edit...</source>
+        <translation>C&amp;hannel Edit...</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="317"/>
         <source>&amp;Read</source>
         <translation>&amp;Read</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="315"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="323"/>
         <source>&amp;Write</source>
         <translation>&amp;Write</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="320"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="328"/>
         <source>&amp;Verify</source>
         <translation>&amp;Verify</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="321"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="329"/>
         <source>Program &amp;Many Radios...</source>
         <translation>Program &amp;Many Radios...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="322"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="330"/>
         <source>High Power Debug</source>
         <translation>High Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="325"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="333"/>
         <source>Low Power Debug</source>
         <translation>Low Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="328"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="336"/>
         <source>Com Setup</source>
         <translation>Com Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="331"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="339"/>
         <source>Language</source>
         <translation>Language</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="333"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="341"/>
         <source>&amp;Toolbar</source>
         <translation>&amp;Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="339"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="347"/>
         <source>&amp;Status Bar</source>
         <translation>&amp;Status Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="345"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="353"/>
         <source>Control &amp;Bar</source>
         <translation>Control &amp;Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="350"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="358"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Help Topics</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="351"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="359"/>
         <source>&amp;About ...</source>
         <translation>&amp;About ...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="353"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="361"/>
+        <source>Next Pane</source>
+        <translation>Next Pane</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="367"/>
+        <source>Previous Pane</source>
+        <translation>Previous Pane</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="375"/>
+        <source>Next Window</source>
+        <translation>Next Window</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="381"/>
+        <source>Previous Window</source>
+        <translation>Previous Window</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="388"/>
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="388"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="423"/>
         <source>Toolbar</source>
         <translation>Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="403"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="603"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="438"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="638"/>
         <source>Ready</source>
         <translation>Ready</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="438"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="473"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="460"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="495"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="472"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="507"/>
         <source>&amp;Program</source>
         <translation>&amp;Program</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="479"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="514"/>
         <source>&amp;Setup</source>
         <translation>&amp;Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="483"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="518"/>
         <source>&amp;View</source>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="492"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="527"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="589"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="624"/>
         <source>%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu shows it again.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="593"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="628"/>
         <source>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="601"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="636"/>
         <source>%1 now holds the radio read on %2 at %3, not saved yet.</source>
         <translation>%1 now holds the radio read on %2 at %3, not saved yet.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="608"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="643"/>
         <source>&amp;Window</source>
         <translation>&amp;Window</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="625"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="660"/>
         <source>(window closed)</source>
         <translation>(window closed)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="774"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="809"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>There is nothing to print: no section is chosen, or the channels have no used channel.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="810"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="845"/>
         <source>The report went to %1</source>
         <translation>The report went to %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="884"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="919"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>Could not start %1. Start Zemtar again to use the new language.</translation>
     </message>
@@ -893,22 +918,22 @@ and %1 more</translation>
         <translation>Low Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="27"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="30"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="30"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="33"/>
         <source>Current Position:</source>
         <translation>Current Position:</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="33"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="36"/>
         <source>Min</source>
         <translation>Min</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="35"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="38"/>
         <source>Max</source>
         <translation>Max</translation>
     </message>
@@ -1049,97 +1074,107 @@ and %1 more</translation>
         <translation>The band in this memory is not valid: frequencies are checked against the receive range only.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="247"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="251"/>
         <source>Edit %1</source>
         <translation>Edit %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="404"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="458"/>
         <source>Set %1 to %2 on all %3 used channels?</source>
         <translation>Set %1 to %2 on all %3 used channels?</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="411"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="588"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="465"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="645"/>
         <source>Set %1</source>
         <translation>Set %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="413"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="467"/>
         <source>%1 set to %2 on %3 channels.</source>
         <translation>%1 set to %2 on %3 channels.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="421"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="475"/>
         <source>%1 takes at most %2 characters: the rest was not entered.</source>
         <translation>%1 takes at most %2 characters: the rest was not entered.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="422"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="476"/>
         <source>%1 takes letters, digits and the signs of the keyboard only: the rest was not entered.</source>
         <translation>%1 takes letters, digits and the signs of the keyboard only: the rest was not entered.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="438"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="492"/>
         <source>Delete channel %1?</source>
         <translation>Delete channel %1?</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="439"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="493"/>
         <source>Delete the %1 selected channels?</source>
         <translation>Delete the %1 selected channels?</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="446"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="500"/>
         <source>Delete channels</source>
         <translation>Delete channels</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="541"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="595"/>
         <source>The pasted rows reach beyond the last row (Fr).</source>
         <translation>The pasted rows reach beyond the last row (Fr).</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="552"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="606"/>
         <source>Row %1: the pasted cells reach beyond the last column.</source>
         <translation>Row %1: the pasted cells reach beyond the last column.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="561"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="615"/>
         <source>Row %1, %2: %3</source>
         <translation>Row %1, %2: %3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="565"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="619"/>
         <source>Nothing was pasted:
 %1</source>
         <translation>Nothing was pasted:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="569"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="579"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="623"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="636"/>
         <source>Paste</source>
         <translation>Paste</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="577"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="631"/>
+        <source>C&amp;hannel Edit...</source>
+        <translation>C&amp;hannel Edit...</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="634"/>
         <source>Copy</source>
         <translation>Copy</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="491"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="578"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="545"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="635"/>
         <source>Cut</source>
         <translation>Cut</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="597"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="654"/>
         <source>Delete Channels</source>
         <translation>Delete Channels</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="610"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="678"/>
+        <source>Channel %1 is empty: type its receive frequency first.</source>
+        <translation>Channel %1 is empty: type its receive frequency first.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="692"/>
         <source>Channel Edit</source>
         <translation>Channel Edit</translation>
     </message>
@@ -1176,36 +1211,36 @@ and %1 more</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="66"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="119"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="122"/>
         <source>Delete and Close Up</source>
         <translation>Delete and Close Up</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="67"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="121"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="124"/>
         <source>Move Up</source>
         <translation>Move Up</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="68"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="122"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="125"/>
         <source>Move Down</source>
         <translation>Move Down</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="69"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="126"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="129"/>
         <source>Sort by Receive Frequency</source>
         <translation>Sort by Receive Frequency</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="70"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="133"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="136"/>
         <source>Sort by Name</source>
         <translation>Sort by Name</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="144"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="147"/>
         <source>%1 cannot be imported:
 %2
 Nothing was changed.</source>
@@ -1214,52 +1249,52 @@ Nothing was changed.</source>
 Nothing was changed.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="155"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="158"/>
         <source>The file is not UTF-8 text.</source>
         <translation>The file is not UTF-8 text.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="167"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="170"/>
         <source>line %1: %2</source>
         <translation>line %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="168"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="171"/>
         <source>line %1, column %2: %3</source>
         <translation>line %1, column %2: %3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="185"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="188"/>
         <source>The file has no channel rows below its header.</source>
         <translation>The file has no channel rows below its header.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="197"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="200"/>
         <source>The channels hold the values of %1 already; nothing changed.</source>
         <translation>The channels hold the values of %1 already; nothing changed.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="201"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="204"/>
         <source>Import Channels</source>
         <translation>Import Channels</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="205"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="208"/>
         <source>Channels imported from %1.</source>
         <translation>Channels imported from %1.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="214"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="217"/>
         <source>%1 is the document itself: give another name for the channel list.</source>
         <translation>%1 is the document itself: give another name for the channel list.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="227"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="230"/>
         <source>Channels exported to %1.</source>
         <translation>Channels exported to %1.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="251"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="254"/>
         <source>Channel list in the common CSV layout (*.csv);;Tab-separated channel table (*.txt *.tsv);;All files (*)</source>
         <translation>Channel list in the common CSV layout (*.csv);;Tab-separated channel table (*.txt *.tsv);;All files (*)</translation>
     </message>

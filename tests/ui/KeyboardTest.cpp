@@ -141,7 +141,8 @@ private slots:
         QTest::qWait(400);
         QVERIFY(!*opened);
         QVERIFY(!status.isEmpty());
-        QCOMPARE(status.last().at(0).toString(), QStringLiteral("Channel 5 is empty: type its receive frequency first."));
+        QCOMPARE(status.last().at(0).toString(),
+                 QStringLiteral("Channel 5 is empty: type its receive frequency first."));
 
         // Edit > Channel Edit... takes the name typed in the open editor first.
         go(1, ColName);
@@ -210,14 +211,18 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("detail");
-        QTest::newRow("two points") << "English" << "14.5.1"
+        QTest::newRow("two points") << "English"
+                                    << "14.5.1"
                                     << "\"14.5.1\" is not a frequency in MHz: type digits with one decimal point, as "
                                        "145.125. The radio takes 144-145 MHz in steps of 5 or 6.25 kHz.";
-        QTest::newRow("below") << "English" << "50"
+        QTest::newRow("below") << "English"
+                               << "50"
                                << "50 MHz is below 67 MHz. The radio takes 144-145 MHz in steps of 5 or 6.25 kHz.";
-        QTest::newRow("above") << "English" << "700.5"
+        QTest::newRow("above") << "English"
+                               << "700.5"
                                << "700.5 MHz is above 600 MHz. The radio takes 144-145 MHz in steps of 5 or 6.25 kHz.";
-        QTest::newRow("Chinese") << "Chinese" << "."
+        QTest::newRow("Chinese") << "Chinese"
+                                 << "."
                                  << u8("“.”不是以 MHz 为单位的频率：请输入数字和一个小数点，如 145.125。"
                                        "本机频段为 144-145 MHz，步进为 5 或 6.25 kHz。");
     }
@@ -231,8 +236,9 @@ private slots:
         QTest::keyClicks(focused(), typed);
         QTest::keyClick(focused(), Qt::Key_Tab);
         QCOMPARE(messages_.size(), 1);
-        const QString first = language == QStringLiteral("English") ? QStringLiteral("Error Data Format，please input again.")
-                                                                    : u8("数据格式错误，请重新输入。");
+        const QString first = language == QStringLiteral("English")
+                                  ? QStringLiteral("Error Data Format，please input again.")
+                                  : u8("数据格式错误，请重新输入。");
         QCOMPARE(messages_.first().text, first + u'\n' + detail);
         QCOMPARE(messages_.first().icon, QMessageBox::Critical);
         QCOMPARE(grid()->GetRow(), 3L);

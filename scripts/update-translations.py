@@ -146,6 +146,13 @@ CHINESE.update({
     "Channels, fixed columns": "信道表，固定列",
 })
 
+# Keyboard access: Channel Edit from the keyboard and the menus, the panes of the window.
+CHINESE.update({
+    "C&hannel Edit...": "信道编辑(&H)...", "Next Pane": "下一窗格", "Previous Pane": "上一窗格",
+    "Next Window": "下一窗口", "Previous Window": "上一窗口",
+    "Channel %1 is empty: type its receive frequency first.": "信道 %1 是空的：请先输入它的接收频率。",
+})
+
 def fill(path, lookup):
     text = path.read_text(encoding="utf-8")
     missing = []

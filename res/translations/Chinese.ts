@@ -182,226 +182,226 @@
 <context>
     <name>zemtar::ui::CFleetDlg</name>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="38"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="39"/>
         <source>Program Many Radios</source>
         <translation>批量写频</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="40"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="45"/>
         <source>Template: %1 (the active document)</source>
         <translation>模板：%1（当前文档）</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="42"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="47"/>
         <source>Units</source>
         <translation>单元</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="44"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="49"/>
         <source>Load Units...</source>
         <translation>载入单元表...</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="48"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="53"/>
         <source>Generate</source>
         <translation>生成</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="50"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="220"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="55"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="226"/>
         <source>No units yet.</source>
         <translation>尚无单元。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="54"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="59"/>
         <source>or generate:</source>
         <translation>或生成：</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="61"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="66"/>
         <source>Load Units</source>
         <translation>载入单元表</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="61"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="66"/>
         <source>Units table (*.csv)</source>
         <translation>单元表 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="68"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="73"/>
         <source>Ports</source>
         <translation>端口</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="80"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="85"/>
         <source>Progress on %1</source>
         <translation>%1 的进度</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="83"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="88"/>
         <source>Next radio</source>
         <translation>下一台</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="85"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="90"/>
         <source>Next radio on %1</source>
         <translation>%1 的下一台</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="100"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="105"/>
         <source>Ask before each radio (&quot;Next radio&quot; when it is connected)</source>
         <translation>每台对讲机前询问（接好后按“下一台”）</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="107"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="112"/>
         <source>Log:</source>
         <translation>日志：</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="112"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="117"/>
         <source>fleet-log.csv in the application&apos;s data folder</source>
         <translation>程序数据文件夹中的 fleet-log.csv</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="114"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="119"/>
         <source>Choose...</source>
         <translation>选择...</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="121"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="126"/>
         <source>Log</source>
         <translation>日志</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="129"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="134"/>
         <source>Job log</source>
         <translation>任务日志</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="141"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="146"/>
         <source>Start</source>
         <translation>开始</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="144"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="149"/>
         <source>Stop</source>
         <translation>停止</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="148"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="153"/>
         <source>Save Log...</source>
         <translation>保存日志...</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="151"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="156"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="190"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="196"/>
         <source>The units cannot be used (%1):
 %2</source>
         <translation>单元无法使用（%1）：
 %2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="191"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="197"/>
         <source>
 and %1 more</source>
         <translation>
 另有 %1 项</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="198"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="204"/>
         <source>%1 unit(s): %2 ... %3; values: %4</source>
         <translation>%1 台：%2 ... %3；数值：%4</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="245"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="251"/>
         <source>Load or generate the units first.</source>
         <translation>请先载入或生成单元。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="256"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="262"/>
         <source>Tick at least one port.</source>
         <translation>请至少勾选一个端口。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="268"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="274"/>
         <source>Cannot make the folder %1.</source>
         <translation>无法建立文件夹 %1。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="270"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="276"/>
         <source>The job&apos;s log cannot be kept, so no radio was programmed:
 %1</source>
         <translation>无法保存任务日志，因此没有写任何对讲机：
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="290"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="296"/>
         <source>Running; the log is %1.</source>
         <translation>正在进行；日志为 %1。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="303"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="309"/>
         <source>unit %1: writing</source>
         <translation>单元 %1：写入中</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="319"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="325"/>
         <source>unit %1: verifying</source>
         <translation>单元 %1：校验中</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="331"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="337"/>
         <source>unit %1: verifying, %2</source>
         <translation>单元 %1：校验中，%2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="332"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="338"/>
         <source>unit %1: writing, %2</source>
         <translation>单元 %1：写入中，%2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="340"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="346"/>
         <source>unit %1: %2</source>
         <translation>单元 %1：%2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="355"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="361"/>
         <source>connect the radio for unit %1</source>
         <translation>请接上单元 %1 的对讲机</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="389"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="395"/>
         <source>Not done: %1</source>
         <translation>未完成：%1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="394"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="400"/>
         <source>stopped</source>
         <translation>已停止</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="408"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="414"/>
         <source>Save Log</source>
         <translation>保存日志</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="121"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="408"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="126"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="414"/>
         <source>Log (*.csv)</source>
         <translation>日志 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="384"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="390"/>
         <source>%1 of %2 units programmed and verified; the log is %3.</source>
         <translation>%2 台中已写入并校验 %1 台；日志为 %3。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="420"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="441"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="426"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="447"/>
         <source>The job is still running: Stop it first.</source>
         <translation>任务仍在进行：请先停止。</translation>
     </message>
@@ -550,338 +550,363 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="140"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="142"/>
         <source>&amp;New</source>
         <translation>新建(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="146"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="148"/>
         <source>&amp;Open...</source>
         <translation>打开(&amp;O)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="152"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="154"/>
         <source>&amp;Close</source>
         <translation>关闭(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="161"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
         <source>&amp;Save</source>
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="170"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="172"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="179"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="181"/>
         <source>&amp;Print...</source>
         <translation>打印(&amp;P)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
         <source>P&amp;rint Setup...</source>
         <translation>打印设置(&amp;R)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="186"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="188"/>
         <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="734"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="769"/>
         <source>Product Information</source>
         <translation>类型设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="194"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="196"/>
         <source>Optional Features</source>
         <translation>可选功能</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="201"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="203"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="208"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="210"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="214"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="216"/>
         <source>Two Tone</source>
         <translation>两音</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="221"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="223"/>
         <source>Key Assignment</source>
         <translation>侧键设定</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="224"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="226"/>
         <source>&amp;Undo</source>
         <translation>撤消(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="233"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="235"/>
         <source>&amp;Redo</source>
         <translation>重做(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="242"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="244"/>
         <source>Cu&amp;t</source>
         <translation>剪切(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="248"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="250"/>
         <source>&amp;Copy</source>
         <translation>复制(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="254"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="256"/>
         <source>&amp;Paste</source>
         <translation>粘贴(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="260"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="262"/>
         <source>&amp;Delete Channels</source>
         <translation>删除信道(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="266"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="268"/>
         <source>&amp;Insert Channel</source>
         <translation>插入信道(&amp;I)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="272"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="274"/>
         <source>Delete and C&amp;lose Up</source>
         <translation>删除并上移(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="284"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="286"/>
         <source>Move Do&amp;wn</source>
         <translation>下移(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="290"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="292"/>
         <source>Sort by Receive &amp;Frequency</source>
         <translation>按接收频率排序(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="295"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="297"/>
         <source>Sort by &amp;Name</source>
         <translation>按名称排序(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="297"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="299"/>
         <source>&amp;Import Channels...</source>
         <translation>导入信道(&amp;I)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="303"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="305"/>
         <source>&amp;Export Channels...</source>
         <translation>导出信道(&amp;E)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="308"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="310"/>
         <source>Co&amp;mpare With...</source>
         <translation>比较文件(&amp;M)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="310"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="312"/>
+        <source>C&amp;hannel Edit...</source>
+        <translation>信道编辑(&amp;H)...</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="318"/>
         <source>&amp;Read</source>
         <translation>读频(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="316"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="324"/>
         <source>&amp;Write</source>
         <translation>写频(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="321"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="329"/>
         <source>&amp;Verify</source>
         <translation>校验(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="322"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="330"/>
         <source>Program &amp;Many Radios...</source>
         <translation>批量写频(&amp;M)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="186"/>
         <source>Print Pre&amp;view</source>
         <translation>打印预览(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="189"/>
         <source>Product Inform&amp;ation</source>
         <translation>类型设置(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="188"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="190"/>
         <source>C&amp;hannel Information</source>
         <translation>信道信息(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="190"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="192"/>
         <source>Optional F&amp;eatures</source>
         <translation>可选功能(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="197"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="199"/>
         <source>DT&amp;MF</source>
         <translation>DTMF(&amp;M)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="204"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="206"/>
         <source>M&amp;SK</source>
         <translation>MSK(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="210"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="212"/>
         <source>Two T&amp;one</source>
         <translation>两音(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="217"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="219"/>
         <source>&amp;Key Assignment</source>
         <translation>侧键设定(&amp;K)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="278"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="280"/>
         <source>Mo&amp;ve Up</source>
         <translation>上移(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="323"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="331"/>
         <source>&amp;High Power Debug</source>
         <translation>高功率调试(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="326"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="334"/>
         <source>&amp;Low Power Debug</source>
         <translation>低功率调试(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="329"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="337"/>
         <source>&amp;Com Setup</source>
         <translation>串口设置(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="332"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="340"/>
         <source>&amp;Language</source>
         <translation>语言(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="334"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="342"/>
         <source>&amp;Toolbar</source>
         <translation>工具栏(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="340"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="348"/>
         <source>&amp;Status Bar</source>
         <translation>状态栏(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="346"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="354"/>
         <source>Control &amp;Bar</source>
         <translation>控制栏(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="351"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="359"/>
         <source>&amp;Help Topics</source>
         <translation>帮助主题(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="352"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="360"/>
         <source>&amp;About ...</source>
         <translation>关于(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="354"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="362"/>
+        <source>Next Pane</source>
+        <translation>下一窗格</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="368"/>
+        <source>Previous Pane</source>
+        <translation>上一窗格</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="376"/>
+        <source>Next Window</source>
+        <translation>下一窗口</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="382"/>
+        <source>Previous Window</source>
+        <translation>上一窗口</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="389"/>
         <source>Help</source>
         <translation>帮助</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="389"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="424"/>
         <source>Toolbar</source>
         <translation>工具栏</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="404"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="602"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="439"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="637"/>
         <source>Ready</source>
         <translation>就绪</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="434"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="469"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="456"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="491"/>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="468"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="503"/>
         <source>&amp;Program</source>
         <translation>编程(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="475"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="510"/>
         <source>&amp;Setup</source>
         <translation>设置(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="479"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="514"/>
         <source>&amp;View</source>
         <translation>查看(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="488"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="523"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="588"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="623"/>
         <source>%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 仍然打开，有未保存的修改；它的窗口已关闭：“信道信息”或“窗口”菜单可重新显示。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="592"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="627"/>
         <source>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 仍然打开；它的窗口已关闭：“信道信息”或“窗口”菜单可重新显示。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="600"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="635"/>
         <source>%1 now holds the radio read on %2 at %3, not saved yet.</source>
         <translation>%1 现在保存的是 %3 从 %2 上读取的对讲机数据，尚未保存。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="607"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="642"/>
         <source>&amp;Window</source>
         <translation>窗口(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="624"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="659"/>
         <source>(window closed)</source>
         <translation>（窗口已关闭）</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="773"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="808"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>没有可打印的内容：未选择任何部分，或没有已使用的信道。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="809"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="844"/>
         <source>The report went to %1</source>
         <translation>报表已输出到 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="883"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="918"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>无法启动 %1。请重新启动 Zemtar 以使用新的语言。</translation>
     </message>
@@ -903,22 +928,22 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CNavigatorBar</name>
     <message>
-        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="33"/>
+        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="37"/>
         <source>IE Control Bar</source>
         <translation>控制栏</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="55"/>
+        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="60"/>
         <source>Close</source>
         <translation>关闭</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="56"/>
+        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="61"/>
         <source>Close the navigator</source>
         <translation>关闭导航栏</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="64"/>
+        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="74"/>
         <source>Settings of the radio</source>
         <translation>对讲机设置</translation>
     </message>
@@ -954,32 +979,32 @@ and %1 more</source>
         <translation>功率值</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="28"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="31"/>
         <source>Port %1</source>
         <translation>端口 %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="30"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="33"/>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="33"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="36"/>
         <source>Current Position:</source>
         <translation>当前位置:</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="36"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="39"/>
         <source>Min</source>
         <translation>最小</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="38"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="41"/>
         <source>Max</source>
         <translation>最大</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="86"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="89"/>
         <source>The link with the radio on %1 failed</source>
         <translation>与 %1 上的对讲机通讯失败</translation>
     </message>
@@ -1141,97 +1166,107 @@ and %1 more</source>
         <translation>此存储中的频段无效：频率只按接收范围检查。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="247"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="251"/>
         <source>Edit %1</source>
         <translation>编辑%1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="404"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="458"/>
         <source>Set %1 to %2 on all %3 used channels?</source>
         <translation>把全部 %3 个已用信道的 %1 设为 %2？</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="411"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="588"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="465"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="645"/>
         <source>Set %1</source>
         <translation>设置%1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="413"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="467"/>
         <source>%1 set to %2 on %3 channels.</source>
         <translation>已将 %3 个信道的 %1 设为 %2。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="421"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="475"/>
         <source>%1 takes at most %2 characters: the rest was not entered.</source>
         <translation>%1 最多 %2 个字符：其余的没有输入。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="422"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="476"/>
         <source>%1 takes letters, digits and the signs of the keyboard only: the rest was not entered.</source>
         <translation>%1 只接受字母、数字和键盘上的符号：其余的没有输入。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="438"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="492"/>
         <source>Delete channel %1?</source>
         <translation>删除信道 %1？</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="439"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="493"/>
         <source>Delete the %1 selected channels?</source>
         <translation>删除所选的 %1 个信道？</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="446"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="500"/>
         <source>Delete channels</source>
         <translation>删除信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="541"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="595"/>
         <source>The pasted rows reach beyond the last row (Fr).</source>
         <translation>粘贴的行超出了最后一行 (Fr)。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="552"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="606"/>
         <source>Row %1: the pasted cells reach beyond the last column.</source>
         <translation>第 %1 行：粘贴的单元格超出了最后一列。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="561"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="615"/>
         <source>Row %1, %2: %3</source>
         <translation>第 %1 行，%2：%3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="565"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="619"/>
         <source>Nothing was pasted:
 %1</source>
         <translation>未粘贴任何内容：
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="569"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="579"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="623"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="636"/>
         <source>Paste</source>
         <translation>粘贴</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="577"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="631"/>
+        <source>C&amp;hannel Edit...</source>
+        <translation>信道编辑(&amp;H)...</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="634"/>
         <source>Copy</source>
         <translation>复制</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="491"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="578"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="545"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="635"/>
         <source>Cut</source>
         <translation>剪切</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="597"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="654"/>
         <source>Delete Channels</source>
         <translation>删除信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="610"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="678"/>
+        <source>Channel %1 is empty: type its receive frequency first.</source>
+        <translation>信道 %1 是空的：请先输入它的接收频率。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="692"/>
         <source>Channel Edit</source>
         <translation>信道编辑</translation>
     </message>

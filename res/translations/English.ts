@@ -182,226 +182,226 @@
 <context>
     <name>zemtar::ui::CFleetDlg</name>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="38"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="39"/>
         <source>Program Many Radios</source>
         <translation>Program Many Radios</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="40"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="45"/>
         <source>Template: %1 (the active document)</source>
         <translation>Template: %1 (the active document)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="42"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="47"/>
         <source>Units</source>
         <translation>Units</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="44"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="49"/>
         <source>Load Units...</source>
         <translation>Load Units...</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="48"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="53"/>
         <source>Generate</source>
         <translation>Generate</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="50"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="220"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="55"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="226"/>
         <source>No units yet.</source>
         <translation>No units yet.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="54"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="59"/>
         <source>or generate:</source>
         <translation>or generate:</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="61"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="66"/>
         <source>Load Units</source>
         <translation>Load Units</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="61"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="66"/>
         <source>Units table (*.csv)</source>
         <translation>Units table (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="68"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="73"/>
         <source>Ports</source>
         <translation>Ports</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="80"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="85"/>
         <source>Progress on %1</source>
         <translation>Progress on %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="83"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="88"/>
         <source>Next radio</source>
         <translation>Next radio</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="85"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="90"/>
         <source>Next radio on %1</source>
         <translation>Next radio on %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="100"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="105"/>
         <source>Ask before each radio (&quot;Next radio&quot; when it is connected)</source>
         <translation>Ask before each radio ("Next radio" when it is connected)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="107"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="112"/>
         <source>Log:</source>
         <translation>Log:</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="112"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="117"/>
         <source>fleet-log.csv in the application&apos;s data folder</source>
         <translation>fleet-log.csv in the application's data folder</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="114"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="119"/>
         <source>Choose...</source>
         <translation>Choose...</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="121"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="126"/>
         <source>Log</source>
         <translation>Log</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="129"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="134"/>
         <source>Job log</source>
         <translation>Job log</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="141"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="146"/>
         <source>Start</source>
         <translation>Start</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="144"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="149"/>
         <source>Stop</source>
         <translation>Stop</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="148"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="153"/>
         <source>Save Log...</source>
         <translation>Save Log...</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="151"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="156"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="190"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="196"/>
         <source>The units cannot be used (%1):
 %2</source>
         <translation>The units cannot be used (%1):
 %2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="191"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="197"/>
         <source>
 and %1 more</source>
         <translation>
 and %1 more</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="198"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="204"/>
         <source>%1 unit(s): %2 ... %3; values: %4</source>
         <translation>%1 unit(s): %2 ... %3; values: %4</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="245"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="251"/>
         <source>Load or generate the units first.</source>
         <translation>Load or generate the units first.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="256"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="262"/>
         <source>Tick at least one port.</source>
         <translation>Tick at least one port.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="268"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="274"/>
         <source>Cannot make the folder %1.</source>
         <translation>Cannot make the folder %1.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="270"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="276"/>
         <source>The job&apos;s log cannot be kept, so no radio was programmed:
 %1</source>
         <translation>The job's log cannot be kept, so no radio was programmed:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="290"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="296"/>
         <source>Running; the log is %1.</source>
         <translation>Running; the log is %1.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="303"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="309"/>
         <source>unit %1: writing</source>
         <translation>unit %1: writing</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="319"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="325"/>
         <source>unit %1: verifying</source>
         <translation>unit %1: verifying</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="331"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="337"/>
         <source>unit %1: verifying, %2</source>
         <translation>unit %1: verifying, %2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="332"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="338"/>
         <source>unit %1: writing, %2</source>
         <translation>unit %1: writing, %2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="340"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="346"/>
         <source>unit %1: %2</source>
         <translation>unit %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="355"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="361"/>
         <source>connect the radio for unit %1</source>
         <translation>connect the radio for unit %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="389"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="395"/>
         <source>Not done: %1</source>
         <translation>Not done: %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="394"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="400"/>
         <source>stopped</source>
         <translation>stopped</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="408"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="414"/>
         <source>Save Log</source>
         <translation>Save Log</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="121"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="408"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="126"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="414"/>
         <source>Log (*.csv)</source>
         <translation>Log (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="384"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="390"/>
         <source>%1 of %2 units programmed and verified; the log is %3.</source>
         <translation>%1 of %2 units programmed and verified; the log is %3.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="420"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="441"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="426"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="447"/>
         <source>The job is still running: Stop it first.</source>
         <translation>The job is still running: Stop it first.</translation>
     </message>
@@ -550,338 +550,363 @@ and %1 more</translation>
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="140"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="142"/>
         <source>&amp;New</source>
         <translation>&amp;New</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="146"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="148"/>
         <source>&amp;Open...</source>
         <translation>&amp;Open...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="152"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="154"/>
         <source>&amp;Close</source>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="161"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
         <source>&amp;Save</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="170"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="172"/>
         <source>Save &amp;As...</source>
         <translation>Save &amp;As...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="179"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="181"/>
         <source>&amp;Print...</source>
         <translation>&amp;Print...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
         <source>P&amp;rint Setup...</source>
         <translation>P&amp;rint Setup...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="186"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="188"/>
         <source>E&amp;xit</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="734"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="769"/>
         <source>Product Information</source>
         <translation>Product Information</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="194"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="196"/>
         <source>Optional Features</source>
         <translation>Optional Features</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="201"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="203"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="208"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="210"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="214"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="216"/>
         <source>Two Tone</source>
         <translation>Two Tone</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="221"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="223"/>
         <source>Key Assignment</source>
         <translation>Key Assignment</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="224"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="226"/>
         <source>&amp;Undo</source>
         <translation>&amp;Undo</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="233"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="235"/>
         <source>&amp;Redo</source>
         <translation>&amp;Redo</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="242"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="244"/>
         <source>Cu&amp;t</source>
         <translation>Cu&amp;t</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="248"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="250"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copy</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="254"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="256"/>
         <source>&amp;Paste</source>
         <translation>&amp;Paste</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="260"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="262"/>
         <source>&amp;Delete Channels</source>
         <translation>&amp;Delete Channels</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="266"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="268"/>
         <source>&amp;Insert Channel</source>
         <translation>&amp;Insert Channel</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="272"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="274"/>
         <source>Delete and C&amp;lose Up</source>
         <translation>Delete and C&amp;lose Up</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="284"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="286"/>
         <source>Move Do&amp;wn</source>
         <translation>Move Do&amp;wn</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="290"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="292"/>
         <source>Sort by Receive &amp;Frequency</source>
         <translation>Sort by Receive &amp;Frequency</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="295"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="297"/>
         <source>Sort by &amp;Name</source>
         <translation>Sort by &amp;Name</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="297"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="299"/>
         <source>&amp;Import Channels...</source>
         <translation>&amp;Import Channels...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="303"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="305"/>
         <source>&amp;Export Channels...</source>
         <translation>&amp;Export Channels...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="308"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="310"/>
         <source>Co&amp;mpare With...</source>
         <translation>Co&amp;mpare With...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="310"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="312"/>
+        <source>C&amp;hannel Edit...</source>
+        <translation>C&amp;hannel Edit...</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="318"/>
         <source>&amp;Read</source>
         <translation>&amp;Read</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="316"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="324"/>
         <source>&amp;Write</source>
         <translation>&amp;Write</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="321"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="329"/>
         <source>&amp;Verify</source>
         <translation>&amp;Verify</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="322"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="330"/>
         <source>Program &amp;Many Radios...</source>
         <translation>Program &amp;Many Radios...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="186"/>
         <source>Print Pre&amp;view</source>
         <translation>Print Pre&amp;view</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="189"/>
         <source>Product Inform&amp;ation</source>
         <translation>Product Inform&amp;ation</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="188"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="190"/>
         <source>C&amp;hannel Information</source>
         <translation>C&amp;hannel Information</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="190"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="192"/>
         <source>Optional F&amp;eatures</source>
         <translation>Optional F&amp;eatures</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="197"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="199"/>
         <source>DT&amp;MF</source>
         <translation>DT&amp;MF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="204"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="206"/>
         <source>M&amp;SK</source>
         <translation>M&amp;SK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="210"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="212"/>
         <source>Two T&amp;one</source>
         <translation>Two T&amp;one</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="217"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="219"/>
         <source>&amp;Key Assignment</source>
         <translation>&amp;Key Assignment</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="278"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="280"/>
         <source>Mo&amp;ve Up</source>
         <translation>Mo&amp;ve Up</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="323"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="331"/>
         <source>&amp;High Power Debug</source>
         <translation>&amp;High Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="326"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="334"/>
         <source>&amp;Low Power Debug</source>
         <translation>&amp;Low Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="329"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="337"/>
         <source>&amp;Com Setup</source>
         <translation>&amp;Com Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="332"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="340"/>
         <source>&amp;Language</source>
         <translation>&amp;Language</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="334"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="342"/>
         <source>&amp;Toolbar</source>
         <translation>&amp;Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="340"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="348"/>
         <source>&amp;Status Bar</source>
         <translation>&amp;Status Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="346"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="354"/>
         <source>Control &amp;Bar</source>
         <translation>Control &amp;Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="351"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="359"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Help Topics</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="352"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="360"/>
         <source>&amp;About ...</source>
         <translation>&amp;About ...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="354"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="362"/>
+        <source>Next Pane</source>
+        <translation>Next Pane</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="368"/>
+        <source>Previous Pane</source>
+        <translation>Previous Pane</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="376"/>
+        <source>Next Window</source>
+        <translation>Next Window</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="382"/>
+        <source>Previous Window</source>
+        <translation>Previous Window</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="389"/>
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="389"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="424"/>
         <source>Toolbar</source>
         <translation>Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="404"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="602"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="439"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="637"/>
         <source>Ready</source>
         <translation>Ready</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="434"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="469"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="456"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="491"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="468"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="503"/>
         <source>&amp;Program</source>
         <translation>&amp;Program</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="475"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="510"/>
         <source>&amp;Setup</source>
         <translation>&amp;Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="479"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="514"/>
         <source>&amp;View</source>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="488"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="523"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="588"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="623"/>
         <source>%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu shows it again.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="592"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="627"/>
         <source>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="600"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="635"/>
         <source>%1 now holds the radio read on %2 at %3, not saved yet.</source>
         <translation>%1 now holds the radio read on %2 at %3, not saved yet.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="607"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="642"/>
         <source>&amp;Window</source>
         <translation>&amp;Window</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="624"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="659"/>
         <source>(window closed)</source>
         <translation>(window closed)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="773"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="808"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>There is nothing to print: no section is chosen, or the channels have no used channel.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="809"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="844"/>
         <source>The report went to %1</source>
         <translation>The report went to %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="883"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="918"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>Could not start %1. Start Zemtar again to use the new language.</translation>
     </message>
@@ -903,22 +928,22 @@ and %1 more</translation>
 <context>
     <name>zemtar::ui::CNavigatorBar</name>
     <message>
-        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="33"/>
+        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="37"/>
         <source>IE Control Bar</source>
         <translation>IE Control Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="55"/>
+        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="60"/>
         <source>Close</source>
         <translation>Close</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="56"/>
+        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="61"/>
         <source>Close the navigator</source>
         <translation>Close the navigator</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="64"/>
+        <location filename="../../src/shell/ui/CNavigatorBar.cpp" line="74"/>
         <source>Settings of the radio</source>
         <translation>Settings of the radio</translation>
     </message>
@@ -954,32 +979,32 @@ and %1 more</translation>
         <translation>Power value</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="28"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="31"/>
         <source>Port %1</source>
         <translation>Port %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="30"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="33"/>
         <source>Cancel</source>
         <translation>Cancel</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="33"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="36"/>
         <source>Current Position:</source>
         <translation>Current Position:</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="36"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="39"/>
         <source>Min</source>
         <translation>Min</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="38"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="41"/>
         <source>Max</source>
         <translation>Max</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="86"/>
+        <location filename="../../src/link/ui/CPowerDebugDlg.cpp" line="89"/>
         <source>The link with the radio on %1 failed</source>
         <translation>The link with the radio on %1 failed</translation>
     </message>
@@ -1141,97 +1166,107 @@ and %1 more</translation>
         <translation>The band in this memory is not valid: frequencies are checked against the receive range only.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="247"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="251"/>
         <source>Edit %1</source>
         <translation>Edit %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="404"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="458"/>
         <source>Set %1 to %2 on all %3 used channels?</source>
         <translation>Set %1 to %2 on all %3 used channels?</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="411"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="588"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="465"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="645"/>
         <source>Set %1</source>
         <translation>Set %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="413"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="467"/>
         <source>%1 set to %2 on %3 channels.</source>
         <translation>%1 set to %2 on %3 channels.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="421"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="475"/>
         <source>%1 takes at most %2 characters: the rest was not entered.</source>
         <translation>%1 takes at most %2 characters: the rest was not entered.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="422"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="476"/>
         <source>%1 takes letters, digits and the signs of the keyboard only: the rest was not entered.</source>
         <translation>%1 takes letters, digits and the signs of the keyboard only: the rest was not entered.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="438"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="492"/>
         <source>Delete channel %1?</source>
         <translation>Delete channel %1?</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="439"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="493"/>
         <source>Delete the %1 selected channels?</source>
         <translation>Delete the %1 selected channels?</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="446"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="500"/>
         <source>Delete channels</source>
         <translation>Delete channels</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="541"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="595"/>
         <source>The pasted rows reach beyond the last row (Fr).</source>
         <translation>The pasted rows reach beyond the last row (Fr).</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="552"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="606"/>
         <source>Row %1: the pasted cells reach beyond the last column.</source>
         <translation>Row %1: the pasted cells reach beyond the last column.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="561"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="615"/>
         <source>Row %1, %2: %3</source>
         <translation>Row %1, %2: %3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="565"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="619"/>
         <source>Nothing was pasted:
 %1</source>
         <translation>Nothing was pasted:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="569"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="579"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="623"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="636"/>
         <source>Paste</source>
         <translation>Paste</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="577"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="631"/>
+        <source>C&amp;hannel Edit...</source>
+        <translation>C&amp;hannel Edit...</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="634"/>
         <source>Copy</source>
         <translation>Copy</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="491"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="578"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="545"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="635"/>
         <source>Cut</source>
         <translation>Cut</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="597"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="654"/>
         <source>Delete Channels</source>
         <translation>Delete Channels</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="610"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="678"/>
+        <source>Channel %1 is empty: type its receive frequency first.</source>
+        <translation>Channel %1 is empty: type its receive frequency first.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="692"/>
         <source>Channel Edit</source>
         <translation>Channel Edit</translation>
     </message>

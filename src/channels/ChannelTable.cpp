@@ -160,6 +160,17 @@ ReceiveCheck checkReceive(const QString& text, BandLimits band)
     return r;
 }
 
+QString dataFormatDetail(const QString& text, BandLimits band, Language lang)
+{
+    bool complete = false;
+    const qint64 units = freq::parseMHz(text, &complete);
+    const msg::FormatFault fault = !complete || text.trimmed().isEmpty() ? msg::FormatFault::NotANumber
+                                   : units < kRxMin                      ? msg::FormatFault::BelowRange
+                                                                         : msg::FormatFault::AboveRange;
+    return msg::dataFormatDetail(fault, text.trimmed(), int(band.low / freq::kUnitsPerMHz),
+                                 int(band.high / freq::kUnitsPerMHz), lang);
+}
+
 QString normaliseTransmit(const QString& text, bool receiveEmpty)
 {
     if (receiveEmpty)

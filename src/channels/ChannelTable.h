@@ -63,6 +63,8 @@ struct ReceiveCheck {
     bool ok() const { return !error; }
 };
 ReceiveCheck checkReceive(const QString& text, BandLimits band);
+// What is wrong with a receive frequency refused with 61447, and what the radio takes instead.
+QString dataFormatDetail(const QString& text, BandLimits band, Language lang);
 
 // A transmit frequency outside 67-512 MHz becomes "67.00000"; with no receive frequency
 // the cell stays empty.

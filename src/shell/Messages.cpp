@@ -123,6 +123,28 @@ QString radioTakes(int lowMHz, int highMHz, Language lang)
     return pick(lang, "This radio takes %1-%2 MHz.", "本机频段为 %1-%2 MHz。").arg(lowMHz).arg(highMHz);
 }
 
+QString dataFormatDetail(FormatFault fault, const QString& typed, int lowMHz, int highMHz, Language lang)
+{
+    QString what;
+    switch (fault) {
+    case FormatFault::NotANumber:
+        what = pick(lang, "\"%1\" is not a frequency in MHz: type digits with one decimal point, as 145.125.",
+                    "“%1”不是以 MHz 为单位的频率：请输入数字和一个小数点，如 145.125。");
+        break;
+    case FormatFault::BelowRange:
+        what = pick(lang, "%1 MHz is below 67 MHz.", "%1 MHz 低于 67 MHz。");
+        break;
+    case FormatFault::AboveRange:
+        what = pick(lang, "%1 MHz is above 600 MHz.", "%1 MHz 高于 600 MHz。");
+        break;
+    }
+    return what.arg(typed) + (lang == Language::Chinese ? QString() : QStringLiteral(" ")) +
+           pick(lang, "The radio takes %1-%2 MHz in steps of 5 or 6.25 kHz.",
+                "本机频段为 %1-%2 MHz，步进为 5 或 6.25 kHz。")
+               .arg(lowMHz)
+               .arg(highMHz);
+}
+
 QString transferProgress(int block, int blocks, int secondsLeft, Language lang)
 {
     const int percent = blocks > 0 ? int(qint64(block) * 100 / blocks) : 0;

@@ -51,6 +51,14 @@ QString waitingForRadio(Language lang);
 QString portPermissionDenied(const QString& device, Language lang);
 // The second line under a frequency outside the band: "This radio takes 136-174 MHz."
 QString radioTakes(int lowMHz, int highMHz, Language lang);
+// The second line under "Error Data Format": what was wrong with the typed text, then the
+// band and the steps the radio takes.
+enum class FormatFault {
+    NotANumber, // not digits with at most one decimal point
+    BelowRange, // below 67 MHz
+    AboveRange, // above 600 MHz
+};
+QString dataFormatDetail(FormatFault fault, const QString& typed, int lowMHz, int highMHz, Language lang);
 // A transfer's progress: "block 37 of 512, 7 %, about 8 s left" (no time when not known).
 QString transferProgress(int block, int blocks, int secondsLeft, Language lang);
 

@@ -83,11 +83,17 @@ private slots:
             messages_.clear();
             typeFrequency(1, ColRx, u8(r.typed), 3, ColRx);
             QCOMPARE(messages_.size(), 1);
-            // Outside the band, a second line names the band of the radio type in use.
+            // Outside the band, a second line names the band of the radio type in use; under a
+            // format error it says what was wrong and the steps as well.
             const Band b = band::read(frame()->activeDocument()->image());
-            const QString second = r.id == msg::OutOfRange
-                                       ? QStringLiteral("\nThis radio takes %1-%2 MHz.").arg(b.lowMHz).arg(b.highMHz)
-                                       : QString();
+            const QString second =
+                r.id == msg::OutOfRange ? QStringLiteral("\nThis radio takes %1-%2 MHz.").arg(b.lowMHz).arg(b.highMHz)
+                : r.id == msg::DataFormat
+                    ? QStringLiteral(
+                          "\n66.99999 MHz is below 67 MHz. The radio takes %1-%2 MHz in steps of 5 or 6.25 kHz.")
+                          .arg(b.lowMHz)
+                          .arg(b.highMHz)
+                    : QString();
             QCOMPARE(messages_[0].text, msg::text(r.id, Language::English) + second);
             QCOMPARE(messages_[0].caption, QStringLiteral("Caution"));
             QCOMPARE(messages_[0].icon, r.icon);

@@ -900,6 +900,44 @@ private slots:
         QCOMPARE(shown, (QStringList{port.arg(label), failed.arg(label)}));
     }
 
+    // The bar has the focus when the window opens; the arrow keys and Page Up/Down step it,
+    // and the value shown last goes out a second after the last key is let go.
+    void theKeysStepThePowerBarAndTheLastValueGoesOut()
+    {
+        startWithRadio(
+            {QStringLiteral("--power-low"), QStringLiteral("94"), QStringLiteral("--transcript"), file("power.txt")});
+        QStringList shown;
+        onNextModal([&](QWidget* w) {
+            auto* dlg = qobject_cast<CPowerDebugDlg*>(w);
+            QVERIFY(dlg);
+            QCOMPARE(dlg->focusWidget(), static_cast<QWidget*>(dlg->bar())); // the dialog's focus
+            QApplication::setActiveWindow(dlg);
+            for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Up, Qt::Key_Left}) {
+                QTest::keyClick(dlg->focusWidget(), key);
+                shown << dlg->positionText();
+            }
+            QTest::keyClick(dlg->focusWidget(), Qt::Key_PageUp);
+            shown << dlg->positionText();
+            QTest::qWait(2000); // 106 goes out
+            QTest::keyClick(dlg->focusWidget(), Qt::Key_PageDown);
+            QTest::keyClick(dlg->focusWidget(), Qt::Key_Down);
+            shown << dlg->positionText();
+            QTest::qWait(500);
+            QTest::keyClick(dlg->focusWidget(), Qt::Key_Escape); // drops the update not sent yet
+            QTRY_VERIFY_WITH_TIMEOUT(!dlg->isVisible(), 5000);
+        });
+        frame()->runCommand(CMainFrame::ID_LOW_POWER);
+        QCOMPARE(shown, (QStringList{QStringLiteral("95"), QStringLiteral("96"), QStringLiteral("97"),
+                                     QStringLiteral("96"), QStringLiteral("106"), QStringLiteral("95")}));
+        stopRadio();
+        QStringList sent;
+        for (const QString& line : QString::fromUtf8(zemtar::test::readAll(file("power.txt"))).split(u'\n'))
+            if (const qsizetype at = line.indexOf(QStringLiteral("power value ")); at >= 0 && line.contains("PC>"))
+                sent << line.mid(at + 12).trimmed();
+        QCOMPARE(sent, QStringList{QStringLiteral("106")});
+        QCOMPARE(std::uint8_t(zemtar::test::readAll(file("radio.mem")).at(0x0FF8)), 106);
+    }
+
     void powerAdjustmentMovesTheRadiosValue()
     {
         startWithRadio({QStringLiteral("--power-high"), QStringLiteral("120")});

@@ -49,6 +49,17 @@ class TableTest : public UiFixture {
             QTest::keyClick(focused(), Qt::Key_Return);
         }
     }
+    // Opens the focused list with Alt+Down and chooses with `key` and Enter.
+    static void chooseInOpenList(Qt::Key key)
+    {
+        auto* list = qobject_cast<QComboBox*>(focused());
+        QVERIFY(list);
+        QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier);
+        QTRY_VERIFY(list->view()->isVisible());
+        QTest::keyClick(list->view(), key);
+        QTest::keyClick(list->view(), Qt::Key_Return);
+        QTRY_VERIFY(!list->view()->isVisible());
+    }
     static bool said(const QSignalSpy& spy, const QString& part)
     {
         for (const QList<QVariant>& args : spy)
@@ -116,7 +127,7 @@ private slots:
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
         QCOMPARE(view()->selectedRows().size(), kLastRow - kFirstRow + 1);
         answers_ = {QMessageBox::No};
-        QTest::keyClick(focused(), Qt::Key_Up);
+        chooseInOpenList(Qt::Key_Up);
         QCOMPARE(messages_.size(), 1);
         QVERIFY(messages_.last().text.contains(QStringLiteral("all 3 used channels")));
         for (int r = 1; r <= 3; ++r)
@@ -125,7 +136,7 @@ private slots:
 
         QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
         answers_ = {QMessageBox::Yes};
-        QTest::keyClick(focused(), Qt::Key_Up);
+        chooseInOpenList(Qt::Key_Up);
         for (int r = 1; r <= 3; ++r)
             QCOMPARE(cell(r, ColPower), QStringLiteral("Low"));
         QVERIFY(cell(4, ColPower).isEmpty());

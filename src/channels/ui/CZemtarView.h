@@ -86,6 +86,12 @@ public:
     void setOnSelectedRows(int column, const QString& text);
     QList<int> selectedRows() const;
     void openChannelEdit(int row);
+    // Channel Edit for the current row, from the keyboard or a menu: the open editor is
+    // committed first; an empty row says so in the status bar.
+    void openChannelEditHere();
+    // The focus comes to the table: the current cell's editor opens (the grid itself takes
+    // it on the More column and the labels).
+    void focusCurrentCell();
 
     // ---- Moving channels: whole records, one undo step each; the Fr row never moves ----
     // The channels of the selection (the current row without one), Fr left out.
@@ -133,8 +139,11 @@ private:
     void loadEditor();
     void placeEditor(QWidget* editor);
     void hideEditors();
-    bool commitCell(long row, long col, bool onEnter);
+    // `onEnter`: as Enter (or Tab) commits, moving on to the next cell (the previous one,
+    // `backwards`) when the value is taken.
+    bool commitCell(long row, long col, bool onEnter, bool backwards = false);
     void moveRight(long row, long col);
+    void moveLeft(long row, long col);
     void cancelEditor();
     void onMouseDown(short button);
     void onLeaveCell();

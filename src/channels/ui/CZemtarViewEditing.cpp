@@ -19,6 +19,8 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QRegularExpressionValidator>
 #include <QTimer>
@@ -204,7 +206,7 @@ bool CZemtarView::commitEditor()
     return commitCell(editRow_, editCol_, false);
 }
 
-bool CZemtarView::commitCell(long row, long col, bool onEnter)
+bool CZemtarView::commitCell(long row, long col, bool onEnter, bool backwards)
 {
     QWidget* editor = visibleEditor();
     if (!editor || row < kFirstRow)
@@ -215,7 +217,7 @@ bool CZemtarView::commitCell(long row, long col, bool onEnter)
         // before a band change stays as it is until the user edits it.
         hideEditors();
         if (onEnter)
-            moveRight(row, col);
+            backwards ? moveLeft(row, col) : moveRight(row, col);
         return true;
     }
     ChannelTable t = table();
@@ -226,6 +228,8 @@ bool CZemtarView::commitCell(long row, long col, bool onEnter)
         if (*result.error == msg::OutOfRange) // which band, so the user need not look it up
             message += u'\n' + msg::radioTakes(int(band_.low / freq::kUnitsPerMHz),
                                                int(band_.high / freq::kUnitsPerMHz), g().lang());
+        else if (*result.error == msg::DataFormat) // what was wrong with the typed text
+            message += u'\n' + dataFormatDetail(text, band_, g().lang());
         messageBox(this, message, msg::text(msg::CautionTitle, g().lang()), QMessageBox::Ok, icon);
         // The refused value stays in its cell's editor (emptied after Enter); the row is kept.
         auto* edit = static_cast<QLineEdit*>(editor);
@@ -246,7 +250,7 @@ bool CZemtarView::commitCell(long row, long col, bool onEnter)
     if (!sameTable(t, table()))
         changeDocument(tr("Edit %1").arg(ChannelTable::header(int(col), g().lang()).trimmed()), [&] { setTable(t); });
     if (onEnter)
-        moveRight(row, col);
+        backwards ? moveLeft(row, col) : moveRight(row, col);
     return true;
 }
 
@@ -263,6 +267,21 @@ void CZemtarView::moveRight(long row, long col)
         return;
     }
     grid_->setCurrentCell(int(row - 1), int(col - 1)); // enters the cell and opens its editor
+    grid_->scrollTo(grid_->currentIndex());
+}
+
+void CZemtarView::moveLeft(long row, long col)
+{
+    // Shift+Tab: the cell to the left, then the last value cell of the row above.
+    if (col > ColRx)
+        --col;
+    else if (row > kFirstRow) {
+        --row;
+        col = ColSignal;
+    } else {
+        return;
+    }
+    grid_->setCurrentCell(int(row - 1), int(col - 1));
     grid_->scrollTo(grid_->currentIndex());
 }
 
@@ -297,8 +316,9 @@ void CZemtarView::changeDocument(const QString& what, const std::function<void()
 
 bool CZemtarView::frequencyKey(QKeyEvent* e)
 {
-    // Digits of both keyboards, the period, Backspace, Delete and the arrows pass; Enter
-    // commits; F1 asks for help; every other key is dropped.
+    // Digits of both keyboards, the period, Backspace, Delete, the arrows, Home and End pass;
+    // Enter commits; Tab and Shift+Tab commit as Enter does and go on to the next or the
+    // previous cell; F1 asks for help; every other key is dropped.
     const int k = e->key();
     const bool shift = e->modifiers() & Qt::ShiftModifier;
     const bool keypad = e->modifiers() & Qt::KeypadModifier;
@@ -310,9 +330,13 @@ bool CZemtarView::frequencyKey(QKeyEvent* e)
         commitCell(editRow_, editCol_, true);
         return true;
     }
+    if ((k == Qt::Key_Tab || k == Qt::Key_Backtab) && !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        commitCell(editRow_, editCol_, true, k == Qt::Key_Backtab || shift);
+        return true;
+    }
     if ((k >= Qt::Key_0 && k <= Qt::Key_9 && (!shift || keypad)) || (k == Qt::Key_Period && (!shift || keypad)) ||
         (k == Qt::Key_Comma && keypad) || k == Qt::Key_Backspace || k == Qt::Key_Delete || k == Qt::Key_Left ||
-        k == Qt::Key_Right || k == Qt::Key_Up || k == Qt::Key_Down) {
+        k == Qt::Key_Right || k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_Home || k == Qt::Key_End) {
         if (k == Qt::Key_Comma) { // a keypad decimal point that the keyboard layout calls a comma
             frequencyEdit()->insert(QStringLiteral("."));
             return true;
@@ -328,6 +352,16 @@ bool CZemtarView::eventFilter(QObject* o, QEvent* e)
         return QWidget::eventFilter(o, e);
     auto* key = static_cast<QKeyEvent*>(e);
     const bool onEditor = o != grid_ && o->parent() == grid_->viewport();
+    if ((o == grid_ || onEditor) && (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) &&
+        (key->modifiers() & Qt::ControlModifier)) {
+        // Ctrl+Tab and Ctrl+Shift+Tab go to the next (previous) document window, not to a cell.
+        for (QWidget* w = parentWidget(); w; w = w->parentWidget())
+            if (auto* sub = qobject_cast<QMdiSubWindow*>(w); sub && sub->mdiArea()) {
+                const bool back = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+                back ? sub->mdiArea()->activatePreviousSubWindow() : sub->mdiArea()->activateNextSubWindow();
+                return true;
+            }
+    }
     if ((key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) &&
         key->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier) && (o == grid_ || onEditor)) {
         // Ctrl+Shift+Up/Down moves the selected channels.
@@ -354,6 +388,26 @@ bool CZemtarView::eventFilter(QObject* o, QEvent* e)
     }
     if (onEditor && qobject_cast<QComboBox*>(o) && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
         commitCell(editRow_, editCol_, true);
+        return true;
+    }
+    if (onEditor && qobject_cast<QComboBox*>(o) && (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down) &&
+        !(key->modifiers() & ~Qt::KeypadModifier)) {
+        // Up and Down move between the rows in a list column as in the other columns (the
+        // value is taken as on leaving the cell); Alt+Down, F4 or Space open the list, where
+        // they choose.
+        QKeyEvent move(QEvent::KeyPress, key->key(), key->modifiers());
+        QApplication::sendEvent(grid_, &move);
+        return true;
+    }
+    if ((o == grid_ || onEditor) && key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
+        // The context menu from the keyboard, at the current cell, once the key is handled.
+        QMetaObject::invokeMethod(
+            this, [this] { showContextMenu(grid_->visualRect(grid_->currentIndex()).center()); }, Qt::QueuedConnection);
+        return true;
+    }
+    if (o == grid_ && grid_->GetCol() == ColMore && !(key->modifiers() & ~Qt::KeypadModifier) &&
+        (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space)) {
+        openChannelEditHere(); // as a click on the cell does
         return true;
     }
     if (key->key() == Qt::Key_Delete && selectedRows().size() > 1) {
@@ -574,6 +628,9 @@ void CZemtarView::showContextMenu(const QPoint& pos)
 {
     const QList<int> rows = selectedRows();
     QMenu menu(this);
+    QAction* edit = menu.addAction(tr("C&hannel Edit..."), this, &CZemtarView::openChannelEditHere);
+    edit->setEnabled(!table().isEmptyRow(int(grid_->GetRow())));
+    menu.addSeparator();
     menu.addAction(tr("Copy"), this, &CZemtarView::copySelection);
     menu.addAction(tr("Cut"), this, &CZemtarView::cutSelection);
     menu.addAction(tr("Paste"), this, &CZemtarView::paste);
@@ -599,6 +656,31 @@ void CZemtarView::showContextMenu(const QPoint& pos)
     menu.addSeparator();
     addMoveActions(&menu);
     menu.exec(grid_->viewport()->mapToGlobal(pos));
+}
+
+void CZemtarView::focusCurrentCell()
+{
+    grid_->setFocus(Qt::OtherFocusReason);
+    if (QWidget* editor = visibleEditor())
+        editor->setFocus(Qt::OtherFocusReason);
+    else
+        loadEditor();
+}
+
+void CZemtarView::openChannelEditHere()
+{
+    if (!commitEditor())
+        return; // the refused value waits in its editor
+    const int row = int(grid_->GetRow());
+    if (row < kFirstRow)
+        return;
+    if (table().isEmptyRow(row)) {
+        emit statusText(tr("Channel %1 is empty: type its receive frequency first.").arg(ChannelTable::rowLabel(row)));
+        return;
+    }
+    hideEditors();
+    openChannelEdit(row);
+    grid_->setFocus(Qt::OtherFocusReason);
 }
 
 void CZemtarView::openChannelEdit(int row)

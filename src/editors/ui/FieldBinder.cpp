@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -220,6 +221,56 @@ void FieldGrid::commit()
         commitData(e);
         closeEditor(e, QAbstractItemDelegate::NoHint);
     }
+}
+
+QModelIndex FieldGrid::editableCell(const QModelIndex& from, bool next) const
+{
+    const int columns = columnCount();
+    const int cells = rowCount() * columns;
+    int at = from.isValid() ? from.row() * columns + from.column() : (next ? -1 : cells);
+    for (at += next ? 1 : -1; at >= 0 && at < cells; at += next ? 1 : -1)
+        if (fieldAt(at / columns, at % columns) >= 0)
+            return model()->index(at / columns, at % columns);
+    return {};
+}
+
+bool FieldGrid::focusNextPrevChild(bool next)
+{
+    if (const QModelIndex to = editableCell(currentIndex(), next); to.isValid() && hasFocus()) {
+        setCurrentIndex(to); // opens its editor
+        return true;
+    }
+    return QWidget::focusNextPrevChild(next);
+}
+
+QModelIndex FieldGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    if (action == MoveNext || action == MovePrevious)
+        return editableCell(currentIndex(), action == MoveNext);
+    return QTableWidget::moveCursor(action, modifiers);
+}
+
+void FieldGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    // Tab in the editor of the last editable cell (Shift+Tab in the first) takes the value
+    // and leaves the table.
+    const bool next = hint == QAbstractItemDelegate::EditNextItem;
+    if ((next || hint == QAbstractItemDelegate::EditPreviousItem) && !editableCell(currentIndex(), next).isValid()) {
+        QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
+        QWidget::focusNextPrevChild(next);
+        return;
+    }
+    QTableWidget::closeEditor(editor, hint);
+}
+
+void FieldGrid::focusInEvent(QFocusEvent* e)
+{
+    QTableWidget::focusInEvent(e);
+    // Coming in with Tab starts at the first editable cell, with Shift+Tab at the last.
+    if (e->reason() == Qt::TabFocusReason || e->reason() == Qt::BacktabFocusReason)
+        if (const QModelIndex to = editableCell({}, e->reason() == Qt::TabFocusReason);
+            to.isValid() && to != currentIndex())
+            setCurrentIndex(to);
 }
 
 // ------------------------------------------------------------------ binder

@@ -60,9 +60,18 @@ public:
     void commit();
     // The colour of the headers and row numbers as drawn now.
     QColor fixedColor() const { return fixedColor_; }
+    // The editable cell after (`next`) or before `from` in reading order; invalid when there
+    // is none, and from an invalid `from` the first (or the last) one.
+    QModelIndex editableCell(const QModelIndex& from, bool next) const;
 
 protected:
     void changeEvent(QEvent* e) override;
+    // Tab and Shift+Tab go from one editable cell to the next, past the row numbers, and on
+    // to the dialog's other controls after the last (before the first) one.
+    bool focusNextPrevChild(bool next) override;
+    void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+    QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    void focusInEvent(QFocusEvent* e) override;
 
 private:
     static constexpr QColor kFixedText{0, 70, 213}; // the radio's tables' header blue

@@ -23,6 +23,9 @@ CPowerDebugDlg::CPowerDebugDlg(PowerCalibration& calibration, int storedValue, c
     m_ctlPower->setSingleStep(1);
     m_ctlPower->setPageStep(10);
     m_ctlPower->installEventFilter(this);
+    // The bar takes the focus first: the arrow keys and Page Up/Down step it.
+    m_ctlPower->setFocusPolicy(Qt::StrongFocus);
+    m_ctlPower->setFocus(Qt::OtherFocusReason);
     position_ = new QLabel(this);
     position_->setObjectName(QStringLiteral("position"));
     status_ = new QLabel(tr("Port %1").arg(port_), this);
@@ -96,9 +99,59 @@ void CPowerDebugDlg::sendPosition()
 
 bool CPowerDebugDlg::eventFilter(QObject* o, QEvent* e)
 {
-    // The end of a scroll action: the mouse or the arrow key let go.
+    // The end of a scroll action: the mouse or a key that steps the bar let go (a key held
+    // down ends its action once, when it is released).
+    auto stepKey = [](const QKeyEvent* k) {
+        switch (k->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+            return !k->isAutoRepeat();
+        default:
+            return false;
+        }
+    };
+    if (o == m_ctlPower && e->type() == QEvent::KeyPress) {
+        // A scroll bar's own keys run against its value (it is made for scrolling a view);
+        // here Right, Up and Page Up raise the power, Left, Down and Page Down lower it.
+        using A = QAbstractSlider::SliderAction;
+        A action = A::SliderNoAction;
+        switch (static_cast<QKeyEvent*>(e)->key()) {
+        case Qt::Key_Right:
+        case Qt::Key_Up:
+            action = A::SliderSingleStepAdd;
+            break;
+        case Qt::Key_Left:
+        case Qt::Key_Down:
+            action = A::SliderSingleStepSub;
+            break;
+        case Qt::Key_PageUp:
+            action = A::SliderPageStepAdd;
+            break;
+        case Qt::Key_PageDown:
+            action = A::SliderPageStepSub;
+            break;
+        case Qt::Key_Home:
+            action = A::SliderToMinimum;
+            break;
+        case Qt::Key_End:
+            action = A::SliderToMaximum;
+            break;
+        default:
+            break;
+        }
+        if (action != A::SliderNoAction) {
+            m_ctlPower->triggerAction(action);
+            return true;
+        }
+    }
     if (o == m_ctlPower && (e->type() == QEvent::MouseButtonRelease ||
-                            (e->type() == QEvent::KeyRelease && !static_cast<QKeyEvent*>(e)->isAutoRepeat())))
+                            (e->type() == QEvent::KeyRelease && stepKey(static_cast<QKeyEvent*>(e)))))
         QMetaObject::invokeMethod(this, &CPowerDebugDlg::endScroll, Qt::QueuedConnection);
     return QDialog::eventFilter(o, e);
 }

@@ -24,6 +24,7 @@
 
 #include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
@@ -41,6 +42,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
+#include <QTreeWidget>
 #include <QUndoStack>
 #include <QtGui/qevent.h>
 
@@ -306,6 +308,12 @@ void CMainFrame::createActions()
          W::Document,
          view(&CZemtarView::onExportChannels)},
         {ID_COMPARE_WITH, QT_TR_NOOP("Co&mpare With..."), {}, nullptr, W::Document, view(&CZemtarView::onCompareWith)},
+        {ID_CHANNEL_EDIT,
+         QT_TR_NOOP("C&hannel Edit..."),
+         {},
+         nullptr,
+         W::Document,
+         view(&CZemtarView::openChannelEditHere)},
         {ID_READ,
          QT_TR_NOOP("&Read"),
          {QKeySequence(Qt::CTRL | Qt::Key_R)},
@@ -350,6 +358,33 @@ void CMainFrame::createActions()
          [this] { navigator_->setVisible(!navigator_->isVisible()); }},
         {ID_HELP_TOPICS, QT_TR_NOOP("&Help Topics"), {}, "help", W::Always, [] { help::showTopics(); }},
         {ID_APP_ABOUT, QT_TR_NOOP("&About ..."), {}, "about", W::Always, [this] { onAbout(); }},
+        {ID_NEXT_PANE,
+         QT_TR_NOOP("Next Pane"),
+         {QKeySequence(Qt::Key_F6)},
+         nullptr,
+         W::Always,
+         [this] { cyclePane(true); }},
+        {ID_PREV_PANE,
+         QT_TR_NOOP("Previous Pane"),
+         {QKeySequence(Qt::SHIFT | Qt::Key_F6)},
+         nullptr,
+         W::Always,
+         [this] { cyclePane(false); }},
+        // Ctrl+Tab (and Ctrl+F6, as in other programs with document windows) from any pane,
+        // the table's editors included.
+        {ID_NEXT_WINDOW,
+         QT_TR_NOOP("Next Window"),
+         {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_F6)},
+         nullptr,
+         W::Document,
+         [this] { mdi_->activateNextSubWindow(); }},
+        {ID_PREV_WINDOW,
+         QT_TR_NOOP("Previous Window"),
+         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F6)},
+         nullptr,
+         W::Document,
+         [this] { mdi_->activatePreviousSubWindow(); }},
         {ID_HELP,
          QT_TR_NOOP("Help"),
          {QKeySequence(Qt::Key_F1)},
@@ -455,8 +490,8 @@ void CMainFrame::rebuildMenus()
     if (documentMenu_) {
         QMenu* edit = bar->addMenu(tr("&Edit"));
         for (int id : {int(ID_EDIT_UNDO), int(ID_EDIT_REDO), 0, int(ID_EDIT_CUT), int(ID_EDIT_COPY), int(ID_EDIT_PASTE),
-                       int(ID_EDIT_DELETE), 0, int(ID_INSERT_CHANNEL), int(ID_DELETE_CLOSE_UP), int(ID_MOVE_UP),
-                       int(ID_MOVE_DOWN), int(ID_SORT_FREQUENCY), int(ID_SORT_NAME), 0}) {
+                       int(ID_EDIT_DELETE), 0, int(ID_CHANNEL_EDIT), int(ID_INSERT_CHANNEL), int(ID_DELETE_CLOSE_UP),
+                       int(ID_MOVE_UP), int(ID_MOVE_DOWN), int(ID_SORT_FREQUENCY), int(ID_SORT_NAME), 0}) {
             if (id == 0)
                 edit->addSeparator();
             else
@@ -505,8 +540,8 @@ void CMainFrame::updateEditActions()
     action(ID_EDIT_UNDO)->setEnabled(v && v->undoStack()->canUndo());
     action(ID_EDIT_REDO)->setEnabled(v && v->undoStack()->canRedo());
     for (int id :
-         {int(ID_EDIT_CUT), int(ID_EDIT_COPY), int(ID_EDIT_DELETE), int(ID_INSERT_CHANNEL), int(ID_DELETE_CLOSE_UP),
-          int(ID_MOVE_UP), int(ID_MOVE_DOWN), int(ID_SORT_FREQUENCY), int(ID_SORT_NAME)})
+         {int(ID_EDIT_CUT), int(ID_EDIT_COPY), int(ID_EDIT_DELETE), int(ID_CHANNEL_EDIT), int(ID_INSERT_CHANNEL),
+          int(ID_DELETE_CLOSE_UP), int(ID_MOVE_UP), int(ID_MOVE_DOWN), int(ID_SORT_FREQUENCY), int(ID_SORT_NAME)})
         action(id)->setEnabled(shown);
     const QMimeData* clip = QGuiApplication::clipboard()->mimeData();
     action(ID_EDIT_PASTE)->setEnabled(shown && clip && clip->hasText());
@@ -907,16 +942,34 @@ void CMainFrame::resizeEvent(QResizeEvent* e)
     navigator_->limitWidth(width());
 }
 
-void CMainFrame::keyPressEvent(QKeyEvent* e)
+void CMainFrame::cyclePane(bool forward)
 {
-    if (e->key() == Qt::Key_F6) {
-        if (e->modifiers() & Qt::ShiftModifier)
-            mdi_->activatePreviousSubWindow();
-        else
-            mdi_->activateNextSubWindow();
+    CChildFrame* child = activeChild();
+    CZemtarView* view = child && child->isVisible() ? child->view() : nullptr;
+    QList<QWidget*> panes;
+    if (navigator_->isVisible())
+        panes << navigator_->tree();
+    if (view)
+        panes << view->grid();
+    if (statusBar()->isVisible())
+        panes << statusBar();
+    if (panes.isEmpty())
         return;
-    }
-    QMainWindow::keyPressEvent(e);
+    QWidget* focus = QApplication::focusWidget();
+    qsizetype at = -1;
+    for (qsizetype i = 0; i < panes.size(); ++i)
+        if (focus && (focus == panes[i] || panes[i]->isAncestorOf(focus)))
+            at = i;
+    const qsizetype n = panes.size();
+    const qsizetype to = at < 0 ? (forward ? 0 : n - 1) : (at + (forward ? 1 : n - 1)) % n;
+    // What is typed into the table's open editor is taken on leaving it; a refused value
+    // keeps the focus there with its message.
+    if (view && at >= 0 && panes[at] == view->grid() && to != at && !view->commitEditor())
+        return;
+    if (view && panes[to] == view->grid())
+        view->focusCurrentCell();
+    else
+        panes[to]->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
 }
 
 } // namespace zemtar::ui

@@ -89,6 +89,9 @@ public:
         ID_IMPORT_CHANNELS = 32856,
         ID_EXPORT_CHANNELS = 32857,
         ID_COMPARE_WITH = 32858,
+        ID_CHANNEL_EDIT = 32865,
+        ID_NEXT_WINDOW = 32866,
+        ID_PREV_WINDOW = 32867,
     };
 
     explicit CMainFrame(QWidget* parent = nullptr);
@@ -134,7 +137,6 @@ protected:
     void dragEnterEvent(QDragEnterEvent* e) override;
     void dropEvent(QDropEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
 
 private:
     // What the main caption shows; a maximized channel window would otherwise append its own
@@ -153,6 +155,9 @@ private:
     void onPrintSetup();
     void onAbout();
     void onLanguage();
+    // F6 and Shift+F6: the focus goes on to the next (previous) pane of the window: the
+    // navigator, the active channel table, the status bar.
+    void cyclePane(bool forward);
     CChildFrame* createFrame(CZemtarDoc* doc);
 
     // One row of the command table.

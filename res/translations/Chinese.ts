@@ -111,37 +111,37 @@
 <context>
     <name>zemtar::ui::CDocumentManager</name>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="95"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="105"/>
         <source>Opened %1</source>
         <translation>已打开 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="116"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="126"/>
         <source>This document now holds the radio read on %1 at %2. Replace %3 with it?</source>
         <translation>本文档现在保存的是 %2 从 %1 上读取的对讲机数据。用它替换 %3 吗？</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="129"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="129"/>
         <source>&amp;Replace</source>
         <translation>替换(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="150"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="164"/>
         <source>Saved to %1</source>
         <translation>已保存到 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="159"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="173"/>
         <source>Save changes to %1? Its window is closed, but the document is still open.</source>
         <translation>保存对 %1 的修改吗？它的窗口已关闭，但文档仍然打开。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="160"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="174"/>
         <source>Save changes to %1?</source>
         <translation>保存对 %1 的修改吗？</translation>
     </message>
@@ -840,7 +840,12 @@ and %1 more</source>
         <translation>报表已输出到 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="884"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="848"/>
+        <source>The new language could not be saved: %1</source>
+        <translation>无法保存新的语言：%1</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="890"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>无法启动 %1。请重新启动 Zemtar 以使用新的语言。</translation>
     </message>
@@ -1049,97 +1054,97 @@ and %1 more</source>
         <translation>此存储中的频段无效：频率只按接收范围检查。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="247"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="259"/>
         <source>Edit %1</source>
         <translation>编辑%1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="404"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="416"/>
         <source>Set %1 to %2 on all %3 used channels?</source>
         <translation>把全部 %3 个已用信道的 %1 设为 %2？</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="411"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="588"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="423"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="600"/>
         <source>Set %1</source>
         <translation>设置%1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="413"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="425"/>
         <source>%1 set to %2 on %3 channels.</source>
         <translation>已将 %3 个信道的 %1 设为 %2。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="421"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="433"/>
         <source>%1 takes at most %2 characters: the rest was not entered.</source>
         <translation>%1 最多 %2 个字符：其余的没有输入。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="422"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="434"/>
         <source>%1 takes letters, digits and the signs of the keyboard only: the rest was not entered.</source>
         <translation>%1 只接受字母、数字和键盘上的符号：其余的没有输入。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="438"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="450"/>
         <source>Delete channel %1?</source>
         <translation>删除信道 %1？</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="439"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="451"/>
         <source>Delete the %1 selected channels?</source>
         <translation>删除所选的 %1 个信道？</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="446"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="458"/>
         <source>Delete channels</source>
         <translation>删除信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="541"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="553"/>
         <source>The pasted rows reach beyond the last row (Fr).</source>
         <translation>粘贴的行超出了最后一行 (Fr)。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="552"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="564"/>
         <source>Row %1: the pasted cells reach beyond the last column.</source>
         <translation>第 %1 行：粘贴的单元格超出了最后一列。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="561"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="573"/>
         <source>Row %1, %2: %3</source>
         <translation>第 %1 行，%2：%3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="565"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="577"/>
         <source>Nothing was pasted:
 %1</source>
         <translation>未粘贴任何内容：
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="569"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="579"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="581"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="591"/>
         <source>Paste</source>
         <translation>粘贴</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="577"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="589"/>
         <source>Copy</source>
         <translation>复制</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="491"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="578"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="503"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="590"/>
         <source>Cut</source>
         <translation>剪切</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="597"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="609"/>
         <source>Delete Channels</source>
         <translation>删除信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="610"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="622"/>
         <source>Channel Edit</source>
         <translation>信道编辑</translation>
     </message>
@@ -1176,36 +1181,36 @@ and %1 more</source>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="66"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="119"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="122"/>
         <source>Delete and Close Up</source>
         <translation>删除并上移</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="67"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="121"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="124"/>
         <source>Move Up</source>
         <translation>上移</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="68"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="122"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="125"/>
         <source>Move Down</source>
         <translation>下移</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="69"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="126"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="129"/>
         <source>Sort by Receive Frequency</source>
         <translation>按接收频率排序</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="70"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="133"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="136"/>
         <source>Sort by Name</source>
         <translation>按名称排序</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="144"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="147"/>
         <source>%1 cannot be imported:
 %2
 Nothing was changed.</source>
@@ -1214,52 +1219,52 @@ Nothing was changed.</source>
 未作任何更改。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="155"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="158"/>
         <source>The file is not UTF-8 text.</source>
         <translation>该文件不是 UTF-8 文本。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="167"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="170"/>
         <source>line %1: %2</source>
         <translation>第 %1 行：%2</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="168"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="171"/>
         <source>line %1, column %2: %3</source>
         <translation>第 %1 行，%2 列：%3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="185"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="188"/>
         <source>The file has no channel rows below its header.</source>
         <translation>该文件的表头下没有信道行。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="197"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="200"/>
         <source>The channels hold the values of %1 already; nothing changed.</source>
         <translation>信道已是 %1 中的数值；未作更改。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="201"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="204"/>
         <source>Import Channels</source>
         <translation>导入信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="205"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="208"/>
         <source>Channels imported from %1.</source>
         <translation>已从 %1 导入信道。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="214"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="217"/>
         <source>%1 is the document itself: give another name for the channel list.</source>
         <translation>%1 就是本文档：请为信道表另取一个文件名。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="227"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="230"/>
         <source>Channels exported to %1.</source>
         <translation>信道已导出到 %1。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="251"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="254"/>
         <source>Channel list in the common CSV layout (*.csv);;Tab-separated channel table (*.txt *.tsv);;All files (*)</source>
         <translation>通用 CSV 格式的信道表 (*.csv);;制表符分隔的信道表 (*.txt *.tsv);;所有文件 (*)</translation>
     </message>

@@ -11,8 +11,7 @@
 
 namespace zemtar::ui::uitest {
 
-inline void postKey(QWidget* window, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier,
-                    const QString& text = {})
+inline void postKey(QWidget* window, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier, const QString& text = {})
 {
     QWindow* w = window->window()->windowHandle();
     QCoreApplication::postEvent(w, new QKeyEvent(QEvent::KeyPress, key, mods, text));

@@ -84,7 +84,7 @@ try:
     start([str(B / "zemtar-radiosim"), "--from-dat", str(radio), "--link", str(run / "com1"),
            "--band", "144-145"])
     time.sleep(1)
-    (run / "cfg/zemtar").mkdir(parents=True)
+    (run / "cfg/zemtar").mkdir(parents=True, exist_ok=True)
     setup = (B / "Setup.ini").read_text(encoding="utf-8").splitlines()
     setup = [f"com1={run / 'com1'}" if l.startswith("com1=") else
              f"Language={lang}" if l.startswith("Language=") else l for l in setup]

@@ -94,6 +94,11 @@ CHINESE.update({
     "Set %1 to %2 on all %3 used channels?": "把全部 %3 个已用信道的 %1 设为 %2？",
 })
 
+# Changing the language.
+CHINESE.update({
+    "The new language could not be saved: %1": "无法保存新的语言：%1",
+})
+
 # The port a link window uses.
 CHINESE.update({
     "Port %1": "端口 %1", "Could not open %1": "无法打开 %1", "The link with the radio on %1 failed": "与 %1 上的对讲机通讯失败", "Power adjustment on %1": "%1 上的功率调整",

@@ -111,37 +111,37 @@
 <context>
     <name>zemtar::ui::CDocumentManager</name>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="95"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="105"/>
         <source>Opened %1</source>
         <translation>已打开 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="116"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="126"/>
         <source>This document now holds the radio read on %1 at %2. Replace %3 with it?</source>
         <translation>本文档现在保存的是 %2 从 %1 上读取的对讲机数据。用它替换 %3 吗？</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="129"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="129"/>
         <source>&amp;Replace</source>
         <translation>替换(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="150"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="164"/>
         <source>Saved to %1</source>
         <translation>已保存到 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="159"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="173"/>
         <source>Save changes to %1? Its window is closed, but the document is still open.</source>
         <translation>保存对 %1 的修改吗？它的窗口已关闭，但文档仍然打开。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="160"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="174"/>
         <source>Save changes to %1?</source>
         <translation>保存对 %1 的修改吗？</translation>
     </message>
@@ -690,11 +690,6 @@ and %1 more</source>
         <translation>比较文件(&amp;M)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="312"/>
-        <source>C&amp;hannel Edit...</source>
-        <translation>信道编辑(&amp;H)...</translation>
-    </message>
-    <message>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="318"/>
         <source>&amp;Read</source>
         <translation>读频(&amp;R)</translation>
@@ -758,6 +753,11 @@ and %1 more</source>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="280"/>
         <source>Mo&amp;ve Up</source>
         <translation>上移(&amp;V)</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="312"/>
+        <source>C&amp;hannel Edit...</source>
+        <translation>信道编辑(&amp;H)...</translation>
     </message>
     <message>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="331"/>
@@ -906,7 +906,12 @@ and %1 more</source>
         <translation>报表已输出到 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="918"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="882"/>
+        <source>The new language could not be saved: %1</source>
+        <translation>无法保存新的语言：%1</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="924"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>无法启动 %1。请重新启动 Zemtar 以使用新的语言。</translation>
     </message>
@@ -1046,7 +1051,7 @@ and %1 more</source>
         <translation>写入后校验</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CProcessDlg.cpp" line="64"/>
+        <location filename="../../src/link/ui/CProcessDlg.cpp" line="68"/>
         <source>Not start yet</source>
         <translation>尚未开始</translation>
     </message>
@@ -1166,107 +1171,107 @@ and %1 more</source>
         <translation>此存储中的频段无效：频率只按接收范围检查。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="251"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="263"/>
         <source>Edit %1</source>
         <translation>编辑%1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="458"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="470"/>
         <source>Set %1 to %2 on all %3 used channels?</source>
         <translation>把全部 %3 个已用信道的 %1 设为 %2？</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="465"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="645"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="477"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="657"/>
         <source>Set %1</source>
         <translation>设置%1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="467"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="479"/>
         <source>%1 set to %2 on %3 channels.</source>
         <translation>已将 %3 个信道的 %1 设为 %2。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="475"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="487"/>
         <source>%1 takes at most %2 characters: the rest was not entered.</source>
         <translation>%1 最多 %2 个字符：其余的没有输入。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="476"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="488"/>
         <source>%1 takes letters, digits and the signs of the keyboard only: the rest was not entered.</source>
         <translation>%1 只接受字母、数字和键盘上的符号：其余的没有输入。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="492"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="504"/>
         <source>Delete channel %1?</source>
         <translation>删除信道 %1？</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="493"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="505"/>
         <source>Delete the %1 selected channels?</source>
         <translation>删除所选的 %1 个信道？</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="500"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="512"/>
         <source>Delete channels</source>
         <translation>删除信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="595"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="607"/>
         <source>The pasted rows reach beyond the last row (Fr).</source>
         <translation>粘贴的行超出了最后一行 (Fr)。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="606"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="618"/>
         <source>Row %1: the pasted cells reach beyond the last column.</source>
         <translation>第 %1 行：粘贴的单元格超出了最后一列。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="615"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="627"/>
         <source>Row %1, %2: %3</source>
         <translation>第 %1 行，%2：%3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="619"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="631"/>
         <source>Nothing was pasted:
 %1</source>
         <translation>未粘贴任何内容：
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="623"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="636"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="635"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="648"/>
         <source>Paste</source>
         <translation>粘贴</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="631"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="643"/>
         <source>C&amp;hannel Edit...</source>
         <translation>信道编辑(&amp;H)...</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="634"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="646"/>
         <source>Copy</source>
         <translation>复制</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="545"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="635"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="557"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="647"/>
         <source>Cut</source>
         <translation>剪切</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="654"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="666"/>
         <source>Delete Channels</source>
         <translation>删除信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="678"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="690"/>
         <source>Channel %1 is empty: type its receive frequency first.</source>
         <translation>信道 %1 是空的：请先输入它的接收频率。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="692"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="704"/>
         <source>Channel Edit</source>
         <translation>信道编辑</translation>
     </message>

@@ -111,37 +111,37 @@
 <context>
     <name>zemtar::ui::CDocumentManager</name>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="95"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="105"/>
         <source>Opened %1</source>
         <translation>Opened %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="116"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="126"/>
         <source>This document now holds the radio read on %1 at %2. Replace %3 with it?</source>
         <translation>This document now holds the radio read on %1 at %2. Replace %3 with it?</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="129"/>
         <source>Save &amp;As...</source>
         <translation>Save &amp;As...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="129"/>
         <source>&amp;Replace</source>
         <translation>&amp;Replace</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="150"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="164"/>
         <source>Saved to %1</source>
         <translation>Saved to %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="159"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="173"/>
         <source>Save changes to %1? Its window is closed, but the document is still open.</source>
         <translation>Save changes to %1? Its window is closed, but the document is still open.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="160"/>
+        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="174"/>
         <source>Save changes to %1?</source>
         <translation>Save changes to %1?</translation>
     </message>
@@ -690,11 +690,6 @@ and %1 more</translation>
         <translation>Co&amp;mpare With...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="312"/>
-        <source>C&amp;hannel Edit...</source>
-        <translation>C&amp;hannel Edit...</translation>
-    </message>
-    <message>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="318"/>
         <source>&amp;Read</source>
         <translation>&amp;Read</translation>
@@ -758,6 +753,11 @@ and %1 more</translation>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="280"/>
         <source>Mo&amp;ve Up</source>
         <translation>Mo&amp;ve Up</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="312"/>
+        <source>C&amp;hannel Edit...</source>
+        <translation>C&amp;hannel Edit...</translation>
     </message>
     <message>
         <location filename="../../src/shell/ui/CMainFrame.cpp" line="331"/>
@@ -906,7 +906,12 @@ and %1 more</translation>
         <translation>The report went to %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="918"/>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="882"/>
+        <source>The new language could not be saved: %1</source>
+        <translation>The new language could not be saved: %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/CMainFrame.cpp" line="924"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>Could not start %1. Start Zemtar again to use the new language.</translation>
     </message>
@@ -1046,7 +1051,7 @@ and %1 more</translation>
         <translation>Verify after writing</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CProcessDlg.cpp" line="64"/>
+        <location filename="../../src/link/ui/CProcessDlg.cpp" line="68"/>
         <source>Not start yet</source>
         <translation>Not start yet</translation>
     </message>
@@ -1166,107 +1171,107 @@ and %1 more</translation>
         <translation>The band in this memory is not valid: frequencies are checked against the receive range only.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="251"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="263"/>
         <source>Edit %1</source>
         <translation>Edit %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="458"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="470"/>
         <source>Set %1 to %2 on all %3 used channels?</source>
         <translation>Set %1 to %2 on all %3 used channels?</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="465"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="645"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="477"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="657"/>
         <source>Set %1</source>
         <translation>Set %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="467"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="479"/>
         <source>%1 set to %2 on %3 channels.</source>
         <translation>%1 set to %2 on %3 channels.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="475"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="487"/>
         <source>%1 takes at most %2 characters: the rest was not entered.</source>
         <translation>%1 takes at most %2 characters: the rest was not entered.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="476"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="488"/>
         <source>%1 takes letters, digits and the signs of the keyboard only: the rest was not entered.</source>
         <translation>%1 takes letters, digits and the signs of the keyboard only: the rest was not entered.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="492"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="504"/>
         <source>Delete channel %1?</source>
         <translation>Delete channel %1?</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="493"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="505"/>
         <source>Delete the %1 selected channels?</source>
         <translation>Delete the %1 selected channels?</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="500"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="512"/>
         <source>Delete channels</source>
         <translation>Delete channels</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="595"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="607"/>
         <source>The pasted rows reach beyond the last row (Fr).</source>
         <translation>The pasted rows reach beyond the last row (Fr).</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="606"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="618"/>
         <source>Row %1: the pasted cells reach beyond the last column.</source>
         <translation>Row %1: the pasted cells reach beyond the last column.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="615"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="627"/>
         <source>Row %1, %2: %3</source>
         <translation>Row %1, %2: %3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="619"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="631"/>
         <source>Nothing was pasted:
 %1</source>
         <translation>Nothing was pasted:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="623"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="636"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="635"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="648"/>
         <source>Paste</source>
         <translation>Paste</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="631"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="643"/>
         <source>C&amp;hannel Edit...</source>
         <translation>C&amp;hannel Edit...</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="634"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="646"/>
         <source>Copy</source>
         <translation>Copy</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="545"/>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="635"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="557"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="647"/>
         <source>Cut</source>
         <translation>Cut</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="654"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="666"/>
         <source>Delete Channels</source>
         <translation>Delete Channels</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="678"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="690"/>
         <source>Channel %1 is empty: type its receive frequency first.</source>
         <translation>Channel %1 is empty: type its receive frequency first.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="692"/>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="704"/>
         <source>Channel Edit</source>
         <translation>Channel Edit</translation>
     </message>

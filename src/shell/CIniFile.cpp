@@ -130,7 +130,7 @@ bool CIniFile::Load(const QString& fileName, bool writeBackAtExit, bool /*ignore
         errorText_ = QStringLiteral("Cannot open %1: %2").arg(full, file.errorString());
         return false;
     }
-    path_ = full;
+    path_ = readPath_ = full;
     sections_.clear();
     sections_.push_back(Section{});
     const QByteArray content = file.read(kMaxFileSize);
@@ -219,6 +219,28 @@ void CIniFile::SetValue(const QString& section, const QString& key, const QStrin
     }
 }
 
+bool CIniFile::WriteValue(const QString& section, const QString& key, const QString& value)
+{
+    if (path_.isEmpty())
+        return false;
+    const bool pending = dirty_;
+    SetValue(section, key, value);
+    dirty_ = pending; // this change goes to the file now, on its own
+    CIniFile disk;
+    const QString from = QFileInfo(path_).isFile() || readPath_.isEmpty() ? path_ : readPath_;
+    if (!disk.Load(from, false, false, caseInsensitive_, false)) {
+        errorText_ = disk.errorText();
+        return false;
+    }
+    disk.setPath(path_);
+    disk.SetValue(section, key, value);
+    if (!disk.Save(false)) {
+        errorText_ = disk.errorText();
+        return false;
+    }
+    return true;
+}
+
 QString CIniFile::nextBackupPath() const
 {
     const QFileInfo info(path_);
@@ -278,6 +300,7 @@ void CIniFile::Clear()
     sections_.clear();
     sections_.push_back(Section{});
     path_.clear();
+    readPath_.clear();
     dirty_ = false;
 }
 

@@ -31,6 +31,10 @@ public:
 
     QString GetValue(const QString& section, const QString& key, const QString& def = {}) const;
     void SetValue(const QString& section, const QString& key, const QString& value);
+    // Sets one value and writes it to the file at once, into the file as it is on disk now:
+    // whatever else changed in the file since it was read (by hand, by another window) stays,
+    // and nothing else of this copy is written. Returns false when writing failed.
+    bool WriteValue(const QString& section, const QString& key, const QString& value);
 
     // Writes the file if anything changed: to a temporary file that then replaces the old
     // one, so a failed write leaves the old file intact. With `backup`, the old file is
@@ -76,6 +80,7 @@ private:
 
     int growthStep_;
     QString path_;
+    QString readPath_; // the file Load read, when Save writes elsewhere
     QString backupPath_;
     QString errorText_;
     std::vector<Section> sections_;

@@ -116,6 +116,33 @@ TEST_F(IniTest, WritesBackOnlyWhenChangedAndDropsComments)
     EXPECT_EQ(readAll(path()), QByteArray("free=1\n[Setup]\nLanguage=Chinese\nBare=\n[Setup]\nX=2\n[New]\nk=v\n"));
 }
 
+TEST_F(IniTest, WriteValueChangesOnlyItsKeyInTheFileAsItIsNow)
+{
+    const QString user = dir.filePath(u8("user/Setup.ini"));
+    for (const bool elsewhere : {false, true}) {
+        SCOPED_TRACE(elsewhere ? "written to the user's copy" : "written in place");
+        write("[Setup]\nLanguage=English\n[Ports]\ncom1=/dev/ttyS0\n");
+        QFile::remove(user);
+        CIniFile ini;
+        ASSERT_TRUE(load(ini, true));
+        if (elsewhere)
+            ini.setPath(user);
+        // Changed on disk while the program runs.
+        write("[Setup]\nLanguage=English\n[Ports]\ncom1=/dev/ttyUSB0\ncom2=/dev/ttyUSB1\n");
+        ASSERT_TRUE(ini.WriteValue(u8("Setup"), u8("Language"), u8("Chinese")));
+        EXPECT_EQ(ini.GetValue(u8("Setup"), u8("Language")), u8("Chinese"));
+        EXPECT_FALSE(ini.isDirty()); // nothing of the old copy is written later
+        const QByteArray expected("[Setup]\nLanguage=Chinese\n[Ports]\ncom1=/dev/ttyUSB0\ncom2=/dev/ttyUSB1\n");
+        EXPECT_EQ(readAll(elsewhere ? user : path()), expected);
+        if (elsewhere) { // the program's own copy stays as it was
+            EXPECT_EQ(readAll(path()),
+                      QByteArray("[Setup]\nLanguage=English\n[Ports]\ncom1=/dev/ttyUSB0\ncom2=/dev/ttyUSB1\n"));
+        }
+    }
+    CIniFile unbound;
+    EXPECT_FALSE(unbound.WriteValue(u8("Setup"), u8("Language"), u8("Chinese")));
+}
+
 TEST_F(IniTest, BackupsAreNumbered)
 {
     write("[A]\nk=1\n");

@@ -463,8 +463,14 @@ private slots:
 
     void languageChangeClosesAndReportsAMissingHelper()
     {
+        extraSetup_ = QStringLiteral("[Ports]\ncom1=/dev/ttyS0\n");
         QVERIFY(start(QStringLiteral("English")));
         frame()->show();
+        // The port is set again while the program runs; the language change keeps it.
+        const QString setup = appDir() + QStringLiteral("/Setup.ini");
+        QByteArray edited = test::readAll(setup);
+        edited.replace("com1=/dev/ttyS0", "com1=/dev/ttyUSB0");
+        QVERIFY(test::writeAll(setup, edited));
         onNextModal([](QWidget* w) {
             auto* dlg = qobject_cast<CLanguageDlg*>(w);
             QVERIFY(dlg);
@@ -476,10 +482,13 @@ private slots:
         QCOMPARE(g().setupIni.GetValue(QStringLiteral("Setup"), QStringLiteral("Language")), QStringLiteral("Chinese"));
         QCOMPARE(messages_.size(), 1);
         QVERIFY(messages_[0].text.contains(QStringLiteral("AppSetup")));
-        // Written back when the program ends.
-        app_.reset();
-        resetGlobals();
-        QVERIFY(test::readAll(appDir() + QStringLiteral("/Setup.ini")).contains("Language=Chinese"));
+        for (const bool ended : {false, true}) {
+            const QByteArray now = test::readAll(setup);
+            QVERIFY(now.contains("Language=Chinese"));
+            QVERIFY2(now.contains("com1=/dev/ttyUSB0"), ended ? "after the end" : "at the change");
+            app_.reset();
+            resetGlobals();
+        }
     }
 
     void theUsersOwnSetupIsReadFirstAndTakesTheChanges()

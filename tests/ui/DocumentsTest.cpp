@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTime>
 #include <QTreeWidget>
 #include <QUndoStack>
@@ -275,6 +276,38 @@ private slots:
     }
 
     void theFirstSaveAfterAReadAsksBeforeReplacingTheFile_data() { languages_data(); }
+    // A new document has no folder: Save As offers the folder used last, else the user's
+    // documents, never the program's folder.
+    void saveAsOfANewDocumentStartsWhereTheDealerWorkedLast()
+    {
+        QVERIFY(start(QStringLiteral("English")));
+        showFrame();
+        QStringList proposed;
+        setFileNameHook([&](bool, const QString& p) {
+            proposed << p;
+            return QString();
+        });
+        frame()->runCommand(CMainFrame::ID_FILE_SAVE_AS);
+        QCOMPARE(proposed.size(), 1);
+        const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString expected = QFileInfo(documents).isDir() ? documents : QDir::homePath();
+        QCOMPARE(QFileInfo(proposed[0]).absolutePath(), QDir(expected).absolutePath());
+        QVERIFY(QFileInfo(proposed[0]).isAbsolute());
+        QCOMPARE(QFileInfo(proposed[0]).fileName(), QStringLiteral("ZemtarTest.dat"));
+
+        // After a file of another folder was opened, that folder.
+        QDir().mkpath(file("customers"));
+        const QString dat = makeDat("customers/acme.dat");
+        QVERIFY(frame()->documents()->openDocument(dat));
+        frame()->runCommand(CMainFrame::ID_FILE_NEW);
+        frame()->runCommand(CMainFrame::ID_FILE_SAVE_AS);
+        QCOMPARE(proposed.size(), 2);
+        QCOMPARE(QFileInfo(proposed[1]).absolutePath(), QFileInfo(dat).absolutePath());
+        frame()->runCommand(CMainFrame::ID_FILE_OPEN);
+        QCOMPARE(proposed.size(), 3);
+        QCOMPARE(QFileInfo(proposed[2]).absoluteFilePath(), QFileInfo(dat).absolutePath());
+    }
+
     void theFirstSaveAfterAReadAsksBeforeReplacingTheFile()
     {
         QFETCH(QString, language);

@@ -1,5 +1,6 @@
 // The settings dialogs as a user runs them: opened from the navigator and the Edit menu on the
 // active document, values changed, OK or Cancel, and what lands in the image.
+#include "FastKeys.h"
 #include "UiFixture.h"
 #include "channels/ui/CZemtarView.h"
 #include "editors/Settings.h"
@@ -557,6 +558,40 @@ private slots:
         QCOMPARE(image().be16(0x1500), 2885);
         QCOMPARE(image().be16(0x1680), 388);
         QCOMPARE(image().be16(0x1682), 112);
+    }
+
+    // Typed fast into a tone cell and ended with Return, the value is in the image when the
+    // dialog has gone, whether Return closed it or the Close button did.
+    void twoToneReturnRightAfterTypingKeepsTheTone_data()
+    {
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<bool>("closeButton");
+        QTest::newRow("Return") << "1000.5\r" << false;
+        QTest::newRow("Return, then Close") << "1000.5\r" << true;
+        QTest::newRow("Close with the editor open") << "1000.5" << true;
+    }
+    void twoToneReturnRightAfterTypingKeepsTheTone()
+    {
+        QFETCH(QString, keys);
+        QFETCH(bool, closeButton);
+        QVERIFY(start(QStringLiteral("English")));
+        onNextModal([&](QWidget* w) {
+            auto* d = qobject_cast<CTwoToneDlg*>(w);
+            QVERIFY(d);
+            FieldGrid* grid = d->grid();
+            grid->setFocus();
+            grid->setCurrentCell(0, 1);
+            QVERIFY(grid->cellEditor());
+            postKeys(d, keys);
+            if (closeButton) {
+                deliverKeys();
+                if (d->isVisible())
+                    press(d, QDialogButtonBox::Close);
+            }
+            deliverKeys();
+        });
+        frame()->runCommand(CMainFrame::ID_TWO_TONE);
+        QCOMPARE(image().be16(0x1500), 10005);
     }
 
     void undoOfABandChangeBringsBackTheOldBandEverywhere()

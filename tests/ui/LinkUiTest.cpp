@@ -78,6 +78,10 @@ class LinkUiTest : public UiFixture {
             QCOMPARE(dlg->windowTitle(), writing ? QStringLiteral("Write Data") : QStringLiteral("Read Data"));
             QCOMPARE(dlg->statusLabel()->text(), QStringLiteral("Not start yet"));
         }
+        QCOMPARE(dlg->minimumSize(), dlg->maximumSize()); // a fixed frame, without a resize handle
+        QCOMPARE(dlg->findChild<QCheckBox*>(QStringLiteral("verifyAfterWriting"))->isVisible(), writing);
+        QVERIFY(!writing || dlg->findChild<QCheckBox*>(QStringLiteral("verifyAfterWriting"))->geometry().bottom() <
+                                dlg->startButton()->geometry().top());
         if (started)
             started();
         QTest::mouseClick(dlg->startButton(), Qt::LeftButton);

@@ -1,5 +1,6 @@
 // The channel table under the keyboard and the mouse: values passed through whole, fast
 // typing, changes to many rows, paste into an open editor, the frozen columns and find.
+#include "FastKeys.h"
 #include "UiFixture.h"
 #include "channels/ChannelColumns.h"
 #include "channels/ui/CMSFlexGrid.h"
@@ -113,6 +114,36 @@ private slots:
         QCOMPARE(cell(1, ColDecode), QStringLiteral("67.0"));
         QCOMPARE(cell(1, ColEncode), QStringLiteral("71.9"));
         QCOMPARE(grid()->GetCol(), long(ColName));
+    }
+
+    // A dealer types whole rows into empty rows without waiting: the first Enter fills the
+    // row's defaults, and every key after an Enter belongs to the next cell's editor. A
+    // line break sent by a typing tool (a line feed key under X) is an Enter as well.
+    void rowsTypedAheadIntoEmptyRowsKeepEveryKey_data()
+    {
+        QTest::addColumn<QString>("enter");
+        QTest::newRow("Return") << "\r";
+        QTest::newRow("line feed") << "\n";
+    }
+    void rowsTypedAheadIntoEmptyRowsKeepEveryKey()
+    {
+        QFETCH(QString, enter);
+        QVERIFY(startShown());
+        go(1, ColRx);
+        QCOMPARE(focused(), view()->frequencyEdit());
+        postKeys(frame(), QStringLiteral("144.425|145.5|67.0|71.9|ABCDEFG|||||||144.8|144.9|").replace(u'|', enter));
+        deliverKeys();
+        QCOMPARE(cell(1, ColRx), QStringLiteral("144.42500"));
+        QCOMPARE(cell(1, ColTx), QStringLiteral("145.50000"));
+        QCOMPARE(cell(1, ColDecode), QStringLiteral("67.0"));
+        QCOMPARE(cell(1, ColEncode), QStringLiteral("71.9"));
+        QCOMPARE(cell(1, ColName), QStringLiteral("ABCDEFG"));
+        QCOMPARE(cell(2, ColRx), QStringLiteral("144.80000"));
+        QCOMPARE(cell(2, ColTx), QStringLiteral("144.90000"));
+        QCOMPARE(grid()->GetRow(), 2L);
+        QCOMPARE(grid()->GetCol(), long(ColDecode));
+        QCOMPARE(focused(), static_cast<QWidget*>(view()->listEditor(ColDecode)));
+        QVERIFY(messages_.isEmpty());
     }
 
     void aChangeToEveryRowAsksAndSaysHowMany()

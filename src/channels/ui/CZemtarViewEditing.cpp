@@ -55,6 +55,18 @@ private:
     bool first_ = true; // the change itself has been made already
 };
 
+// Enter or Return, and the line break a typing tool or a scanner sends in their place (X
+// delivers it as a key of its own, the line feed, which no editor would otherwise take):
+// each ends the cell's value and moves on.
+bool isEnterKey(const QKeyEvent* e)
+{
+    const int k = e->key();
+    if (k == Qt::Key_Return || k == Qt::Key_Enter)
+        return true;
+    const bool plain = !(e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    return plain && (k == 0x0a || e->text() == QStringLiteral("\n") || e->text() == QStringLiteral("\r"));
+}
+
 bool sameTable(const ChannelTable& a, const ChannelTable& b)
 {
     for (int r = kFirstRow; r <= kLastRow; ++r)
@@ -326,7 +338,7 @@ bool CZemtarView::frequencyKey(QKeyEvent* e)
         help::show(this, editCol_ > 0 ? columns::info(int(editCol_)).help : 0);
         return true;
     }
-    if (k == Qt::Key_Return || k == Qt::Key_Enter) {
+    if (isEnterKey(e)) {
         commitCell(editRow_, editCol_, true);
         return true;
     }
@@ -386,7 +398,7 @@ bool CZemtarView::eventFilter(QObject* o, QEvent* e)
         cancelEditor(); // the typed or chosen value is dropped; the cell keeps its text
         return true;
     }
-    if (onEditor && qobject_cast<QComboBox*>(o) && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+    if (onEditor && qobject_cast<QComboBox*>(o) && isEnterKey(key)) {
         commitCell(editRow_, editCol_, true);
         return true;
     }
@@ -420,7 +432,7 @@ bool CZemtarView::eventFilter(QObject* o, QEvent* e)
         help::show(this, editCol_ > 0 && editorOf(int(editCol_)) == o ? columns::info(int(editCol_)).help : 0);
         return true;
     }
-    if (onEditor && o == nameEdit() && (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+    if (onEditor && o == nameEdit() && isEnterKey(key)) {
         commitCell(editRow_, editCol_, true);
         return true;
     }

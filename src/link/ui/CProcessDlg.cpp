@@ -41,6 +41,10 @@ CProcessDlg::CProcessDlg(QWidget* parent) : QDialog(parent)
     buttons->addWidget(start_);
     buttons->addWidget(cancel_);
     grid->addLayout(buttons, 3, 0, 1, 2);
+    // A fixed frame, as the radio's other progress windows have: it fits its rows (the
+    // verify box shows for a write only), and a window manager draws no resize handle under
+    // the buttons.
+    grid->setSizeConstraint(QLayout::SetFixedSize);
     connect(start_, &QPushButton::clicked, this, [this] {
         start_->setEnabled(false);
         emit startTransfer();

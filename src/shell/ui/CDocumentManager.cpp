@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTimer>
 #include <QWidget>
 
@@ -47,9 +48,18 @@ void CDocumentManager::fileNew()
 
 void CDocumentManager::fileOpen()
 {
-    const QString path = askFileName(window_, false, QString());
+    const QString path = askFileName(window_, false, startFolder());
     if (!path.isEmpty())
         openDocument(path);
+}
+
+QString CDocumentManager::startFolder() const
+{
+    for (const QString& file : recentFiles())
+        if (const QFileInfo dir(QFileInfo(file).absolutePath()); dir.isDir())
+            return dir.absoluteFilePath();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 bool CDocumentManager::openDocument(const QString& path) { return openInWindow(path, true); }
@@ -130,7 +140,11 @@ bool CDocumentManager::saveDocument(CChildFrame* frame, bool askForName)
     }
     QString path = doc->hasFile() ? doc->pathName() : QString();
     if (askForName || path.isEmpty()) {
-        QString proposed = readName.isEmpty() ? doc->pathName() : readName;
+        // A new document has no folder of its own (its name is the program's): it starts
+        // where the dealer worked last, never in the program's folder.
+        QString proposed = !readName.isEmpty() ? readName
+                           : doc->hasFile()    ? doc->pathName()
+                                               : QDir(startFolder()).filePath(QFileInfo(doc->pathName()).fileName());
         if (!proposed.isEmpty() && QFileInfo(proposed).suffix().isEmpty())
             proposed += QStringLiteral(".dat");
         path = askFileName(window_, true, proposed);

@@ -51,6 +51,9 @@ public:
     bool maybeSaveAll();
 
     QStringList recentFiles() const;
+    // Where Open and the first Save of a new document start: the folder of the file used
+    // last, else the user's documents folder.
+    QString startFolder() const;
 
 signals:
     void recentFilesChanged();

@@ -875,8 +875,14 @@ void CMainFrame::onLanguage()
     CLanguageDlg dlg(this);
     if (dlg.exec() != QDialog::Accepted || dlg.chinese() == g().chinese)
         return;
-    g().setupIni.SetValue(QStringLiteral("Setup"), QStringLiteral("Language"),
-                          g().chinese ? QStringLiteral("English") : QStringLiteral("Chinese"));
+    // Only the language changes in Setup.ini: the ports and whatever else was set since the
+    // program started stay as the file holds them now.
+    if (!g().setupIni.WriteValue(QStringLiteral("Setup"), QStringLiteral("Language"),
+                                 g().chinese ? QStringLiteral("English") : QStringLiteral("Chinese"))) {
+        appMessage(this, tr("The new language could not be saved: %1").arg(g().setupIni.errorText()), QMessageBox::Ok,
+                   QMessageBox::Warning);
+        return;
+    }
     startAppSetupAfterClose();
     close();
 }

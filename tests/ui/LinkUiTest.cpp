@@ -1,5 +1,6 @@
 // Read, Write, Com Setup and the power adjustment in the window, against the simulated radio.
 #include "UiFixture.h"
+#include "app/CChildFrame.h"
 #include "channels/TableText.h"
 #include "channels/ui/CZemtarView.h"
 #include "editors/Settings.h"
@@ -13,7 +14,6 @@
 #include "link/ui/CVerifyDlg.h"
 #include "link/ui/GuiLinkHost.h"
 #include "shell/Messages.h"
-#include "shell/ui/CChildFrame.h"
 #include "shell/ui/CZemtarDoc.h"
 
 #include <QCheckBox>

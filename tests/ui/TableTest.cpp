@@ -1,10 +1,10 @@
 // The channel table under the keyboard and the mouse: values passed through whole, fast
 // typing, changes to many rows, paste into an open editor, the frozen columns and find.
 #include "UiFixture.h"
+#include "app/CChildFrame.h"
 #include "channels/ChannelColumns.h"
 #include "channels/ui/CMSFlexGrid.h"
 #include "channels/ui/CZemtarView.h"
-#include "shell/ui/CChildFrame.h"
 #include "shell/ui/CZemtarDoc.h"
 
 #include <QClipboard>

@@ -1,14 +1,14 @@
 #include "CZemtarApp.h"
-#include "HelpLauncher.h"
+#include "shell/ui/HelpLauncher.h"
 
 #include <QKeyEvent>
 
-#include "AppGlobals.h"
 #include "CDocumentManager.h"
 #include "CMainFrame.h"
-#include "MessageBox.h"
 #include "editors/ProductInfo.h"
 #include "shell/Messages.h"
+#include "shell/ui/AppGlobals.h"
+#include "shell/ui/MessageBox.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,13 +1,7 @@
 #include "CMainFrame.h"
 
-#include "AppGlobals.h"
 #include "CChildFrame.h"
 #include "CDocumentManager.h"
-#include "CNavigatorBar.h"
-#include "CZemtarDoc.h"
-#include "Dialogs.h"
-#include "HelpLauncher.h"
-#include "MessageBox.h"
 #include "channels/ui/CZemtarView.h"
 #include "editors/ui/CDtmfDlg.h"
 #include "editors/ui/CKeyAssignDlg.h"
@@ -21,6 +15,12 @@
 #include "print/ui/CPrintListDlg.h"
 #include "print/ui/PdfFile.h"
 #include "shell/Messages.h"
+#include "shell/ui/AppGlobals.h"
+#include "shell/ui/CNavigatorBar.h"
+#include "shell/ui/CZemtarDoc.h"
+#include "shell/ui/Dialogs.h"
+#include "shell/ui/HelpLauncher.h"
+#include "shell/ui/MessageBox.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -133,6 +133,13 @@ CHINESE.update({
     "%1 and %2 differ in %3 place(s):": "%1 与 %2 有 %3 处不同：",
 })
 
+# The whole-radio page of the report; the fleet log's earlier layout.
+CHINESE.update({
+    "Radio Info (model, band, side key, file, date)": "电台信息（型号、频段、侧键、文件、日期）",
+    "The log had the earlier seven-column header: it now names every column; its %1 earlier line(s) are kept as "
+    "they were, with the new columns empty.": "该日志使用早先的七列表头：现已改为列出全部各列；早先的 %1 行原样保留，新列为空。",
+})
+
 def fill(path, lookup):
     text = path.read_text(encoding="utf-8")
     missing = []

@@ -111,37 +111,37 @@
 <context>
     <name>zemtar::ui::CDocumentManager</name>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="95"/>
+        <location filename="../../src/app/CDocumentManager.cpp" line="95"/>
         <source>Opened %1</source>
         <translation>已打开 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="116"/>
+        <location filename="../../src/app/CDocumentManager.cpp" line="116"/>
         <source>This document now holds the radio read on %1 at %2. Replace %3 with it?</source>
         <translation>本文档现在保存的是 %2 从 %1 上读取的对讲机数据。用它替换 %3 吗？</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
+        <location filename="../../src/app/CDocumentManager.cpp" line="119"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="119"/>
+        <location filename="../../src/app/CDocumentManager.cpp" line="119"/>
         <source>&amp;Replace</source>
         <translation>替换(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="150"/>
+        <location filename="../../src/app/CDocumentManager.cpp" line="150"/>
         <source>Saved to %1</source>
         <translation>已保存到 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="159"/>
+        <location filename="../../src/app/CDocumentManager.cpp" line="159"/>
         <source>Save changes to %1? Its window is closed, but the document is still open.</source>
         <translation>保存对 %1 的修改吗？它的窗口已关闭，但文档仍然打开。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="160"/>
+        <location filename="../../src/app/CDocumentManager.cpp" line="160"/>
         <source>Save changes to %1?</source>
         <translation>保存对 %1 的修改吗？</translation>
     </message>
@@ -312,81 +312,86 @@ and %1 more</source>
         <translation>请至少勾选一个端口。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="263"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="264"/>
         <source>Cannot make the folder %1.</source>
         <translation>无法建立文件夹 %1。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="265"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="266"/>
         <source>The job&apos;s log cannot be kept, so no radio was programmed:
 %1</source>
         <translation>无法保存任务日志，因此没有写任何对讲机：
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="285"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="276"/>
+        <source>The log had the earlier seven-column header: it now names every column; its %1 earlier line(s) are kept as they were, with the new columns empty.</source>
+        <translation>该日志使用早先的七列表头：现已改为列出全部各列；早先的 %1 行原样保留，新列为空。</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="290"/>
         <source>Running; the log is %1.</source>
         <translation>正在进行；日志为 %1。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="298"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="304"/>
         <source>unit %1: writing</source>
         <translation>单元 %1：写入中</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="314"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="320"/>
         <source>unit %1: verifying</source>
         <translation>单元 %1：校验中</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="326"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="332"/>
         <source>unit %1: verifying, %2</source>
         <translation>单元 %1：校验中，%2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="327"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="333"/>
         <source>unit %1: writing, %2</source>
         <translation>单元 %1：写入中，%2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="335"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="341"/>
         <source>unit %1: %2</source>
         <translation>单元 %1：%2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="350"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="356"/>
         <source>connect the radio for unit %1</source>
         <translation>请接上单元 %1 的对讲机</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="384"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="390"/>
         <source>Not done: %1</source>
         <translation>未完成：%1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="389"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="397"/>
         <source>stopped</source>
         <translation>已停止</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="403"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="411"/>
         <source>Save Log</source>
         <translation>保存日志</translation>
     </message>
     <message>
         <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="117"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="403"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="411"/>
         <source>Log (*.csv)</source>
         <translation>日志 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="379"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="385"/>
         <source>%1 of %2 units programmed and verified; the log is %3.</source>
         <translation>%2 台中已写入并校验 %1 台；日志为 %3。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="415"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="436"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="423"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="444"/>
         <source>The job is still running: Stop it first.</source>
         <translation>任务仍在进行：请先停止。</translation>
     </message>
@@ -533,314 +538,314 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="139"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="141"/>
         <source>&amp;New</source>
         <translation>新建(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="145"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="147"/>
         <source>&amp;Open...</source>
         <translation>打开(&amp;O)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="151"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="153"/>
         <source>&amp;Close</source>
         <translation>关闭(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="160"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="162"/>
         <source>&amp;Save</source>
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="169"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="171"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="178"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="180"/>
         <source>&amp;Print...</source>
         <translation>打印(&amp;P)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="183"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="185"/>
         <source>Print Preview</source>
         <translation>打印预览</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="184"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="186"/>
         <source>P&amp;rint Setup...</source>
         <translation>打印设置(&amp;R)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="185"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="187"/>
         <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="186"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="735"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="188"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="737"/>
         <source>Product Information</source>
         <translation>类型设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="189"/>
         <source>Channel Information</source>
         <translation>信道信息</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="189"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="193"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="191"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="195"/>
         <source>Optional Features</source>
         <translation>可选功能</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="196"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="200"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="198"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="202"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="203"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="207"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="205"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="209"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="209"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="213"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="211"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="215"/>
         <source>Two Tone</source>
         <translation>两音</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="216"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="220"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="218"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="222"/>
         <source>Key Assignment</source>
         <translation>侧键设定</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="223"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="225"/>
         <source>&amp;Undo</source>
         <translation>撤消(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="232"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="234"/>
         <source>&amp;Redo</source>
         <translation>重做(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="241"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="243"/>
         <source>Cu&amp;t</source>
         <translation>剪切(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="247"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="249"/>
         <source>&amp;Copy</source>
         <translation>复制(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="253"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="255"/>
         <source>&amp;Paste</source>
         <translation>粘贴(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="259"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="261"/>
         <source>&amp;Delete Channels</source>
         <translation>删除信道(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="265"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="267"/>
         <source>&amp;Insert Channel</source>
         <translation>插入信道(&amp;I)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="271"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="273"/>
         <source>Delete and C&amp;lose Up</source>
         <translation>删除并上移(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="277"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="279"/>
         <source>Move &amp;Up</source>
         <translation>上移(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="283"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="285"/>
         <source>Move Do&amp;wn</source>
         <translation>下移(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="289"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="291"/>
         <source>Sort by Receive &amp;Frequency</source>
         <translation>按接收频率排序(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="294"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="296"/>
         <source>Sort by &amp;Name</source>
         <translation>按名称排序(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="296"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="298"/>
         <source>&amp;Import Channels...</source>
         <translation>导入信道(&amp;I)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="302"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="304"/>
         <source>&amp;Export Channels...</source>
         <translation>导出信道(&amp;E)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="307"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="309"/>
         <source>Co&amp;mpare With...</source>
         <translation>比较文件(&amp;M)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="309"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="311"/>
         <source>&amp;Read</source>
         <translation>读频(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="315"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="317"/>
         <source>&amp;Write</source>
         <translation>写频(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="320"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="322"/>
         <source>&amp;Verify</source>
         <translation>校验(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="321"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="323"/>
         <source>Program &amp;Many Radios...</source>
         <translation>批量写频(&amp;M)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="322"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="324"/>
         <source>High Power Debug</source>
         <translation>高功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="325"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="327"/>
         <source>Low Power Debug</source>
         <translation>低功率调试</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="328"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="330"/>
         <source>Com Setup</source>
         <translation>串口设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="331"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="333"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="333"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="335"/>
         <source>&amp;Toolbar</source>
         <translation>工具栏(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="339"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="341"/>
         <source>&amp;Status Bar</source>
         <translation>状态栏(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="345"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="347"/>
         <source>Control &amp;Bar</source>
         <translation>控制栏(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="350"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="352"/>
         <source>&amp;Help Topics</source>
         <translation>帮助主题(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="351"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="353"/>
         <source>&amp;About ...</source>
         <translation>关于(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="353"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="355"/>
         <source>Help</source>
         <translation>帮助</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="388"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="390"/>
         <source>Toolbar</source>
         <translation>工具栏</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="403"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="603"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="405"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="605"/>
         <source>Ready</source>
         <translation>就绪</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="438"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="440"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="460"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="462"/>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="472"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="474"/>
         <source>&amp;Program</source>
         <translation>编程(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="479"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="481"/>
         <source>&amp;Setup</source>
         <translation>设置(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="483"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="485"/>
         <source>&amp;View</source>
         <translation>查看(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="492"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="494"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="589"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="591"/>
         <source>%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 仍然打开，有未保存的修改；它的窗口已关闭：“信道信息”或“窗口”菜单可重新显示。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="593"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="595"/>
         <source>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 仍然打开；它的窗口已关闭：“信道信息”或“窗口”菜单可重新显示。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="601"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="603"/>
         <source>%1 now holds the radio read on %2 at %3, not saved yet.</source>
         <translation>%1 现在保存的是 %3 从 %2 上读取的对讲机数据，尚未保存。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="608"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="610"/>
         <source>&amp;Window</source>
         <translation>窗口(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="625"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="627"/>
         <source>(window closed)</source>
         <translation>（窗口已关闭）</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="774"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="776"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>没有可打印的内容：未选择任何部分，或没有已使用的信道。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="810"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="815"/>
         <source>The report went to %1</source>
         <translation>报表已输出到 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="884"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="906"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>无法启动 %1。请重新启动 Zemtar 以使用新的语言。</translation>
     </message>
@@ -916,12 +921,17 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CPrintListDlg</name>
     <message>
-        <location filename="../../src/print/ui/CPrintListDlg.cpp" line="28"/>
+        <location filename="../../src/print/ui/CPrintListDlg.cpp" line="23"/>
+        <source>Radio Info (model, band, side key, file, date)</source>
+        <translation>电台信息（型号、频段、侧键、文件、日期）</translation>
+    </message>
+    <message>
+        <location filename="../../src/print/ui/CPrintListDlg.cpp" line="31"/>
         <source>Select All</source>
         <translation>全选</translation>
     </message>
     <message>
-        <location filename="../../src/print/ui/CPrintListDlg.cpp" line="29"/>
+        <location filename="../../src/print/ui/CPrintListDlg.cpp" line="32"/>
         <source>Clear All</source>
         <translation>全部清除</translation>
     </message>
@@ -1031,7 +1041,7 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CZemtarDoc</name>
     <message>
-        <location filename="../../src/shell/ui/CZemtarDoc.cpp" line="18"/>
+        <location filename="../../src/shell/ui/CZemtarDoc.cpp" line="24"/>
         <source>Untitled</source>
         <translation>无标题</translation>
     </message>
@@ -1039,12 +1049,12 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CZemtarView</name>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="145"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="147"/>
         <source>The band in this memory is not valid: frequencies are checked against the radio&apos;s band, %1.</source>
         <translation>此存储中的频段无效：频率按对讲机的频段 %1 检查。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="147"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="149"/>
         <source>The band in this memory is not valid: frequencies are checked against the receive range only.</source>
         <translation>此存储中的频段无效：频率只按接收范围检查。</translation>
     </message>
@@ -1176,36 +1186,36 @@ and %1 more</source>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="66"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="119"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="122"/>
         <source>Delete and Close Up</source>
         <translation>删除并上移</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="67"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="121"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="124"/>
         <source>Move Up</source>
         <translation>上移</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="68"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="122"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="125"/>
         <source>Move Down</source>
         <translation>下移</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="69"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="126"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="129"/>
         <source>Sort by Receive Frequency</source>
         <translation>按接收频率排序</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="70"/>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="133"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="136"/>
         <source>Sort by Name</source>
         <translation>按名称排序</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="144"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="147"/>
         <source>%1 cannot be imported:
 %2
 Nothing was changed.</source>
@@ -1214,52 +1224,52 @@ Nothing was changed.</source>
 未作任何更改。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="155"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="158"/>
         <source>The file is not UTF-8 text.</source>
         <translation>该文件不是 UTF-8 文本。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="167"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="170"/>
         <source>line %1: %2</source>
         <translation>第 %1 行：%2</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="168"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="171"/>
         <source>line %1, column %2: %3</source>
         <translation>第 %1 行，%2 列：%3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="185"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="188"/>
         <source>The file has no channel rows below its header.</source>
         <translation>该文件的表头下没有信道行。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="197"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="200"/>
         <source>The channels hold the values of %1 already; nothing changed.</source>
         <translation>信道已是 %1 中的数值；未作更改。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="201"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="204"/>
         <source>Import Channels</source>
         <translation>导入信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="205"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="208"/>
         <source>Channels imported from %1.</source>
         <translation>已从 %1 导入信道。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="214"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="217"/>
         <source>%1 is the document itself: give another name for the channel list.</source>
         <translation>%1 就是本文档：请为信道表另取一个文件名。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="227"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="230"/>
         <source>Channels exported to %1.</source>
         <translation>信道已导出到 %1。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="251"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="254"/>
         <source>Channel list in the common CSV layout (*.csv);;Tab-separated channel table (*.txt *.tsv);;All files (*)</source>
         <translation>通用 CSV 格式的信道表 (*.csv);;制表符分隔的信道表 (*.txt *.tsv);;所有文件 (*)</translation>
     </message>

@@ -3,6 +3,7 @@
 #include "CChildFrame.h"
 #include "CDocumentManager.h"
 #include "channels/ui/CZemtarView.h"
+#include "editors/ProductInfo.h"
 #include "editors/ui/CDtmfDlg.h"
 #include "editors/ui/CKeyAssignDlg.h"
 #include "editors/ui/CMskDlg.h"
@@ -25,6 +26,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -780,9 +782,12 @@ void CMainFrame::onPrint(bool preview)
     in.table = &table;
     in.lang = g().lang();
     in.owner = g().languageValue(QStringLiteral("Copyrights Owner"));
+    const CZemtarDoc* doc = view->GetDocument();
+    in.models = productinfo::modelNames(g().setupIni);
+    in.fileName = doc->displayName();
+    in.printed = QDateTime::currentDateTime();
     QPrinter* p = printer();
     p->setFromTo(0, 0);
-    const CZemtarDoc* doc = view->GetDocument();
     const QString pdf = pdfFileFor(doc->hasFile() ? doc->pathName() : QString(), doc->displayName());
     p->setDocName(QFileInfo(pdf).completeBaseName());
     auto paint = [&](QPrinter* target) {

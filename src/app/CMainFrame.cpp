@@ -815,6 +815,21 @@ void CMainFrame::onPrint(bool preview)
         tr("The report went to %1").arg(toFile ? QDir::toNativeSeparators(p->outputFileName()) : p->printerName()));
 }
 
+namespace {
+
+// The fleet log names the template as the command line does, by its file in full; a document
+// that differs from its file, or has none, says so, since the file alone would not give back
+// what went into the radios (the log's checksum of each image does).
+QString fleetTemplateRecord(const CZemtarDoc& doc)
+{
+    if (!doc.hasFile())
+        return doc.displayName() + QStringLiteral(" (not saved to a file)");
+    const QString path = QDir::toNativeSeparators(QFileInfo(doc.pathName()).absoluteFilePath());
+    return doc.isModified() ? path + QStringLiteral(" (with changes not saved)") : path;
+}
+
+} // namespace
+
 void CMainFrame::onFleet()
 {
     CZemtarView* view = activeView();
@@ -822,7 +837,9 @@ void CMainFrame::onFleet()
         return;
     view->commitEditor();
     view->StoreTableIntoImage();
-    CFleetDlg dlg(view->GetDocument()->image(), view->GetDocument()->displayName(), g().setupIni, this);
+    const CZemtarDoc* doc = view->GetDocument();
+    CFleetDlg dlg(doc->image(), doc->displayName(), g().setupIni, this);
+    dlg.setTemplateFile(fleetTemplateRecord(*doc));
     dlg.exec();
 }
 

@@ -158,6 +158,13 @@ CHINESE.update({
     "Channel %1 is empty: type its receive frequency first.": "信道 %1 是空的：请先输入它的接收频率。",
 })
 
+# The whole-radio page of the report; the fleet log's earlier layout.
+CHINESE.update({
+    "Radio Info (model, band, side key, file, date)": "电台信息（型号、频段、侧键、文件、日期）",
+    "The log had the earlier seven-column header: it now names every column; its %1 earlier line(s) are kept as "
+    "they were, with the new columns empty.": "该日志使用早先的七列表头：现已改为列出全部各列；早先的 %1 行原样保留，新列为空。",
+})
+
 def fill(path, lookup):
     text = path.read_text(encoding="utf-8")
     missing = []

@@ -111,37 +111,37 @@
 <context>
     <name>zemtar::ui::CDocumentManager</name>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="105"/>
+        <location filename="../../src/app/CDocumentManager.cpp" line="105"/>
         <source>Opened %1</source>
         <translation>已打开 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="126"/>
+        <location filename="../../src/app/CDocumentManager.cpp" line="126"/>
         <source>This document now holds the radio read on %1 at %2. Replace %3 with it?</source>
         <translation>本文档现在保存的是 %2 从 %1 上读取的对讲机数据。用它替换 %3 吗？</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="129"/>
+        <location filename="../../src/app/CDocumentManager.cpp" line="129"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="129"/>
+        <location filename="../../src/app/CDocumentManager.cpp" line="129"/>
         <source>&amp;Replace</source>
         <translation>替换(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="164"/>
+        <location filename="../../src/app/CDocumentManager.cpp" line="164"/>
         <source>Saved to %1</source>
         <translation>已保存到 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="173"/>
+        <location filename="../../src/app/CDocumentManager.cpp" line="173"/>
         <source>Save changes to %1? Its window is closed, but the document is still open.</source>
         <translation>保存对 %1 的修改吗？它的窗口已关闭，但文档仍然打开。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="174"/>
+        <location filename="../../src/app/CDocumentManager.cpp" line="174"/>
         <source>Save changes to %1?</source>
         <translation>保存对 %1 的修改吗？</translation>
     </message>
@@ -327,81 +327,86 @@ and %1 more</source>
         <translation>请至少勾选一个端口。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="274"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="275"/>
         <source>Cannot make the folder %1.</source>
         <translation>无法建立文件夹 %1。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="276"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="277"/>
         <source>The job&apos;s log cannot be kept, so no radio was programmed:
 %1</source>
         <translation>无法保存任务日志，因此没有写任何对讲机：
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="296"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="287"/>
+        <source>The log had the earlier seven-column header: it now names every column; its %1 earlier line(s) are kept as they were, with the new columns empty.</source>
+        <translation>该日志使用早先的七列表头：现已改为列出全部各列；早先的 %1 行原样保留，新列为空。</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="301"/>
         <source>Running; the log is %1.</source>
         <translation>正在进行；日志为 %1。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="309"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="315"/>
         <source>unit %1: writing</source>
         <translation>单元 %1：写入中</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="325"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="331"/>
         <source>unit %1: verifying</source>
         <translation>单元 %1：校验中</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="337"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="343"/>
         <source>unit %1: verifying, %2</source>
         <translation>单元 %1：校验中，%2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="338"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="344"/>
         <source>unit %1: writing, %2</source>
         <translation>单元 %1：写入中，%2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="346"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="352"/>
         <source>unit %1: %2</source>
         <translation>单元 %1：%2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="361"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="367"/>
         <source>connect the radio for unit %1</source>
         <translation>请接上单元 %1 的对讲机</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="395"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="401"/>
         <source>Not done: %1</source>
         <translation>未完成：%1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="400"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="408"/>
         <source>stopped</source>
         <translation>已停止</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="414"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="422"/>
         <source>Save Log</source>
         <translation>保存日志</translation>
     </message>
     <message>
         <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="126"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="414"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="422"/>
         <source>Log (*.csv)</source>
         <translation>日志 (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="390"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="396"/>
         <source>%1 of %2 units programmed and verified; the log is %3.</source>
         <translation>%2 台中已写入并校验 %1 台；日志为 %3。</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="426"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="447"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="434"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="455"/>
         <source>The job is still running: Stop it first.</source>
         <translation>任务仍在进行：请先停止。</translation>
     </message>
@@ -550,368 +555,368 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="142"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="144"/>
         <source>&amp;New</source>
         <translation>新建(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="148"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="150"/>
         <source>&amp;Open...</source>
         <translation>打开(&amp;O)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="154"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="156"/>
         <source>&amp;Close</source>
         <translation>关闭(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="165"/>
         <source>&amp;Save</source>
         <translation>保存(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="172"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="174"/>
         <source>Save &amp;As...</source>
         <translation>另存为(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="181"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="183"/>
         <source>&amp;Print...</source>
         <translation>打印(&amp;P)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="189"/>
         <source>P&amp;rint Setup...</source>
         <translation>打印设置(&amp;R)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="188"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="190"/>
         <source>E&amp;xit</source>
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="769"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="771"/>
         <source>Product Information</source>
         <translation>类型设置</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="196"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="198"/>
         <source>Optional Features</source>
         <translation>可选功能</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="203"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="205"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="210"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="212"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="216"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="218"/>
         <source>Two Tone</source>
         <translation>两音</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="223"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="225"/>
         <source>Key Assignment</source>
         <translation>侧键设定</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="226"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="228"/>
         <source>&amp;Undo</source>
         <translation>撤消(&amp;U)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="235"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="237"/>
         <source>&amp;Redo</source>
         <translation>重做(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="244"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="246"/>
         <source>Cu&amp;t</source>
         <translation>剪切(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="250"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="252"/>
         <source>&amp;Copy</source>
         <translation>复制(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="256"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="258"/>
         <source>&amp;Paste</source>
         <translation>粘贴(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="262"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="264"/>
         <source>&amp;Delete Channels</source>
         <translation>删除信道(&amp;D)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="268"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="270"/>
         <source>&amp;Insert Channel</source>
         <translation>插入信道(&amp;I)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="274"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="276"/>
         <source>Delete and C&amp;lose Up</source>
         <translation>删除并上移(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="286"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="288"/>
         <source>Move Do&amp;wn</source>
         <translation>下移(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="292"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="294"/>
         <source>Sort by Receive &amp;Frequency</source>
         <translation>按接收频率排序(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="297"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="299"/>
         <source>Sort by &amp;Name</source>
         <translation>按名称排序(&amp;N)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="299"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="301"/>
         <source>&amp;Import Channels...</source>
         <translation>导入信道(&amp;I)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="305"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="307"/>
         <source>&amp;Export Channels...</source>
         <translation>导出信道(&amp;E)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="310"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="312"/>
         <source>Co&amp;mpare With...</source>
         <translation>比较文件(&amp;M)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="318"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="320"/>
         <source>&amp;Read</source>
         <translation>读频(&amp;R)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="324"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="326"/>
         <source>&amp;Write</source>
         <translation>写频(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="329"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="331"/>
         <source>&amp;Verify</source>
         <translation>校验(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="330"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="332"/>
         <source>Program &amp;Many Radios...</source>
         <translation>批量写频(&amp;M)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="186"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="188"/>
         <source>Print Pre&amp;view</source>
         <translation>打印预览(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="189"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="191"/>
         <source>Product Inform&amp;ation</source>
         <translation>类型设置(&amp;A)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="190"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="192"/>
         <source>C&amp;hannel Information</source>
         <translation>信道信息(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="192"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="194"/>
         <source>Optional F&amp;eatures</source>
         <translation>可选功能(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="199"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="201"/>
         <source>DT&amp;MF</source>
         <translation>DTMF(&amp;M)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="206"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="208"/>
         <source>M&amp;SK</source>
         <translation>MSK(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="212"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="214"/>
         <source>Two T&amp;one</source>
         <translation>两音(&amp;O)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="219"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="221"/>
         <source>&amp;Key Assignment</source>
         <translation>侧键设定(&amp;K)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="280"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="282"/>
         <source>Mo&amp;ve Up</source>
         <translation>上移(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="312"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="314"/>
         <source>C&amp;hannel Edit...</source>
         <translation>信道编辑(&amp;H)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="331"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="333"/>
         <source>&amp;High Power Debug</source>
         <translation>高功率调试(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="334"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="336"/>
         <source>&amp;Low Power Debug</source>
         <translation>低功率调试(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="337"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="339"/>
         <source>&amp;Com Setup</source>
         <translation>串口设置(&amp;C)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="340"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="342"/>
         <source>&amp;Language</source>
         <translation>语言(&amp;L)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="342"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="344"/>
         <source>&amp;Toolbar</source>
         <translation>工具栏(&amp;T)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="348"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="350"/>
         <source>&amp;Status Bar</source>
         <translation>状态栏(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="354"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="356"/>
         <source>Control &amp;Bar</source>
         <translation>控制栏(&amp;B)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="359"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="361"/>
         <source>&amp;Help Topics</source>
         <translation>帮助主题(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="360"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="362"/>
         <source>&amp;About ...</source>
         <translation>关于(&amp;A)...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="362"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="364"/>
         <source>Next Pane</source>
         <translation>下一窗格</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="368"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="370"/>
         <source>Previous Pane</source>
         <translation>上一窗格</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="376"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="378"/>
         <source>Next Window</source>
         <translation>下一窗口</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="382"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="384"/>
         <source>Previous Window</source>
         <translation>上一窗口</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="389"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="391"/>
         <source>Help</source>
         <translation>帮助</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="424"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="426"/>
         <source>Toolbar</source>
         <translation>工具栏</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="439"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="637"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="441"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="639"/>
         <source>Ready</source>
         <translation>就绪</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="469"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="471"/>
         <source>&amp;File</source>
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="491"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="493"/>
         <source>&amp;Edit</source>
         <translation>编辑(&amp;E)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="503"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="505"/>
         <source>&amp;Program</source>
         <translation>编程(&amp;P)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="510"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="512"/>
         <source>&amp;Setup</source>
         <translation>设置(&amp;S)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="514"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="516"/>
         <source>&amp;View</source>
         <translation>查看(&amp;V)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="523"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="525"/>
         <source>&amp;Help</source>
         <translation>帮助(&amp;H)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="623"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="625"/>
         <source>%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 仍然打开，有未保存的修改；它的窗口已关闭：“信道信息”或“窗口”菜单可重新显示。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="627"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="629"/>
         <source>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 仍然打开；它的窗口已关闭：“信道信息”或“窗口”菜单可重新显示。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="635"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="637"/>
         <source>%1 now holds the radio read on %2 at %3, not saved yet.</source>
         <translation>%1 现在保存的是 %3 从 %2 上读取的对讲机数据，尚未保存。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="642"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="644"/>
         <source>&amp;Window</source>
         <translation>窗口(&amp;W)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="659"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="661"/>
         <source>(window closed)</source>
         <translation>（窗口已关闭）</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="808"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="810"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>没有可打印的内容：未选择任何部分，或没有已使用的信道。</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="844"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="849"/>
         <source>The report went to %1</source>
         <translation>报表已输出到 %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="882"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="904"/>
         <source>The new language could not be saved: %1</source>
         <translation>无法保存新的语言：%1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="924"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="946"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>无法启动 %1。请重新启动 Zemtar 以使用新的语言。</translation>
     </message>
@@ -1017,12 +1022,17 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CPrintListDlg</name>
     <message>
-        <location filename="../../src/print/ui/CPrintListDlg.cpp" line="29"/>
+        <location filename="../../src/print/ui/CPrintListDlg.cpp" line="24"/>
+        <source>Radio Info (model, band, side key, file, date)</source>
+        <translation>电台信息（型号、频段、侧键、文件、日期）</translation>
+    </message>
+    <message>
+        <location filename="../../src/print/ui/CPrintListDlg.cpp" line="32"/>
         <source>Select All</source>
         <translation>全选</translation>
     </message>
     <message>
-        <location filename="../../src/print/ui/CPrintListDlg.cpp" line="30"/>
+        <location filename="../../src/print/ui/CPrintListDlg.cpp" line="33"/>
         <source>Clear All</source>
         <translation>全部清除</translation>
     </message>
@@ -1148,7 +1158,7 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CZemtarDoc</name>
     <message>
-        <location filename="../../src/shell/ui/CZemtarDoc.cpp" line="18"/>
+        <location filename="../../src/shell/ui/CZemtarDoc.cpp" line="24"/>
         <source>Untitled</source>
         <translation>无标题</translation>
     </message>
@@ -1156,17 +1166,17 @@ and %1 more</source>
 <context>
     <name>zemtar::ui::CZemtarView</name>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="36"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="38"/>
         <source>Channels</source>
         <translation>信道表</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="146"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="148"/>
         <source>The band in this memory is not valid: frequencies are checked against the radio&apos;s band, %1.</source>
         <translation>此存储中的频段无效：频率按对讲机的频段 %1 检查。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="148"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="150"/>
         <source>The band in this memory is not valid: frequencies are checked against the receive range only.</source>
         <translation>此存储中的频段无效：频率只按接收范围检查。</translation>
     </message>

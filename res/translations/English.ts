@@ -111,37 +111,37 @@
 <context>
     <name>zemtar::ui::CDocumentManager</name>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="105"/>
+        <location filename="../../src/app/CDocumentManager.cpp" line="105"/>
         <source>Opened %1</source>
         <translation>Opened %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="126"/>
+        <location filename="../../src/app/CDocumentManager.cpp" line="126"/>
         <source>This document now holds the radio read on %1 at %2. Replace %3 with it?</source>
         <translation>This document now holds the radio read on %1 at %2. Replace %3 with it?</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="129"/>
+        <location filename="../../src/app/CDocumentManager.cpp" line="129"/>
         <source>Save &amp;As...</source>
         <translation>Save &amp;As...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="129"/>
+        <location filename="../../src/app/CDocumentManager.cpp" line="129"/>
         <source>&amp;Replace</source>
         <translation>&amp;Replace</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="164"/>
+        <location filename="../../src/app/CDocumentManager.cpp" line="164"/>
         <source>Saved to %1</source>
         <translation>Saved to %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="173"/>
+        <location filename="../../src/app/CDocumentManager.cpp" line="173"/>
         <source>Save changes to %1? Its window is closed, but the document is still open.</source>
         <translation>Save changes to %1? Its window is closed, but the document is still open.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CDocumentManager.cpp" line="174"/>
+        <location filename="../../src/app/CDocumentManager.cpp" line="174"/>
         <source>Save changes to %1?</source>
         <translation>Save changes to %1?</translation>
     </message>
@@ -327,81 +327,86 @@ and %1 more</translation>
         <translation>Tick at least one port.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="274"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="275"/>
         <source>Cannot make the folder %1.</source>
         <translation>Cannot make the folder %1.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="276"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="277"/>
         <source>The job&apos;s log cannot be kept, so no radio was programmed:
 %1</source>
         <translation>The job's log cannot be kept, so no radio was programmed:
 %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="296"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="287"/>
+        <source>The log had the earlier seven-column header: it now names every column; its %1 earlier line(s) are kept as they were, with the new columns empty.</source>
+        <translation>The log had the earlier seven-column header: it now names every column; its %1 earlier line(s) are kept as they were, with the new columns empty.</translation>
+    </message>
+    <message>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="301"/>
         <source>Running; the log is %1.</source>
         <translation>Running; the log is %1.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="309"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="315"/>
         <source>unit %1: writing</source>
         <translation>unit %1: writing</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="325"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="331"/>
         <source>unit %1: verifying</source>
         <translation>unit %1: verifying</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="337"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="343"/>
         <source>unit %1: verifying, %2</source>
         <translation>unit %1: verifying, %2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="338"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="344"/>
         <source>unit %1: writing, %2</source>
         <translation>unit %1: writing, %2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="346"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="352"/>
         <source>unit %1: %2</source>
         <translation>unit %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="361"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="367"/>
         <source>connect the radio for unit %1</source>
         <translation>connect the radio for unit %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="395"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="401"/>
         <source>Not done: %1</source>
         <translation>Not done: %1</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="400"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="408"/>
         <source>stopped</source>
         <translation>stopped</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="414"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="422"/>
         <source>Save Log</source>
         <translation>Save Log</translation>
     </message>
     <message>
         <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="126"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="414"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="422"/>
         <source>Log (*.csv)</source>
         <translation>Log (*.csv)</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="390"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="396"/>
         <source>%1 of %2 units programmed and verified; the log is %3.</source>
         <translation>%1 of %2 units programmed and verified; the log is %3.</translation>
     </message>
     <message>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="426"/>
-        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="447"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="434"/>
+        <location filename="../../src/fleet/ui/CFleetDlg.cpp" line="455"/>
         <source>The job is still running: Stop it first.</source>
         <translation>The job is still running: Stop it first.</translation>
     </message>
@@ -550,368 +555,368 @@ and %1 more</translation>
 <context>
     <name>zemtar::ui::CMainFrame</name>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="142"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="144"/>
         <source>&amp;New</source>
         <translation>&amp;New</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="148"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="150"/>
         <source>&amp;Open...</source>
         <translation>&amp;Open...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="154"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="156"/>
         <source>&amp;Close</source>
         <translation>&amp;Close</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="163"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="165"/>
         <source>&amp;Save</source>
         <translation>&amp;Save</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="172"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="174"/>
         <source>Save &amp;As...</source>
         <translation>Save &amp;As...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="181"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="183"/>
         <source>&amp;Print...</source>
         <translation>&amp;Print...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="187"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="189"/>
         <source>P&amp;rint Setup...</source>
         <translation>P&amp;rint Setup...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="188"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="190"/>
         <source>E&amp;xit</source>
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="769"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="771"/>
         <source>Product Information</source>
         <translation>Product Information</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="196"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="198"/>
         <source>Optional Features</source>
         <translation>Optional Features</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="203"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="205"/>
         <source>DTMF</source>
         <translation>DTMF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="210"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="212"/>
         <source>MSK</source>
         <translation>MSK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="216"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="218"/>
         <source>Two Tone</source>
         <translation>Two Tone</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="223"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="225"/>
         <source>Key Assignment</source>
         <translation>Key Assignment</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="226"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="228"/>
         <source>&amp;Undo</source>
         <translation>&amp;Undo</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="235"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="237"/>
         <source>&amp;Redo</source>
         <translation>&amp;Redo</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="244"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="246"/>
         <source>Cu&amp;t</source>
         <translation>Cu&amp;t</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="250"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="252"/>
         <source>&amp;Copy</source>
         <translation>&amp;Copy</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="256"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="258"/>
         <source>&amp;Paste</source>
         <translation>&amp;Paste</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="262"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="264"/>
         <source>&amp;Delete Channels</source>
         <translation>&amp;Delete Channels</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="268"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="270"/>
         <source>&amp;Insert Channel</source>
         <translation>&amp;Insert Channel</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="274"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="276"/>
         <source>Delete and C&amp;lose Up</source>
         <translation>Delete and C&amp;lose Up</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="286"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="288"/>
         <source>Move Do&amp;wn</source>
         <translation>Move Do&amp;wn</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="292"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="294"/>
         <source>Sort by Receive &amp;Frequency</source>
         <translation>Sort by Receive &amp;Frequency</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="297"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="299"/>
         <source>Sort by &amp;Name</source>
         <translation>Sort by &amp;Name</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="299"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="301"/>
         <source>&amp;Import Channels...</source>
         <translation>&amp;Import Channels...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="305"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="307"/>
         <source>&amp;Export Channels...</source>
         <translation>&amp;Export Channels...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="310"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="312"/>
         <source>Co&amp;mpare With...</source>
         <translation>Co&amp;mpare With...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="318"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="320"/>
         <source>&amp;Read</source>
         <translation>&amp;Read</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="324"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="326"/>
         <source>&amp;Write</source>
         <translation>&amp;Write</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="329"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="331"/>
         <source>&amp;Verify</source>
         <translation>&amp;Verify</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="330"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="332"/>
         <source>Program &amp;Many Radios...</source>
         <translation>Program &amp;Many Radios...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="186"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="188"/>
         <source>Print Pre&amp;view</source>
         <translation>Print Pre&amp;view</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="189"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="191"/>
         <source>Product Inform&amp;ation</source>
         <translation>Product Inform&amp;ation</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="190"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="192"/>
         <source>C&amp;hannel Information</source>
         <translation>C&amp;hannel Information</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="192"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="194"/>
         <source>Optional F&amp;eatures</source>
         <translation>Optional F&amp;eatures</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="199"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="201"/>
         <source>DT&amp;MF</source>
         <translation>DT&amp;MF</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="206"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="208"/>
         <source>M&amp;SK</source>
         <translation>M&amp;SK</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="212"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="214"/>
         <source>Two T&amp;one</source>
         <translation>Two T&amp;one</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="219"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="221"/>
         <source>&amp;Key Assignment</source>
         <translation>&amp;Key Assignment</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="280"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="282"/>
         <source>Mo&amp;ve Up</source>
         <translation>Mo&amp;ve Up</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="312"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="314"/>
         <source>C&amp;hannel Edit...</source>
         <translation>C&amp;hannel Edit...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="331"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="333"/>
         <source>&amp;High Power Debug</source>
         <translation>&amp;High Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="334"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="336"/>
         <source>&amp;Low Power Debug</source>
         <translation>&amp;Low Power Debug</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="337"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="339"/>
         <source>&amp;Com Setup</source>
         <translation>&amp;Com Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="340"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="342"/>
         <source>&amp;Language</source>
         <translation>&amp;Language</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="342"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="344"/>
         <source>&amp;Toolbar</source>
         <translation>&amp;Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="348"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="350"/>
         <source>&amp;Status Bar</source>
         <translation>&amp;Status Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="354"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="356"/>
         <source>Control &amp;Bar</source>
         <translation>Control &amp;Bar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="359"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="361"/>
         <source>&amp;Help Topics</source>
         <translation>&amp;Help Topics</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="360"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="362"/>
         <source>&amp;About ...</source>
         <translation>&amp;About ...</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="362"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="364"/>
         <source>Next Pane</source>
         <translation>Next Pane</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="368"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="370"/>
         <source>Previous Pane</source>
         <translation>Previous Pane</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="376"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="378"/>
         <source>Next Window</source>
         <translation>Next Window</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="382"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="384"/>
         <source>Previous Window</source>
         <translation>Previous Window</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="389"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="391"/>
         <source>Help</source>
         <translation>Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="424"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="426"/>
         <source>Toolbar</source>
         <translation>Toolbar</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="439"/>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="637"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="441"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="639"/>
         <source>Ready</source>
         <translation>Ready</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="469"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="471"/>
         <source>&amp;File</source>
         <translation>&amp;File</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="491"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="493"/>
         <source>&amp;Edit</source>
         <translation>&amp;Edit</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="503"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="505"/>
         <source>&amp;Program</source>
         <translation>&amp;Program</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="510"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="512"/>
         <source>&amp;Setup</source>
         <translation>&amp;Setup</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="514"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="516"/>
         <source>&amp;View</source>
         <translation>&amp;View</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="523"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="525"/>
         <source>&amp;Help</source>
         <translation>&amp;Help</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="623"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="625"/>
         <source>%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 is still open, with changes not saved; its window is closed: Channel Information or the Window menu shows it again.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="627"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="629"/>
         <source>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</source>
         <translation>%1 is still open; its window is closed: Channel Information or the Window menu shows it again.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="635"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="637"/>
         <source>%1 now holds the radio read on %2 at %3, not saved yet.</source>
         <translation>%1 now holds the radio read on %2 at %3, not saved yet.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="642"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="644"/>
         <source>&amp;Window</source>
         <translation>&amp;Window</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="659"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="661"/>
         <source>(window closed)</source>
         <translation>(window closed)</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="808"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="810"/>
         <source>There is nothing to print: no section is chosen, or the channels have no used channel.</source>
         <translation>There is nothing to print: no section is chosen, or the channels have no used channel.</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="844"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="849"/>
         <source>The report went to %1</source>
         <translation>The report went to %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="882"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="904"/>
         <source>The new language could not be saved: %1</source>
         <translation>The new language could not be saved: %1</translation>
     </message>
     <message>
-        <location filename="../../src/shell/ui/CMainFrame.cpp" line="924"/>
+        <location filename="../../src/app/CMainFrame.cpp" line="946"/>
         <source>Could not start %1. Start Zemtar again to use the new language.</source>
         <translation>Could not start %1. Start Zemtar again to use the new language.</translation>
     </message>
@@ -1017,12 +1022,17 @@ and %1 more</translation>
 <context>
     <name>zemtar::ui::CPrintListDlg</name>
     <message>
-        <location filename="../../src/print/ui/CPrintListDlg.cpp" line="29"/>
+        <location filename="../../src/print/ui/CPrintListDlg.cpp" line="24"/>
+        <source>Radio Info (model, band, side key, file, date)</source>
+        <translation>Radio Info (model, band, side key, file, date)</translation>
+    </message>
+    <message>
+        <location filename="../../src/print/ui/CPrintListDlg.cpp" line="32"/>
         <source>Select All</source>
         <translation>Select All</translation>
     </message>
     <message>
-        <location filename="../../src/print/ui/CPrintListDlg.cpp" line="30"/>
+        <location filename="../../src/print/ui/CPrintListDlg.cpp" line="33"/>
         <source>Clear All</source>
         <translation>Clear All</translation>
     </message>
@@ -1148,7 +1158,7 @@ and %1 more</translation>
 <context>
     <name>zemtar::ui::CZemtarDoc</name>
     <message>
-        <location filename="../../src/shell/ui/CZemtarDoc.cpp" line="18"/>
+        <location filename="../../src/shell/ui/CZemtarDoc.cpp" line="24"/>
         <source>Untitled</source>
         <translation>Untitled</translation>
     </message>
@@ -1156,17 +1166,17 @@ and %1 more</translation>
 <context>
     <name>zemtar::ui::CZemtarView</name>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="36"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="38"/>
         <source>Channels</source>
         <translation>Channels</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="146"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="148"/>
         <source>The band in this memory is not valid: frequencies are checked against the radio&apos;s band, %1.</source>
         <translation>The band in this memory is not valid: frequencies are checked against the radio's band, %1.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarView.cpp" line="148"/>
+        <location filename="../../src/channels/ui/CZemtarView.cpp" line="150"/>
         <source>The band in this memory is not valid: frequencies are checked against the receive range only.</source>
         <translation>The band in this memory is not valid: frequencies are checked against the receive range only.</translation>
     </message>

@@ -1,6 +1,6 @@
 // zemtar: the radio programming application.
+#include "CZemtarApp.h"
 #include "shell/ui/AppGlobals.h"
-#include "shell/ui/CZemtarApp.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,5 +1,7 @@
 #include "ChannelValues.h"
 
+#include "fields/Field.h"
+
 namespace zemtar::values {
 
 namespace {
@@ -55,6 +57,17 @@ std::optional<unsigned> value(int column, const QString& text)
             if (t && text == QString::fromUtf8(t))
                 return c.value;
     return std::nullopt;
+}
+
+std::optional<QString> listedText(int column, const QString& text)
+{
+    QStringList texts;
+    for (const Choice& c : choices(column))
+        for (const char* t : {c.en, c.zh, c.enShown, c.alias})
+            if (t && !texts.contains(QString::fromUtf8(t)))
+                texts << QString::fromUtf8(t);
+    const int i = fields::matchItem(texts, text);
+    return i >= 0 ? std::optional<QString>(texts[i]) : std::nullopt;
 }
 
 std::optional<unsigned> valueOtherwise(int column)

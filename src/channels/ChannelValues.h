@@ -29,6 +29,9 @@ QStringList entries(int column, Language lang);
 QString text(int column, unsigned value, Language lang);
 // The stored value a text stands for, in either language; nothing for a text no choice has.
 std::optional<unsigned> value(int column, const QString& text);
+// The text of a choice as the list spells it, for a text typed in any case where it names that
+// choice alone ("low" is "Low"); nothing for a text no choice has.
+std::optional<QString> listedText(int column, const QString& text);
 // The value stored for a text no choice has (an emptied row's cells): nothing keeps the bits.
 std::optional<unsigned> valueOtherwise(int column);
 

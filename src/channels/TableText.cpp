@@ -1,5 +1,7 @@
 #include "TableText.h"
 
+#include "fields/Field.h"
+
 #include <QSet>
 
 #include <algorithm>
@@ -100,10 +102,16 @@ bool firstLineHasTab(const QString& text)
     return false;
 }
 
-// A tone the table's lists offer, in either language.
-bool isListedTone(const QString& text)
+// A tone the table's lists offer, in either language, as the list spells it ("d023n" is D023N).
+std::optional<QString> listedTone(const QString& text)
 {
-    return tone::list(Language::English).contains(text) || tone::list(Language::Chinese).contains(text);
+    for (Language l : {Language::English, Language::Chinese})
+        if (const int i = fields::matchItem(tone::list(l), text, Qt::CaseSensitive); i >= 0)
+            return tone::list(l)[i];
+    for (Language l : {Language::English, Language::Chinese})
+        if (const int i = fields::matchItem(tone::list(l), text, Qt::CaseInsensitive); i >= 0)
+            return tone::list(l)[i];
+    return std::nullopt;
 }
 
 bool isPrintableAscii(const QString& s)
@@ -180,23 +188,26 @@ RowCheck checkRow(const QStringList& fields, BandLimits limits, Language message
                        .arg(quoted(txText), r.cells[ColTx]);
 
     for (int c = ColDecode; c < kFieldCount; ++c) {
-        const QString v = field(c);
+        QString v = field(c);
         if (v.isEmpty())
             continue; // the new-channel default
         const QString column = ChannelTable::header(c, Language::English).trimmed();
         const EditorKind kind = columns::info(c).editor;
         if (kind == EditorKind::ToneList) {
-            if (!isListedTone(v))
+            if (const auto listed = listedTone(v))
+                v = *listed;
+            else
                 refuse(c, QStringLiteral("%1 is not a tone of the radio's lists (%2 column)").arg(quoted(v), column));
         } else if (kind == EditorKind::Text) {
             if (v.size() > int(map::rec::kNameSize) || !isPrintableAscii(v))
                 refuse(c,
                        QStringLiteral("channel name %1 must be at most 8 printable ASCII characters").arg(quoted(v)));
+        } else if (const auto listed = values::listedText(c, v)) {
+            v = *listed;
         } else {
-            if (!values::value(c, v))
-                refuse(c, QStringLiteral("%1 is not a choice of the %2 column (%3)")
-                              .arg(quoted(v), column,
-                                   ChannelTable::listEntries(c, Language::English).join(QStringLiteral(", "))));
+            refuse(c, QStringLiteral("%1 is not a choice of the %2 column (%3)")
+                          .arg(quoted(v), column,
+                               ChannelTable::listEntries(c, Language::English).join(QStringLiteral(", "))));
         }
         r.cells[std::size_t(c)] = v;
     }

@@ -93,11 +93,14 @@ int cmdFleet(const Args& a)
     // The log is the only record of which unit went into which radio: no radio is touched
     // unless it, and the folder for the images, can be written.
     const QString outDir = a.value(QStringLiteral("out")).value_or(QString());
-    if (const auto why = fleet::prepareOutputs(logPath, outDir)) {
+    fleet::LogStart logStart;
+    if (const auto why = fleet::prepareOutputs(logPath, outDir, &logStart)) {
         err(*why);
         err(QStringLiteral("Nothing was written to any radio."));
         return FileError;
     }
+    if (logStart.headerUpdated)
+        err(fleet::logStartNote(logPath, logStart));
 
     fleet::Job::Options options;
     options.ports = ports;

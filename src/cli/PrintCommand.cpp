@@ -2,10 +2,14 @@
 #include "CliCommon.h"
 
 #include "channels/ChannelTable.h"
+#include "editors/ProductInfo.h"
 #include "image/AtomicFile.h"
 #include "image/DataFile.h"
 #include "print/PainterCanvas.h"
 #include "shell/CIniFile.h"
+
+#include <QDateTime>
+#include <QFileInfo>
 
 namespace zemtar::cli {
 
@@ -25,8 +29,9 @@ int cmdPrint(const Args& a)
     report::Selection on = report::defaultSelection();
     if (auto list = a.value(QStringLiteral("sections"))) {
         on = {};
-        static const QStringList names = {QStringLiteral("dtmf"), QStringLiteral("msk"), QStringLiteral("optional"),
-                                          QStringLiteral("2tone"), QStringLiteral("channels")};
+        static const QStringList names = {QStringLiteral("dtmf"),     QStringLiteral("msk"),
+                                          QStringLiteral("optional"), QStringLiteral("2tone"),
+                                          QStringLiteral("channels"), QStringLiteral("radio")};
         for (const QString& item : list->split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             const QString n = item.trimmed().toLower();
             if (n == QStringLiteral("all")) {
@@ -37,7 +42,7 @@ int cmdPrint(const Args& a)
             if (i < 0)
                 return usageError(
                     QStringLiteral("print"),
-                    QStringLiteral("--sections takes dtmf, msk, optional, 2tone, channels or all, not \"%1\"")
+                    QStringLiteral("--sections takes dtmf, msk, optional, 2tone, channels, radio or all, not \"%1\"")
                         .arg(item));
             on[std::size_t(i)] = true;
         }
@@ -66,6 +71,9 @@ int cmdPrint(const Args& a)
     in.lang = lang;
     in.owner = setupIni().GetValue(lang == Language::Chinese ? QStringLiteral("Chinese") : QStringLiteral("English"),
                                    QStringLiteral("Copyrights Owner"));
+    in.models = productinfo::modelNames(setupIni());
+    in.fileName = QFileInfo(a.positional[0]).fileName();
+    in.printed = QDateTime::currentDateTime();
     if (!report::writePdf(a.positional[1], layout, in, size, &error)) {
         err(error);
         return FileError;
@@ -80,8 +88,10 @@ const Command printCommand{"print",
                            "Usage: zemtar-cli print FILE.dat OUT.pdf [--sections LIST] [--language English|Chinese]\n"
                            "                        [--page-size A4|Letter]\n"
                            "Writes the printed report of FILE.dat as a PDF file. LIST is a comma-separated\n"
-                           "choice of dtmf, msk, optional, 2tone, channels, or all (default: optional,channels,\n"
-                           "as the print dialog proposes). The footer names the \"Copyrights Owner\" of Setup.ini.\n"
+                           "choice of dtmf, msk, optional, 2tone, channels, radio, or all (default:\n"
+                           "optional,channels, as the print dialog proposes). radio is the whole radio on one\n"
+                           "page: model, band, side key, the file's name and the date printed. The footer\n"
+                           "names the \"Copyrights Owner\" of Setup.ini.\n"
                            "A selection with no page to print writes nothing (exit status 2).\n",
                            {QStringLiteral("sections"), QStringLiteral("language"), QStringLiteral("page-size")},
                            {},

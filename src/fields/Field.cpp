@@ -59,6 +59,23 @@ long parseFixed(const QString& text, int decimals)
     return negative ? -v : v;
 }
 
+int matchItem(const QStringList& items, const QString& text, Qt::CaseSensitivity cs)
+{
+    int found = -1;
+    int matches = 0;
+    for (int k = 0; k < items.size(); ++k)
+        if (items[k].compare(text, cs) == 0 && matches++ == 0)
+            found = k;
+    // Equal texts are one item however often a list holds them; equal ignoring case, only alone.
+    return matches == 1 || (matches > 1 && cs == Qt::CaseSensitive) ? found : -1;
+}
+
+int matchItem(const QStringList& items, const QString& text)
+{
+    const int exact = matchItem(items, text, Qt::CaseSensitive);
+    return exact >= 0 ? exact : matchItem(items, text, Qt::CaseInsensitive);
+}
+
 QString formatFixed(long v, int decimals)
 {
     long scale = 1;
@@ -264,13 +281,7 @@ Page::Accepted Page::accept(int i, const QString& value, const QStringList& page
             for (Language l : {Language::English, Language::Chinese}) {
                 Context c = ctx;
                 c.lang = l;
-                const QStringList items = f.items(c);
-                int found = -1;
-                int matches = 0;
-                for (int k = 0; k < items.size(); ++k)
-                    if (items[k].compare(value, cs) == 0 && matches++ == 0)
-                        found = k;
-                if (matches == 1 || (matches > 1 && cs == Qt::CaseSensitive))
+                if (const int found = matchItem(f.items(c), value, cs); found >= 0)
                     return {f.items(ctx).at(found), {}};
             }
         }

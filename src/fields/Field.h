@@ -97,6 +97,13 @@ QString checkText(bool on, Language lang);
 // True / false for "On"/"开" and "Off"/"关" ("on", "OFF" too); nullopt for any other text.
 std::optional<bool> parseCheck(const QString& text);
 
+// The item of a list a typed text names, or -1. Exact texts first; a text in another case
+// names the one item it equals ignoring case ("low" is Low, "carrier only" is Carrier Only), and
+// nothing where two items differ from it only in case (in a list of "a" and "A", "a" is "a").
+// `cs` alone: only that comparison.
+int matchItem(const QStringList& items, const QString& text);
+int matchItem(const QStringList& items, const QString& text, Qt::CaseSensitivity cs);
+
 // Decimal number of the leading digits (a leading "-" counts), 0 when there are none, as
 // the dialogs convert their texts.
 long leadingNumber(const QString& text);

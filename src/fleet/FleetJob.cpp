@@ -36,6 +36,14 @@ QString logHeader()
                                tabletext::Format::Csv);
 }
 
+QString earlierLogHeader()
+{
+    return tabletext::joinLine({QStringLiteral("Started"), QStringLiteral("Ended"), QStringLiteral("Unit"),
+                                QStringLiteral("Port"), QStringLiteral("Radio"), QStringLiteral("Result"),
+                                QStringLiteral("Message")},
+                               tabletext::Format::Csv);
+}
+
 QString logLine(const LogEntry& e)
 {
     return tabletext::joinLine({e.started, e.ended, e.unit, e.port, e.identity, e.result, e.message, e.model, e.band,
@@ -92,7 +100,52 @@ bool appendLogLine(const QString& path, const QString& line, QString* error)
     return ok;
 }
 
-std::optional<QString> prepareOutputs(const QString& logPath, const QString& outDir)
+namespace {
+
+// The lines of a log below its header must match it: a log of today's layout is appended to
+// as it is, one with the earlier header gets today's, anything else is not a fleet log. A
+// last line without its line break gets one, so that the next line does not run into it.
+std::optional<QString> checkLogHeader(const QString& logPath, LogStart* start)
+{
+    // A log of a hundred thousand units is some tens of megabytes.
+    constexpr qint64 kMaxLogSize = qint64(512) << 20;
+    QByteArray bytes;
+    QString error;
+    if (!readFileBounded(logPath, kMaxLogSize, &bytes, &error))
+        return QStringLiteral("Cannot read the log %1: %2").arg(logPath, error);
+    const QByteArray bom("\xEF\xBB\xBF");
+    const qsizetype skip = bytes.startsWith(bom) ? bom.size() : 0;
+    const qsizetype end = bytes.indexOf('\n', skip);
+    const QString first = QString::fromUtf8(bytes.mid(skip, end < 0 ? -1 : end - skip)).trimmed();
+    QByteArray fixed;
+    if (first == logHeader()) {
+        if (!bytes.endsWith('\n'))
+            fixed = bytes + '\n';
+    } else if (first == earlierLogHeader()) {
+        const QByteArray rest = end < 0 ? QByteArray() : bytes.mid(end + 1);
+        const bool crlf = end > 0 && bytes[end - 1] == '\r';
+        fixed = bytes.left(skip) + logHeader().toUtf8() + (crlf ? "\r\n" : "\n") + rest;
+        if (!fixed.endsWith('\n'))
+            fixed += '\n';
+        if (start) {
+            start->headerUpdated = true;
+            start->earlierLines = 0;
+            for (const tabletext::Line& l : tabletext::parse(QString::fromUtf8(rest)))
+                start->earlierLines += l.fields.size() > 1 ? 1 : 0;
+        }
+    } else {
+        return QStringLiteral("%1 is not a fleet log (its first line is not the log's header): choose another file; "
+                              "this one was left as it was.")
+            .arg(logPath);
+    }
+    if (!fixed.isEmpty() && !writeFileAtomically(logPath, fixed, &error))
+        return QStringLiteral("Cannot write the log %1: %2").arg(logPath, error);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<QString> prepareOutputs(const QString& logPath, const QString& outDir, LogStart* start)
 {
     // The folder first: a refused job leaves no log behind.
     if (!outDir.isEmpty()) {
@@ -111,8 +164,21 @@ std::optional<QString> prepareOutputs(const QString& logPath, const QString& out
         const QByteArray header = logHeader().toUtf8() + '\n';
         if (log.write(header) != header.size() || !log.flush())
             return QStringLiteral("Cannot write the log %1: %2.").arg(logPath, log.errorString());
+        return std::nullopt;
     }
-    return std::nullopt;
+    log.close();
+    return checkLogHeader(logPath, start);
+}
+
+QString logStartNote(const QString& logPath, const LogStart& start)
+{
+    if (!start.headerUpdated)
+        return {};
+    return QStringLiteral("The log %1 had the earlier seven-column header: it now names all %2 columns; its %3 "
+                          "earlier line(s) are kept as they were, with the new columns empty.")
+        .arg(logPath)
+        .arg(tabletext::parse(logHeader()).value(0).fields.size())
+        .arg(start.earlierLines);
 }
 
 namespace {

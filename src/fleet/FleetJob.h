@@ -48,10 +48,24 @@ QSet<QString> doneUnits(const QString& logText);
 // Appends one line to the log with one write and flushes it to the disk, so that a job cut
 // short leaves whole lines only. Writes the header first when the file is new or empty.
 bool appendLogLine(const QString& path, const QString& line, QString* error);
+// The header of the logs written before the model, band, template, checksum and values
+// columns: the first seven columns of today's.
+QString earlierLogHeader();
+// What preparing found in a log that exists already.
+struct LogStart {
+    // The log had the earlier seven-column header; it now has today's header over the same
+    // lines, whose last five columns are empty.
+    bool headerUpdated = false;
+    int earlierLines = 0; // the lines below the header, kept byte for byte
+};
 // Makes sure the job's record can be kept before any radio is touched: the log is opened
 // (created, with its header, when new) and the folder for the units' images (when not
-// empty) is made and tried with a file. Gives the reason when either cannot be.
-std::optional<QString> prepareOutputs(const QString& logPath, const QString& outDir);
+// empty) is made and tried with a file. Gives the reason when either cannot be. A log with
+// the earlier header gets today's (replacing the file whole, so that a failure leaves it as
+// it was); a file with any other first line is not a fleet log and is refused untouched.
+std::optional<QString> prepareOutputs(const QString& logPath, const QString& outDir, LogStart* start = nullptr);
+// The command line's note of an updated header.
+QString logStartNote(const QString& logPath, const LogStart& start);
 
 // Writes `image` to the radio on `port` and reads it back to compare the written bytes.
 // `progress` gets 0..(2 x 191) over the write and the read. `differences` lists what the radio

@@ -199,6 +199,29 @@ void drawTwoToneEncode(Canvas& c, const Units& u, const Input& in)
     }
 }
 
+// The whole radio on one sheet: what the radio is, its side key, and which file printed on
+// which day, so that a customer's sheet can be matched to the dealer's file later.
+void drawRadio(Canvas& c, const Units& u, const Input& in)
+{
+    const Context ctx{in.lang};
+    const Language l = in.lang;
+    opening(c, u, pick(l, "Radio Information", "电台信息"));
+    const fields::Page product = editors::productInfoPage(in.models);
+    const QStringList p = product.printTexts(*in.image, ctx);
+    c.text(6 * u.H, -4 * u.B, product.name(l));
+    rows(c, u, 9 * u.H, 30 * u.H,
+         {{5, product.field(editors::pi::Type).printLabel(l), p[editors::pi::Type]},
+          {6, product.field(editors::pi::Band).printLabel(l), band::text(band::read(*in.image))}});
+    const fields::Page& keys = editors::keyAssignPage();
+    c.text(6 * u.H, -8 * u.B, keys.name(l));
+    fieldRows(c, u, 9 * u.H, 30 * u.H, keys, keys.printTexts(*in.image, ctx), l, {{9, 0}});
+    c.text(6 * u.H, -11 * u.B, pick(l, "File", "文件"));
+    rows(c, u, 9 * u.H, 30 * u.H,
+         {{12, pick(l, "File Name:", "文件名:"), in.fileName},
+          {13, pick(l, "Printed:", "打印时间:"),
+           in.printed.isValid() ? in.printed.toString(QStringLiteral("yyyy-MM-dd HH:mm")) : QString()}});
+}
+
 constexpr int kChannelBlockLines = 10;
 
 void drawChannels(Canvas& c, const Units& u, const Layout& layout, int page, const Input& in)
@@ -237,8 +260,12 @@ void drawChannels(Canvas& c, const Units& u, const Layout& layout, int page, con
 
 QString sectionCheckText(int section, Language lang)
 {
-    static const char* texts[][2] = {
-        {"DTMF", "DTMF"}, {"MSK", "MSK"}, {"Optional", "可选功能"}, {"2-Tone", "两音"}, {"Channel Info", "信道信息"}};
+    static const char* texts[][2] = {{"DTMF", "DTMF"},
+                                     {"MSK", "MSK"},
+                                     {"Optional", "可选功能"},
+                                     {"2-Tone", "两音"},
+                                     {"Channel Info", "信道信息"},
+                                     {"Radio Info", "电台信息"}};
     return section >= 0 && section < SectionCount ? pick(lang, texts[section][0], texts[section][1]) : QString();
 }
 
@@ -266,40 +293,46 @@ Layout paginate(const Selection& on, const ChannelTable& table)
     // the last): a page that is not full runs to the end of the table.
     while (int(l.channelEnds.size()) < channelPages + 1)
         l.channelEnds.push_back(kLastRow);
-    l.pages = {1, 1, 1, 2, channelPages};
-    for (int s = 0; s < SectionCount; ++s)
-        if (on[std::size_t(s)])
-            l.total += l.pages[std::size_t(s)];
-    l.beforeChannels = l.total - (on[Channels] ? channelPages : 0);
+    l.pages = {1, 1, 1, 2, channelPages, 1};
+    for (int s = 0; s < SectionCount; ++s) {
+        if (!on[std::size_t(s)])
+            continue;
+        l.total += l.pages[std::size_t(s)];
+        if (s < Channels)
+            l.beforeChannels += l.pages[std::size_t(s)];
+    }
     return l;
 }
 
 PageRef pageAt(const Layout& layout, int p)
 {
-    int printed = 0, skipped = 0;
+    // The printed pages run through the chosen sections in order; page k of a section is its
+    // k-th page.
+    int before = 0;
     for (int s = 0; s < SectionCount; ++s) {
-        if (layout.on[std::size_t(s)])
-            printed += layout.pages[std::size_t(s)];
-        else
-            skipped += layout.pages[std::size_t(s)];
-        if (printed >= p)
-            break;
+        if (!layout.on[std::size_t(s)])
+            continue;
+        const int k = p - before;
+        before += layout.pages[std::size_t(s)];
+        if (p > before)
+            continue;
+        switch (Section(s)) {
+        case Dtmf:
+            return {PageKind::Dtmf, 0};
+        case Msk:
+            return {PageKind::Msk, 0};
+        case Optional:
+            return {PageKind::Optional, 0};
+        case TwoTone:
+            return {k == 1 ? PageKind::TwoToneDecode : PageKind::TwoToneEncode, 0};
+        case Channels:
+            return {PageKind::Channels, k};
+        case Radio:
+        case SectionCount:
+            return {PageKind::Radio, 0};
+        }
     }
-    const int a = p + skipped; // the page's number in the full report
-    switch (a) {
-    case 1:
-        return {PageKind::Dtmf, 0};
-    case 2:
-        return {PageKind::Msk, 0};
-    case 3:
-        return {PageKind::Optional, 0};
-    case 4:
-        return {PageKind::TwoToneDecode, 0};
-    case 5:
-        return {PageKind::TwoToneEncode, 0};
-    default:
-        return {PageKind::Channels, p - layout.beforeChannels};
-    }
+    return {PageKind::Channels, 0}; // past the last page: a bare frame
 }
 
 void drawPage(Canvas& c, const Layout& layout, int p, const Input& in)
@@ -327,6 +360,9 @@ void drawPage(Canvas& c, const Layout& layout, int p, const Input& in)
         break;
     case PageKind::Channels:
         drawChannels(c, u, layout, ref.channelPage, in);
+        break;
+    case PageKind::Radio:
+        drawRadio(c, u, in);
         break;
     }
     // The footer, in the body font the section left selected.

@@ -6,19 +6,24 @@
 #include "channels/ChannelTable.h"
 #include "image/RadioImage.h"
 
+#include <QDateTime>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <vector>
 
 namespace zemtar::report {
 
-enum Section : int { Dtmf, Msk, Optional, TwoTone, Channels, SectionCount };
+// The five sections of the radio's settings and channels, then the page of the whole radio
+// (model, band, side key, the file and the date printed) a dealer hands a customer with them.
+enum Section : int { Dtmf, Msk, Optional, TwoTone, Channels, Radio, SectionCount };
 using Selection = std::array<bool, SectionCount>;
 
-// The section titles of the PrintList dialog's check boxes, in the window's language.
+// The section titles of the PrintList dialog's check boxes, in the window's language (the
+// whole-radio box's text is the dialog's own).
 QString sectionCheckText(int section, Language lang = Language::English);
-// The dialog's defaults: Optional and Channel Info.
+// The dialog's defaults: Optional and Channel Info; the whole-radio page is asked for.
 Selection defaultSelection();
 
 inline constexpr int kChannelsPerPage = 5;
@@ -36,7 +41,7 @@ struct Layout {
 
 Layout paginate(const Selection& on, const ChannelTable& table);
 
-enum class PageKind { Dtmf, Msk, Optional, TwoToneDecode, TwoToneEncode, Channels };
+enum class PageKind { Dtmf, Msk, Optional, TwoToneDecode, TwoToneEncode, Channels, Radio };
 struct PageRef {
     PageKind kind = PageKind::Optional;
     int channelPage = 0; // 1-based, for Channels
@@ -68,6 +73,11 @@ struct Input {
     QString owner; // "Copyrights Owner" of the settings file, for the footer
     int widthTwips = 0;
     int heightTwips = 0;
+    // For the whole-radio page: the model names of Setup.ini (the image's radio type indexes
+    // them), the name the document is known by and when the report is printed.
+    QStringList models;
+    QString fileName;
+    QDateTime printed;
 };
 
 // Draws page p of the job: the frame (rules and footer) and the page of its section.

@@ -1,4 +1,5 @@
 #include "channels/TableText.h"
+#include "fields/Field.h"
 #include "fleet/Units.h"
 
 #include <gtest/gtest.h>
@@ -98,6 +99,40 @@ TEST(TableText, ImportStoresChangedRowsWithDefaultsForEmptyCells)
         EXPECT_EQ(t.cell(kLastRow, c), u8(fr[c])) << c;
     // Row 2 was not in the table: untouched.
     EXPECT_EQ(img.toByteArray().mid(24, 24), before.toByteArray().mid(24, 24));
+}
+
+TEST(TableText, ListTextsAndTonesAreTakenInAnyCase)
+{
+    // Typed in another case, a text is the one item it names; the table shows the list's spelling.
+    RadioImage img = sampleImage();
+    const ImportResult r =
+        importInto(img, u8("3\t144.0125\t\td023n\tnone\tGATE\tlow\tNARROW\tno\tboth\tcarrier only\t2-TONE\n"
+                           "4\t144.025\t\tD023I\t67.0\t\tHIGH\twide\tYES\tbot\tqt/dqt\tdtmf\n"));
+    ASSERT_TRUE(r.ok()) << r.problems.join(u'\n').toStdString();
+    ChannelTable t;
+    t.fillFromImage(img, Language::English);
+    const char* row3[] = {"D023N", "None", "GATE", "Low", "Narrow", "No", "Both", "Carrier Only", "2-Tone"};
+    const char* row4[] = {"D023I", "67.0", "", "High", "Wide", "Yes", "BOT", "QT/DQT", "DTMF"};
+    for (int c = ColDecode; c <= ColSignal; ++c) {
+        EXPECT_EQ(t.cell(3, c), u8(row3[c - ColDecode])) << c;
+        EXPECT_EQ(t.cell(4, c), u8(row4[c - ColDecode])) << c;
+    }
+    // A text no item has in any case is still refused, and nothing is imported.
+    RadioImage again = img;
+    const ImportResult bad = importInto(again, u8("5\t145\t\t\t\t\tlo\t\t\t\t\t\n"));
+    ASSERT_FALSE(bad.ok());
+    EXPECT_TRUE(bad.problems.join(u'\n').contains(u8("\"lo\" is not a choice of the Power column")));
+    EXPECT_EQ(again, img);
+
+    // The shared rule: exact first, another case only where it names one item alone.
+    const QStringList items{u8("a"), u8("A"), u8("Low"), u8("Carrier Only")};
+    struct {
+        const char* text;
+        int index;
+    } cases[] = {{"a", 0}, {"A", 1}, {"LOW", 2}, {"low", 2}, {"CARRIER ONLY", 3}, {"b", -1}, {"Lo", -1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(fields::matchItem(items, u8(c.text)), c.index) << c.text;
+    EXPECT_EQ(fields::matchItem({u8("ab"), u8("AB")}, u8("Ab")), -1); // two items differ from it in case only
 }
 
 TEST(TableText, AnyProblemRefusesTheWholeImportAndNamesEachLine)

@@ -205,9 +205,17 @@ if command -v pdftotext >/dev/null; then
   has r.txt "145.12500"
   expect_rc 0 "print all in Chinese" "$CLI" print p.dat rz.pdf --sections all --language Chinese --page-size Letter
   pdftotext rz.pdf rz.txt
-  has rz.txt "Page 6 of 6"
+  has rz.txt "Page 7 of 7"
   has rz.txt "信道信息"
   has rz.txt "背光灯颜色:"
+  has rz.txt "电台信息"
+  expect_rc 0 "print the whole-radio page" "$CLI" print p.dat rr.pdf --sections RADIO
+  pdftotext rr.pdf rr.txt
+  has rr.txt "Page 1 of 1"
+  has rr.txt "144-145MHz"
+  has rr.txt "Option Singalling Call"
+  has rr.txt "p.dat"
+  has rr.txt "$(date +%Y-%m-%d)"
 fi
 expect_rc 3 "print into a missing folder" "$CLI" print p.dat no/such/dir/r.pdf
 

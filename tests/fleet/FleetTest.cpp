@@ -231,6 +231,53 @@ TEST(FleetLog, LinesRoundTripAndOnlyOkCountsAsDone)
     EXPECT_FALSE(appendLogLine(dir.filePath(QStringLiteral("no/such/log.csv")), logLine(e), nullptr));
 }
 
+TEST(FleetLog, AnEarlierHeaderIsBroughtUpToDateAndAForeignFileIsRefused)
+{
+    QTemporaryDir dir;
+    const QString log = dir.filePath(QStringLiteral("log.csv"));
+    LogEntry e;
+    e.unit = QStringLiteral("3001");
+    e.result = QStringLiteral("ok");
+    // The earlier layout, with CR LF line ends as a spreadsheet saves them: the rows stay byte
+    // for byte under today's header, and still count as done.
+    const QByteArray rows =
+        "2025-11-05T10:00:00+01:00,2025-11-05T10:01:10+01:00,0999,com1,55 35,ok,written\r\n"
+        "2025-11-05T10:02:00+01:00,2025-11-05T10:03:10+01:00,1000,com1,55 35,failed,\"no, answer\"\r\n";
+    test::writeAll(log, earlierLogHeader().toUtf8() + "\r\n" + rows);
+    LogStart start;
+    ASSERT_EQ(prepareOutputs(log, {}, &start), std::nullopt);
+    EXPECT_TRUE(start.headerUpdated);
+    EXPECT_EQ(start.earlierLines, 2);
+    EXPECT_TRUE(logStartNote(log, start).contains(QStringLiteral("its 2 earlier line(s) are kept")));
+    ASSERT_TRUE(appendLogLine(log, logLine(e), nullptr));
+    QByteArray text = test::readAll(log);
+    EXPECT_EQ(text, logHeader().toUtf8() + "\r\n" + rows + logLine(e).toUtf8() + "\n");
+    EXPECT_EQ(doneUnits(QString::fromUtf8(text)), (QSet<QString>{QStringLiteral("0999"), QStringLiteral("3001")}));
+    // Once up to date, it is appended to as it is.
+    start = {};
+    ASSERT_EQ(prepareOutputs(log, {}, &start), std::nullopt);
+    EXPECT_FALSE(start.headerUpdated);
+    EXPECT_EQ(test::readAll(log), text);
+
+    // A last line without its line break gets one: the next line does not run into it.
+    const QString cut = dir.filePath(QStringLiteral("cut.csv"));
+    test::writeAll(cut, logHeader().toUtf8() + "\n" + logLine(e).toUtf8());
+    ASSERT_EQ(prepareOutputs(cut, {}), std::nullopt);
+    ASSERT_TRUE(appendLogLine(cut, logLine(e), nullptr));
+    EXPECT_EQ(tabletext::parse(QString::fromUtf8(test::readAll(cut))).size(), 3);
+
+    // Not a fleet log: refused, and left exactly as it was.
+    for (const QByteArray& foreign :
+         {QByteArray("Name,Phone\nBob,123\n"), QByteArray("Started,Ended\n"), QByteArray("\n\n")}) {
+        const QString other = dir.filePath(QStringLiteral("other.csv"));
+        test::writeAll(other, foreign);
+        const auto why = prepareOutputs(other, {});
+        ASSERT_TRUE(why) << foreign.constData();
+        EXPECT_TRUE(why->contains(QStringLiteral("is not a fleet log"))) << qPrintable(*why);
+        EXPECT_EQ(test::readAll(other), foreign);
+    }
+}
+
 // ---- The real programs against simulated radios ----
 
 namespace {

@@ -4,8 +4,11 @@
 - Core code (every folder but */ui, app) never includes a window header or a ui folder.
 - image/ includes only image/ (and Qt and the standard library).
 - The core subsystems form layers: each includes only those below it.
-- A ui folder includes core code, its own ui and the shell's ui (the frame that hosts
-  everything); the exceptions listed in ALLOWED are known and named.
+- A ui folder includes core code, its own ui and the shell's ui (what every window shares:
+  the document, message boxes, help, the globals); the exceptions listed in ALLOWED are known
+  and named.
+- shell/ and shell/ui never include a window folder (channels/ui, editors/ui, ...).
+- app/ (the frame, the application, the document manager) is the top: nothing else includes it.
 Exit status 1 on any violation."""
 import pathlib, re, sys
 
@@ -49,6 +52,10 @@ for f in sorted(SRC.rglob("*")):
         if ui and target_ui and target_sub != sub and sub != "shell":
             if target_sub != "shell" and f"{target_sub}/ui" not in ALLOWED.get(f"{sub}/ui", set()):
                 problems.append(f"{rel}: {sub}/ui includes {inc}")
+        if sub == "shell" and target_ui and target_sub != "shell":
+            problems.append(f"{rel}: shell{'/ui' if ui else ''} includes the window folder of {inc}")
+        if target_sub == "app" and sub != "app":
+            problems.append(f"{rel}: includes {inc}; app/ hosts every window and lies above them all")
         if target_sub != sub:
             key = (sub + ("/ui" if ui else ""), target_sub + ("/ui" if target_ui else ""))
             graph[key] = graph.get(key, 0) + 1

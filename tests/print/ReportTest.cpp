@@ -62,6 +62,26 @@ Selection only(std::initializer_list<Section> s)
     return sel;
 }
 
+// What a page is drawn from, on an A4 page.
+Input pageInput(const RadioImage* img, const ChannelTable* t, Language lang, const QString& owner = {})
+{
+    Input in;
+    in.image = img;
+    in.table = t;
+    in.lang = lang;
+    in.owner = owner;
+    in.widthTwips = 11906;
+    in.heightTwips = 16838;
+    return in;
+}
+
+Selection all()
+{
+    Selection s;
+    s.fill(true);
+    return s;
+}
+
 std::vector<int> firstRows(int n)
 {
     std::vector<int> rows;
@@ -95,6 +115,29 @@ TEST(Report, PaginationAndPageKinds)
           PageKind::Channels}},
         {"MSK and channels", only({Msk, Channels}), 5, 2, {PageKind::Msk, PageKind::Channels}},
         {"everything, 129 channels", Selection{true, true, true, true, true}, 129, 31, {}},
+        // The whole-radio page comes after every other section, whichever are chosen.
+        {"defaults and the whole radio, 12 channels",
+         only({Optional, Channels, Radio}),
+         12,
+         5,
+         {PageKind::Optional, PageKind::Channels, PageKind::Channels, PageKind::Channels, PageKind::Radio}},
+        {"only the whole radio, no channel used", only({Radio}), 0, 1, {PageKind::Radio}},
+        {"2-Tone and the whole radio",
+         only({TwoTone, Radio}),
+         12,
+         3,
+         {PageKind::TwoToneDecode, PageKind::TwoToneEncode, PageKind::Radio}},
+        {"all six, 3 channels",
+         all(),
+         3,
+         7,
+         {PageKind::Dtmf, PageKind::Msk, PageKind::Optional, PageKind::TwoToneDecode, PageKind::TwoToneEncode,
+          PageKind::Channels, PageKind::Radio}},
+        {"MSK, the whole radio, channels none used",
+         only({Msk, Channels, Radio}),
+         0,
+         2,
+         {PageKind::Msk, PageKind::Radio}},
     };
     for (const Case& c : cases) {
         const Layout l = paginate(c.on, tableWithRows(firstRows(c.usedRows)));
@@ -102,6 +145,15 @@ TEST(Report, PaginationAndPageKinds)
         for (std::size_t p = 0; p < c.kinds.size(); ++p)
             EXPECT_EQ(int(pageAt(l, int(p) + 1).kind), int(c.kinds[p])) << c.name << " page " << p + 1;
     }
+    // The channel pages keep their numbers with the whole-radio page behind them.
+    const Layout l = paginate(all(), tableWithRows(firstRows(12)));
+    EXPECT_EQ(l.total, 9);
+    EXPECT_EQ(l.beforeChannels, 5);
+    for (int k = 1; k <= 3; ++k)
+        EXPECT_EQ(pageAt(l, 5 + k).channelPage, k);
+    // The five sections stay the default; the sixth is asked for.
+    EXPECT_FALSE(defaultSelection()[Radio]);
+    EXPECT_EQ(sectionCheckText(Radio), QStringLiteral("Radio Info"));
 }
 
 TEST(Report, ChannelPagesCoverEveryUsedRowOnceEvenAtTheEndOfALongTable)
@@ -115,7 +167,7 @@ TEST(Report, ChannelPagesCoverEveryUsedRowOnceEvenAtTheEndOfALongTable)
         std::vector<QString> printed;
         for (int p = 1; p <= pages; ++p) {
             RecordingCanvas c;
-            drawPage(c, l, p, Input{nullptr, &t, Language::English, {}, 11906, 16838});
+            drawPage(c, l, p, pageInput(nullptr, &t, Language::English));
             for (const auto& x : c.texts)
                 if (x.x == 4 * (11906 / 66)) // the block headings
                     printed.push_back(x.text);
@@ -137,7 +189,7 @@ TEST(Report, AChannelPagePrintsOnlyUsedRowsInOrder)
     const Layout l = paginate(only({Channels}), t);
     RecordingCanvas c;
     const int W = 11906, Hgt = 16838;
-    drawPage(c, l, 1, Input{nullptr, &t, Language::English, QStringLiteral("Owner"), W, Hgt});
+    drawPage(c, l, 1, pageInput(nullptr, &t, Language::English, QStringLiteral("Owner")));
     const int H = W / 66, V = Hgt / 45, L = V + 20, B = int(V * 0.8) + 20;
     const int rows[] = {3, 9, 10, 40, 41};
     for (int j = 0; j < 5; ++j) {
@@ -194,21 +246,84 @@ TEST(Report, SettingsPagesPrintTheEditorsTexts)
     };
     for (const Case& c : cases) {
         RecordingCanvas rc;
-        drawPage(rc, paginate(c.on, t), 1, Input{&img, &t, c.lang, {}, W, Hgt});
+        drawPage(rc, paginate(c.on, t), 1, pageInput(&img, &t, c.lang));
         EXPECT_EQ(rc.at(c.x * H, -c.y * B), u8(c.text)) << c.text;
     }
     // MSK: entry 4 beside its number; an empty entry prints nothing.
     RecordingCanvas msk;
-    drawPage(msk, paginate(only({Msk}), t), 1, Input{&img, &t, Language::English, {}, W, Hgt});
+    drawPage(msk, paginate(only({Msk}), t), 1, pageInput(&img, &t, Language::English));
     EXPECT_EQ(msk.at(17 * H, -(4 + 7) * B - 25), QStringLiteral("BEEF"));
     EXPECT_EQ(msk.at(10 * H, -(4 + 7) * B - 25), QStringLiteral("4"));
     EXPECT_EQ(msk.at(17 * H, -(5 + 7) * B - 25), QString());
     // 2-Tone encode: pairs 1 and 17 side by side.
     RecordingCanvas enc;
-    drawPage(enc, paginate(only({TwoTone}), t), 2, Input{&img, &t, Language::English, {}, W, Hgt});
+    drawPage(enc, paginate(only({TwoTone}), t), 2, pageInput(&img, &t, Language::English));
     EXPECT_EQ(enc.at(35 * H, -13 * B - 25), QStringLiteral("17"));
     EXPECT_EQ(enc.at(51 * H, -13 * B - 25), QStringLiteral("1000.0"));
     EXPECT_EQ(enc.at(30 * H, -9 * B), QStringLiteral("Off"));
+}
+
+TEST(Report, TheWholeRadioPagePrintsModelBandSideKeyFileAndDate)
+{
+    RadioImage img = RadioImage::newDocument();
+    img.set(0x17D1, 1); // the second model of the list
+    band::write(img, {400, 470});
+    img.set(0x12AA, 0xFC); // side key: squelch off momentary
+    const ChannelTable t = tableWithRows(firstRows(3));
+    const int W = 11906, Hgt = 16838, H = W / 66, L = Hgt / 45 + 20, B = int(Hgt / 45 * 0.8) + 20;
+    struct Case {
+        Language lang;
+        int radioType;
+        std::vector<std::pair<std::array<int, 2>, const char*>> at; // (x in H, y in B) -> text
+    } cases[] = {
+        {Language::English,
+         1,
+         {{{6, 4}, "Product Information"},
+          {{9, 5}, "Type:"},
+          {{30, 5}, "ZR-530U"},
+          {{9, 6}, "Field:"},
+          {{30, 6}, "400-470MHz"},
+          {{6, 8}, "Key Assignment"},
+          {{9, 9}, "Side Key:"},
+          {{30, 9}, "Squelch Off Momentary"},
+          {{6, 11}, "File"},
+          {{9, 12}, "File Name:"},
+          {{30, 12}, "customer.dat"},
+          {{9, 13}, "Printed:"},
+          {{30, 13}, "2026-03-07 09:05"}}},
+        {Language::Chinese,
+         1,
+         {{{6, 4}, "类型设置"},
+          {{9, 5}, "类型:"},
+          {{30, 5}, "ZR-530U"},
+          {{9, 6}, "频段:"},
+          {{6, 8}, "侧键设定"},
+          {{9, 9}, "侧键:"},
+          {{30, 9}, "瞬时静噪关闭"},
+          {{9, 12}, "文件名:"},
+          {{9, 13}, "打印时间:"},
+          {{30, 13}, "2026-03-07 09:05"}}},
+        // A radio type the list does not have prints its number, not another model's name.
+        {Language::English, 7, {{{30, 5}, "7"}}},
+    };
+    for (const Case& c : cases) {
+        img.set(0x17D1, std::uint8_t(c.radioType));
+        Input in = pageInput(&img, &t, c.lang, QStringLiteral("Owner"));
+        in.models = {QStringLiteral("ZR-530V"), QStringLiteral("ZR-530U")};
+        in.fileName = QStringLiteral("customer.dat");
+        in.printed = QDateTime(QDate(2026, 3, 7), QTime(9, 5, 42));
+        // After the default sections: page 3 of 3 behind the optional features and one channel page.
+        const Layout l = paginate(only({Optional, Channels, Radio}), t);
+        ASSERT_EQ(l.total, 3);
+        RecordingCanvas rc;
+        drawPage(rc, l, 3, in);
+        for (const auto& [xy, text] : c.at)
+            EXPECT_EQ(rc.at(xy[0] * H, -xy[1] * B), u8(text)) << text;
+        EXPECT_EQ(rc.at(6 * H, -L), c.lang == Language::Chinese ? u8("电台信息") : u8("Radio Information"));
+        EXPECT_TRUE(rc.find(QStringLiteral("Page 3 of 3")));
+        EXPECT_FALSE(rc.find(QStringLiteral("Channel 1:"))) << "a channel block on the whole-radio page";
+        EXPECT_EQ(rc.lines.size(), 3u); // the frame's rules only
+    }
 }
 
 } // namespace

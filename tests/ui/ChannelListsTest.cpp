@@ -1,11 +1,11 @@
 // Moving channels in the table, channel lists in and out of files, and comparing a document
 // with a file, as a user does them: keys, menus, the dialogs in between, and undo.
 #include "UiFixture.h"
+#include "app/CChildFrame.h"
 #include "channels/ChannelMoves.h"
 #include "channels/ui/CChannelListDlgs.h"
 #include "channels/ui/CZemtarView.h"
 #include "image/AtomicFile.h"
-#include "shell/ui/CChildFrame.h"
 #include "shell/ui/CZemtarDoc.h"
 
 #include <QContextMenuEvent>

@@ -2,13 +2,13 @@
 // after a read from the radio, File New, the restart of a change of language and the status
 // bar, with keys and clicks as a user gives them.
 #include "UiFixture.h"
+#include "app/CChildFrame.h"
+#include "app/CDocumentManager.h"
 #include "channels/ui/CZemtarView.h"
 #include "editors/Settings.h"
 #include "link/ui/CLinkController.h"
 #include "link/ui/CProcessDlg.h"
 #include "shell/Messages.h"
-#include "shell/ui/CChildFrame.h"
-#include "shell/ui/CDocumentManager.h"
 #include "shell/ui/CNavigatorBar.h"
 #include "shell/ui/CZemtarDoc.h"
 #include "shell/ui/Dialogs.h"

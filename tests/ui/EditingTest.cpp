@@ -1,13 +1,13 @@
 // Editing the channel table as a user does: typing, lists, messages, undo, the clipboard,
 // many rows at once, and the Channel Edit dialog.
 #include "UiFixture.h"
+#include "app/CChildFrame.h"
+#include "app/CDocumentManager.h"
 #include "channels/TableText.h"
 #include "channels/ui/CChannelEditDlg.h"
 #include "channels/ui/CZemtarView.h"
 #include "image/MemoryMap.h"
 #include "shell/Messages.h"
-#include "shell/ui/CChildFrame.h"
-#include "shell/ui/CDocumentManager.h"
 #include "shell/ui/CZemtarDoc.h"
 
 #include <QClipboard>

@@ -2,6 +2,7 @@
 // active document, values changed, OK or Cancel, and what lands in the image.
 #include "FastKeys.h"
 #include "UiFixture.h"
+#include "app/CChildFrame.h"
 #include "channels/ui/CZemtarView.h"
 #include "editors/Settings.h"
 #include "editors/ui/CDtmfDlg.h"
@@ -10,7 +11,6 @@
 #include "editors/ui/COptionalFeaturesDlg.h"
 #include "editors/ui/CProductInfoDlg.h"
 #include "editors/ui/CTwoToneDlg.h"
-#include "shell/ui/CChildFrame.h"
 #include "shell/ui/CNavigatorBar.h"
 #include "shell/ui/CZemtarDoc.h"
 #include "shell/ui/HelpLauncher.h"

@@ -1,5 +1,6 @@
 // Read, Write, Com Setup and the power adjustment in the window, against the simulated radio.
 #include "UiFixture.h"
+#include "app/CChildFrame.h"
 #include "channels/TableText.h"
 #include "channels/ui/CZemtarView.h"
 #include "editors/Settings.h"
@@ -13,7 +14,6 @@
 #include "link/ui/CVerifyDlg.h"
 #include "link/ui/GuiLinkHost.h"
 #include "shell/Messages.h"
-#include "shell/ui/CChildFrame.h"
 #include "shell/ui/CZemtarDoc.h"
 
 #include <QCheckBox>
@@ -432,6 +432,63 @@ private slots:
         QCOMPARE(dlg.logText().count(fleet::logHeader()), 1);
         QVERIFY2(dlg.summaryLabel()->text().startsWith(QStringLiteral("1 of 1 units programmed and verified")),
                  qPrintable(dlg.summaryLabel()->text()));
+    }
+
+    void programManyRadiosFromTheMenuRecordsTheTemplateFileUnderAnEarlierLog()
+    {
+        sim_.start(QStringLiteral(ZEMTAR_BIN_DIR "/zemtar-radiosim"),
+                   {QStringLiteral("--turnaround"), QStringLiteral("0")});
+        QVERIFY(sim_.waitForReadyRead(10000));
+        device_ = QString::fromUtf8(sim_.readLine()).trimmed();
+        extraSetup_ = QStringLiteral("[Ports]\ncom1=%1\n").arg(device_);
+        QDir().mkpath(file("customers"));
+        const QString dat = makeDat("customers/customer.dat");
+        QVERIFY(start(QStringLiteral("English"), {dat}));
+        // A log of last year, in the earlier seven-column layout.
+        const QByteArray rows = "2025-11-05T10:00:00+01:00,2025-11-05T10:01:10+01:00,0999,com1,55 35,ok,written\n";
+        zemtar::test::writeAll(file("old-log.csv"), fleet::earlierLogHeader().toUtf8() + "\n" + rows);
+        QString summary;
+        onNextModal([&](QWidget* w) {
+            auto* dlg = qobject_cast<CFleetDlg*>(w);
+            QVERIFY(dlg);
+            dlg->sequenceEdit()->selectAll();
+            QTest::keyClicks(dlg->sequenceEdit(), QStringLiteral("MSK/ID Code=3001..3002"));
+            QPushButton* generate = nullptr;
+            for (QPushButton* b : dlg->findChildren<QPushButton*>())
+                if (b->text() == QStringLiteral("Generate"))
+                    generate = b;
+            QVERIFY(generate);
+            QTest::mouseClick(generate, Qt::LeftButton);
+            QVERIFY2(dlg->unitsLabel()->text().startsWith(QStringLiteral("2 unit(s)")),
+                     qPrintable(dlg->unitsLabel()->text()));
+            if (dlg->askBox()->isChecked())
+                QTest::mouseClick(dlg->askBox(), Qt::LeftButton, {}, QPoint(8, dlg->askBox()->height() / 2));
+            QVERIFY(!dlg->askBox()->isChecked());
+            dlg->logEdit()->selectAll();
+            QTest::keyClicks(dlg->logEdit(), file("old-log.csv"));
+            QSignalSpy done(dlg, &CFleetDlg::finished);
+            QTest::mouseClick(dlg->startButton(), Qt::LeftButton);
+            QTRY_COMPARE_WITH_TIMEOUT(done.size(), 1, 120000);
+            summary = dlg->summaryLabel()->text();
+            static_cast<QDialog*>(dlg)->reject();
+        });
+        frame()->runCommand(CMainFrame::ID_FLEET);
+        QVERIFY(messages_.isEmpty());
+        QVERIFY2(summary.startsWith(QStringLiteral("2 of 2 units programmed and verified")), qPrintable(summary));
+        QVERIFY2(summary.contains(QStringLiteral("earlier seven-column header")) &&
+                     summary.contains(QStringLiteral("its 1 earlier line(s) are kept")),
+                 qPrintable(summary));
+        // Today's header over the earlier line as it was, then the two units naming the
+        // template's file in full, as the command line does.
+        const QByteArray kept = zemtar::test::readAll(file("old-log.csv"));
+        QVERIFY(kept.startsWith(fleet::logHeader().toUtf8() + "\n" + rows));
+        const QList<tabletext::Line> lines = tabletext::parse(QString::fromUtf8(kept));
+        QCOMPARE(lines.size(), 4);
+        for (qsizetype i = 2; i < lines.size(); ++i) {
+            QCOMPARE(lines[i].fields.size(), 12);
+            QCOMPARE(lines[i].fields[9], QDir::toNativeSeparators(QFileInfo(dat).absoluteFilePath()));
+        }
+        QCOMPARE(fleet::doneUnits(QString::fromUtf8(kept)).size(), 3);
     }
 
     void programManyRadiosRefusesBeforeAnyRadio()

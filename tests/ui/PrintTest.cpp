@@ -111,10 +111,62 @@ private slots:
         QCOMPARE(proposed, QDir::toNativeSeparators(pdf));
         QCOMPARE(frame()->statusMessage(), u8("报表已输出到 ") + QDir::toNativeSeparators(pdf));
         const QString text = pdfText(pdf);
-        QVERIFY2(text.contains(QStringLiteral("Page 6 of 6")), qPrintable(text.left(300)));
+        QVERIFY2(text.contains(QStringLiteral("Page 7 of 7")), qPrintable(text.left(300)));
         QVERIFY(text.contains(u8("可选功能")));
         QVERIFY(text.contains(u8("信道 FR:")));
         QVERIFY(text.contains(QStringLiteral("145.12500")));
+        // The whole-radio page last: the document's file and today's date.
+        QVERIFY(text.contains(u8("电台信息")));
+        QVERIFY(text.contains(QStringLiteral("two.dat")));
+        QVERIFY(text.contains(QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"))));
+    }
+
+    void theWholeRadioPageIsOffUntilTicked_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("boxText");
+        QTest::newRow("English") << "English"
+                                 << "Radio Info (model, band, side key, file, date)";
+        QTest::newRow("Chinese") << "Chinese" << u8("电台信息（型号、频段、侧键、文件、日期）");
+    }
+    void theWholeRadioPageIsOffUntilTicked()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, boxText);
+        QVERIFY(start(language, {makeDat("two.dat")}));
+        auto previewPages = [&](bool tick) {
+            int pages = -1;
+            onNextModal([&](QWidget* w) {
+                auto* list = qobject_cast<CPrintListDlg*>(w);
+                QVERIFY(list);
+                QCheckBox* radio = list->check(report::Radio);
+                QVERIFY(radio);
+                QCOMPARE(radio->text(), boxText);
+                QVERIFY(!radio->isChecked());
+                // The box sits below the five, in the same column.
+                QVERIFY(radio->y() > list->check(report::Channels)->y());
+                if (tick)
+                    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(8, radio->height() / 2));
+                QCOMPARE(radio->isChecked(), tick);
+                onNextModal([&](QWidget* preview) {
+                    QVERIFY(preview);
+                    auto* widget = preview->findChild<QPrintPreviewWidget*>();
+                    QVERIFY(widget);
+                    QTRY_VERIFY(widget->pageCount() > 0);
+                    pages = widget->pageCount();
+                    if (tick) {
+                        widget->setCurrentPage(pages);
+                        preview->resize(900, 700);
+                        saveShot(preview, QStringLiteral("preview-radio-") + language);
+                    }
+                });
+                ok(list);
+            });
+            frame()->runCommand(CMainFrame::ID_FILE_PRINT_PREVIEW);
+            return pages;
+        };
+        QCOMPARE(previewPages(false), 2); // optional features and one page of channels
+        QCOMPARE(previewPages(true), 3);  // and the whole radio behind them
     }
 
     void printToPdfProposesTheDocumentsOwnName_data()

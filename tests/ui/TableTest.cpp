@@ -2,10 +2,10 @@
 // typing, changes to many rows, paste into an open editor, the frozen columns and find.
 #include "FastKeys.h"
 #include "UiFixture.h"
+#include "app/CChildFrame.h"
 #include "channels/ChannelColumns.h"
 #include "channels/ui/CMSFlexGrid.h"
 #include "channels/ui/CZemtarView.h"
-#include "shell/ui/CChildFrame.h"
 #include "shell/ui/CZemtarDoc.h"
 
 #include <QClipboard>
@@ -206,6 +206,33 @@ private slots:
         QCOMPARE(view()->nameEdit()->text(), QStringLiteral("GATE"));
         QTest::keyClick(focused(), Qt::Key_Return);
         QCOMPARE(cell(3, ColName), QStringLiteral("GATE"));
+    }
+
+    void pastedListTextsAndTonesTakeAnyCase()
+    {
+        QVERIFY(startShown());
+        typeChannels(2);
+        go(1, ColPower);
+        QApplication::clipboard()->setText(QStringLiteral("low\tnarrow\tno\nHIGH\tWIDE\tyes\n"));
+        QTest::keyClick(focused(), Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(messages_.isEmpty());
+        QCOMPARE(cell(1, ColPower), QStringLiteral("Low"));
+        QCOMPARE(cell(1, ColWidth), QStringLiteral("Narrow"));
+        QCOMPARE(cell(1, ColScan), QStringLiteral("No"));
+        QCOMPARE(cell(2, ColPower), QStringLiteral("High"));
+        QCOMPARE(cell(2, ColScan), QStringLiteral("Yes"));
+        go(2, ColDecode);
+        QApplication::clipboard()->setText(QStringLiteral("d023n\n"));
+        QTest::keyClick(focused(), Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(messages_.isEmpty());
+        QCOMPARE(cell(2, ColDecode), QStringLiteral("D023N"));
+        // A text that is no item in any case is refused with its reason, and nothing changes.
+        go(1, ColPower);
+        QApplication::clipboard()->setText(QStringLiteral("lo\n"));
+        QTest::keyClick(focused(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY(messages_[0].text.contains(QStringLiteral("\"lo\" is not a choice of the Power column")));
+        QCOMPARE(cell(1, ColPower), QStringLiteral("Low"));
     }
 
     void theFrequencyStaysInViewSideways()

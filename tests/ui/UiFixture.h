@@ -2,11 +2,11 @@
 // Shared set-up of the window tests: a program folder of its own with Setup.ini and the
 // language modules, per-user settings in a temporary folder, and message boxes and modal
 // dialogs answered by the test.
+#include "app/CMainFrame.h"
+#include "app/CZemtarApp.h"
 #include "channels/ChannelTable.h"
 #include "image/DataFile.h"
 #include "shell/ui/AppGlobals.h"
-#include "shell/ui/CMainFrame.h"
-#include "shell/ui/CZemtarApp.h"
 #include "shell/ui/MessageBox.h"
 #include "support/TestSupport.h"
 

@@ -24,7 +24,9 @@ constexpr unsigned long kFixedTextColour = 15741440; // blue 0xF0, green 0x32, r
 } // namespace
 
 CZemtarView::CZemtarView(CZemtarDoc* doc, QWidget* parent)
-    : QWidget(parent), doc_(doc), grid_(new CMSFlexGrid(this)), model_(doc->tableModel()),
+    : QWidget(parent), doc_(doc), grid_(new CMSFlexGrid(this)),
+      model_(static_cast<ChannelTableModel*>(
+          doc->tableModel([](ChannelTable& table, QObject* parent) { return new ChannelTableModel(table, parent); }))),
       delegate_(new ChannelCellDelegate(g().lang(), this))
 {
     grid_->setModel(model_);

@@ -270,7 +270,8 @@ bool CFleetDlg::start()
                       .filePath(QStringLiteral("fleet-log.csv"));
     const QString dir = QFileInfo(logPath).absolutePath();
     // The log is the only record of which unit went into which radio: without it, no radio.
-    const auto why = QDir().mkpath(dir) ? fleet::prepareOutputs(logPath, {})
+    fleet::LogStart logStart;
+    const auto why = QDir().mkpath(dir) ? fleet::prepareOutputs(logPath, {}, &logStart)
                                         : std::optional<QString>(tr("Cannot make the folder %1.").arg(dir));
     if (why) {
         appMessage(this, tr("The job's log cannot be kept, so no radio was programmed:\n%1").arg(*why), QMessageBox::Ok,
@@ -282,7 +283,11 @@ bool CFleetDlg::start()
     options.logPath = logPath_;
     options.setup = &setup_;
     options.models = models_;
-    options.templateFile = templateName_;
+    options.templateFile = templateFile_.isEmpty() ? templateName_ : templateFile_;
+    logNote_ = logStart.headerUpdated ? tr("The log had the earlier seven-column header: it now names every column; "
+                                           "its %1 earlier line(s) are kept as they were, with the new columns empty.")
+                                            .arg(logStart.earlierLines)
+                                      : QString();
     QStringList names;
     for (const fleet::Unit& u : units_.units) {
         names << u.name;
@@ -293,7 +298,8 @@ bool CFleetDlg::start()
     // The lines of every job of this window, under one header: a valid CSV to save.
     if (log_->document()->isEmpty())
         log_->setPlainText(fleet::logHeader());
-    summary_->setText(tr("Running; the log is %1.").arg(QDir::toNativeSeparators(logPath_)));
+    summary_->setText(tr("Running; the log is %1.").arg(QDir::toNativeSeparators(logPath_)) +
+                      (logNote_.isEmpty() ? QString() : u'\n' + logNote_));
     problems_.clear();
     for (const Row& r : rows_) {
         r.bar->setValue(0);
@@ -393,6 +399,8 @@ void CFleetDlg::onFinished()
                             .arg(QDir::toNativeSeparators(logPath_))};
     if (!left.isEmpty())
         summary << tr("Not done: %1").arg(left.join(QStringLiteral(", ")));
+    if (!logNote_.isEmpty())
+        summary << logNote_;
     summary += problems_;
     summary_->setText(summary.join(u'\n'));
     for (Row& r : rows_) {

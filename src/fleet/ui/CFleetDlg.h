@@ -30,6 +30,10 @@ public:
     CFleetDlg(const RadioImage& templ, const QString& templateName, const CIniFile& setup, QWidget* parent = nullptr);
     ~CFleetDlg() override;
 
+    // What the log names as the template, as the command line does: the template's file in
+    // full (unset: the template's name).
+    void setTemplateFile(const QString& file) { templateFile_ = file; }
+
     // Units from a table file or from the sequence field; false (and a message) on a problem.
     bool loadUnits(const QString& path);
     bool generateUnits();
@@ -74,6 +78,8 @@ private:
     QList<RadioImage> images_;
     QString logPath_;
     QString templateName_;
+    QString templateFile_;
+    QString logNote_; // what starting found in the log (an earlier header brought up to date)
     QLineEdit* logEdit_;
     QLabel* summary_;
     QStringList problems_; // log lines that could not be written, in the last job

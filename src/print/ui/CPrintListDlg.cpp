@@ -20,7 +20,10 @@ CPrintListDlg::CPrintListDlg(QWidget* parent) : QDialog(parent)
     auto* gl = new QVBoxLayout(group);
     const report::Selection defaults = report::defaultSelection();
     for (int s = 0; s < report::SectionCount; ++s) {
-        auto* c = new QCheckBox(report::sectionCheckText(s, g().lang()), group);
+        // The five boxes carry the radio's own section names; the whole-radio page is ours.
+        auto* c = new QCheckBox(s == report::Radio ? tr("Radio Info (model, band, side key, file, date)")
+                                                   : report::sectionCheckText(s, g().lang()),
+                                group);
         c->setObjectName(QStringLiteral("section%1").arg(s));
         c->setChecked(defaults[std::size_t(s)]);
         checks_ << c;

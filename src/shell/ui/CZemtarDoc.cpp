@@ -1,18 +1,24 @@
 #include "CZemtarDoc.h"
 
 #include "AppGlobals.h"
-#include "channels/ui/ChannelTableModel.h"
 #include "image/DataFile.h"
 
+#include <QAbstractTableModel>
 #include <QFileInfo>
 #include <QUndoStack>
 
 namespace zemtar::ui {
 
-CZemtarDoc::CZemtarDoc(QObject* parent)
-    : QObject(parent), undo_(new QUndoStack(this)), tableModel_(new ChannelTableModel(table_, this))
+CZemtarDoc::CZemtarDoc(QObject* parent) : QObject(parent), undo_(new QUndoStack(this))
 {
     connect(undo_, &QUndoStack::cleanChanged, this, [this](bool clean) { emit modifiedChanged(!clean); });
+}
+
+QAbstractTableModel* CZemtarDoc::tableModel(const std::function<QAbstractTableModel*(ChannelTable&, QObject*)>& make)
+{
+    if (!tableModel_)
+        tableModel_ = make(table_, this);
+    return tableModel_;
 }
 
 QString CZemtarDoc::displayName() const { return hasFile_ ? QFileInfo(pathName_).fileName() : tr("Untitled"); }

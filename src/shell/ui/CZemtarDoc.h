@@ -7,11 +7,10 @@
 
 #include <functional>
 
+class QAbstractTableModel;
 class QUndoStack;
 
 namespace zemtar::ui {
-
-class ChannelTableModel;
 
 // A document: one radio image, its channel table as the window shows it (texts filled from
 // the image, stored back into it), where it was loaded from or is to be saved to, and its title.
@@ -22,9 +21,12 @@ public:
 
     RadioImage& image() { return image_; }
     const RadioImage& image() const { return image_; }
-    // The channel table's texts, and the model the channel view shows them through.
+    // The channel table's texts, and the model the channel view shows them through. The first
+    // view of the document makes the model (`make` gets the table it edits and the document as
+    // parent); the document keeps it for every view after.
     const ChannelTable& table() const { return table_; }
-    ChannelTableModel* tableModel() const { return tableModel_; }
+    QAbstractTableModel* tableModel() const { return tableModel_; }
+    QAbstractTableModel* tableModel(const std::function<QAbstractTableModel*(ChannelTable&, QObject*)>& make);
 
     // A new document until it is opened from a file, read from a radio or edited in Channel
     // Edit: its first fill takes the persisted radio type and the default band.
@@ -65,7 +67,7 @@ private:
     QUndoStack* undo_;
     RadioImage image_;
     ChannelTable table_;
-    ChannelTableModel* tableModel_;
+    QAbstractTableModel* tableModel_ = nullptr;
     bool newDocument_ = false;
     QString pathName_;
     QString title_;

@@ -1,16 +1,16 @@
 #include "CZemtarApp.h"
-#include "HelpLauncher.h"
-#include "Mnemonics.h"
+#include "shell/ui/HelpLauncher.h"
+#include "shell/ui/Mnemonics.h"
 
 #include <QKeyEvent>
 
-#include "AppGlobals.h"
 #include "CDocumentManager.h"
 #include "CMainFrame.h"
-#include "Legibility.h"
-#include "MessageBox.h"
 #include "editors/ProductInfo.h"
 #include "shell/Messages.h"
+#include "shell/ui/AppGlobals.h"
+#include "shell/ui/Legibility.h"
+#include "shell/ui/MessageBox.h"
 
 #include <QApplication>
 #include <QDir>

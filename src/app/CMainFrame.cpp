@@ -1,14 +1,9 @@
 #include "CMainFrame.h"
 
-#include "AppGlobals.h"
 #include "CChildFrame.h"
 #include "CDocumentManager.h"
-#include "CNavigatorBar.h"
-#include "CZemtarDoc.h"
-#include "Dialogs.h"
-#include "HelpLauncher.h"
-#include "MessageBox.h"
 #include "channels/ui/CZemtarView.h"
+#include "editors/ProductInfo.h"
 #include "editors/ui/CDtmfDlg.h"
 #include "editors/ui/CKeyAssignDlg.h"
 #include "editors/ui/CMskDlg.h"
@@ -21,12 +16,19 @@
 #include "print/ui/CPrintListDlg.h"
 #include "print/ui/PdfFile.h"
 #include "shell/Messages.h"
+#include "shell/ui/AppGlobals.h"
+#include "shell/ui/CNavigatorBar.h"
+#include "shell/ui/CZemtarDoc.h"
+#include "shell/ui/Dialogs.h"
+#include "shell/ui/HelpLauncher.h"
+#include "shell/ui/MessageBox.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -814,9 +816,12 @@ void CMainFrame::onPrint(bool preview)
     in.table = &table;
     in.lang = g().lang();
     in.owner = g().languageValue(QStringLiteral("Copyrights Owner"));
+    const CZemtarDoc* doc = view->GetDocument();
+    in.models = productinfo::modelNames(g().setupIni);
+    in.fileName = doc->displayName();
+    in.printed = QDateTime::currentDateTime();
     QPrinter* p = printer();
     p->setFromTo(0, 0);
-    const CZemtarDoc* doc = view->GetDocument();
     const QString pdf = pdfFileFor(doc->hasFile() ? doc->pathName() : QString(), doc->displayName());
     p->setDocName(QFileInfo(pdf).completeBaseName());
     auto paint = [&](QPrinter* target) {
@@ -844,6 +849,21 @@ void CMainFrame::onPrint(bool preview)
         tr("The report went to %1").arg(toFile ? QDir::toNativeSeparators(p->outputFileName()) : p->printerName()));
 }
 
+namespace {
+
+// The fleet log names the template as the command line does, by its file in full; a document
+// that differs from its file, or has none, says so, since the file alone would not give back
+// what went into the radios (the log's checksum of each image does).
+QString fleetTemplateRecord(const CZemtarDoc& doc)
+{
+    if (!doc.hasFile())
+        return doc.displayName() + QStringLiteral(" (not saved to a file)");
+    const QString path = QDir::toNativeSeparators(QFileInfo(doc.pathName()).absoluteFilePath());
+    return doc.isModified() ? path + QStringLiteral(" (with changes not saved)") : path;
+}
+
+} // namespace
+
 void CMainFrame::onFleet()
 {
     CZemtarView* view = activeView();
@@ -851,7 +871,9 @@ void CMainFrame::onFleet()
         return;
     view->commitEditor();
     view->StoreTableIntoImage();
-    CFleetDlg dlg(view->GetDocument()->image(), view->GetDocument()->displayName(), g().setupIni, this);
+    const CZemtarDoc* doc = view->GetDocument();
+    CFleetDlg dlg(doc->image(), doc->displayName(), g().setupIni, this);
+    dlg.setTemplateFile(fleetTemplateRecord(*doc));
     dlg.exec();
 }
 

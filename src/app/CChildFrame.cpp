@@ -1,9 +1,9 @@
 #include "CChildFrame.h"
 
-#include "AppGlobals.h"
-#include "CZemtarDoc.h"
 #include "channels/ui/CZemtarView.h"
 #include "link/ui/CLinkController.h"
+#include "shell/ui/AppGlobals.h"
+#include "shell/ui/CZemtarDoc.h"
 
 #include <QAction>
 #include <QCloseEvent>

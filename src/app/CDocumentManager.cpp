@@ -1,11 +1,11 @@
 #include "CDocumentManager.h"
 
-#include "AppGlobals.h"
 #include "CChildFrame.h"
-#include "CZemtarDoc.h"
-#include "MessageBox.h"
 #include "shell/Messages.h"
 #include "shell/PersistedSettings.h"
+#include "shell/ui/AppGlobals.h"
+#include "shell/ui/CZemtarDoc.h"
+#include "shell/ui/MessageBox.h"
 
 #include <QDir>
 #include <QFileInfo>

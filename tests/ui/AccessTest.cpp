@@ -2,12 +2,12 @@
 // on has a name of its own in its window, and each label and button of a dialog and each
 // menu item an Alt+letter of its own.
 #include "UiFixture.h"
+#include "app/CChildFrame.h"
 #include "channels/ui/CMSFlexGrid.h"
 #include "channels/ui/CZemtarView.h"
 #include "link/ui/CLinkController.h"
 #include "link/ui/CProcessDlg.h"
 #include "link/ui/CVerifyDlg.h"
-#include "shell/ui/CChildFrame.h"
 #include "shell/ui/CNavigatorBar.h"
 
 #include <QAbstractButton>

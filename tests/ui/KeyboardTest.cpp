@@ -2,6 +2,7 @@
 // in the channel table's editors, the panes and windows of the main frame, and Tab through
 // the call lists of the settings dialogs.
 #include "UiFixture.h"
+#include "app/CChildFrame.h"
 #include "channels/ChannelColumns.h"
 #include "channels/ui/CChannelEditDlg.h"
 #include "channels/ui/CMSFlexGrid.h"
@@ -9,7 +10,6 @@
 #include "editors/ui/CDtmfDlg.h"
 #include "editors/ui/CMskDlg.h"
 #include "editors/ui/CTwoToneDlg.h"
-#include "shell/ui/CChildFrame.h"
 #include "shell/ui/CNavigatorBar.h"
 
 #include <QAbstractItemView>

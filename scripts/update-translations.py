@@ -107,7 +107,7 @@ CHINESE.update({
 # Moving channels, channel lists in files, comparing with a file.
 CHINESE.update({
     "&Insert Channel": "插入信道(&I)", "Delete and C&lose Up": "删除并上移(&L)", "Move &Up": "上移(&U)",
-    "Move Do&wn": "下移(&W)", "Sort by Receive &Frequency": "按接收频率排序(&F)", "Sort by &Name": "按名称排序(&N)",
+    "Move Do&wn": "下移(&W)", "Sort by Receive &Frequency": "按接收频率排序(&F)", "Sort b&y Name": "按名称排序(&Y)",
     "&Import Channels...": "导入信道(&I)...", "&Export Channels...": "导出信道(&E)...",
     "Co&mpare With...": "比较文件(&M)...",
     "Insert Channel": "插入信道", "Delete and Close Up": "删除并上移", "Move Up": "上移", "Move Down": "下移",
@@ -153,7 +153,8 @@ CHINESE.update({
 
 # Keyboard access: Channel Edit from the keyboard and the menus, the panes of the window.
 CHINESE.update({
-    "C&hannel Edit...": "信道编辑(&H)...", "Next Pane": "下一窗格", "Previous Pane": "上一窗格",
+    "Scroll the window": "滚动窗口", "Scroll the window sideways": "左右滚动窗口",
+    "Cha&nnel Edit...": "信道编辑(&N)...", "Next Pane": "下一窗格", "Previous Pane": "上一窗格",
     "Next Window": "下一窗口", "Previous Window": "上一窗口",
     "Channel %1 is empty: type its receive frequency first.": "信道 %1 是空的：请先输入它的接收频率。",
 })

@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>BodyScrollArea</name>
+    <message>
+        <location filename="../../src/shell/ui/Legibility.cpp" line="90"/>
+        <source>Scroll the window</source>
+        <translation>滚动窗口</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/Legibility.cpp" line="92"/>
+        <source>Scroll the window sideways</source>
+        <translation>左右滚动窗口</translation>
+    </message>
+</context>
+<context>
     <name>Buttons</name>
     <message>
         <location filename="../../src/shell/ui/MessageBox.cpp" line="26"/>
@@ -595,6 +608,16 @@ and %1 more</source>
         <translation>退出(&amp;X)</translation>
     </message>
     <message>
+        <location filename="../../src/app/CMainFrame.cpp" line="299"/>
+        <source>Sort b&amp;y Name</source>
+        <translation>按名称排序(&amp;Y)</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/CMainFrame.cpp" line="314"/>
+        <source>Cha&amp;nnel Edit...</source>
+        <translation>信道编辑(&amp;N)...</translation>
+    </message>
+    <message>
         <location filename="../../src/app/CMainFrame.cpp" line="771"/>
         <source>Product Information</source>
         <translation>类型设置</translation>
@@ -675,11 +698,6 @@ and %1 more</source>
         <translation>按接收频率排序(&amp;F)</translation>
     </message>
     <message>
-        <location filename="../../src/app/CMainFrame.cpp" line="299"/>
-        <source>Sort by &amp;Name</source>
-        <translation>按名称排序(&amp;N)</translation>
-    </message>
-    <message>
         <location filename="../../src/app/CMainFrame.cpp" line="301"/>
         <source>&amp;Import Channels...</source>
         <translation>导入信道(&amp;I)...</translation>
@@ -758,11 +776,6 @@ and %1 more</source>
         <location filename="../../src/app/CMainFrame.cpp" line="282"/>
         <source>Mo&amp;ve Up</source>
         <translation>上移(&amp;V)</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/CMainFrame.cpp" line="314"/>
-        <source>C&amp;hannel Edit...</source>
-        <translation>信道编辑(&amp;H)...</translation>
     </message>
     <message>
         <location filename="../../src/app/CMainFrame.cpp" line="333"/>
@@ -1255,11 +1268,6 @@ and %1 more</source>
         <translation>粘贴</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="643"/>
-        <source>C&amp;hannel Edit...</source>
-        <translation>信道编辑(&amp;H)...</translation>
-    </message>
-    <message>
         <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="646"/>
         <source>Copy</source>
         <translation>复制</translation>
@@ -1269,6 +1277,11 @@ and %1 more</source>
         <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="647"/>
         <source>Cut</source>
         <translation>剪切</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="643"/>
+        <source>Cha&amp;nnel Edit...</source>
+        <translation>信道编辑(&amp;N)...</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="666"/>

@@ -2,6 +2,19 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>BodyScrollArea</name>
+    <message>
+        <location filename="../../src/shell/ui/Legibility.cpp" line="90"/>
+        <source>Scroll the window</source>
+        <translation>Scroll the window</translation>
+    </message>
+    <message>
+        <location filename="../../src/shell/ui/Legibility.cpp" line="92"/>
+        <source>Scroll the window sideways</source>
+        <translation>Scroll the window sideways</translation>
+    </message>
+</context>
+<context>
     <name>Buttons</name>
     <message>
         <location filename="../../src/shell/ui/MessageBox.cpp" line="26"/>
@@ -595,6 +608,16 @@ and %1 more</translation>
         <translation>E&amp;xit</translation>
     </message>
     <message>
+        <location filename="../../src/app/CMainFrame.cpp" line="299"/>
+        <source>Sort b&amp;y Name</source>
+        <translation>Sort b&amp;y Name</translation>
+    </message>
+    <message>
+        <location filename="../../src/app/CMainFrame.cpp" line="314"/>
+        <source>Cha&amp;nnel Edit...</source>
+        <translation>Cha&amp;nnel Edit...</translation>
+    </message>
+    <message>
         <location filename="../../src/app/CMainFrame.cpp" line="771"/>
         <source>Product Information</source>
         <translation>Product Information</translation>
@@ -675,11 +698,6 @@ and %1 more</translation>
         <translation>Sort by Receive &amp;Frequency</translation>
     </message>
     <message>
-        <location filename="../../src/app/CMainFrame.cpp" line="299"/>
-        <source>Sort by &amp;Name</source>
-        <translation>Sort by &amp;Name</translation>
-    </message>
-    <message>
         <location filename="../../src/app/CMainFrame.cpp" line="301"/>
         <source>&amp;Import Channels...</source>
         <translation>&amp;Import Channels...</translation>
@@ -758,11 +776,6 @@ and %1 more</translation>
         <location filename="../../src/app/CMainFrame.cpp" line="282"/>
         <source>Mo&amp;ve Up</source>
         <translation>Mo&amp;ve Up</translation>
-    </message>
-    <message>
-        <location filename="../../src/app/CMainFrame.cpp" line="314"/>
-        <source>C&amp;hannel Edit...</source>
-        <translation>C&amp;hannel Edit...</translation>
     </message>
     <message>
         <location filename="../../src/app/CMainFrame.cpp" line="333"/>
@@ -1255,11 +1268,6 @@ and %1 more</translation>
         <translation>Paste</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="643"/>
-        <source>C&amp;hannel Edit...</source>
-        <translation>C&amp;hannel Edit...</translation>
-    </message>
-    <message>
         <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="646"/>
         <source>Copy</source>
         <translation>Copy</translation>
@@ -1269,6 +1277,11 @@ and %1 more</translation>
         <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="647"/>
         <source>Cut</source>
         <translation>Cut</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="643"/>
+        <source>Cha&amp;nnel Edit...</source>
+        <translation>Cha&amp;nnel Edit...</translation>
     </message>
     <message>
         <location filename="../../src/channels/ui/CZemtarViewEditing.cpp" line="666"/>

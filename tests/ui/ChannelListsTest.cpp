@@ -137,7 +137,7 @@ private slots:
         clickRowNumber(1);
         clickRowNumber(5, Qt::ShiftModifier);
         before = steps();
-        clickMenu(1, QStringLiteral("Sort by &Name"));
+        clickMenu(1, QStringLiteral("Sort b&y Name"));
         QCOMPARE(names(), QStringLiteral("ABCDE"));
         QCOMPARE(cell(1, ColRx), QStringLiteral("145.12500"));
         QCOMPARE(view()->selectedRows(), (QList<int>{1, 2, 3, 4, 5}));
@@ -355,7 +355,7 @@ private slots:
         QVERIFY2(file.contains(u8("导入信道(&I)...")), qPrintable(file.join(u'|')));
         QVERIFY(file.contains(u8("比较文件(&M)...")));
         QVERIFY2(edit.contains(u8("插入信道(&I)")), qPrintable(edit.join(u'|')));
-        QVERIFY(edit.contains(u8("按名称排序(&N)")));
+        QVERIFY(edit.contains(u8("按名称排序(&Y)")));
         fiveChannels();
         clickRowNumber(1);
         view()->moveSelectedUp();

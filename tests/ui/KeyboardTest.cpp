@@ -151,7 +151,7 @@ private slots:
         QVERIFY(edit);
         QAction* item = frame()->action(CMainFrame::ID_CHANNEL_EDIT);
         QVERIFY(edit->actions().contains(item));
-        QCOMPARE(item->text(), QStringLiteral("C&hannel Edit..."));
+        QCOMPARE(item->text(), QStringLiteral("Cha&nnel Edit..."));
         QMenuBar* bar = frame()->menuBar();
         QCOMPARE(channelEditOpenedBy([&] {
                      QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(edit->menuAction()).center());
@@ -164,7 +164,7 @@ private slots:
         // The context menu, from the keyboard (Shift+F10) at the current cell.
         go(3, ColPower);
         QCOMPARE(channelEditOpenedBy([] {
-                     chooseInNextPopup(QStringLiteral("C&hannel Edit..."));
+                     chooseInNextPopup(QStringLiteral("Cha&nnel Edit..."));
                      QTest::keyClick(focused(), Qt::Key_F10, Qt::ShiftModifier);
                  }),
                  3);

@@ -455,7 +455,7 @@ private slots:
             QTest::keyClicks(dlg->sequenceEdit(), QStringLiteral("MSK/ID Code=3001..3002"));
             QPushButton* generate = nullptr;
             for (QPushButton* b : dlg->findChildren<QPushButton*>())
-                if (b->text() == QStringLiteral("Generate"))
+                if (shownText(b->text()) == QStringLiteral("Generate"))
                     generate = b;
             QVERIFY(generate);
             QTest::mouseClick(generate, Qt::LeftButton);
@@ -646,7 +646,7 @@ private slots:
             QRadioButton* adapter = dlg.findChild<QRadioButton*>(QStringLiteral("port:") + link);
             QVERIFY(adapter);
             QVERIFY(adapter->isEnabled());
-            QVERIFY(adapter->text().contains(device_));
+            QVERIFY(shownText(adapter->text()).contains(device_));
             // Pulled: gone from the list within a second or so; plugged in again: back.
             QFile::remove(link);
             QTRY_VERIFY_WITH_TIMEOUT(!dlg.findChild<QRadioButton*>(QStringLiteral("port:") + link), 5000);
@@ -658,13 +658,14 @@ private slots:
             // The chosen adapter pulled (its device still there): it stays, absent, and chosen.
             QFile::remove(link);
             QTRY_VERIFY_WITH_TIMEOUT(!adapter->isEnabled(), 5000);
-            QVERIFY2(adapter->text().endsWith(QStringLiteral("(%1)  - absent").arg(link)), qPrintable(adapter->text()));
+            QVERIFY2(shownText(adapter->text()).endsWith(QStringLiteral("(%1)  - absent").arg(link)),
+                     qPrintable(shownText(adapter->text())));
             QVERIFY(adapter->isChecked());
             QTest::qWait(2500); // and stays so
-            QVERIFY(!adapter->isEnabled() && adapter->text().endsWith(QStringLiteral("  - absent")));
+            QVERIFY(!adapter->isEnabled() && shownText(adapter->text()).endsWith(QStringLiteral("  - absent")));
             QVERIFY(QFile::link(device_, link));
             QTRY_VERIFY_WITH_TIMEOUT(adapter->isEnabled(), 5000);
-            QVERIFY(adapter->isChecked() && adapter->text().contains(device_));
+            QVERIFY(adapter->isChecked() && shownText(adapter->text()).contains(device_));
             dlg.accept();
         }
         QCOMPARE(port.m_strPort, link);
@@ -685,7 +686,7 @@ private slots:
             CComSetupDlg dlg(port, frame());
             QRadioButton* adapter = dlg.findChild<QRadioButton*>(QStringLiteral("port:") + link);
             QVERIFY(adapter && adapter->isChecked()); // the remembered choice
-            QVERIFY(adapter->text().contains(second));
+            QVERIFY(shownText(adapter->text()).contains(second));
         }
         transfer(false);
         QVERIFY(messages_.isEmpty());
@@ -737,14 +738,15 @@ private slots:
         QRadioButton* com2 = dlg.button(1);
         QVERIFY(com1->isEnabled());
         QVERIFY(!com2->isEnabled());
-        QVERIFY2(com2->text().endsWith(QStringLiteral("  - ") + absent), qPrintable(com2->text()));
+        QVERIFY2(shownText(com2->text()).endsWith(QStringLiteral("  - ") + absent),
+                 qPrintable(shownText(com2->text())));
 
         // The second adapter plugged in: com2 can be chosen.
         QProcess other;
         other.start(QStringLiteral(ZEMTAR_BIN_DIR "/zemtar-radiosim"), {QStringLiteral("--link"), second});
         QVERIFY(other.waitForReadyRead(10000));
         QTRY_VERIFY_WITH_TIMEOUT(com2->isEnabled(), 5000);
-        QCOMPARE(com2->text(), QStringLiteral("com2  (%1)").arg(second));
+        QCOMPARE(shownText(com2->text()), QStringLiteral("com2  (%1)").arg(second));
         QTest::mouseClick(com2, Qt::LeftButton);
         QVERIFY(com2->isChecked() && com2->hasFocus());
 
@@ -756,14 +758,14 @@ private slots:
         zemtar::test::writeAll(SerialLink::lockFile(device_),
                                QByteArray::number(holder.processId()).rightJustified(10, ' ') + '\n');
         QTRY_VERIFY_WITH_TIMEOUT(!com1->isEnabled(), 5000);
-        QVERIFY2(com1->text().endsWith(QStringLiteral("  - ") + inUse.arg(holder.processId())),
-                 qPrintable(com1->text()));
+        QVERIFY2(shownText(com1->text()).endsWith(QStringLiteral("  - ") + inUse.arg(holder.processId())),
+                 qPrintable(shownText(com1->text())));
         QVERIFY(com2->isChecked() && com2->hasFocus());
         holder.kill();
         holder.waitForFinished();
         QFile::remove(SerialLink::lockFile(device_));
         QTRY_VERIFY_WITH_TIMEOUT(com1->isEnabled(), 5000);
-        QCOMPARE(com1->text(), QStringLiteral("com1  (%1)").arg(device_));
+        QCOMPARE(shownText(com1->text()), QStringLiteral("com1  (%1)").arg(device_));
         QVERIFY(com2->isChecked() && com2->hasFocus());
 
         // The adapter the user is on pulled: the choice stays, greyed, and OK keeps it.
@@ -830,8 +832,8 @@ private slots:
             QVERIFY(!dlg.adviceLabel()->isVisible() || !dlg.adviceLabel()->text().contains(device_));
             QVERIFY(QFile::setPermissions(device_, {})); // the device is this user's; now no more
             QTRY_VERIFY_WITH_TIMEOUT(!dlg.button(0)->isEnabled(), 5000);
-            QVERIFY2(dlg.button(0)->text().endsWith(QStringLiteral("  - ") + denied),
-                     qPrintable(dlg.button(0)->text()));
+            QVERIFY2(shownText(dlg.button(0)->text()).endsWith(QStringLiteral("  - ") + denied),
+                     qPrintable(shownText(dlg.button(0)->text())));
             QVERIFY(dlg.button(0)->isChecked());
             QVERIFY(dlg.adviceLabel()->isVisible());
             advice = dlg.adviceLabel()->text();

@@ -15,6 +15,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -24,6 +25,12 @@
 namespace zemtar::ui::uitest {
 
 inline QString u8(const char* s) { return QString::fromUtf8(s); }
+// A control's text as shown, without its Alt+letter ("&Start", "端口(&P)").
+inline QString shownText(QString text)
+{
+    static const QRegularExpression trailing(QStringLiteral("\\(&.\\)$"));
+    return text.remove(trailing).remove(u'&');
+}
 
 inline const char* kSetup = "[Setup]\nLanguage=%1\nAppName=ZemtarTest\nType1=ZR-530V\nType2=ZR-530U\nType3=ZR-530K\n"
                             "[English]\nCompany=Zemtar Co\nAppName=Zemtar\nAbout Title=About\nVersion=V1\n"

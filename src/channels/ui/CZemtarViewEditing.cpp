@@ -640,7 +640,7 @@ void CZemtarView::showContextMenu(const QPoint& pos)
 {
     const QList<int> rows = selectedRows();
     QMenu menu(this);
-    QAction* edit = menu.addAction(tr("C&hannel Edit..."), this, &CZemtarView::openChannelEditHere);
+    QAction* edit = menu.addAction(tr("Cha&nnel Edit..."), this, &CZemtarView::openChannelEditHere);
     edit->setEnabled(!table().isEmptyRow(int(grid_->GetRow())));
     menu.addSeparator();
     menu.addAction(tr("Copy"), this, &CZemtarView::copySelection);

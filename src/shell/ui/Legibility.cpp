@@ -87,6 +87,9 @@ BodyScrollArea::BodyScrollArea(QWidget* body, QWidget* parent) : QScrollArea(par
     setWidget(body);
     viewport()->setAutoFillBackground(false);
     body->setAutoFillBackground(false);
+    verticalScrollBar()->setAccessibleName(QCoreApplication::translate("BodyScrollArea", "Scroll the window"));
+    horizontalScrollBar()->setAccessibleName(
+        QCoreApplication::translate("BodyScrollArea", "Scroll the window sideways"));
 }
 
 QSize BodyScrollArea::sizeHint() const

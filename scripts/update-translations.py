@@ -166,6 +166,12 @@ CHINESE.update({
     "they were, with the new columns empty.": "该日志使用早先的七列表头：现已改为列出全部各列；早先的 %1 行原样保留，新列为空。",
 })
 
+# Why a read of a radio with a password stopped.
+CHINESE.update({
+    "Read stopped: the password entered is not the one of the radio on %1": "读取已停止：输入的密码不是 %1 上对讲机的密码",
+    "Read stopped: the radio on %1 has another password, none was entered": "读取已停止：%1 上的对讲机有另外的密码，未输入密码",
+})
+
 def fill(path, lookup):
     text = path.read_text(encoding="utf-8")
     missing = []

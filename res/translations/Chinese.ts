@@ -532,35 +532,45 @@ and %1 more</source>
         <translation>正在校验</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="205"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="203"/>
+        <source>Read stopped: the password entered is not the one of the radio on %1</source>
+        <translation>读取已停止：输入的密码不是 %1 上对讲机的密码</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="207"/>
+        <source>Read stopped: the radio on %1 has another password, none was entered</source>
+        <translation>读取已停止：%1 上的对讲机有另外的密码，未输入密码</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="213"/>
         <source>Read from radio</source>
         <translation>从对讲机读取</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="210"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="218"/>
         <source>Read from the radio on %1: %2 rows</source>
         <translation>已从 %1 上的对讲机读取：%2 行</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="217"/>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="256"/>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="265"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="225"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="273"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="282"/>
         <source>Could not open %1</source>
         <translation>无法打开 %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="219"/>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="266"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="227"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="283"/>
         <source>The link with the radio on %1 failed</source>
         <translation>与 %1 上的对讲机通讯失败</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="254"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="271"/>
         <source>Power adjustment on %1</source>
         <translation>%1 上的功率调整</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="262"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="279"/>
         <source>Power value</source>
         <translation>功率值</translation>
     </message>

@@ -532,35 +532,45 @@ and %1 more</translation>
         <translation>Verifying</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="205"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="203"/>
+        <source>Read stopped: the password entered is not the one of the radio on %1</source>
+        <translation>Read stopped: the password entered is not the one of the radio on %1</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="207"/>
+        <source>Read stopped: the radio on %1 has another password, none was entered</source>
+        <translation>Read stopped: the radio on %1 has another password, none was entered</translation>
+    </message>
+    <message>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="213"/>
         <source>Read from radio</source>
         <translation>Read from radio</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="210"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="218"/>
         <source>Read from the radio on %1: %2 rows</source>
         <translation>Read from the radio on %1: %2 rows</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="217"/>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="256"/>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="265"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="225"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="273"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="282"/>
         <source>Could not open %1</source>
         <translation>Could not open %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="219"/>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="266"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="227"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="283"/>
         <source>The link with the radio on %1 failed</source>
         <translation>The link with the radio on %1 failed</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="254"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="271"/>
         <source>Power adjustment on %1</source>
         <translation>Power adjustment on %1</translation>
     </message>
     <message>
-        <location filename="../../src/link/ui/CLinkController.cpp" line="262"/>
+        <location filename="../../src/link/ui/CLinkController.cpp" line="279"/>
         <source>Power value</source>
         <translation>Power value</translation>
     </message>

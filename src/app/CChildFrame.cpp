@@ -45,6 +45,7 @@ CChildFrame::CChildFrame(CZemtarDoc* doc, CZemtarView* view, QWidget* parent)
     d.band = [this] { return view_->bandLimits(); };
     d.window = [this] { return window(); };
     d.bandNote = [this] { return view_->bandNote(); };
+    d.focusTable = [this] { view_->focusCurrentCell(); };
     link_ = new CLinkController(std::move(d), this);
     view_->radioBand = [this] { return link_->radioBand(); };
     updateCaption();

@@ -176,8 +176,9 @@ std::optional<LinkOutcome> TransferEngine::setUpLink(bool writing, BandLimits do
         if (wakeRadio(port_, host_, 2, false) != Wake::Acked) {
             host_.sleepMs(2);
             if (++tries_ > 15) {
-                if (host_.ask(msg::text(msg::CommError, lang_), Caption::Application, Buttons::RetryCancel,
-                              Icon::Warning) != Answer::Retry)
+                const QString text = msg::text(msg::CommError, lang_);
+                if (host_.ask(portName_.isEmpty() ? text : text + u'\n' + msg::noAnswer(portName_, lang_),
+                              Caption::Application, Buttons::RetryCancel, Icon::Warning) != Answer::Retry)
                     return end(LinkOutcome::CommFailure);
                 tries_ = 1;
             }

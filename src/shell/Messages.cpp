@@ -239,6 +239,11 @@ QString noIdentification(const QString& port, const QByteArray& received, Langua
         .arg(port, fault);
 }
 
+QString noAnswer(const QString& port, Language lang)
+{
+    return pick(lang, "No answer on %1.", "%1 上没有应答。").arg(port);
+}
+
 QString powerStep(PowerStep step, int value, Language lang)
 {
     switch (step) {

@@ -84,6 +84,8 @@ QString blockFailed(std::uint16_t address, bool writing, const QString& fault, i
 // Under the communication error: the radio acknowledged the wake-up but sent no (or not all
 // of its) identification. `port` may be empty.
 QString noIdentification(const QString& port, const QByteArray& received, Language lang);
+// The line under the communication error when nothing answered: the port and device tried.
+QString noAnswer(const QString& port, Language lang);
 // The answers of the power adjustment: to its mode byte ('S' high, 'R' low), to the update
 // wake-up, the update mode, the value, the exit wake-up.
 enum class PowerStep { HighMode, LowMode, UpdateWakeUp, UpdateMode, Value, ExitWakeUp };

@@ -2,6 +2,7 @@
 #include "UiFixture.h"
 #include "app/CChildFrame.h"
 #include "channels/TableText.h"
+#include "channels/ui/CMSFlexGrid.h"
 #include "channels/ui/CZemtarView.h"
 #include "editors/Settings.h"
 #include "fleet/FleetJob.h"
@@ -1025,6 +1026,106 @@ private slots:
         QVERIFY(!frame()->activeChild()->link()->m_link.isOpen());
         stopRadio();
         QCOMPARE(std::uint8_t(zemtar::test::readAll(file("radio.mem")).at(0x0FF9)), 201);
+    }
+
+    // After a read the keyboard is on the table at the cell that was current: the first key typed
+    // opens that cell's editor and is kept.
+    void typingAfterAReadLandsInTheCurrentCell_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("clicked"); // the cell chosen with the mouse before the read
+        QTest::newRow("English, first cell, untouched") << "English" << 1 << false;
+        QTest::newRow("English, row 2") << "English" << 2 << true;
+        QTest::newRow("Chinese, row 2") << "Chinese" << 2 << true;
+    }
+    void typingAfterAReadLandsInTheCurrentCell()
+    {
+        QFETCH(QString, language);
+        QFETCH(int, row);
+        QFETCH(bool, clicked);
+        startWithRadio({QStringLiteral("--from-dat"), makeDat("radio.dat")}, language);
+        frame()->show();
+        QVERIFY(QTest::qWaitForWindowActive(frame()));
+        CMSFlexGrid* grid = frame()->activeView()->grid();
+        if (clicked) {
+            const QModelIndex rx = grid->model()->index(row - 1, ColRx - 1);
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(rx).center());
+        } else {
+            grid->setFocus(); // as after the window opened, no cell entered yet
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_R, Qt::ControlModifier);
+        CProcessDlg* dlg = frame()->activeChild()->link()->processDialog();
+        QVERIFY(dlg && dlg->isVisible());
+        QTest::keyClick(dlg, Qt::Key_Return);
+        QTRY_VERIFY_WITH_TIMEOUT(!dlg->isVisible(), 60000);
+        QCOMPARE(cell(1, ColRx), QStringLiteral("145.12500"));
+        QApplication::setActiveWindow(frame()); // the offscreen platform activates nothing itself
+        QVERIFY(QTest::qWaitForWindowActive(frame()));
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus && focus != grid && grid->isAncestorOf(focus)); // the cell's editor
+        QTest::keyClicks(focus, QStringLiteral("144.3"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(messages_.isEmpty());
+        QCOMPARE(cell(row, ColRx), QStringLiteral("144.30000"));
+        if (row != 1)
+            QCOMPARE(cell(1, ColRx), QStringLiteral("145.12500"));
+    }
+
+    // A read that stopped at the radio's password says so in the status line, whether the
+    // password asked for was wrong again or not given.
+    void aReadStoppedByThePasswordSaysSo_data()
+    {
+        QTest::addColumn<QString>("answer"); // empty: the prompt is cancelled
+        QTest::addColumn<QString>("status");
+        QTest::newRow("wrong again") << "111111"
+                                     << "Read stopped: the password entered is not the one of the radio on %1";
+        QTest::newRow("not given") << ""
+                                   << "Read stopped: the radio on %1 has another password, none was entered";
+    }
+    void aReadStoppedByThePasswordSaysSo()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, status);
+        startWithRadio({QStringLiteral("--from-dat"), makeDat("radio.dat"), QStringLiteral("--password"),
+                        QStringLiteral("314159")});
+        transfer(false, [&] {
+            onPasswordDialog([&](QWidget* w) {
+                QVERIFY(w);
+                auto* buttons = w->findChild<QDialogButtonBox*>();
+                if (answer.isEmpty()) {
+                    QTest::mouseClick(buttons->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+                    return;
+                }
+                QTest::keyClicks(w->findChild<QLineEdit*>(QStringLiteral("password")), answer);
+                QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+            });
+        });
+        QCOMPARE(messages_.size(), answer.isEmpty() ? 1 : 2);
+        QCOMPARE(frame()->activeChild()->link()->lastOutcome(), LinkOutcome::PasswordError);
+        QCOMPARE(frame()->statusMessage(), status.arg(QStringLiteral("com1 (%1)").arg(device_)));
+        QVERIFY(cell(1, ColRx).isEmpty());
+    }
+
+    // A radio that never answers: the communication error names the port and the device tried.
+    void theCommunicationErrorNamesThePortTried_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("second");
+        QTest::newRow("English") << "English"
+                                 << "No answer on com1 (%1).";
+        QTest::newRow("Chinese") << "Chinese" << QString::fromUtf8("com1 (%1) 上没有应答。");
+    }
+    void theCommunicationErrorNamesThePortTried()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, second);
+        startWithRadio({QStringLiteral("--ignore-wakeups"), QStringLiteral("1000000")}, language);
+        transfer(false);
+        QCOMPARE(messages_.size(), 1);
+        const Language lang = language == QStringLiteral("Chinese") ? Language::Chinese : Language::English;
+        QCOMPARE(messages_[0].text, msg::text(msg::CommError, lang) + u'\n' + second.arg(device_));
+        QCOMPARE(frame()->activeChild()->link()->lastOutcome(), LinkOutcome::CommFailure);
     }
 };
 

@@ -165,7 +165,7 @@ void CLinkController::OnStartTransfer()
     dlg->setStatus(tr("Port %1").arg(portLabel(m_link)));
     const bool opened = openPort(m_link, doc_.window());
     TransferEngine engine(m_link, host, g().lang());
-    engine.setPortName(m_link.m_strPort);
+    engine.setPortName(portLabel(m_link));
     if (!opened) {
         lastOutcome_ = LinkOutcome::PortFailed;
     } else if (m_bWriteMode) {
@@ -178,6 +178,7 @@ void CLinkController::OnStartTransfer()
         if (lastOutcome_ == LinkOutcome::Success && verifyAfter) {
             dlg->setStatus(tr("Verifying"));
             TransferEngine reader(m_link, host, g().lang());
+            reader.setPortName(portLabel(m_link));
             if (openPort(m_link, doc_.window()))
                 verifyRadio(reader);
             else
@@ -190,13 +191,20 @@ void CLinkController::OnStartTransfer()
         RadioImage image = doc_.image();
         lastOutcome_ = engine.read(image);
         if (lastOutcome_ == LinkOutcome::PasswordError) {
-            // Once: the radio's own password, then the read again; a wrong one ends as before.
+            // Once: the radio's own password, then the read again; a wrong one ends as before,
+            // and the status line says why nothing was read.
             if (const auto password = askRadioPassword(dlg)) {
                 image.setText(map::kPassword.offset, map::kPassword.size, *password);
                 m_link.OpenPort(&g().setupIni);
                 TransferEngine again(m_link, host, g().lang());
-                again.setPortName(m_link.m_strPort);
+                again.setPortName(portLabel(m_link));
                 lastOutcome_ = again.read(image);
+                if (lastOutcome_ == LinkOutcome::PasswordError)
+                    emit statusText(tr("Read stopped: the password entered is not the one of the radio on %1")
+                                        .arg(portLabel(m_link)));
+            } else {
+                emit statusText(
+                    tr("Read stopped: the radio on %1 has another password, none was entered").arg(portLabel(m_link)));
             }
         }
         if (lastOutcome_ == LinkOutcome::Success) {
@@ -232,15 +240,24 @@ void CLinkController::OnStartTransfer()
 
 void CLinkController::returnFocus()
 {
-    // The keyboard goes back where it was before the transfer, or to the channel table when
-    // that editor went with the refill: not to whatever control the window system picks.
-    if (focusBefore_ && focusBefore_->isVisible()) {
+    // The keyboard goes back where it was before the transfer: to a control outside the table
+    // as it was, and to the table at its current cell with that cell's editor open, so that
+    // the first key typed lands there; not to whatever control the window system picks.
+    QWidget* window = doc_.window ? doc_.window() : nullptr;
+    if (window)
+        window->activateWindow();
+    QAbstractItemView* table = nullptr;
+    if (auto* frame = qobject_cast<QWidget*>(parent()))
+        table = frame->findChild<QAbstractItemView*>(QStringLiteral("channelGrid"));
+    const bool inTable = focusBefore_ && table && (focusBefore_ == table || table->isAncestorOf(focusBefore_));
+    if (focusBefore_ && focusBefore_->isVisible() && !inTable) {
         focusBefore_->setFocus();
         return;
     }
-    if (auto* frame = qobject_cast<QWidget*>(parent()))
-        if (auto* table = frame->findChild<QAbstractItemView*>(QStringLiteral("channelGrid")))
-            table->setFocus();
+    if (doc_.focusTable)
+        doc_.focusTable();
+    else if (table)
+        table->setFocus();
 }
 
 void CLinkController::OnComSetup()

@@ -31,6 +31,7 @@ public:
         std::function<BandLimits()> band;
         std::function<QWidget*()> window;
         std::function<QString()> bandNote; // what the status bar says of a band the image does not give
+        std::function<void()> focusTable;  // the keyboard to the table's current cell, its editor open
     };
 
     explicit CLinkController(Document doc, QObject* parent = nullptr);

@@ -163,12 +163,14 @@ bool CZemtarView::importChannels(const QString& path)
     QStringList problems, notes;
     int fit = 0, badRows = 0;
     if (csvplan::isCsvPlan(text)) {
-        const csvplan::Plan plan = csvplan::parse(text, img);
+        const csvplan::Plan plan = csvplan::parse(text, img, {}, g().lang());
         if (!plan.refused.isEmpty())
             return refuse(plan.refused);
         auto says = [](const csvplan::Problem& p) {
             return p.column.isEmpty() ? tr("line %1: %2").arg(p.line).arg(p.text)
-                                      : tr("line %1, column %2: %3").arg(p.line).arg(p.column, p.text);
+                                      : tr("line %1, column %2: %3")
+                                            .arg(p.line)
+                                            .arg(csvplan::columnName(p.column, g().lang()), p.text);
         };
         QList<int> badLines;
         for (const csvplan::Problem& p : plan.problems) {

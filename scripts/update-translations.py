@@ -136,6 +136,9 @@ CHINESE.update({
     "Note: %1": "注意：%1", "Import": "导入", "Import the Rest": "导入其余行",
     "Compare With": "比较文件", "%1 and %2 hold the same image.": "%1 与 %2 的数据完全相同。",
     "%1 and %2 differ in %3 place(s):": "%1 与 %2 有 %3 处不同：",
+    "Compared with %1: the same image.": "已与 %1 比较：数据完全相同。",
+    "Compared with %1: %2 difference(s).": "已与 %1 比较：有 %2 处不同。",
+    "the document (%1)": "本文档（%1）", "Nothing was imported from %1.": "未从 %1 导入任何信道。",
 })
 
 # Alt+letters in the menus, and the names a screen reader says.

@@ -1379,52 +1379,73 @@ Nothing was changed.</source>
 未作任何更改。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="158"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="149"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="200"/>
+        <source>Nothing was imported from %1.</source>
+        <translation>未从 %1 导入任何信道。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="159"/>
         <source>The file is not UTF-8 text.</source>
         <translation>该文件不是 UTF-8 文本。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="170"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="171"/>
         <source>line %1: %2</source>
         <translation>第 %1 行：%2</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="171"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="172"/>
         <source>line %1, column %2: %3</source>
         <translation>第 %1 行，%2 列：%3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="188"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="191"/>
         <source>The file has no channel rows below its header.</source>
         <translation>该文件的表头下没有信道行。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="200"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="205"/>
         <source>The channels hold the values of %1 already; nothing changed.</source>
         <translation>信道已是 %1 中的数值；未作更改。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="204"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="209"/>
         <source>Import Channels</source>
         <translation>导入信道</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="208"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="213"/>
         <source>Channels imported from %1.</source>
         <translation>已从 %1 导入信道。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="217"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="222"/>
         <source>%1 is the document itself: give another name for the channel list.</source>
         <translation>%1 就是本文档：请为信道表另取一个文件名。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="230"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="235"/>
         <source>Channels exported to %1.</source>
         <translation>信道已导出到 %1。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="254"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="253"/>
+        <source>the document (%1)</source>
+        <translation>本文档（%1）</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="257"/>
+        <source>Compared with %1: the same image.</source>
+        <translation>已与 %1 比较：数据完全相同。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="258"/>
+        <source>Compared with %1: %2 difference(s).</source>
+        <translation>已与 %1 比较：有 %2 处不同。</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="266"/>
         <source>Channel list in the common CSV layout (*.csv);;Tab-separated channel table (*.txt *.tsv);;All files (*)</source>
         <translation>通用 CSV 格式的信道表 (*.csv);;制表符分隔的信道表 (*.txt *.tsv);;所有文件 (*)</translation>
     </message>

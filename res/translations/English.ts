@@ -1379,52 +1379,73 @@ Nothing was changed.</source>
 Nothing was changed.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="158"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="149"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="200"/>
+        <source>Nothing was imported from %1.</source>
+        <translation>Nothing was imported from %1.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="159"/>
         <source>The file is not UTF-8 text.</source>
         <translation>The file is not UTF-8 text.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="170"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="171"/>
         <source>line %1: %2</source>
         <translation>line %1: %2</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="171"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="172"/>
         <source>line %1, column %2: %3</source>
         <translation>line %1, column %2: %3</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="188"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="191"/>
         <source>The file has no channel rows below its header.</source>
         <translation>The file has no channel rows below its header.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="200"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="205"/>
         <source>The channels hold the values of %1 already; nothing changed.</source>
         <translation>The channels hold the values of %1 already; nothing changed.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="204"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="209"/>
         <source>Import Channels</source>
         <translation>Import Channels</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="208"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="213"/>
         <source>Channels imported from %1.</source>
         <translation>Channels imported from %1.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="217"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="222"/>
         <source>%1 is the document itself: give another name for the channel list.</source>
         <translation>%1 is the document itself: give another name for the channel list.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="230"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="235"/>
         <source>Channels exported to %1.</source>
         <translation>Channels exported to %1.</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="254"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="253"/>
+        <source>the document (%1)</source>
+        <translation>the document (%1)</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="257"/>
+        <source>Compared with %1: the same image.</source>
+        <translation>Compared with %1: the same image.</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="258"/>
+        <source>Compared with %1: %2 difference(s).</source>
+        <translation>Compared with %1: %2 difference(s).</translation>
+    </message>
+    <message>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="266"/>
         <source>Channel list in the common CSV layout (*.csv);;Tab-separated channel table (*.txt *.tsv);;All files (*)</source>
         <translation>Channel list in the common CSV layout (*.csv);;Tab-separated channel table (*.txt *.tsv);;All files (*)</translation>
     </message>

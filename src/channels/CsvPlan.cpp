@@ -209,12 +209,32 @@ QString Problem::toString() const
                             : QStringLiteral("line %1, column %2: %3").arg(line).arg(column, text);
 }
 
-Plan parse(const QString& text, const RadioImage& img, const Options& options)
+QString columnName(const QString& column, Language lang)
+{
+    if (lang != Language::Chinese || column.isEmpty())
+        return column;
+    // The channel table's header of what the column holds, and the file's own name for it.
+    static const QHash<QString, int> kShownAs{
+        {QStringLiteral("Location"), ColLabel},   {QStringLiteral("Name"), ColName},
+        {QStringLiteral("Frequency"), ColRx},     {QStringLiteral("Duplex"), ColTx},
+        {QStringLiteral("Offset"), ColTx},        {QStringLiteral("rToneFreq"), ColEncode},
+        {QStringLiteral("DtcsCode"), ColEncode},  {QStringLiteral("DtcsPolarity"), ColEncode},
+        {QStringLiteral("cToneFreq"), ColDecode}, {QStringLiteral("RxDtcsCode"), ColDecode},
+        {QStringLiteral("Mode"), ColWidth},       {QStringLiteral("Skip"), ColScan},
+        {QStringLiteral("Power"), ColPower}};
+    const auto it = kShownAs.constFind(column);
+    const QString shown = it != kShownAs.constEnd()                     ? ChannelTable::header(*it, lang).trimmed()
+                          : column == u"Tone" || column == u"CrossMode" ? QStringLiteral("QT/DQT")
+                                                                        : QString();
+    return shown.isEmpty() ? column : QStringLiteral("%1（%2）").arg(shown, column);
+}
+
+Plan parse(const QString& text, const RadioImage& img, const Options& options, Language lang)
 {
     Plan plan;
     QList<tabletext::Line> lines = tabletext::parse(text);
     if (lines.isEmpty()) {
-        plan.refused = QStringLiteral("the text is empty");
+        plan.refused = pick(lang, "the text is empty", "文本是空的");
         return plan;
     }
     QHash<QString, int> index;
@@ -228,7 +248,8 @@ Plan parse(const QString& text, const RadioImage& img, const Options& options)
             !(options.renumber && QByteArray(required) == "Location"))
             missing << QString::fromLatin1(required);
     if (!missing.isEmpty()) {
-        plan.refused = QStringLiteral("line %1: the header has no %2 column (the layout's header is %3)")
+        plan.refused = pick(lang, "line %1: the header has no %2 column (the layout's header is %3)",
+                            "第 %1 行：标题行没有 %2 列（此格式的标题行是 %3）")
                            .arg(head.number)
                            .arg(missing.join(QStringLiteral(", ")), header());
         return plan;
@@ -247,7 +268,7 @@ Plan parse(const QString& text, const RadioImage& img, const Options& options)
             plan.problems.append({line.number, QString::fromLatin1(column), why});
         };
         if (line.unclosedQuote) {
-            refuse("", QStringLiteral("a quoted field is not closed"));
+            refuse("", pick(lang, "a quoted field is not closed", "引号中的字段没有结束"));
             continue;
         }
         auto value = [&](const char* column) { return columnOf(index, line.fields, column).trimmed(); };
@@ -258,15 +279,18 @@ Plan parse(const QString& text, const RadioImage& img, const Options& options)
         const QString rxText = value("Frequency");
         const std::optional<qint64> rx = parseMHz(rxText);
         if (!rx)
-            refuse(
-                "Frequency",
-                QStringLiteral("%1 is not a frequency in MHz (at most 5 decimals that are not 0)").arg(quoted(rxText)));
+            refuse("Frequency", pick(lang, "%1 is not a frequency in MHz (at most 5 decimals that are not 0)",
+                                     "%1 不是以 MHz 为单位的频率（非 0 的小数最多 5 位）")
+                                    .arg(quoted(rxText)));
         else if (*rx < kRxMin || *rx > kRxMax)
-            refuse("Frequency", QStringLiteral("%1 MHz is outside 67-600 MHz").arg(rxText));
+            refuse("Frequency", pick(lang, "%1 MHz is outside 67-600 MHz", "%1 MHz 不在 67-600 MHz 之内").arg(rxText));
         else if (*rx % 500 != 0 && *rx % 625 != 0)
-            refuse("Frequency", QStringLiteral("%1 MHz is not on a 5 kHz or 6.25 kHz step").arg(rxText));
+            refuse("Frequency",
+                   pick(lang, "%1 MHz is not on a 5 kHz or 6.25 kHz step", "%1 MHz 不在 5 kHz 或 6.25 kHz 的步进上")
+                       .arg(rxText));
         else if (*rx < limits.low || *rx >= limits.high + freq::kUnitsPerMHz)
-            refuse("Frequency", QStringLiteral("%1 MHz is outside the radio's band %2").arg(rxText, band::text(band)));
+            refuse("Frequency", pick(lang, "%1 MHz is outside the radio's band %2", "%1 MHz 不在本机频段 %2 之内")
+                                    .arg(rxText, band::text(band)));
         e.rx = rx.value_or(0);
 
         // Transmit frequency from Duplex and Offset.
@@ -278,14 +302,19 @@ Plan parse(const QString& text, const RadioImage& img, const Options& options)
             e.tx = 0;
         } else if (duplex == u"+" || duplex == u"-" || duplex == u"split") {
             if (!offset)
-                refuse("Offset", QStringLiteral("%1 is not a frequency in MHz").arg(quoted(offsetText)));
+                refuse(
+                    "Offset",
+                    pick(lang, "%1 is not a frequency in MHz", "%1 不是以 MHz 为单位的频率").arg(quoted(offsetText)));
             else
                 e.tx = duplex == u"split" ? *offset : duplex == u"+" ? e.rx + *offset : e.rx - *offset;
             if (offset && rx && (e.tx < kTxMin || e.tx > kTxMax))
-                refuse("Offset", QStringLiteral("the transmit frequency %1 MHz is outside 67-512 MHz")
-                                     .arg(e.tx > 0 ? mhz6(e.tx) : QStringLiteral("below 0")));
+                refuse("Offset", pick(lang, "the transmit frequency %1 MHz is outside 67-512 MHz",
+                                      "发射频率 %1 MHz 不在 67-512 MHz 之内")
+                                     .arg(e.tx > 0 ? mhz6(e.tx) : pick(lang, "below 0", "低于 0")));
         } else {
-            refuse("Duplex", QStringLiteral("%1 is not one of \"\", +, -, split, off").arg(quoted(value("Duplex"))));
+            refuse("Duplex",
+                   pick(lang, "%1 is not one of \"\", +, -, split, off", "%1 不是 \"\"、+、-、split、off 之一")
+                       .arg(quoted(value("Duplex"))));
         }
 
         // Tones.
@@ -296,17 +325,21 @@ Plan parse(const QString& text, const RadioImage& img, const Options& options)
         auto ctcssOf = [&](const char* column) {
             const auto b = ctcss(value(column));
             if (!b)
-                refuse(column, QStringLiteral("%1 is not a CTCSS tone of the radio's list").arg(quoted(value(column))));
+                refuse(column,
+                       pick(lang, "%1 is not a CTCSS tone of the radio's list", "%1 不是本机列表中的 CTCSS 亚音")
+                           .arg(quoted(value(column))));
             return b.value_or(tone::Bytes{});
         };
         auto dcsOf = [&](const char* column, int side) {
             if (!polarityOk) {
-                refuse("DtcsPolarity", QStringLiteral("%1 is not NN, NR, RN or RR").arg(quoted(value("DtcsPolarity"))));
+                refuse("DtcsPolarity", pick(lang, "%1 is not NN, NR, RN or RR", "%1 不是 NN、NR、RN 或 RR")
+                                           .arg(quoted(value("DtcsPolarity"))));
                 return tone::Bytes{};
             }
             const auto b = dcs(value(column), polarity[side]);
             if (!b)
-                refuse(column, QStringLiteral("%1 is not a DCS code of the radio's list").arg(quoted(value(column))));
+                refuse(column, pick(lang, "%1 is not a DCS code of the radio's list", "%1 不是本机列表中的 DCS 数码")
+                                   .arg(quoted(value(column))));
             return b.value_or(tone::Bytes{});
         };
         if (mode.isEmpty()) {
@@ -325,8 +358,8 @@ Plan parse(const QString& text, const RadioImage& img, const Options& options)
                                             QStringLiteral("DTCS->DTCS")};
             const QString cross = value("CrossMode");
             if (!kCross.contains(cross, Qt::CaseInsensitive)) {
-                refuse("CrossMode",
-                       QStringLiteral("%1 is not one of %2").arg(quoted(cross), kCross.join(QStringLiteral(", "))));
+                refuse("CrossMode", pick(lang, "%1 is not one of %2", "%1 不是 %2 之一")
+                                        .arg(quoted(cross), kCross.join(QStringLiteral(", "))));
             } else {
                 const QString encodeSide = cross.section(QStringLiteral("->"), 0, 0).toUpper();
                 const QString decodeSide = cross.section(QStringLiteral("->"), 1, 1).toUpper();
@@ -340,20 +373,25 @@ Plan parse(const QString& text, const RadioImage& img, const Options& options)
                     e.decode = dcsOf("RxDtcsCode", 1);
             }
         } else {
-            refuse("Tone", QStringLiteral("%1 is not one of \"\", Tone, TSQL, DTCS, Cross").arg(quoted(mode)));
+            refuse("Tone", pick(lang, "%1 is not one of \"\", Tone, TSQL, DTCS, Cross",
+                                "%1 不是 \"\"、Tone、TSQL、DTCS、Cross 之一")
+                               .arg(quoted(mode)));
         }
 
         // Name, cut to what the radio holds.
         e.name = columnOf(index, line.fields, "Name");
         if (e.name.size() > int(rec::kNameSize)) {
-            plan.notes.append({line.number, QStringLiteral("Name"),
-                               QStringLiteral("%1 is cut to %2 (the radio holds %3 characters)")
-                                   .arg(quoted(e.name), quoted(e.name.left(int(rec::kNameSize))))
-                                   .arg(rec::kNameSize)});
+            plan.notes.append(
+                {line.number, QStringLiteral("Name"),
+                 pick(lang, "%1 is cut to %2 (the radio holds %3 characters)", "%1 截为 %2（本机只存 %3 个字符）")
+                     .arg(quoted(e.name), quoted(e.name.left(int(rec::kNameSize))))
+                     .arg(rec::kNameSize)});
             e.name.truncate(int(rec::kNameSize));
         }
         if (!isPrintableAscii(e.name))
-            refuse("Name", QStringLiteral("%1 holds characters other than printable ASCII").arg(quoted(e.name)));
+            refuse("Name",
+                   pick(lang, "%1 holds characters other than printable ASCII", "%1 含有可打印 ASCII 以外的字符")
+                       .arg(quoted(e.name)));
 
         // Mode, Skip, Power.
         const QString fm = value("Mode").toUpper();
@@ -363,13 +401,15 @@ Plan parse(const QString& text, const RadioImage& img, const Options& options)
             e.wide = false;
         else if (!fm.isEmpty())
             refuse("Mode",
-                   QStringLiteral("%1: the radio has FM (wide) and NFM (narrow) only").arg(quoted(value("Mode"))));
+                   pick(lang, "%1: the radio has FM (wide) and NFM (narrow) only", "%1：本机只有 FM（宽）和 NFM（窄）")
+                       .arg(quoted(value("Mode"))));
         if (index.contains(QStringLiteral("skip"))) {
             const QString skip = value("Skip").toUpper();
             if (skip.isEmpty() || skip == u"S")
                 e.scan = skip.isEmpty();
             else
-                refuse("Skip", QStringLiteral("%1 is not \"\" (scanned) or S (skipped)").arg(quoted(value("Skip"))));
+                refuse("Skip", pick(lang, "%1 is not \"\" (scanned) or S (skipped)", "%1 不是 \"\"（扫描）或 S（跳过）")
+                                   .arg(quoted(value("Skip"))));
         }
         const QString power = value("Power");
         static const QRegularExpression watts(QStringLiteral("^(\\d+(?:\\.\\d*)?|\\.\\d+)"));
@@ -380,7 +420,9 @@ Plan parse(const QString& text, const RadioImage& img, const Options& options)
         else if (const auto m = watts.match(power); m.hasMatch())
             e.high = m.captured(1).toDouble() >= 2.0;
         else if (!power.isEmpty())
-            refuse("Power", QStringLiteral("%1 is not High, Low or a number of watts").arg(quoted(power)));
+            refuse(
+                "Power",
+                pick(lang, "%1 is not High, Low or a number of watts", "%1 不是 High、Low 或瓦数").arg(quoted(power)));
 
         // Where the row goes.
         if (!options.renumber) {
@@ -388,16 +430,18 @@ Plan parse(const QString& text, const RadioImage& img, const Options& options)
             bool ok = false;
             e.channel = loc.toInt(&ok);
             if (!ok || e.channel < 1 || e.channel > kChannels) {
-                refuse("Location", QStringLiteral("%1 is not a channel from 1 to 128").arg(quoted(loc)));
+                refuse("Location",
+                       pick(lang, "%1 is not a channel from 1 to 128", "%1 不是 1 到 128 的信道").arg(quoted(loc)));
             } else if (lineOfChannel.contains(e.channel)) {
-                refuse("Location", QStringLiteral("channel %1 is given on line %2 too")
+                refuse("Location", pick(lang, "channel %1 is given on line %2 too", "第 %2 行也给出了信道 %1")
                                        .arg(e.channel)
                                        .arg(lineOfChannel.value(e.channel)));
             }
         } else if (plan.problems.size() == problemsBefore) {
             e.channel = next++;
             if (e.channel > kChannels)
-                refuse("", QStringLiteral("no channel is left for this row (the rows from channel %1 reach beyond 128)")
+                refuse("", pick(lang, "no channel is left for this row (the rows from channel %1 reach beyond 128)",
+                                "这一行没有剩余的信道（从信道 %1 起的行超出了 128）")
                                .arg(options.first));
         }
         if (plan.problems.size() != problemsBefore)
@@ -406,7 +450,7 @@ Plan parse(const QString& text, const RadioImage& img, const Options& options)
         plan.edits << e;
     }
     if (plan.rows == 0)
-        plan.refused = QStringLiteral("there are no channel rows below the header");
+        plan.refused = pick(lang, "there are no channel rows below the header", "标题行下面没有信道行");
     return plan;
 }
 

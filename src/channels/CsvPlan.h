@@ -4,6 +4,7 @@
 // would store and the problem of each line that does not fit, before anything changes; writing
 // gives the text of an image. Nothing here touches a file or a window.
 #include "image/Encodings.h"
+#include "image/Language.h"
 #include "image/RadioImage.h"
 
 #include <QList>
@@ -49,6 +50,10 @@ struct Problem {
     QString toString() const; // "line 5, column Frequency: ..."
 };
 
+// A column as a message names it: the file's header name, in Chinese after the channel
+// table's header of what it holds.
+QString columnName(const QString& column, Language lang);
+
 struct Plan {
     QString refused;          // the whole text cannot be read (a missing column, no rows): nothing is taken
     QList<ChannelEdit> edits; // the rows that fit, in file order
@@ -58,8 +63,9 @@ struct Plan {
     bool ok() const { return refused.isEmpty() && problems.isEmpty(); }
 };
 
-// Reads a text of the layout against an image (its band decides which frequencies fit).
-Plan parse(const QString& text, const RadioImage& img, const Options& options = {});
+// Reads a text of the layout against an image (its band decides which frequencies fit); the
+// problems and notes are in `lang`.
+Plan parse(const QString& text, const RadioImage& img, const Options& options = {}, Language lang = Language::English);
 
 // Stores edits into the image; only their channel records change, and in them only the fields
 // the layout holds (PTT ID, busy lock, optional signal and the Channel Edit entries stay, or

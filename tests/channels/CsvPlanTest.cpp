@@ -3,6 +3,8 @@
 #include "channels/ChannelTable.h"
 #include "channels/TableText.h"
 
+#include <QRegularExpression>
+
 #include <gtest/gtest.h>
 
 using namespace zemtar;
@@ -175,6 +177,45 @@ TEST(CsvPlan, RowsTheRadioCannotHoldAreListedByLineAndColumn)
     ASSERT_EQ(plan.problems.size(), 2);
     EXPECT_EQ(plan.problems[0].toString(), u8("line 3, column Location: channel 2 is given on line 2 too"));
     EXPECT_EQ(plan.problems[1].toString(), u8("line 4: a quoted field is not closed"));
+}
+
+// In a Chinese window every problem and note is Chinese, whatever the row did wrong; the
+// column keeps the file's name after the channel table's header.
+TEST(CsvPlan, ProblemsAndNotesAreInTheWindowsLanguage)
+{
+    const RadioImage img = newFile();
+    const QString text = withHeader("3,AVERYLONGNAME,999.0,,,,,,,,,,FM,,,\n"
+                                    "4,A,145.0,x,,Tone,77.7,,,,,,FM,,,\n"
+                                    "5,A,145.0,+,400,DTCS,,,999,XX,,,AM,,P,Medium\n"
+                                    "6,A,145.0,,,Cross,,,,,,Tone->Nothing,FM,,,\n"
+                                    "7,A,145.0\n7,B,145.0\n"
+                                    "0,A,145.0\n8,A,145.003\n9,Café,145.0\n");
+    const Plan en = parse(text, img, {}, Language::English);
+    const Plan zh = parse(text, img, {}, Language::Chinese);
+    ASSERT_EQ(zh.problems.size(), en.problems.size());
+    ASSERT_GE(zh.problems.size(), 12);
+    static const QRegularExpression twoWords(QStringLiteral("\\b[a-z]{2,} [a-z]{2,}\\b"));
+    for (qsizetype i = 0; i < zh.problems.size(); ++i) {
+        EXPECT_EQ(zh.problems[i].column, en.problems[i].column); // the file's name, for finding it
+        EXPECT_NE(zh.problems[i].text, en.problems[i].text);
+        EXPECT_FALSE(twoWords.match(zh.problems[i].text).hasMatch()) << zh.problems[i].text.toStdString();
+    }
+    EXPECT_EQ(zh.problems[0].text, u8("999.0 MHz 不在 67-600 MHz 之内"));
+    EXPECT_EQ(en.problems[0].text, u8("999.0 MHz is outside 67-600 MHz"));
+    ASSERT_EQ(zh.notes.size(), 1);
+    EXPECT_EQ(zh.notes[0].text, u8("\"AVERYLONGNAME\" 截为 \"AVERYLON\"（本机只存 8 个字符）"));
+    EXPECT_EQ(parse(u8("Location,Comment\n1,x\n"), img, {}, Language::Chinese).refused,
+              u8("第 1 行：标题行没有 Frequency, Name 列（此格式的标题行是 ") + header() + u8("）"));
+    EXPECT_EQ(parse(header() + u8("\n,,\n"), img, {}, Language::Chinese).refused, u8("标题行下面没有信道行"));
+
+    EXPECT_EQ(columnName(u8("Frequency"), Language::Chinese), u8("接收频率（Frequency）"));
+    EXPECT_EQ(columnName(u8("RxDtcsCode"), Language::Chinese), u8("QT/DQT解码（RxDtcsCode）"));
+    EXPECT_EQ(columnName(u8("Mode"), Language::Chinese), u8("宽/窄（Mode）"));
+    EXPECT_EQ(columnName(u8("Frequency"), Language::English), u8("Frequency"));
+    for (const QString& c : u8("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+                               "RxDtcsCode,CrossMode,Mode,Skip,Power")
+                                .split(u','))
+        EXPECT_TRUE(columnName(c, Language::Chinese).contains(u8("（"))) << c.toStdString();
 }
 
 TEST(CsvPlan, ColumnsAreFoundByNameAndTheRequiredOnesMustBeThere)

@@ -3,12 +3,15 @@
 #include "UiFixture.h"
 #include "app/CChildFrame.h"
 #include "channels/ChannelMoves.h"
+#include "channels/ChannelTable.h"
+#include "channels/CsvPlan.h"
 #include "channels/ui/CChannelListDlgs.h"
 #include "channels/ui/CZemtarView.h"
 #include "image/AtomicFile.h"
 #include "shell/ui/CZemtarDoc.h"
 
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -257,7 +260,9 @@ private slots:
                 QVERIFY(dlg->importButton());
                 QCOMPARE(dlg->importButton()->text().remove(u'&'), QStringLiteral("Import the Rest"));
             });
+            frame()->showResult(QStringLiteral("an older result"));
             QVERIFY(!view()->importChannels(list));
+            QCOMPARE(frame()->statusMessage(), QStringLiteral("Nothing was imported from ") + name + u'.');
             QVERIFY2(shown.contains(QStringLiteral("line 3, column Frequency:")), qPrintable(shown));
             // Two problems of one row are one row that does not fit.
             QVERIFY2(shown.contains(QStringLiteral("line 3, column Mode:")), qPrintable(shown));
@@ -285,6 +290,7 @@ private slots:
         QVERIFY(!view()->importChannels(list));
         QCOMPARE(messages_.size(), 1);
         QVERIFY(messages_[0].text.contains(QStringLiteral("Nothing was changed")));
+        QCOMPARE(frame()->statusMessage(), QStringLiteral("Nothing was imported from ") + name + u'.');
         // A text that is no channel table: its problems, and only Close.
         test::writeAll(list, "Name;Rx\nHOME;145\n");
         bool closeOnly = false;
@@ -341,7 +347,48 @@ private slots:
         });
         view()->onCompareWith();
         QVERIFY2(summary.contains(QStringLiteral("hold the same image")), qPrintable(summary));
+        // Against its own file once changed: the document and the file are told apart.
+        QCOMPARE(frame()->statusMessage(), QStringLiteral("Compared with %1: the same image.").arg(a));
+        view()->GetDocument()->image().set(ChannelTable::recordOffset(1) + map::rec::kName, 'X');
+        view()->FillTableFromImage();
+        onNextModal([&](QWidget* w) {
+            if (auto* dlg = qobject_cast<CCompareDlg*>(w)) {
+                summary = dlg->summary()->text();
+                lines = dlg->list()->toPlainText();
+            }
+        });
+        clickMenu(0, QStringLiteral("Co&mpare With..."));
+        const QString path = QDir::toNativeSeparators(a);
+        QVERIFY2(summary.startsWith(QStringLiteral("The document (a.dat) and %1 differ in 1 place").arg(path)),
+                 qPrintable(summary));
+        QVERIFY2(lines.contains(QStringLiteral(": XOME in the document (a.dat), HOME in %1").arg(path)),
+                 qPrintable(lines));
+        QCOMPARE(frame()->statusMessage(), QStringLiteral("Compared with %1: 1 difference(s).").arg(path));
         setFileNameHook({});
+    }
+
+    // In a Chinese window the rows that do not fit, and the names cut, are said in Chinese,
+    // the columns by the table's headers and the file's names.
+    void importProblemsAreChineseInAChineseWindow()
+    {
+        QVERIFY(start(QStringLiteral("Chinese")));
+        showFrame();
+        const QString list = dir_.filePath(QStringLiteral("list.csv"));
+        test::writeAll(list, csvplan::header().toUtf8() + "\n1,HOME,145.000000,,,,,,,,,,FM,,,\n"
+                                                          "2,FAR,999.000000,,,,,,,,,,FM,,,\n"
+                                                          "3,AVERYLONGNAME,144.500000,,,,,,,,,,FM,,,\n");
+        QString shown;
+        onNextModal([&](QWidget* w) {
+            if (auto* dlg = qobject_cast<CImportPlanDlg*>(w))
+                shown = dlg->list()->toPlainText();
+        });
+        QVERIFY(!view()->importChannels(list));
+        QVERIFY2(shown.contains(u8("第 3 行，接收频率（Frequency） 列：999.000000 MHz 不在 67-600 MHz 之内")),
+                 qPrintable(shown));
+        QVERIFY2(shown.contains(u8(
+                     "注意：第 4 行，信道名字（Name） 列：\"AVERYLONGNAME\" 截为 \"AVERYLON\"（本机只存 8 个字符）")),
+                 qPrintable(shown));
+        QCOMPARE(frame()->statusMessage(), u8("未从 list.csv 导入任何信道。"));
     }
 
     void chineseWindowsSayItInChinese()

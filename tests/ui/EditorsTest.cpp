@@ -594,6 +594,81 @@ private slots:
         QCOMPARE(image().be16(0x1500), 10005);
     }
 
+    // Return in a call list or tone table cell takes the value and opens the next editable
+    // cell in reading order, so what is typed after it lands there, even when typed fast; in
+    // the last cell Return takes the value and the cursor stays, the dialog open.
+    void returnInAGridCellMovesToTheNextCell_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QStringList>("typed");
+        QTest::addColumn<bool>("fast");
+        QTest::addColumn<QStringList>("expected"); // row,column=text after the keys
+        const QStringList dtmf{QStringLiteral("0,1=1234"), QStringLiteral("1,1=5678")};
+        QTest::newRow("DTMF call list") << int(CMainFrame::ID_DTMF) << 0 << 1 << QStringList{"1234", "5678"} << false
+                                        << dtmf;
+        QTest::newRow("DTMF call list, fast")
+            << int(CMainFrame::ID_DTMF) << 0 << 1 << QStringList{"1234", "5678"} << true << dtmf;
+        QTest::newRow("DTMF call list, last row")
+            << int(CMainFrame::ID_DTMF) << 8 << 1 << QStringList{"99"} << false << QStringList{"8,1=99"};
+        QTest::newRow("MSK call list") << int(CMainFrame::ID_MSK) << 0 << 1 << QStringList{"beef", "12"} << false
+                                       << QStringList{"0,1=BEEF", "1,1=12"};
+        QTest::newRow("MSK call list, fast")
+            << int(CMainFrame::ID_MSK) << 2 << 1 << QStringList{"a1", "c"} << true << QStringList{"2,1=A1", "3,1=C"};
+        const QStringList pair{QStringLiteral("0,1=1500.5"), QStringLiteral("0,2=800.0")};
+        QTest::newRow("two-tone pairs") << int(CMainFrame::ID_TWO_TONE) << 0 << 1 << QStringList{"1500.5", "800"}
+                                        << false << pair;
+        QTest::newRow("two-tone pairs, fast")
+            << int(CMainFrame::ID_TWO_TONE) << 0 << 1 << QStringList{"1500.5", "800"} << true << pair;
+        QTest::newRow("two-tone pairs, row to row")
+            << int(CMainFrame::ID_TWO_TONE) << 0 << 2 << QStringList{"900", "1000"} << false
+            << QStringList{"0,2=900.0", "1,1=1000.0"};
+    }
+    void returnInAGridCellMovesToTheNextCell()
+    {
+        QFETCH(int, command);
+        QFETCH(int, row);
+        QFETCH(int, column);
+        QFETCH(QStringList, typed);
+        QFETCH(bool, fast);
+        QFETCH(QStringList, expected);
+        QVERIFY(start(QStringLiteral("English")));
+        onNextModal([&](QWidget* w) {
+            auto* d = qobject_cast<QDialog*>(w);
+            QVERIFY(d);
+            d->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(d));
+            auto* grid = d->findChild<FieldGrid*>();
+            QVERIFY(grid);
+            if (auto* dtmf = qobject_cast<CDtmfDlg*>(d))
+                dtmf->tabs()->setCurrentIndex(dtmf->tabs()->indexOf(grid->parentWidget()));
+            grid->scrollTo(grid->model()->index(row, column));
+            const QPoint at = grid->visualRect(grid->model()->index(row, column)).center();
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+            QTRY_VERIFY(grid->cellEditor());
+            if (fast) {
+                postKeys(d, typed.join(u'\r') + u'\r');
+                deliverKeys();
+            } else {
+                for (const QString& keys : typed) {
+                    QVERIFY(QApplication::focusWidget());
+                    QTest::keyClicks(QApplication::focusWidget(), keys);
+                    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+                }
+            }
+            QVERIFY(d->isVisible());
+            for (const QString& e : expected) {
+                const int r = e.section(u',', 0, 0).toInt();
+                const int c = e.section(u',', 1).section(u'=', 0, 0).toInt();
+                QCOMPARE(grid->item(r, c)->text(), e.section(u'=', 1));
+            }
+            if (row == grid->rowCount() - 1)
+                QCOMPARE(grid->currentIndex(), grid->model()->index(row, column));
+        });
+        frame()->runCommand(command);
+    }
+
     void undoOfABandChangeBringsBackTheOldBandEverywhere()
     {
         QVERIFY(start(QStringLiteral("English")));

@@ -146,6 +146,7 @@ bool CZemtarView::importChannels(const QString& path)
     auto refuse = [&](const QString& why) {
         appMessage(this, tr("%1 cannot be imported:\n%2\nNothing was changed.").arg(name, why), QMessageBox::Ok,
                    QMessageBox::Warning);
+        emit statusText(tr("Nothing was imported from %1.").arg(name));
         return false;
     };
     QByteArray raw;
@@ -163,12 +164,14 @@ bool CZemtarView::importChannels(const QString& path)
     QStringList problems, notes;
     int fit = 0, badRows = 0;
     if (csvplan::isCsvPlan(text)) {
-        const csvplan::Plan plan = csvplan::parse(text, img);
+        const csvplan::Plan plan = csvplan::parse(text, img, {}, g().lang());
         if (!plan.refused.isEmpty())
             return refuse(plan.refused);
         auto says = [](const csvplan::Problem& p) {
             return p.column.isEmpty() ? tr("line %1: %2").arg(p.line).arg(p.text)
-                                      : tr("line %1, column %2: %3").arg(p.line).arg(p.column, p.text);
+                                      : tr("line %1, column %2: %3")
+                                            .arg(p.line)
+                                            .arg(csvplan::columnName(p.column, g().lang()), p.text);
         };
         QList<int> badLines;
         for (const csvplan::Problem& p : plan.problems) {
@@ -193,8 +196,10 @@ bool CZemtarView::importChannels(const QString& path)
     }
     if (!problems.isEmpty() || !notes.isEmpty()) {
         CImportPlanDlg dlg(name, problems, badRows, notes, fit, window());
-        if (dlg.exec() != QDialog::Accepted || fit == 0)
+        if (dlg.exec() != QDialog::Accepted || fit == 0) {
+            emit statusText(tr("Nothing was imported from %1.").arg(name));
             return false;
+        }
     }
     if (img == doc_->image()) {
         emit statusText(tr("The channels hold the values of %1 already; nothing changed.").arg(name));
@@ -241,11 +246,19 @@ void CZemtarView::compareWith(const QString& path)
     }
     commitEditor();
     StoreTableIntoImage();
-    const QString mine = doc_->displayName(), theirs = QFileInfo(path).fileName();
-    const fleet::Sides sides{mine, theirs == mine ? path : theirs, true};
+    // Against a file of the same name (its own file, as saved) the two sides are told apart:
+    // the document as it is now, and the file by its path.
+    const QString name = doc_->displayName(), theirs = QFileInfo(path).fileName();
+    const bool sameName = theirs.compare(name, Qt::CaseInsensitive) == 0;
+    const fleet::Sides sides{sameName ? tr("the document (%1)").arg(name) : name,
+                             sameName ? QDir::toNativeSeparators(path) : theirs, true};
     const QStringList lines =
         fleet::differences(doc_->image(), other, productinfo::modelNames(g().setupIni), g().lang(), sides);
-    CCompareDlg(lines, mine, sides.second, window()).exec();
+    emit statusText(lines.isEmpty() ? tr("Compared with %1: the same image.").arg(sides.second)
+                                    : tr("Compared with %1: %2 difference(s).").arg(sides.second).arg(lines.size()));
+    // The summary opens with the document's side.
+    CCompareDlg(lines, sameName ? sides.first.left(1).toUpper() + sides.first.mid(1) : name, sides.second, window())
+        .exec();
 }
 
 namespace {

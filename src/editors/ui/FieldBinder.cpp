@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
@@ -117,6 +118,23 @@ public:
             binder_->setText(f, binder_->page().normalise(f, static_cast<QLineEdit*>(editor)->text()));
     }
 
+protected:
+    // Return and Enter take the cell's value at once, before the next key is read, and move
+    // on; the dialog never sees them.
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (e->type() == QEvent::KeyPress) {
+            const auto* k = static_cast<QKeyEvent*>(e);
+            if ((k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) &&
+                (k->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+                if (auto* editor = qobject_cast<QWidget*>(o))
+                    grid_->commitAndMoveOn(editor);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(o, e);
+    }
+
 private:
     FieldGrid* grid_;
     FieldBinder* binder_;
@@ -221,6 +239,15 @@ void FieldGrid::commit()
         commitData(e);
         closeEditor(e, QAbstractItemDelegate::NoHint);
     }
+}
+
+void FieldGrid::commitAndMoveOn(QWidget* editor)
+{
+    const QModelIndex to = editableCell(currentIndex(), true);
+    commitData(editor);
+    QTableWidget::closeEditor(editor, QAbstractItemDelegate::NoHint);
+    if (to.isValid())
+        setCurrentIndex(to); // opens its editor
 }
 
 QModelIndex FieldGrid::editableCell(const QModelIndex& from, bool next) const

@@ -58,6 +58,9 @@ public:
     QLineEdit* cellEditor() const;
     // Commits an open cell editor.
     void commit();
+    // Return in a cell: commits it and opens the next editable cell in reading order; in the
+    // last one the value is taken and the cursor stays.
+    void commitAndMoveOn(QWidget* editor);
     // The colour of the headers and row numbers as drawn now.
     QColor fixedColor() const { return fixedColor_; }
     // The editable cell after (`next`) or before `from` in reading order; invalid when there

@@ -1445,7 +1445,7 @@ Nothing was changed.</source>
         <translation>已与 %1 比较：有 %2 处不同。</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="266"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="267"/>
         <source>Channel list in the common CSV layout (*.csv);;Tab-separated channel table (*.txt *.tsv);;All files (*)</source>
         <translation>通用 CSV 格式的信道表 (*.csv);;制表符分隔的信道表 (*.txt *.tsv);;所有文件 (*)</translation>
     </message>

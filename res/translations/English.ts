@@ -1445,7 +1445,7 @@ Nothing was changed.</translation>
         <translation>Compared with %1: %2 difference(s).</translation>
     </message>
     <message>
-        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="266"/>
+        <location filename="../../src/channels/ui/CZemtarViewMoves.cpp" line="267"/>
         <source>Channel list in the common CSV layout (*.csv);;Tab-separated channel table (*.txt *.tsv);;All files (*)</source>
         <translation>Channel list in the common CSV layout (*.csv);;Tab-separated channel table (*.txt *.tsv);;All files (*)</translation>
     </message>
